@@ -1,0 +1,102 @@
+#include "about_window.h"
+
+#include "link_label.h"
+#include "look.h"
+#include "program_icon.h"
+#include "twips.h"
+#include "ui_texts.h"
+#include "web_links.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace korvane {
+namespace {
+
+const QColor kLinkPink(223, 38, 140);
+
+QLabel* MakeLabel(const QString& text, QWidget* parent, const QRect& rect, const QFont& font) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    label->setFont(font);
+    label->setGeometry(rect);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+LinkLabel* MakeLink(const QString& text, QWidget* parent, const QRect& rect) {
+    auto* link = new LinkLabel(text, parent);
+    SetTextColour(link, kLinkPink);
+    link->setGeometry(rect);
+    return link;
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(kWindowCaptionText());
+    // A dialog of its opener: fixed, no task bar entry.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowModality(Qt::ApplicationModal);
+    setFont(ProgramFont());
+    SetOpaqueBackground(this, Qt::white);
+    setFixedSize(Px(5985), Px(3435));
+
+    picIcon = new QLabel(this);
+    picIcon->setGeometry(TwipsRect(120, 150, 480, 480));
+    picIcon->setPixmap(ProgramIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
+    picIcon->setAccessibleName(QStringLiteral("Korvane icon"));
+
+    Label2 = MakeLabel(kWindowCaptionText(), this, TwipsRect(780, 360, 4275, 270),
+                       ProgramFont(11.25, true));
+    SetTextColour(Label2, kProgramBlue);
+
+    Label1 = MakeLabel(AboutDescription(), this, TwipsRect(120, 720, 5745, 975), ProgramFont());
+
+    lblHomePage = MakeLink(QStringLiteral("Click here to visit Quillory"), this,
+                           TwipsRect(1815, 1695, 4050, 195));
+    lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
+    connect(lblHomePage, &LinkLabel::activated, this, [] { OpenHomePage(); });
+
+    Label3 = MakeLabel(QStringLiteral("Home Business Opportunity. Start your own Internet business "
+                                      "and make money online. Get this software fully branded "
+                                      "for your website."),
+                       this, TwipsRect(120, 2040, 5745, 555), ProgramFont(8.25, true));
+    SetTextColour(Label3, QColor(0, 0, 128));
+
+    lblCobrand = MakeLink(QStringLiteral("Click here for more details"), this,
+                          TwipsRect(3570, 2580, 2295, 195));
+    lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
+    connect(lblCobrand, &LinkLabel::activated, this, [] { OpenFullBrandPage(); });
+
+    auto* line = new QFrame(this);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setLineWidth(1);
+    line->setGeometry(QRect(Px(-60), Px(2910) - 1, Px(6150), 2));
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(TwipsRect(4605, 3000, 1260, 345));
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    // OK first; the links follow for keyboard users.
+    setTabOrder(cmdOK, lblHomePage);
+    setTabOrder(lblHomePage, lblCobrand);
+    cmdOK->setFocus();
+    FitWrappedLabels(this);
+}
+
+void ShowAboutWindow(QWidget* opener) {
+    // Created afresh each time; Escape and the close box close it like OK.
+    frmAbout about(opener);
+    about.exec();
+}
+
+} // namespace korvane

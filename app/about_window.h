@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace korvane {
+
+class LinkLabel;
+
+// The about window: the program's name and version, what it does, two
+// links to the maker and "OK".
+class frmAbout : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmAbout(QWidget* parent);
+
+    QLabel* picIcon = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label1 = nullptr;
+    LinkLabel* lblHomePage = nullptr;
+    QLabel* Label3 = nullptr;
+    LinkLabel* lblCobrand = nullptr;
+    QPushButton* cmdOK = nullptr;
+};
+
+// Shows a fresh about window modally over the window that asks for it.
+void ShowAboutWindow(QWidget* opener);
+
+} // namespace korvane

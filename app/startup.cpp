@@ -1,0 +1,87 @@
+#include "startup.h"
+
+#include "birth_details_window.h"
+#include "platform.h"
+#include "program_icon.h"
+#include "program_identity.h"
+#include "program_random.h"
+#include "single_instance_guard.h"
+#include "update_reminder.h"
+#include "window_registry.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace korvane {
+namespace {
+
+// The platform plugins that can run without a display server of any kind.
+bool RunsHeadless() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    return platform.startsWith("offscreen") || platform.startsWith("minimal") ||
+           platform.startsWith("vnc") || platform.startsWith("eglfs") ||
+           platform.startsWith("linuxfb");
+}
+
+bool HasDisplay() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+    return RunsHeadless() || !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
+}
+
+} // namespace
+
+void CoBrand_Randomize() {
+    const std::int16_t intCoBrandRandomNumber = CoBrandNumber(TheProgramRandom().NextSingle());
+    if (auto* window = WindowRegistry::Instance().Find<frmMain>())
+        window->BringCoBrandToFront(CoBrandInFront(intCoBrandRandomNumber));
+}
+
+int RunKorvane(int argc, char** argv) {
+    if (!HasDisplay()) {
+        std::fputs("korvane: no display found; Korvane needs a graphical session "
+                   "(X11 or Wayland) to run.\n",
+                   stderr);
+        return EXIT_FAILURE;
+    }
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(kApplicationName);
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.quillory.Korvane"));
+    QApplication::setWindowIcon(ProgramIcon());
+    // Only the exit promotion window ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    SingleInstanceGuard guard;
+    switch (guard.Claim()) {
+    case InstanceClaim::AlreadyRunning:
+        ThePlatform().ShowMessage(nullptr, QStringLiteral("Application is already running"),
+                                  MessageIcon::Information, MessageButtons::Ok);
+        return EXIT_SUCCESS;
+    case InstanceClaim::Unguarded:
+        std::fputs("korvane: cannot set up the single-instance lock; starting without it.\n",
+                   stderr);
+        break;
+    case InstanceClaim::First:
+        break;
+    }
+
+    TheProgramRandom().SeedFromClock();
+    CheckUpdateReminder();
+    WindowRegistry& windows = WindowRegistry::Instance();
+    windows.Use<frmMain>().ShowCentred();
+    CoBrand_Randomize();
+
+    const int status = QApplication::exec();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    windows.DestroyAll();
+    return status;
+}
+
+} // namespace korvane

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "reading_display.h"
+#include "reading_record.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace korvane {
+
+struct SunSign {
+    std::string_view name;
+    std::string_view rulingPlanet;
+};
+
+inline constexpr int kSignCount = 12;
+
+// The twelve signs in zodiac order, Aries first.
+const std::array<SunSign, kSignCount>& SunSigns();
+
+// A sign's description: its paragraphs joined by an empty line (CR LF twice).
+std::string SunSignDescription(int signIndex);
+
+struct AstrologyChoice {
+    int signIndex = 0;
+    int catalogueIndex = 0;
+};
+
+// The sun sign and the catalogue colour for a birth day and month name.
+// Month names compare exactly; anything unknown counts as December.
+AstrologyChoice ChooseSignAndColour(int birthDay, std::string_view monthName);
+
+// Determines the sun sign, planet, description and car colour from the
+// record's birth day and month, stores them in the record and shows them
+// with the Kua number.
+void AstrologyReading(ReadingRecord& record, AstrologyDisplay& display);
+
+} // namespace korvane

@@ -1,0 +1,101 @@
+#include "birth_details.h"
+
+#include "kua_number.h"
+#include "month_names.h"
+#include "text_utils.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace korvane {
+namespace {
+
+constexpr int kFebruary = 1;
+constexpr int kLastDayIndexOfThirtyDayMonth = 29;
+
+bool IsThirtyDayMonth(int monthIndex) {
+    // April, June, September, November
+    return monthIndex == 3 || monthIndex == 5 || monthIndex == 8 || monthIndex == 10;
+}
+
+int DaysInMonth(int year, int month) {
+    if (month == 2)
+        return IsLeapYear(year) ? 29 : 28;
+    return IsThirtyDayMonth(month - 1) ? 30 : 31;
+}
+
+std::vector<std::string_view> SplitAtBlanks(std::string_view text) {
+    std::vector<std::string_view> words;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const auto start = text.find_first_not_of(' ', pos);
+        if (start == std::string_view::npos)
+            break;
+        auto end = text.find(' ', start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        words.push_back(text.substr(start, end - start));
+        pos = end;
+    }
+    return words;
+}
+
+} // namespace
+
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+BirthDateCheck CheckBirthDate(std::string_view yearText, int monthIndex, int dayIndex) {
+    const auto year = ParseInt16(TrimBlanks(yearText));
+    const bool leap = year && IsLeapYear(*year);
+    const int lastFebruaryDayIndex = leap ? 28 : 27;
+    if (monthIndex == kFebruary && dayIndex > lastFebruaryDayIndex)
+        return BirthDateCheck::WrongFebruaryDay;
+    if (IsThirtyDayMonth(monthIndex) && dayIndex > kLastDayIndexOfThirtyDayMonth)
+        return BirthDateCheck::WrongThirtyFirst;
+    return BirthDateCheck::Valid;
+}
+
+std::optional<CalendarDate> DateFromText(std::string_view text) {
+    const auto words = SplitAtBlanks(text);
+    if (words.size() != 3)
+        return std::nullopt;
+    const auto day = ParseInt16(words[0]);
+    const auto year = ParseInt16(words[2]);
+    const auto month = std::find(kMonthNames.begin(), kMonthNames.end(), words[1]);
+    if (!day || !year || month == kMonthNames.end() || *year < 1)
+        return std::nullopt;
+    const int monthNumber = static_cast<int>(month - kMonthNames.begin()) + 1;
+    if (*day < 1 || *day > DaysInMonth(*year, monthNumber))
+        return std::nullopt;
+    return CalendarDate{*year, monthNumber, *day};
+}
+
+void FillReadingRecord(ReadingRecord& record, const BirthInputs& inputs) {
+    record.strUserName = TrimBlanks(inputs.nameText);
+    record.strSex = inputs.maleSelected ? "Male" : "Female";
+    record.intBirthDay = static_cast<std::int16_t>(inputs.dayIndex + 1);
+    record.strBirthDay = TrimBlanks(inputs.dayText);
+    record.strBirthMonth = TrimBlanks(inputs.monthText);
+    record.strBirthYear = TrimBlanks(inputs.yearText);
+
+    // Taken before the year moves, so the date keeps the true birth year.
+    const auto dateText =
+        record.strBirthDay + " " + record.strBirthMonth + " " + record.strBirthYear;
+    if (const auto date = DateFromText(dateText))
+        record.dtBirthDate = *date;
+
+    // The Chinese solar year starts in early February, so January and
+    // February births belong to the year before.
+    if (record.strBirthMonth == "January" || record.strBirthMonth == "February") {
+        if (const auto year = ParseInt16(record.strBirthYear))
+            record.strBirthYear = std::to_string(*year - 1);
+    }
+
+    const std::string_view year = record.strBirthYear;
+    const auto digits = year.size() > 2 ? year.substr(2, 2) : std::string_view();
+    record.intKuaNumber = GetKuaNumber(digits, record.strSex);
+}
+
+} // namespace korvane

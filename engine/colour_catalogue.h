@@ -1,0 +1,20 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace korvane {
+
+struct CatalogueColour {
+    std::string_view name;
+    std::string_view rgbText;
+    std::string_view description;
+};
+
+inline constexpr int kCatalogueSize = 15;
+
+// The fifteen car colours of the astrology reading, in the order the
+// half-months of the year walk through them.
+std::array<CatalogueColour, kCatalogueSize> ColourCatalogue();
+
+} // namespace korvane

@@ -1,0 +1,249 @@
+#include "exit_promotion_window.h"
+
+#include "link_label.h"
+#include "look.h"
+#include "platform.h"
+#include "program_icon.h"
+#include "program_random.h"
+#include "promotion_texts.h"
+#include "refer_a_friend.h"
+#include "twips.h"
+#include "ui_texts.h"
+#include "web_links.h"
+#include "window_registry.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace korvane {
+namespace {
+
+const QColor kDarkBlue(0, 0, 128);
+const QColor kLinkBlue(0, 0, 255);
+const QColor kYellow(255, 255, 0);
+
+QGroupBox* MakeDarkFrame(const QString& caption, QWidget* parent, const QRect& rect) {
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setFont(ProgramFont(8.25, true));
+    SetOpaqueBackground(frame, kDarkBlue);
+    SetTextColour(frame, Qt::white);
+    frame->setGeometry(rect);
+    return frame;
+}
+
+} // namespace
+
+frmNagScreen2::frmNagScreen2() {
+    setObjectName(QStringLiteral("frmNagScreen2"));
+    setWindowTitle(kWindowCaptionText());
+    setWindowIcon(ProgramIcon());
+    MakeFixedWindow(this, false);
+    setFont(ProgramFont());
+    SetOpaqueBackground(this, Qt::white);
+    setFixedSize(Px(11115), Px(4725));
+
+    BuildHeader();
+    BuildReferAFriend();
+    BuildCatalogue();
+    SetTabOrder();
+    FitWrappedLabels(this);
+    Load();
+}
+
+void frmNagScreen2::BuildHeader() {
+    Picture1 = new QLabel(this);
+    Picture1->setGeometry(TwipsRect(360, 217, 480, 480));
+    Picture1->setPixmap(ProgramIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
+    Picture1->setAccessibleName(QStringLiteral("Korvane icon"));
+
+    Label1 = new QLabel(kWindowCaptionText(), this);
+    QFont title = ProgramFont(18, false);
+    Label1->setFont(title);
+    Label1->setGeometry(TwipsRect(1080, 240, 5655, 435));
+
+    Label2 = new QLabel(this);
+    Label2->setTextFormat(Qt::PlainText);
+    Label2->setFont(ProgramFont(8.25, true));
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SetOpaqueBackground(Label2, Qt::white);
+    Label2->setText(SupportTexts().at(1));
+    Label2->setGeometry(TwipsRect(120, 840, 6975, 1095));
+
+    Check1 = new QPushButton(QStringLiteral("Click Here To Visit Quillory Now"), this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1->setCheckable(true);
+    Check1->setFont(ProgramFont(14, false));
+    SetTextColour(Check1, kLinkBlue);
+    Check1->setCursor(Qt::PointingHandCursor);
+    Check1->setGeometry(TwipsRect(30, 2040, 7185, 555));
+    Check1->setAutoDefault(true);
+    connect(Check1, &QPushButton::clicked, this, [this] { Check1_Click(); });
+
+    cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setGeometry(TwipsRect(6000, 2760, 1245, 375));
+    // Enter on the focused button presses it, as in a dialog.
+    cmdClose->setAutoDefault(true);
+    connect(cmdClose, &QPushButton::clicked, this, [] { EndProgram(); });
+}
+
+QLineEdit* frmNagScreen2::MakeFormBox(const QString& placeholder, const QRect& rect) {
+    auto* box = new QLineEdit(placeholder, Frame2);
+    box->setProperty("placeholder", placeholder);
+    box->setAccessibleName(placeholder);
+    box->setGeometry(rect);
+    box->installEventFilter(this);
+    return box;
+}
+
+void frmNagScreen2::BuildReferAFriend() {
+    Frame2 =
+        MakeDarkFrame(QStringLiteral("Refer A Friend"), this, TwipsRect(120, 3240, 7065, 1455));
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+
+    txtName = MakeFormBox(kNamePlaceholder, TwipsRect(85, 360, 3375, 285));
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtEmail = MakeFormBox(kEmailPlaceholder, TwipsRect(3600, 360, 3375, 285));
+    txtEmail->setObjectName(QStringLiteral("txtEmail"));
+    txtFriendName = MakeFormBox(kFriendNamePlaceholder, TwipsRect(85, 720, 3375, 285));
+    txtFriendName->setObjectName(QStringLiteral("txtFriendName"));
+    txtFriendEmail = MakeFormBox(kFriendEmailPlaceholder, TwipsRect(3600, 720, 3375, 285));
+    txtFriendEmail->setObjectName(QStringLiteral("txtFriendEmail"));
+
+    cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), Frame2);
+    cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
+    cmdSubmit->setFont(ProgramFont(8.25, false));
+    SetTextColour(cmdSubmit, Qt::black);
+    cmdSubmit->setGeometry(TwipsRect(1920, 1080, 3375, 285));
+    cmdSubmit->setAutoDefault(true);
+    connect(cmdSubmit, &QPushButton::clicked, this, [this] { cmdSubmit_Click(); });
+
+    // Lies below the frame's edge, so it is never seen.
+    txtMessage = new QPlainTextEdit(Frame2);
+    txtMessage->setObjectName(QStringLiteral("txtMessage"));
+    txtMessage->setProperty("placeholder", kMessagePlaceholder);
+    txtMessage->setPlainText(kMessagePlaceholder + QStringLiteral("\n"));
+    txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtMessage->setAccessibleName(kMessagePlaceholder);
+    txtMessage->setGeometry(TwipsRect(4800, 3600, 1815, 495));
+    txtMessage->installEventFilter(this);
+    SetTextColour(txtMessage, Qt::black);
+    for (QLineEdit* box : {txtName, txtEmail, txtFriendName, txtFriendEmail})
+        SetTextColour(box, Qt::black);
+}
+
+void frmNagScreen2::BuildCatalogue() {
+    Frame6 = MakeDarkFrame(QStringLiteral("Download Quillory Softwares"), this,
+                           TwipsRect(7320, 120, 3735, 4575));
+    Frame6->setObjectName(QStringLiteral("Frame6"));
+
+    Label3 = new QLabel(Frame6);
+    Label3->setTextFormat(Qt::PlainText);
+    Label3->setFont(ProgramFont(8.25, false));
+    Label3->setWordWrap(true);
+    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label3->setText(CatalogueText());
+    Label3->setGeometry(TwipsRect(120, 360, 3495, 3855));
+
+    lblGoToHome = new LinkLabel(QStringLiteral("Click Here To Visit Quillory Softwares"), Frame6);
+    lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
+    QFont linkFont = ProgramFont(8.25, true);
+    linkFont.setUnderline(true);
+    lblGoToHome->setFont(linkFont);
+    SetTextColour(lblGoToHome, kYellow);
+    lblGoToHome->setGeometry(TwipsRect(75, 4250, 3585, 210));
+    connect(lblGoToHome, &LinkLabel::activated, this, [] { OpenSoftwaresPage(); });
+}
+
+void frmNagScreen2::SetTabOrder() {
+    QWidget* order[] = {cmdClose,       Check1,        txtName,    cmdSubmit,  txtEmail,
+                        txtFriendEmail, txtFriendName, txtMessage, lblGoToHome};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    cmdClose->setFocus();
+}
+
+void frmNagScreen2::Load() {
+    ProgramRandom& random = TheProgramRandom();
+    random.SeedFromClock();
+    Label2->setFont(ProgramFont(8.25, true));
+    Label2->setText(SupportTexts().value(SupportTextIndex(random.NextSingle())));
+    ShrinkFontToFit(Label2);
+    ThePlatform().KeepOnTop(this);
+}
+
+void frmNagScreen2::ShowCentred() {
+    CentreOnScreen(this);
+    show();
+    raise();
+}
+
+QString frmNagScreen2::MessageText() const {
+    QString text = txtMessage->toPlainText();
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text;
+}
+
+void frmNagScreen2::Check1_Click() {
+    // Works as a link: every click opens the page once and the box never
+    // stays checked.
+    if (!Check1->isChecked())
+        return;
+    Check1->setChecked(false);
+    OpenHomePage();
+}
+
+void frmNagScreen2::cmdSubmit_Click() {
+    const ReferAFriendForm form{txtName->text(), txtEmail->text(), MessageText(),
+                                txtFriendName->text(), txtFriendEmail->text()};
+    if (const auto problem = SubmitReferAFriend(form))
+        ThePlatform().ShowMessage(this, *problem, MessageIcon::Critical, MessageButtons::Ok);
+}
+
+bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event) {
+    const QVariant placeholder = watched->property("placeholder");
+    if (!placeholder.isValid())
+        return QWidget::eventFilter(watched, event);
+
+    auto* line = qobject_cast<QLineEdit*>(watched);
+    if (event->type() == QEvent::KeyPress && (line == txtEmail || line == txtFriendEmail) &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+        ThePlatform().ShowMessage(this, QStringLiteral("Email Address Cannot Contain Space"),
+                                  MessageIcon::Critical, MessageButtons::Ok);
+        line->setFocus();
+        return true;
+    }
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        const QString text = line ? line->text() : MessageText();
+        const QString trimmed = TrimSpaces(text);
+        QString replacement;
+        bool replace = false;
+        if (event->type() == QEvent::FocusIn && trimmed == placeholder.toString()) {
+            replace = true;
+        } else if (event->type() == QEvent::FocusOut && trimmed.isEmpty()) {
+            replace = true;
+            replacement = placeholder.toString();
+        }
+        if (replace) {
+            if (line)
+                line->setText(replacement);
+            else
+                txtMessage->setPlainText(replacement);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmNagScreen2::closeEvent(QCloseEvent* event) {
+    event->accept();
+    WindowRegistry::Instance().Forget(this);
+    EndProgram();
+}
+
+} // namespace korvane

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace korvane {
+
+// The form fields as last submitted, trimmed, and the last request address.
+struct ReferAFriendStrings {
+    QString strReferName;
+    QString strReferEmail;
+    QString strReferMessage;
+    QString strReferFriendName;
+    QString strReferFriendEmail;
+    QString strReferAddress;
+};
+
+ReferAFriendStrings& TheReferAFriendStrings();
+
+// What the user typed into the five boxes, untrimmed.
+struct ReferAFriendForm {
+    QString name;
+    QString email;
+    QString message;
+    QString friendName;
+    QString friendEmail;
+};
+
+// Placeholders the boxes show while empty.
+inline const QString kNamePlaceholder = QStringLiteral("Your Name");
+inline const QString kEmailPlaceholder = QStringLiteral("Your Email Address");
+inline const QString kMessagePlaceholder = QStringLiteral("Your Message");
+inline const QString kFriendNamePlaceholder = QStringLiteral("Friend's Name");
+inline const QString kFriendEmailPlaceholder = QStringLiteral("Friend's Email Address");
+
+// Removes leading and trailing spaces only.
+QString TrimSpaces(const QString& text);
+
+// Checks the form and, when it is complete, sends the request. Returns the
+// message for the first thing that is wrong, or nothing once the request
+// has been handed to the browser.
+std::optional<QString> SubmitReferAFriend(const ReferAFriendForm& form);
+
+// Checks the five stored strings against their placeholders, composes the
+// request address and opens it. Returns the message for the first field
+// that is not filled, or nothing once the request has been opened.
+std::optional<QString> SendReferAFriend();
+
+// The request address for the stored strings. Every value is
+// percent-encoded, so that nothing typed can add, change or cut off a field.
+QString ComposeReferAddress(const ReferAFriendStrings& strings);
+
+} // namespace korvane

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+namespace korvane {
+
+// The one shell operation behind every link: hands the address to the
+// desktop and returns at once. Failure is not reported.
+void OpenWebPage(const QString& address);
+
+// One routine per page of the maker's sites.
+void OpenSoftwaresPage();
+void OpenDonatePage();
+void OpenOnlineHelp();
+void OpenFullBrandPage();
+void OpenCoBrandPage();
+void OpenHomePage();
+void OpenDownloadPage();
+
+// The root of the product's own site, with its trailing "/".
+QString ProductSiteRoot();
+
+// The refer-a-friend page on the maker's main site, without a query.
+QString ReferAFriendPage();
+
+// The fixed address of each page.
+QString SoftwaresPageAddress();
+QString DonatePageAddress();
+QString OnlineHelpAddress();
+QString FullBrandPageAddress();
+QString CoBrandPageAddress();
+QString HomePageAddress();
+QString DownloadPageAddress();
+
+} // namespace korvane

@@ -1,0 +1,54 @@
+#include "recording_platform.h"
+
+namespace korvane {
+
+RecordingPlatform::RecordingPlatform() {
+    SetPlatform(this);
+}
+
+RecordingPlatform::~RecordingPlatform() {
+    SetPlatform(nullptr);
+}
+
+MessageAnswer RecordingPlatform::ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
+                                             MessageButtons buttons) {
+    const Message message{parent, text, icon, buttons};
+    messages.append(message);
+    if (onMessage)
+        onMessage(message);
+    if (buttons == MessageButtons::Ok)
+        return MessageAnswer::Ok;
+    return answers.isEmpty() ? MessageAnswer::Yes : answers.takeFirst();
+}
+
+void RecordingPlatform::OpenAddress(const QString& address) {
+    openedAddresses.append(address);
+}
+
+void RecordingPlatform::ClearClipboardIfOwnTextFrom(const QString& source) {
+    clipboardChecks.append(source);
+}
+
+std::optional<QString> RecordingPlatform::ReadSetting(const QString& section, const QString& key) {
+    if (!settingsReadable)
+        return std::nullopt;
+    return settings.value(section + QLatin1Char('/') + key);
+}
+
+bool RecordingPlatform::WriteSetting(const QString& section, const QString& key,
+                                     const QString& value) {
+    if (!settingsWritable)
+        return false;
+    settings.insert(section + QLatin1Char('/') + key, value);
+    return true;
+}
+
+QDate RecordingPlatform::Today() {
+    return today;
+}
+
+void RecordingPlatform::KeepOnTop(QWidget* window) {
+    keptOnTop.append(window);
+}
+
+} // namespace korvane

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform.h"
+
+#include <QList>
+#include <QMap>
+#include <QStringList>
+
+#include <functional>
+
+namespace korvane {
+
+// A stand-in for the desktop in tests: it records what the program asks of
+// it, answers message boxes from a queue and never blocks.
+class RecordingPlatform : public Platform {
+public:
+    struct Message {
+        QWidget* parent = nullptr;
+        QString text;
+        MessageIcon icon = MessageIcon::Information;
+        MessageButtons buttons = MessageButtons::Ok;
+    };
+
+    RecordingPlatform();
+    ~RecordingPlatform() override;
+
+    MessageAnswer ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
+                              MessageButtons buttons) override;
+    void OpenAddress(const QString& address) override;
+    void ClearClipboardIfOwnTextFrom(const QString& source) override;
+    std::optional<QString> ReadSetting(const QString& section, const QString& key) override;
+    bool WriteSetting(const QString& section, const QString& key, const QString& value) override;
+    QDate Today() override;
+    void KeepOnTop(QWidget* window) override;
+
+    // What happened.
+    QList<Message> messages;
+    QStringList openedAddresses;
+    QStringList clipboardChecks;
+    QList<QWidget*> keptOnTop;
+
+    // How to answer.
+    QList<MessageAnswer> answers; // taken in order; Yes or Ok when empty
+    std::function<void(const Message&)> onMessage;
+    QMap<QString, QString> settings; // "section/key" -> value
+    bool settingsReadable = true;
+    bool settingsWritable = true;
+    QDate today{2026, 12, 8};
+};
+
+} // namespace korvane

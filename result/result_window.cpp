@@ -1,0 +1,328 @@
+#include "result_window.h"
+
+#include "about_window.h"
+#include "birth_details_window.h"
+#include "exit_path.h"
+#include "exit_promotion_window.h"
+#include "link_label.h"
+#include "look.h"
+#include "panel_writers.h"
+#include "sun_sign_text_box.h"
+#include "twips.h"
+#include "ui_texts.h"
+#include "value_label.h"
+#include "web_links.h"
+#include "window_registry.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QTabBar>
+
+namespace korvane {
+namespace {
+
+constexpr int kAstrologyTab = 0;
+constexpr int kFengShuiTab = 1;
+
+// A bold black heading that sizes itself to its text.
+QLabel* MakeCaption(const QString& text, QWidget* parent, int leftTwips, int topTwips) {
+    auto* caption = new QLabel(parent);
+    caption->setTextFormat(Qt::PlainText);
+    caption->setText(text);
+    caption->setFont(ProgramFont(8.25, true));
+    SetTextColour(caption, Qt::black);
+    caption->move(Px(leftTwips), Px(topTwips));
+    caption->resize(caption->sizeHint());
+    return caption;
+}
+
+ValueLabel* MakeValue(const QString& designText, const QString& whatItShows, QWidget* parent,
+                      const QRect& rect) {
+    auto* value = new ValueLabel(designText, whatItShows, parent);
+    value->setGeometry(rect);
+    value->SetValue(designText);
+    return value;
+}
+
+LinkLabel* MakeOffer(const QString& text, QWidget* parent) {
+    auto* offer = new LinkLabel(text, parent);
+    QFont font = ProgramFont(8.25, true);
+    font.setUnderline(true);
+    offer->setFont(font);
+    offer->setWordWrap(true);
+    offer->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    SetTextColour(offer, Qt::black);
+    SetOpaqueBackground(offer, kProgramBlue);
+    offer->setGeometry(TwipsRect(120, 165, 6345, 615));
+    return offer;
+}
+
+QString ForumInvitationWithoutFullStop() {
+    QString text = ForumInvitation();
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text;
+}
+
+} // namespace
+
+frmLuckyCarResult::frmLuckyCarResult() {
+    setObjectName(QStringLiteral("frmLuckyCarResult"));
+    setWindowTitle(kWindowCaptionText());
+    setFont(ProgramFont());
+    MakeFixedWindow(this, true);
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(Px(7815), Px(6270));
+    SetOpaqueBackground(client, kProgramBlue);
+    setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    BuildWindowControls(client);
+    BuildMenus();
+    BuildTabShortcuts();
+    FitWrappedLabels(this);
+    astrologyWriter_ = std::make_unique<AstrologyPanelWriter>(*this);
+    fengShuiWriter_ = std::make_unique<FengShuiPanelWriter>(*this);
+
+    // Load handling: the astrology panel is in front.
+    panels->setCurrentIndex(kAstrologyTab);
+    cmdBack->setFocus();
+}
+
+frmLuckyCarResult::~frmLuckyCarResult() = default;
+
+void frmLuckyCarResult::BuildWindowControls(QWidget* client) {
+    Label14 = new LinkLabel(ForumInvitationWithoutFullStop(), client);
+    Label14->setObjectName(QStringLiteral("Label14"));
+    QFont linkFont = ProgramFont(8.25, true);
+    linkFont.setUnderline(true);
+    Label14->setFont(linkFont);
+    Label14->setWordWrap(true);
+    Label14->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label14->setGeometry(TwipsRect(1387, 0, 5040, 450));
+    connect(Label14, &LinkLabel::activated, this, [] { OpenHomePage(); });
+
+    TS = new QTabBar(client);
+    TS->setObjectName(QStringLiteral("TS"));
+    TS->addTab(QStringLiteral("Result Based on Astrology"));
+    TS->addTab(QStringLiteral("Result Based on Feng Shui"));
+    TS->setExpanding(false);
+    TS->setDrawBase(true);
+    TS->setGeometry(TwipsRect(0, 480, 7815, 350));
+    TS->setAccessibleName(QStringLiteral("Result tabs"));
+    connect(TS, &QTabBar::currentChanged, this, [this] { TS_Click(); });
+
+    panels = new QStackedWidget(client);
+    panels->setGeometry(TwipsRect(0, 825, 7815, 4575));
+    for (int i = 0; i < 2; ++i) {
+        fraResult[i] = new QWidget;
+        fraResult[i]->setObjectName(QStringLiteral("fraResult%1").arg(i));
+        SetOpaqueBackground(fraResult[i], kProgramBlue);
+        panels->addWidget(fraResult[i]);
+    }
+    fraResult[0]->setAccessibleName(QStringLiteral("Result Based on Astrology"));
+    fraResult[1]->setAccessibleName(QStringLiteral("Result Based on Feng Shui"));
+    BuildAstrologyPanel(fraResult[0]);
+    BuildFengShuiPanel(fraResult[1]);
+
+    fraFullBrand = new QGroupBox(client);
+    fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
+    fraFullBrand->setGeometry(TwipsRect(0, 5400, 6600, 855));
+    SetOpaqueBackground(fraFullBrand, kProgramBlue);
+    lblFullBrand = MakeOffer(FullBrandOfferText(), fraFullBrand);
+    lblFullBrand->setObjectName(QStringLiteral("lblFullBrand"));
+    connect(lblFullBrand, &LinkLabel::activated, this, [] { OpenFullBrandPage(); });
+    lblCobrand = MakeOffer(CoBrandOfferText(), fraFullBrand);
+    lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
+    connect(lblCobrand, &LinkLabel::activated, this, [] { OpenCoBrandPage(); });
+    // The co-branding offer covers the full-branding one for good.
+    lblCobrand->raise();
+    lblFullBrand->hide();
+
+    cmdBack = new QPushButton(QStringLiteral("&Back"), client);
+    cmdBack->setObjectName(QStringLiteral("cmdBack"));
+    cmdBack->setGeometry(TwipsRect(6690, 5655, 1005, 345));
+    cmdBack->setAutoDefault(false);
+    connect(cmdBack, &QPushButton::clicked, this, [this] {
+        QScopedValueRollback pressed(cmdBackPressed_, true);
+        cmdBack_Click();
+    });
+
+    // Lies below the client area: never seen, never reached.
+    cmdPrint = new QPushButton(QStringLiteral("&Save"), client);
+    cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
+    cmdPrint->setFont(ProgramFont(8.25, true));
+    cmdPrint->setGeometry(TwipsRect(6720, 7800, 1005, 345));
+    cmdPrint->setFocusPolicy(Qt::NoFocus);
+    connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
+
+    setTabOrder(cmdBack, TS);
+    setTabOrder(TS, txtSunSign_Desc);
+    setTabOrder(txtSunSign_Desc, Label14);
+    setTabOrder(Label14, lblCobrand);
+}
+
+void frmLuckyCarResult::BuildAstrologyPanel(QWidget* panel) {
+    lblCaption[2] = MakeCaption(QStringLiteral("Car Color"), panel, 120, 240);
+    lblLuckyCar_Result[0] = MakeValue(QStringLiteral("Turquoise"), QStringLiteral("Car Color"),
+                                      panel, TwipsRect(1560, 165, 1605, 345));
+    lblLuckyCar_Result[0]->setFont(ProgramFont(14.25, true));
+    lblLuckyCar_Result[0]->SetValue(QStringLiteral("Turquoise"));
+    lblColorCode[0] = new Swatch(QStringLiteral("Car Color"), panel);
+    lblColorCode[0]->setGeometry(TwipsRect(3360, 165, 350, 350));
+
+    lblCarColourDescription = new QLabel(panel);
+    lblCarColourDescription->setTextFormat(Qt::PlainText);
+    lblCarColourDescription->setText(
+        QStringLiteral("Turquoise is a color that is very popular with people who like to stand "
+                       "out without shouting."));
+    lblCarColourDescription->setWordWrap(true);
+    lblCarColourDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SetTextColour(lblCarColourDescription, Qt::white);
+    lblCarColourDescription->setGeometry(TwipsRect(120, 510, 7545, 1215));
+    lblLuckyCar_Result[1] = nullptr;
+
+    lblCaption[3] = MakeCaption(QStringLiteral("Kua Number"), panel, 120, 1815);
+    lblLuckyCar_Result[2] = MakeValue(QStringLiteral("Label1"), QStringLiteral("Kua Number"), panel,
+                                      TwipsRect(2160, 1815, 555, 195));
+    lblCaption[1] = MakeCaption(QStringLiteral("Ruling Planet"), panel, 120, 2085);
+    lblLuckyCar_Result[3] = MakeValue(QStringLiteral("Label1"), QStringLiteral("Ruling Planet"),
+                                      panel, TwipsRect(2160, 2085, 555, 195));
+    lblCaption[0] = MakeCaption(QStringLiteral("Sun Sign"), panel, 120, 2370);
+    lblLuckyCar_Result[4] = MakeValue(QStringLiteral("Label1"), QStringLiteral("Sun Sign"), panel,
+                                      TwipsRect(2160, 2370, 555, 195));
+
+    txtSunSign_Desc = new SunSignTextBox(panel);
+    txtSunSign_Desc->setObjectName(QStringLiteral("txtSunSign_Desc"));
+    txtSunSign_Desc->setAccessibleName(QStringLiteral("Sun sign description"));
+    txtSunSign_Desc->setGeometry(TwipsRect(120, 2640, 7545, 1815));
+}
+
+void frmLuckyCarResult::BuildFengShuiPanel(QWidget* panel) {
+    struct Row {
+        int caption;
+        const char* heading;
+        int headingTop;
+        ValueLabel** value;
+        const char* designText;
+        int valueWidth;
+        const char* purpose;
+        int swatchTop;
+    };
+    const Row rows[] = {
+        {4, "Your Lucky Car Color for Success", 315, &lblColourToWearSuccess, "Success", 690,
+         "Lucky car color for success", 240},
+        {5, "Your Lucky Car Color for Health", 795, &lblColourToWearHealth, "Health", 540,
+         "Lucky car color for health", 720},
+        {6, "Your Lucky Car Color for Relationship", 1275, &lblColourToWearRelationships,
+         "Relationships", 1125, "Lucky car color for relationships", 1200},
+        {7, "Your Lucky Car Color for Personal Development", 1755, &lblColourToWearPersonal,
+         "Personal", 735, "Lucky car color for personal development", 1680},
+    };
+    for (int i = 0; i < 4; ++i) {
+        const Row& row = rows[i];
+        lblCaption[row.caption] =
+            MakeCaption(QString::fromLatin1(row.heading), panel, 240, row.headingTop);
+        *row.value =
+            MakeValue(QString::fromLatin1(row.designText), QString::fromLatin1(row.purpose), panel,
+                      TwipsRect(5160, row.headingTop, row.valueWidth, 195));
+        lblColorCode[i + 1] = new Swatch(QString::fromLatin1(row.purpose), panel);
+        lblColorCode[i + 1]->setGeometry(TwipsRect(7080, row.swatchTop, 345, 345));
+    }
+}
+
+void frmLuckyCarResult::BuildMenus() {
+    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuPrint = mnuFile->addAction(QStringLiteral("&Save"));
+    mnuPrint->setEnabled(false);
+    mnuPrint->setVisible(false);
+    connect(mnuPrint, &QAction::triggered, this, [this] { cmdPrint_Click(); });
+    mnuBack = mnuFile->addAction(QStringLiteral("&Back"));
+    connect(mnuBack, &QAction::triggered, this, [this] { cmdBack_Click(); });
+    mnuFile->addSeparator();
+    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
+    connect(mnuExit, &QAction::triggered, this, [this] { WindowRegistry::Unload(this); });
+
+    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuOnline = mnuHelp->addAction(QStringLiteral("&Online Help"));
+    connect(mnuOnline, &QAction::triggered, this, [] { OpenOnlineHelp(); });
+    mnuVisit = mnuHelp->addAction(QStringLiteral("&Visit Us Online"));
+    connect(mnuVisit, &QAction::triggered, this, [] { OpenHomePage(); });
+    mnuHelp->addSeparator();
+    mnuUpdate = mnuHelp->addAction(QStringLiteral("Check for Software &Update"));
+    connect(mnuUpdate, &QAction::triggered, this, [] { OpenDownloadPage(); });
+    mnuHelp->addSeparator();
+    mnuAbout = mnuHelp->addAction(QStringLiteral("&About Software"));
+    connect(mnuAbout, &QAction::triggered, this, [this] { ShowAboutWindow(this); });
+
+    mnuDonate = menuBar()->addAction(QStringLiteral("&Donate"));
+    connect(mnuDonate, &QAction::triggered, this, [] { OpenDonatePage(); });
+    mnuMakeMoney = menuBar()->addAction(QStringLiteral("Make Money &Online"));
+    mnuMakeMoney->setVisible(false);
+    mnuMakeMoney->setEnabled(false);
+    connect(mnuMakeMoney, &QAction::triggered, this, [] { OpenFullBrandPage(); });
+}
+
+void frmLuckyCarResult::BuildTabShortcuts() {
+    const auto switchTab = [this] { TS->setCurrentIndex(1 - TS->currentIndex()); };
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+          QKeySequence(Qt::CTRL | Qt::Key_PageDown), QKeySequence(Qt::CTRL | Qt::Key_PageUp)}) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, switchTab);
+    }
+}
+
+AstrologyDisplay& frmLuckyCarResult::AstrologyPanel() {
+    return *astrologyWriter_;
+}
+
+FengShuiDisplay& frmLuckyCarResult::FengShuiPanel() {
+    return *fengShuiWriter_;
+}
+
+void frmLuckyCarResult::ShowCentred() {
+    ensurePolished();
+    adjustSize();
+    CentreOnScreen(this);
+    show();
+}
+
+int frmLuckyCarResult::FrontPanel() const {
+    return panels->currentIndex();
+}
+
+void frmLuckyCarResult::TS_Click() {
+    panels->setCurrentIndex(TS->currentIndex() == kAstrologyTab ? kAstrologyTab : kFengShuiTab);
+}
+
+void frmLuckyCarResult::cmdBack_Click() {
+    WindowRegistry& windows = WindowRegistry::Instance();
+    windows.Use<frmMain>().ShowCentred();
+    WindowRegistry::Unload(this);
+    // From the menu the closing rule has just shown the exit promotion
+    // window; it is not wanted on the way back.
+    windows.Use<frmNagScreen2>().hide();
+}
+
+void frmLuckyCarResult::cmdPrint_Click() {
+    // Saving a reading is not offered.
+}
+
+void frmLuckyCarResult::closeEvent(QCloseEvent* event) {
+    if (!cmdBackPressed_)
+        TakeExitPath();
+    event->accept();
+    WindowRegistry::Instance().Forget(this);
+}
+
+} // namespace korvane

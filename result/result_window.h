@@ -1,0 +1,94 @@
+#pragma once
+
+#include "reading_display.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QStackedWidget;
+class QTabBar;
+
+namespace korvane {
+
+class AstrologyPanelWriter;
+class FengShuiPanelWriter;
+class LinkLabel;
+class Swatch;
+class SunSignTextBox;
+class ValueLabel;
+
+// The result window: the astrology and the Feng Shui reading on two panels
+// in the same place, switched by a tab strip.
+class frmLuckyCarResult : public QMainWindow {
+    Q_OBJECT
+public:
+    frmLuckyCarResult();
+    ~frmLuckyCarResult() override;
+
+    // Where the readings write.
+    AstrologyDisplay& AstrologyPanel();
+    FengShuiDisplay& FengShuiPanel();
+
+    void ShowCentred();
+
+    // Which panel is in front: 0 astrology, 1 Feng Shui.
+    int FrontPanel() const;
+
+    // Back to a fresh birth details window; the same handling serves the
+    // button and the File menu.
+    void cmdBack_Click();
+
+    LinkLabel* Label14 = nullptr;
+    QTabBar* TS = nullptr;
+    QStackedWidget* panels = nullptr;
+    QWidget* fraResult[2] = {nullptr, nullptr};
+    QGroupBox* fraFullBrand = nullptr;
+    LinkLabel* lblFullBrand = nullptr;
+    LinkLabel* lblCobrand = nullptr;
+    QPushButton* cmdBack = nullptr;
+    QPushButton* cmdPrint = nullptr;
+
+    QLabel* lblCaption[8] = {};
+    ValueLabel* lblLuckyCar_Result[5] = {};
+    QLabel* lblCarColourDescription = nullptr; // lblLuckyCar_Result(1)
+    Swatch* lblColorCode[5] = {};
+    SunSignTextBox* txtSunSign_Desc = nullptr;
+    ValueLabel* lblColourToWearSuccess = nullptr;
+    ValueLabel* lblColourToWearHealth = nullptr;
+    ValueLabel* lblColourToWearRelationships = nullptr;
+    ValueLabel* lblColourToWearPersonal = nullptr;
+
+    QAction* mnuPrint = nullptr;
+    QAction* mnuBack = nullptr;
+    QAction* mnuExit = nullptr;
+    QAction* mnuOnline = nullptr;
+    QAction* mnuVisit = nullptr;
+    QAction* mnuUpdate = nullptr;
+    QAction* mnuAbout = nullptr;
+    QAction* mnuDonate = nullptr;
+    QAction* mnuMakeMoney = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildWindowControls(QWidget* client);
+    void BuildAstrologyPanel(QWidget* panel);
+    void BuildFengShuiPanel(QWidget* panel);
+    void BuildMenus();
+    void BuildTabShortcuts();
+    void TS_Click();
+    void cmdPrint_Click();
+
+    // True only while cmdBack's own click is being handled.
+    bool cmdBackPressed_ = false;
+    std::unique_ptr<AstrologyPanelWriter> astrologyWriter_;
+    std::unique_ptr<FengShuiPanelWriter> fengShuiWriter_;
+};
+
+} // namespace korvane

@@ -1,0 +1,56 @@
+#include "sun_sign_text_box.h"
+
+#include "look.h"
+#include "platform.h"
+
+#include <QEvent>
+
+namespace korvane {
+
+SunSignTextBox::SunSignTextBox(QWidget* parent) : QPlainTextEdit(parent) {
+    setReadOnly(true);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, kProgramBlue);
+    colours.setColor(QPalette::Text, Qt::white);
+    setPalette(colours);
+    // Mouse moves arrive without a button held only with tracking on.
+    viewport()->setMouseTracking(true);
+    viewport()->installEventFilter(this);
+    connect(this, &QPlainTextEdit::textChanged, this, &SunSignTextBox::GuardClipboard);
+}
+
+void SunSignTextBox::SetDescription(const QString& text) {
+    description_ = text;
+    // The description separates its paragraphs with CR LF pairs.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    setPlainText(shown);
+}
+
+bool SunSignTextBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == viewport()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseMove:
+            GuardClipboard();
+            break;
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            // A selection reaches the clipboard only once the box itself has
+            // handled the button, so look after it has.
+            QMetaObject::invokeMethod(this, &SunSignTextBox::GuardClipboard, Qt::QueuedConnection);
+            break;
+        default:
+            break;
+        }
+    }
+    return QPlainTextEdit::eventFilter(watched, event);
+}
+
+void SunSignTextBox::GuardClipboard() {
+    ThePlatform().ClearClipboardIfOwnTextFrom(toPlainText());
+}
+
+} // namespace korvane

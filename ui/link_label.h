@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QLabel>
+
+namespace korvane {
+
+// A label that works as a link: underlined text, the pointing-hand cursor,
+// and a click (or Enter or Space once it has the keyboard focus) emits
+// activated().
+class LinkLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
+
+signals:
+    void activated();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace korvane

@@ -1,0 +1,80 @@
+#include "look.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPalette>
+#include <QScreen>
+#include <QStringList>
+#include <QWidget>
+
+namespace korvane {
+
+QFont ProgramFont(double pointSize, bool bold) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
+                      QStringLiteral("Bitstream Vera Sans"), QStringLiteral("Tahoma"),
+                      QStringLiteral("sans-serif")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+void SetOpaqueBackground(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(palette);
+}
+
+void MakeFixedWindow(QWidget* window, bool withMinimise) {
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (withMinimise)
+        flags |= Qt::WindowMinimizeButtonHint;
+    window->setWindowFlags(flags);
+}
+
+bool TextFits(const QLabel* label) {
+    const QRect box = label->contentsRect();
+    const QFontMetrics metrics(label->font());
+    const int flags = (label->wordWrap() ? Qt::TextWordWrap : 0) | Qt::TextExpandTabs;
+    const QRect needed = metrics.boundingRect(QRect(0, 0, box.width(), 100000),
+                                              flags | Qt::AlignLeft | Qt::AlignTop, label->text());
+    return needed.height() <= box.height() && (label->wordWrap() || needed.width() <= box.width());
+}
+
+void ShrinkFontToFit(QLabel* label, double smallestPointSize) {
+    QFont font = label->font();
+    while (!TextFits(label) && font.pointSizeF() - 0.25 >= smallestPointSize) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+        label->setFont(font);
+    }
+}
+
+void FitWrappedLabels(QWidget* root) {
+    for (QLabel* label : root->findChildren<QLabel*>()) {
+        if (label->wordWrap())
+            ShrinkFontToFit(label);
+    }
+}
+
+void CentreOnScreen(QWidget* window) {
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+} // namespace korvane

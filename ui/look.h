@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+class QLabel;
+class QWidget;
+
+namespace korvane {
+
+// The program's blue, behind both main windows.
+inline const QColor kProgramBlue(68, 109, 217);
+inline const QColor kSwatchDesignColour(128, 0, 128);
+
+// Verdana where it is installed, otherwise the closest sans-serif.
+QFont ProgramFont(double pointSize = 8.25, bool bold = false);
+
+// Gives a widget an opaque background of the colour.
+void SetOpaqueBackground(QWidget* widget, const QColor& colour);
+
+// Sets the colour of a widget's text.
+void SetTextColour(QWidget* widget, const QColor& colour);
+
+// Makes a top-level window fixed in size with a close box, and with a
+// minimise box when asked.
+void MakeFixedWindow(QWidget* window, bool withMinimise);
+
+// Verdana is not everywhere: when a word-wrapped label's text does not fit
+// its rectangle in the font that stands in for it, the font is made a
+// little smaller until it does, so that no text is ever cut off.
+void ShrinkFontToFit(QLabel* label, double smallestPointSize = 6.5);
+
+// Shrinks every word-wrapped label of a window as needed (see above).
+void FitWrappedLabels(QWidget* root);
+
+// Whether a label's whole text fits inside its rectangle.
+bool TextFits(const QLabel* label);
+
+// Places a top-level window in the middle of the screen it is on.
+void CentreOnScreen(QWidget* window);
+
+} // namespace korvane
