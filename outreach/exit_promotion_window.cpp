@@ -96,6 +96,7 @@ void frmNagScreen2::BuildHeader() {
 QLineEdit* frmNagScreen2::MakeFormBox(const QString& placeholder, const QRect& rect) {
     auto* box = new QLineEdit(placeholder, Frame2);
     box->setProperty("placeholder", placeholder);
+    box->setFont(ProgramFont());
     box->setAccessibleName(placeholder);
     box->setGeometry(rect);
     box->installEventFilter(this);
@@ -128,6 +129,7 @@ void frmNagScreen2::BuildReferAFriend() {
     txtMessage = new QPlainTextEdit(Frame2);
     txtMessage->setObjectName(QStringLiteral("txtMessage"));
     txtMessage->setProperty("placeholder", kMessagePlaceholder);
+    txtMessage->setFont(ProgramFont());
     txtMessage->setPlainText(kMessagePlaceholder + QStringLiteral("\n"));
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setAccessibleName(kMessagePlaceholder);

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Sets up, builds and starts Korvane.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/install-dependencies.sh"
+cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$root/build" --parallel "$(nproc)"
+exec "$root/build/korvane" "$@"
