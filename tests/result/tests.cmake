@@ -1,0 +1,2 @@
+korvane_add_test(test_result_window
+  SOURCES result/test_result_window.cpp LIBS korvane_test_support)

@@ -1,0 +1,294 @@
+#include "birth_details_window.h"
+#include "exit_promotion_window.h"
+#include "link_label.h"
+#include "reading_record.h"
+#include "result_window.h"
+#include "value_label.h"
+#include "window_registry.h"
+#include "window_test_support.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace korvane;
+
+class TestBirthDetailsWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void freshWindowHasListsAndDefaults();
+    void geometryAndFixedSize();
+    void validationMessagesInOrder_data();
+    void validationMessagesInOrder();
+    void blankNameIsAcceptedAndStoredEmpty();
+    void handOffShowsResultWithoutExitWindow();
+    void handOffFillsTheRecord();
+    void leavingTakesTheExitPath_data();
+    void leavingTakesTheExitPath();
+    void enterDoesNotPressTheButton();
+    void menusAndLinks();
+    void offersShareOneRectangle();
+
+private:
+    frmMain& Window() { return WindowRegistry::Instance().Use<frmMain>(); }
+    void Choose(frmMain& window, int day, const QString& month, const QString& year);
+    std::unique_ptr<WindowTestBed> bed;
+};
+
+void TestBirthDetailsWindow::init() {
+    bed = std::make_unique<WindowTestBed>();
+}
+
+void TestBirthDetailsWindow::cleanup() {
+    bed.reset();
+}
+
+void TestBirthDetailsWindow::Choose(frmMain& window, int day, const QString& month,
+                                    const QString& year) {
+    window.cboDate->setCurrentIndex(day - 1);
+    window.cboMonth->setCurrentIndex(window.cboMonth->findText(month));
+    window.cboYear->setCurrentIndex(window.cboYear->findText(year));
+}
+
+void TestBirthDetailsWindow::freshWindowHasListsAndDefaults() {
+    frmMain& window = Window();
+    QCOMPARE(window.cboDate->count(), 31);
+    QCOMPARE(window.cboDate->itemText(0), QString("1"));
+    QCOMPARE(window.cboDate->itemText(30), QString("31"));
+    QCOMPARE(window.cboMonth->count(), 12);
+    QCOMPARE(window.cboMonth->itemText(1), QString("February"));
+    QCOMPARE(window.cboMonth->itemText(11), QString("December"));
+    QCOMPARE(window.cboYear->count(), 151);
+    QCOMPARE(window.cboYear->itemText(0), QString("1900"));
+    QCOMPARE(window.cboYear->itemText(150), QString("2050"));
+    QCOMPARE(window.cboDate->currentText(), QString("1"));
+    QCOMPARE(window.cboMonth->currentText(), QString("January"));
+    QCOMPARE(window.cboYear->currentText(), QString("1900"));
+    QVERIFY(window.optSex[0]->isChecked());
+    QVERIFY(!window.optSex[1]->isChecked());
+    QVERIFY(window.txtName->text().isEmpty());
+    QVERIFY(!window.cboDate->isEditable());
+    QCOMPARE(window.windowTitle(), QString("Korvane v1.0"));
+    QVERIFY(!window.IsCoBrandInFront());
+}
+
+void TestBirthDetailsWindow::geometryAndFixedSize() {
+    frmMain& window = Window();
+    window.ShowCentred();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.centralWidget()->size(), QSize(488, 301));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QCOMPARE(window.fraDetails->geometry(), QRect(83, 96, 323, 137));
+    QCOMPARE(window.txtName->geometry(), QRect(86, 18, 207, 20));
+    QCOMPARE(window.cmdProceed->geometry(), QRect(12, 104, 297, 25));
+    QCOMPARE(window.lblCobrand->geometry(), window.lblFullBrand->geometry());
+    QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));
+    // Focus starts in the name box.
+    QCOMPARE(window.focusWidget(), window.txtName);
+}
+
+void TestBirthDetailsWindow::validationMessagesInOrder_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("critical");
+    QTest::newRow("empty name") << "" << 1 << "March"
+                                << "1980"
+                                << "Please Enter Your Name" << true;
+    QTest::newRow("empty name wins over 31 April") << "" << 31 << "April"
+                                                   << "1980"
+                                                   << "Please Enter Your Name" << true;
+    QTest::newRow("29 February 1999") << "Ann" << 29 << "February"
+                                      << "1999"
+                                      << "Please Enter Correct Date Or Month!" << false;
+    QTest::newRow("29 February 1900") << "Ann" << 29 << "February"
+                                      << "1900"
+                                      << "Please Enter Correct Date Or Month!" << false;
+    QTest::newRow("30 February 2000") << "Ann" << 30 << "February"
+                                      << "2000"
+                                      << "Please Enter Correct Date Or Month!" << false;
+    QTest::newRow("31 April") << "Ann" << 31 << "April"
+                              << "1980"
+                              << "Please Enter Correct Date Or Month !" << false;
+    QTest::newRow("31 November") << "Ann" << 31 << "November"
+                                 << "2050"
+                                 << "Please Enter Correct Date Or Month !" << false;
+    QTest::newRow("29 February 2000 passes") << "Ann" << 29 << "February"
+                                             << "2000"
+                                             << "" << false;
+    QTest::newRow("31 March passes") << "Ann" << 31 << "March"
+                                     << "1980"
+                                     << "" << false;
+}
+
+void TestBirthDetailsWindow::validationMessagesInOrder() {
+    QFETCH(QString, name);
+    QFETCH(int, day);
+    QFETCH(QString, month);
+    QFETCH(QString, year);
+    QFETCH(QString, message);
+    QFETCH(bool, critical);
+    frmMain& window = Window();
+    window.ShowCentred();
+    window.txtName->setText(name);
+    Choose(window, day, month, year);
+    window.cboYear->setFocus();
+    const bool valid = window.ValidateBirthDetails();
+    QCOMPARE(valid, message.isEmpty());
+    if (message.isEmpty()) {
+        QVERIFY(bed->platform.messages.isEmpty());
+        return;
+    }
+    QCOMPARE(bed->platform.messages.size(), 1);
+    const auto& shown = bed->platform.messages.first();
+    QCOMPARE(shown.text, message);
+    QCOMPARE(shown.icon, critical ? MessageIcon::Critical : MessageIcon::Information);
+    QCOMPARE(shown.buttons, MessageButtons::Ok);
+    // The name message sends the user back to the name box; the date
+    // messages leave the focus where it was.
+    QCOMPARE(window.focusWidget(), critical ? static_cast<QWidget*>(window.txtName)
+                                            : static_cast<QWidget*>(window.cboYear));
+}
+
+void TestBirthDetailsWindow::blankNameIsAcceptedAndStoredEmpty() {
+    frmMain& window = Window();
+    window.txtName->setText("   ");
+    QTest::mouseClick(window.cmdProceed, Qt::LeftButton);
+    QVERIFY(bed->platform.messages.isEmpty());
+    QCOMPARE(TheReadingRecord().strUserName, std::string());
+}
+
+void TestBirthDetailsWindow::handOffShowsResultWithoutExitWindow() {
+    frmMain& window = Window();
+    window.ShowCentred();
+    window.txtName->setText("Ann");
+    Choose(window, 25, "July", "1975");
+    QTest::mouseClick(window.cmdProceed, Qt::LeftButton);
+    Settle();
+    QCOMPARE(VisibleWindowNames(), QStringList{"frmLuckyCarResult"});
+    QVERIFY(!WindowRegistry::Instance().Find<frmMain>());
+    QVERIFY(!WindowRegistry::Instance().Find<frmNagScreen2>());
+    QCOMPARE(bed->endRequests, 0);
+    auto* result = WindowRegistry::Instance().Find<frmLuckyCarResult>();
+    QVERIFY(result);
+    QCOMPARE(result->FrontPanel(), 0);
+    QCOMPARE(result->lblLuckyCar_Result[4]->text(), QString("Leo"));
+}
+
+void TestBirthDetailsWindow::handOffFillsTheRecord() {
+    frmMain& window = Window();
+    window.txtName->setText("  Bo  ");
+    window.optSex[1]->setChecked(true);
+    Choose(window, 10, "January", "1975");
+    QTest::keyClick(window.cmdProceed, Qt::Key_Space);
+    const ReadingRecord& record = TheReadingRecord();
+    QCOMPARE(record.strUserName, std::string("Bo"));
+    QCOMPARE(record.strSex, std::string("Female"));
+    QCOMPARE(record.intBirthDay, 10);
+    QCOMPARE(record.strBirthDay, std::string("10"));
+    QCOMPARE(record.strBirthMonth, std::string("January"));
+    QCOMPARE(record.strBirthYear, std::string("1974"));
+    QCOMPARE(*record.dtBirthDate, (CalendarDate{1975, 1, 10}));
+    // Female, digits 7 and 4: r = 2, k = 7.
+    QCOMPARE(record.intKuaNumber, 7);
+    QCOMPARE(record.strSunSign, std::string("Capricorn"));
+}
+
+void TestBirthDetailsWindow::leavingTakesTheExitPath_data() {
+    QTest::addColumn<bool>("fromMenu");
+    QTest::newRow("close box") << false;
+    QTest::newRow("File, Exit") << true;
+}
+
+void TestBirthDetailsWindow::leavingTakesTheExitPath() {
+    QFETCH(bool, fromMenu);
+    frmMain& window = Window();
+    window.ShowCentred();
+    if (fromMenu)
+        window.nuExit->trigger();
+    else
+        window.close();
+    Settle();
+    QCOMPARE(VisibleWindowNames(), QStringList{"frmNagScreen2"});
+    QVERIFY(!WindowRegistry::Instance().Find<frmMain>());
+    // The program runs on until the exit promotion window is closed.
+    QCOMPARE(bed->endRequests, 0);
+    WindowRegistry::Instance().Find<frmNagScreen2>()->close();
+    QCOMPARE(bed->endRequests, 1);
+}
+
+void TestBirthDetailsWindow::enterDoesNotPressTheButton() {
+    frmMain& window = Window();
+    window.ShowCentred();
+    window.txtName->setText("Ann");
+    QTest::keyClick(window.txtName, Qt::Key_Return);
+    QTest::keyClick(window.cmdProceed, Qt::Key_Return);
+    QTest::keyClick(window.cmdProceed, Qt::Key_Escape);
+    Settle();
+    QVERIFY(WindowRegistry::Instance().Find<frmMain>());
+    QVERIFY(!WindowRegistry::Instance().Find<frmLuckyCarResult>());
+    QVERIFY(!window.cmdProceed->isDefault());
+}
+
+void TestBirthDetailsWindow::menusAndLinks() {
+    frmMain& window = Window();
+    const QList<QAction*> bar = window.menuBar()->actions();
+    QCOMPARE(bar.size(), 4);
+    QCOMPARE(bar[0]->text(), QString("&File"));
+    QCOMPARE(bar[1]->text(), QString("&Help"));
+    QCOMPARE(bar[2]->text(), QString("&Donate"));
+    QCOMPARE(bar[3]->text(), QString("&Make Money Online"));
+    QVERIFY(!bar[3]->isVisible() && !bar[3]->isEnabled());
+
+    QStringList helpEntries;
+    for (QAction* action : bar[1]->menu()->actions())
+        helpEntries << (action->isSeparator() ? QString("-") : action->text());
+    QCOMPARE(helpEntries, (QStringList{"&Online Help", "&Visit Us Online", "-",
+                                       "&Check for Software Update", "-", "&About Software"}));
+
+    window.mnuOnline->trigger();
+    window.mnuVisit->trigger();
+    window.mnuUpdate->trigger();
+    window.mnuDonate->trigger();
+    QTest::mouseClick(window.Label14, Qt::LeftButton);
+    window.BringCoBrandToFront(true);
+    QTest::mouseClick(window.lblCobrand, Qt::LeftButton);
+    window.BringCoBrandToFront(false);
+    QTest::mouseClick(window.lblFullBrand, Qt::LeftButton);
+    QCOMPARE(bed->platform.openedAddresses,
+             (QStringList{
+                 "https://www.korvane.example/korvane-help.html", "https://www.quillory.example/",
+                 "https://www.korvane.example/download-korvane.html",
+                 "https://help.quillory.example/donate.html", "https://www.quillory.example/",
+                 "https://help.quillory.example/co-brand.html",
+                 "https://help.quillory.example/fully-branded.html"}));
+    QCOMPARE(window.Label14->cursor().shape(), Qt::PointingHandCursor);
+    QVERIFY(window.Label14->font().underline());
+}
+
+void TestBirthDetailsWindow::offersShareOneRectangle() {
+    frmMain& window = Window();
+    window.BringCoBrandToFront(true);
+    QVERIFY(window.IsCoBrandInFront());
+    QVERIFY(!window.lblFullBrand->isVisibleTo(&window));
+    window.BringCoBrandToFront(false);
+    QVERIFY(!window.IsCoBrandInFront());
+    QVERIFY(window.lblFullBrand->isVisibleTo(&window));
+    // The double ampersand of the design shows as one.
+    QVERIFY(window.lblCobrand->text().contains("site's name &  link here"));
+    QVERIFY(!window.lblCobrand->text().contains("&&"));
+}
+
+QTEST_MAIN(TestBirthDetailsWindow)
+#include "test_app_birth_details_window.moc"
