@@ -53,7 +53,7 @@ int RunKorvane(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(kApplicationName);
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("com.quillory.Korvane"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.quillory.korvane"));
     QApplication::setWindowIcon(ProgramIcon());
     // Only the exit promotion window ends the program.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -7,7 +7,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-dejavu-core
-  xvfb xauth x11-utils xdotool
+  xvfb xauth x11-utils xdotool openbox
   desktop-file-utils appstream
 )
 

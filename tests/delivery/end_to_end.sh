@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# Drives the installed program the way a person would, by keyboard, on a
+# private X server with a window manager, a fake browser and an empty home.
+set -euo pipefail
+build="$1"
+work="$(mktemp -d)"
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+
+cmake --install "$build" --prefix "$work/prefix" >/dev/null
+mkdir -p "$work/home" "$work/bin" "$work/runtime"
+chmod 700 "$work/runtime"
+cat > "$work/bin/xdg-open" <<'BROWSER'
+#!/bin/sh
+printf '%s\n' "$1" >> "$KORVANE_E2E_OPENED"
+BROWSER
+chmod +x "$work/bin/xdg-open"
+
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime"
+export PATH="$work/bin:$PATH" BROWSER="$work/bin/xdg-open" KORVANE_E2E_OPENED="$work/opened"
+export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
+unset WAYLAND_DISPLAY XDG_CURRENT_DESKTOP
+touch "$work/opened"
+
+openbox >/dev/null 2>&1 &
+sleep 0.5
+
+fail() { echo "FAILED: $*"; exit 1; }
+
+# Waits until a visible program window has the given client width.
+wait_for_width() {
+  local width="$1"
+  for _ in $(seq 1 50); do
+    for id in $(xdotool search --onlyvisible --name "^Korvane v1.0$" 2>/dev/null); do
+      if xwininfo -id "$id" | grep -q "Width: $width\$"; then
+        echo "$id"
+        return 0
+      fi
+    done
+    sleep 0.1
+  done
+  return 1
+}
+
+"$work/prefix/bin/korvane" &
+program=$!
+
+main=$(wait_for_width 488) || fail "the birth details window did not appear"
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+sleep 0.3
+
+# Name, then day, month and year from their lists, then the reading.
+xdotool type --delay 20 "Ann Lee"
+xdotool key Tab && xdotool type "15"
+xdotool key Tab && xdotool type "Mar"
+xdotool key Tab && xdotool type "1975"
+xdotool key alt+g
+result=$(wait_for_width 521) || fail "the result window did not appear"
+echo "reading shown"
+
+xdotool key ctrl+Tab
+sleep 0.2
+xdotool key ctrl+Page_Up
+sleep 0.2
+xdotool key alt+b
+main=$(wait_for_width 488) || fail "Back did not return to the birth details window"
+sleep 0.3
+echo "went back"
+
+# Help, Visit Us Online.
+xdotool key alt+h
+sleep 0.3
+xdotool key v
+sleep 0.5
+
+# File, Exit: the exit promotion window, whose Exit button has the focus.
+xdotool key alt+f
+sleep 0.3
+xdotool key x
+nag=$(wait_for_width 741) || fail "the exit promotion window did not appear"
+xdotool windowactivate --sync "$nag" 2>/dev/null || true
+sleep 0.3
+xdotool key Return
+
+for _ in $(seq 1 50); do
+  kill -0 "$program" 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 "$program" 2>/dev/null; then
+  fail "the program is still running after Exit"
+fi
+wait "$program" || fail "the program ended with an error status"
+echo "program ended"
+
+for _ in $(seq 1 20); do
+  [ -s "$work/opened" ] && break
+  sleep 0.1
+done
+opened="$(cat "$work/opened")"
+[ "$opened" = "https://www.quillory.example/" ] || fail "browser was given: '$opened'"
+
+settings="$work/home/.config/korvane.conf"
+[ -f "$settings" ] || fail "no settings file at $settings"
+grep -q '^\[Settings\]' "$settings" || fail "no Settings section"
+if grep -q 'Duration' "$settings" || grep -q "$(date +%Y-%m-%d)" "$settings"; then
+  fail "the reminder date is stored readably"
+fi
+echo "end-to-end run passed"
