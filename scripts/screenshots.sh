@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Makes the README's screenshots from the real program on a private X server:
+#   scripts/screenshots.sh [scale] [output folder]
+# The scale is QT_SCALE_FACTOR (1 by default); the folder defaults to docs/.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+scale="${1:-1}"
+out="${2:-$root/docs}"
+
+if [ -z "${KORVANE_SCREENSHOT_INNER:-}" ]; then
+  "$root/scripts/install-dependencies.sh"
+  if ! command -v import >/dev/null; then
+    as_root=(); [ "$(id -u)" -ne 0 ] && as_root=(sudo)
+    "${as_root[@]}" apt-get install -y -qq --no-install-recommends imagemagick
+  fi
+  cmake -S "$root" -B "$root/build" >/dev/null
+  cmake --build "$root/build" --parallel "$(nproc)" --target korvane
+  mkdir -p "$out"
+  KORVANE_SCREENSHOT_INNER=1 exec xvfb-run -a -s "-screen 0 1600x1200x24" "$0" "$scale" "$out"
+fi
+
+work="$(mktemp -d)"
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+mkdir -p "$work/home" "$work/runtime" "$work/bin"
+chmod 700 "$work/runtime"
+printf '#!/bin/sh\nexit 0\n' > "$work/bin/xdg-open"
+chmod +x "$work/bin/xdg-open"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime"
+export PATH="$work/bin:$PATH" QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$scale" LC_ALL=C.UTF-8
+
+openbox >/dev/null 2>&1 &
+sleep 0.5
+
+# The visible program window whose client area has the given logical width.
+window_of_width() {
+  local width
+  width=$(awk -v w="$1" -v s="$scale" 'BEGIN { printf "%d", w * s + 0.5 }')
+  for _ in $(seq 1 50); do
+    for id in $(xdotool search --onlyvisible --name "^Korvane v1.0$" 2>/dev/null); do
+      if xwininfo -id "$id" | grep -q "Width: $width\$"; then
+        echo "$id"
+        return 0
+      fi
+    done
+    sleep 0.1
+  done
+  echo "no window $1 wide" >&2
+  return 1
+}
+
+shoot() {
+  sleep 0.6
+  import -frame -window "$1" "$out/$2.png"
+  echo "wrote $out/$2.png"
+}
+
+"$root/build/korvane" &
+main=$(window_of_width 488)
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+xdotool type --delay 20 "Ann Lee"
+xdotool key Tab && xdotool type "15"
+xdotool key Tab && xdotool type "Mar"
+xdotool key Tab && xdotool type "1975"
+xdotool key Tab
+shoot "$main" birth-details
+
+xdotool key alt+h && sleep 0.3 && xdotool key a
+about=$(window_of_width 399)
+shoot "$about" about
+xdotool key Escape
+sleep 0.3
+
+xdotool key alt+g
+result=$(window_of_width 521)
+shoot "$result" result-astrology
+xdotool key ctrl+Tab
+shoot "$result" result-feng-shui
+
+xdotool key alt+f && sleep 0.3 && xdotool key x
+nag=$(window_of_width 741)
+shoot "$nag" exit-promotion
+xdotool key Return
