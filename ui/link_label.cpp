@@ -1,5 +1,6 @@
 #include "link_label.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -7,8 +8,44 @@
 #include <QStyleOptionFocusRect>
 
 namespace korvane {
+namespace {
+
+// Screen readers announce a link label as a link named by its text, which
+// can be pressed.
+class LinkLabelAccessible : public QAccessibleWidget {
+public:
+    explicit LinkLabelAccessible(LinkLabel* label) : QAccessibleWidget(label, QAccessible::Link) {
+        addControllingSignal(QStringLiteral("activated()"));
+    }
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const LinkLabel*>(widget())->text();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString& action) override {
+        if (action == pressAction())
+            emit static_cast<LinkLabel*>(widget())->activated();
+    }
+};
+
+QAccessibleInterface* LinkLabelAccessibleFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("korvane::LinkLabel") && object && object->isWidgetType())
+        return new LinkLabelAccessible(static_cast<LinkLabel*>(object));
+    return nullptr;
+}
+
+} // namespace
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(parent) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(LinkLabelAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setTextFormat(Qt::PlainText);
     setText(text);
     QFont underlined = font();

@@ -1,0 +1,391 @@
+#include "exit_promotion_window.h"
+#include "link_label.h"
+#include "promotion_texts.h"
+#include "window_registry.h"
+#include "window_test_support.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QTest>
+
+#include <memory>
+
+using namespace korvane;
+
+namespace {
+
+const QString kHomePage = QStringLiteral("https://www.quillory.example/");
+const QString kSoftwaresPage = QStringLiteral("https://www.quillory.example/softwares.html");
+const QString kNoSpace = QStringLiteral("Email Address Cannot Contain Space");
+
+frmNagScreen2& Window() {
+    return WindowRegistry::Instance().Use<frmNagScreen2>();
+}
+
+// Shows the window as the program does and makes it the active one, so that
+// focus changes deliver their events.
+bool ShowActive(frmNagScreen2& window) {
+    window.ShowCentred();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        return false;
+    QCoreApplication::processEvents();
+    return true;
+}
+
+QLineEdit* Box(frmNagScreen2& window, const QString& name) {
+    return window.findChild<QLineEdit*>(name);
+}
+
+// Gives the box the focus and types into it as the user would.
+void Type(QLineEdit* box, const QString& text) {
+    box->setFocus(Qt::OtherFocusReason);
+    QCoreApplication::processEvents();
+    QTest::keyClicks(box, text);
+}
+
+} // namespace
+
+class TestOutreachExitPromotionWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void sizeAndKeptOnTop();
+    void loadsOncePerCreation();
+    void hideRequestLoads();
+    void focusStartsAtExitAndFollowsForm();
+    void endsProgram_data();
+    void endsProgram();
+    void visitButtonWorksAsLink();
+    void catalogueLinkOpensSoftwares();
+    void boxesShowPlaceholders_data();
+    void boxesShowPlaceholders();
+    void spaceKey_data();
+    void spaceKey();
+    void submitRefused_data();
+    void submitRefused();
+    void submitSendsRequest();
+
+private:
+    std::unique_ptr<WindowTestBed> bed_;
+};
+
+void TestOutreachExitPromotionWindow::init() {
+    bed_ = std::make_unique<WindowTestBed>();
+}
+
+void TestOutreachExitPromotionWindow::cleanup() {
+    bed_.reset();
+}
+
+void TestOutreachExitPromotionWindow::sizeAndKeptOnTop() {
+    frmNagScreen2& window = Window();
+    QCOMPARE(window.size(), QSize(741, 315));
+    QCOMPARE(bed_->platform.keptOnTop, QList<QWidget*>{&window});
+
+    QVERIFY(ShowActive(window));
+    QCOMPARE(window.size(), QSize(741, 315));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QCOMPARE(bed_->endRequests, 0);
+}
+
+void TestOutreachExitPromotionWindow::loadsOncePerCreation() {
+    const QStringList texts = SupportTexts();
+    QCOMPARE(texts.size(), 4);
+    QSet<QString> shown;
+    for (int creation = 1; creation <= 40; ++creation) {
+        frmNagScreen2& window = Window();
+        QVERIFY2(texts.contains(window.Label2->text()), qPrintable(window.Label2->text()));
+        shown.insert(window.Label2->text());
+        // Using the loaded window again does not load it again.
+        QCOMPARE(&Window(), &window);
+        QCOMPARE(bed_->platform.keptOnTop.size(), creation);
+        WindowRegistry::Instance().DestroyAll();
+    }
+    // Each load draws one of the texts afresh.
+    QVERIFY2(shown.size() > 1, "forty windows all showed the same text");
+}
+
+void TestOutreachExitPromotionWindow::hideRequestLoads() {
+    Window().hide();
+    frmNagScreen2* window = WindowRegistry::Instance().Find<frmNagScreen2>();
+    QVERIFY(window);
+    QVERIFY(!window->isVisible());
+    QCOMPARE(bed_->platform.keptOnTop, QList<QWidget*>{window});
+    QVERIFY(SupportTexts().contains(window->Label2->text()));
+    QCOMPARE(bed_->endRequests, 0);
+}
+
+void TestOutreachExitPromotionWindow::focusStartsAtExitAndFollowsForm() {
+    frmNagScreen2& window = Window();
+    QVERIFY(ShowActive(window));
+    QCOMPARE(QApplication::focusWidget(), window.cmdClose);
+
+    const QList<QWidget*> chain = {window.Check1,    window.txtName,        window.cmdSubmit,
+                                   window.txtEmail,  window.txtFriendEmail, window.txtFriendName,
+                                   window.txtMessage};
+    for (QWidget* next : chain) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+    QCOMPARE(bed_->endRequests, 0);
+    QVERIFY(bed_->platform.messages.isEmpty());
+}
+
+void TestOutreachExitPromotionWindow::endsProgram_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Enter on the first focus") << "enter";
+    QTest::newRow("Exit clicked") << "click";
+    QTest::newRow("window closed") << "close";
+}
+
+void TestOutreachExitPromotionWindow::endsProgram() {
+    QFETCH(QString, how);
+    frmNagScreen2& window = Window();
+    QVERIFY(ShowActive(window));
+
+    if (how == "enter") {
+        QCOMPARE(QApplication::focusWidget(), window.cmdClose);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    } else if (how == "click") {
+        QTest::mouseClick(window.cmdClose, Qt::LeftButton);
+    } else {
+        window.close();
+    }
+    Settle();
+
+    QCOMPARE(bed_->endRequests, 1);
+    QVERIFY(!WindowRegistry::Instance().Find<frmNagScreen2>());
+    QVERIFY(VisibleWindowNames().isEmpty());
+    QVERIFY(bed_->platform.openedAddresses.isEmpty());
+}
+
+void TestOutreachExitPromotionWindow::visitButtonWorksAsLink() {
+    frmNagScreen2& window = Window();
+    QVERIFY(ShowActive(window));
+
+    QTest::mouseClick(window.Check1, Qt::LeftButton);
+    QVERIFY(!window.Check1->isChecked());
+    QCOMPARE(bed_->platform.openedAddresses, QStringList{kHomePage});
+
+    QTest::mouseClick(window.Check1, Qt::LeftButton);
+    QVERIFY(!window.Check1->isChecked());
+    QCOMPARE(bed_->platform.openedAddresses, (QStringList{kHomePage, kHomePage}));
+    QCOMPARE(bed_->endRequests, 0);
+}
+
+void TestOutreachExitPromotionWindow::catalogueLinkOpensSoftwares() {
+    frmNagScreen2& window = Window();
+    QVERIFY(ShowActive(window));
+
+    QTest::mouseClick(window.lblGoToHome, Qt::LeftButton);
+    QCOMPARE(bed_->platform.openedAddresses, QStringList{kSoftwaresPage});
+    QCOMPARE(bed_->endRequests, 0);
+}
+
+void TestOutreachExitPromotionWindow::boxesShowPlaceholders_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("placeholder");
+    QTest::newRow("name") << "txtName"
+                          << "Your Name";
+    QTest::newRow("e-mail") << "txtEmail"
+                            << "Your Email Address";
+    QTest::newRow("friend's name") << "txtFriendName"
+                                   << "Friend's Name";
+    QTest::newRow("friend's e-mail") << "txtFriendEmail"
+                                     << "Friend's Email Address";
+}
+
+void TestOutreachExitPromotionWindow::boxesShowPlaceholders() {
+    QFETCH(QString, box);
+    QFETCH(QString, placeholder);
+    frmNagScreen2& window = Window();
+    QVERIFY(ShowActive(window));
+    QLineEdit* line = Box(window, box);
+    QVERIFY(line);
+    QCOMPARE(line->text(), placeholder);
+
+    const auto focusIn = [&] {
+        line->setFocus(Qt::OtherFocusReason);
+        QCoreApplication::processEvents();
+        QVERIFY(line->hasFocus());
+    };
+    const auto focusOut = [&] {
+        window.cmdClose->setFocus(Qt::OtherFocusReason);
+        QCoreApplication::processEvents();
+        QVERIFY(!line->hasFocus());
+    };
+
+    // Entering a box that shows its placeholder empties it.
+    focusIn();
+    QCOMPARE(line->text(), QString());
+    // Left empty, it shows the placeholder again.
+    focusOut();
+    QCOMPARE(line->text(), placeholder);
+
+    // Only spaces count as empty.
+    focusIn();
+    line->setText(QStringLiteral("   "));
+    focusOut();
+    QCOMPARE(line->text(), placeholder);
+
+    // The placeholder within spaces is still the placeholder.
+    line->setText("  " + placeholder + " ");
+    focusIn();
+    QCOMPARE(line->text(), QString());
+    focusOut();
+
+    // Real text stays as it is, also when it starts with the placeholder.
+    for (const QString& real :
+         {QStringLiteral("x@y.z"), QStringLiteral(" ann "), placeholder + "s"}) {
+        line->setText(real);
+        focusIn();
+        QCOMPARE(line->text(), real);
+        focusOut();
+        QCOMPARE(line->text(), real);
+    }
+    QVERIFY(bed_->platform.messages.isEmpty());
+}
+
+void TestOutreachExitPromotionWindow::spaceKey_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("name takes spaces") << "txtName" << false;
+    QTest::newRow("friend's name takes spaces") << "txtFriendName" << false;
+    QTest::newRow("e-mail refuses spaces") << "txtEmail" << true;
+    QTest::newRow("friend's e-mail refuses spaces") << "txtFriendEmail" << true;
+}
+
+void TestOutreachExitPromotionWindow::spaceKey() {
+    QFETCH(QString, box);
+    QFETCH(bool, refused);
+    frmNagScreen2& window = Window();
+    QVERIFY(ShowActive(window));
+    QLineEdit* line = Box(window, box);
+    QVERIFY(line);
+    Type(line, QStringLiteral("ab"));
+    line->setCursorPosition(1);
+
+    QTest::keyClick(line, Qt::Key_Space);
+
+    QCOMPARE(QApplication::focusWidget(), line);
+    if (!refused) {
+        QCOMPARE(line->text(), QStringLiteral("a b"));
+        QVERIFY(bed_->platform.messages.isEmpty());
+        return;
+    }
+    QCOMPARE(line->text(), QStringLiteral("ab"));
+    QCOMPARE(bed_->platform.messages.size(), 1);
+    const RecordingPlatform::Message& message = bed_->platform.messages.constFirst();
+    QCOMPARE(message.text, kNoSpace);
+    QCOMPARE(message.icon, MessageIcon::Critical);
+    QCOMPARE(message.buttons, MessageButtons::Ok);
+    QCOMPARE(message.parent, &window);
+
+    // Typing goes on where it was.
+    QTest::keyClick(line, Qt::Key_C);
+    QCOMPARE(line->text(), QStringLiteral("acb"));
+}
+
+void TestOutreachExitPromotionWindow::submitRefused_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("email");
+    QTest::addColumn<QString>("friendName");
+    QTest::addColumn<QString>("friendEmail");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("untouched form") << "Your Name"
+                                    << "Your Email Address"
+                                    << "Friend's Name"
+                                    << "Friend's Email Address"
+                                    << "Please Enter Proper Email Address";
+    QTest::newRow("same e-mails") << "Ann"
+                                  << "ann@mail.example"
+                                  << "Bob"
+                                  << "ann@mail.example"
+                                  << "Please Enter Distinct Email Addresses";
+    QTest::newRow("e-mail without dot") << "Ann"
+                                        << "ann@mail"
+                                        << "Bob"
+                                        << "bob@mail.example"
+                                        << "Please Enter Proper Email Address";
+    QTest::newRow("name left at placeholder") << "Your Name"
+                                              << "ann@mail.example"
+                                              << "Bob"
+                                              << "bob@mail.example"
+                                              << "Please Enter Your Name";
+    QTest::newRow("friend's name left at placeholder") << "Ann"
+                                                       << "ann@mail.example"
+                                                       << "Friend's Name"
+                                                       << "bob@mail.example"
+                                                       << "Please Enter Your Friend's Name";
+}
+
+void TestOutreachExitPromotionWindow::submitRefused() {
+    QFETCH(QString, name);
+    QFETCH(QString, email);
+    QFETCH(QString, friendName);
+    QFETCH(QString, friendEmail);
+    QFETCH(QString, problem);
+    frmNagScreen2& window = Window();
+    QVERIFY(ShowActive(window));
+    window.txtName->setText(name);
+    window.txtEmail->setText(email);
+    window.txtFriendName->setText(friendName);
+    window.txtFriendEmail->setText(friendEmail);
+
+    QTest::mouseClick(window.cmdSubmit, Qt::LeftButton);
+
+    QCOMPARE(bed_->platform.messages.size(), 1);
+    const RecordingPlatform::Message& message = bed_->platform.messages.constFirst();
+    QCOMPARE(message.text, problem);
+    QCOMPARE(message.icon, MessageIcon::Critical);
+    QCOMPARE(message.buttons, MessageButtons::Ok);
+    QCOMPARE(message.parent, &window);
+    QVERIFY(bed_->platform.openedAddresses.isEmpty());
+    QCOMPARE(bed_->endRequests, 0);
+}
+
+void TestOutreachExitPromotionWindow::submitSendsRequest() {
+    frmNagScreen2& window = Window();
+    QVERIFY(ShowActive(window));
+    Type(window.txtName, QStringLiteral("  Ann Lee "));
+    Type(window.txtEmail, QStringLiteral("ann@mail.example"));
+    Type(window.txtFriendName, QStringLiteral("Bob"));
+    Type(window.txtFriendEmail, QStringLiteral("bob@mail.example"));
+
+    QTest::mouseClick(window.cmdSubmit, Qt::LeftButton);
+
+    QVERIFY(bed_->platform.messages.isEmpty());
+    QCOMPARE(bed_->platform.openedAddresses.size(), 1);
+    const QString request = bed_->platform.openedAddresses.constFirst();
+    // The hidden message box is sent as it stands, its line break as CR LF.
+    QCOMPARE(request,
+             QStringLiteral("https://www.quillory.example/tell-a-friend.html?taf1=Ann%20Lee"
+                            "&taf2=ann%40mail.example&taf3=Your%20Message%0D%0A"
+                            "&taf4=Bob&taf5=bob%40mail.example"
+                            "&taf6=https://www.korvane.example/"));
+    QVERIFY(request.endsWith(QStringLiteral("&taf6=https://www.korvane.example/")));
+
+    // The form keeps what was typed and the window stays.
+    QCOMPARE(window.txtName->text(), QStringLiteral("  Ann Lee "));
+    QCOMPARE(window.txtEmail->text(), QStringLiteral("ann@mail.example"));
+    QCOMPARE(window.txtFriendName->text(), QStringLiteral("Bob"));
+    QCOMPARE(window.txtFriendEmail->text(), QStringLiteral("bob@mail.example"));
+    QCOMPARE(window.txtMessage->toPlainText(), QStringLiteral("Your Message\n"));
+    QCOMPARE(WindowRegistry::Instance().Find<frmNagScreen2>(), &window);
+    QVERIFY(window.isVisible());
+    QCOMPARE(bed_->endRequests, 0);
+
+    // Each press sends again.
+    QTest::mouseClick(window.cmdSubmit, Qt::LeftButton);
+    QCOMPARE(bed_->platform.openedAddresses, (QStringList{request, request}));
+}
+
+QTEST_MAIN(TestOutreachExitPromotionWindow)
+#include "test_outreach_exit_promotion_window.moc"
