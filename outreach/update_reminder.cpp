@@ -24,21 +24,33 @@ bool StoreToday(Platform& platform) {
 
 } // namespace
 
+StoredReminder ReadStoredReminder(const QString& storedValue) {
+    const QString text = UnscrambleSetting(storedValue);
+    if (text.isEmpty())
+        return {};
+    const QDate date = QDate::fromString(text, kDateFormat);
+    if (!date.isValid())
+        return {StoredReminder::Kind::Unreadable, {}};
+    return {StoredReminder::Kind::Date, date};
+}
+
 void CheckUpdateReminder() {
     Platform& platform = ThePlatform();
     const auto stored = platform.ReadSetting(kSection, StoredKey());
     if (!stored)
         return;
-    const QString lastReminder = UnscrambleSetting(*stored);
-    if (lastReminder.isEmpty()) {
+    const StoredReminder last = ReadStoredReminder(*stored);
+    switch (last.kind) {
+    case StoredReminder::Kind::None:
         StoreToday(platform);
         return;
-    }
-    // A value that is not a date ends the reminder here; it stays as it is.
-    const QDate last = QDate::fromString(lastReminder, kDateFormat);
-    if (!last.isValid())
+    case StoredReminder::Kind::Unreadable:
+        // The reminder ends here and the value stays as it is.
         return;
-    const qint64 days = platform.Today().daysTo(last);
+    case StoredReminder::Kind::Date:
+        break;
+    }
+    const qint64 days = platform.Today().daysTo(last.date);
     if (days >= -kQuietDays && days <= kQuietDays)
         return;
 

@@ -3,9 +3,28 @@
 #include "program_identity.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace korvane {
+namespace {
+
+// A lock that belongs to another user is not a copy of ours.
+bool LockBelongsToSomeoneElse(const QString& path) {
+#ifdef Q_OS_UNIX
+    const QFileInfo info(path);
+    return info.exists() && info.ownerId() != static_cast<uint>(::getuid());
+#else
+    Q_UNUSED(path);
+    return false;
+#endif
+}
+
+} // namespace
 
 SingleInstanceGuard::SingleInstanceGuard(const QString& lockFolder) {
     const QString folder = lockFolder.isEmpty()
@@ -25,8 +44,10 @@ InstanceClaim SingleInstanceGuard::Claim() {
     lock_->setStaleLockTime(0);
     if (lock_->tryLock(0))
         return InstanceClaim::First;
-    if (lock_->error() == QLockFile::LockFailedError)
+    if (lock_->error() == QLockFile::LockFailedError && !LockBelongsToSomeoneElse(lockFilePath_))
         return InstanceClaim::AlreadyRunning;
+    // The lock cannot be taken or is not ours to judge: better to start
+    // without the guard than not at all.
     return InstanceClaim::Unguarded;
 }
 

@@ -9,6 +9,7 @@ packages=(
   fonts-dejavu-core
   xvfb xauth x11-utils xdotool openbox
   desktop-file-utils appstream
+  clang libclang-rt-dev
 )
 
 missing=()

@@ -1,9 +1,21 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test headless; fails when any test fails.
+#   1. the release build and all its tests;
+#   2. the same tests again built with AddressSanitizer and
+#      UndefinedBehaviorSanitizer (clang), plus a bounded run of each fuzzer.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-dependencies.sh"
-cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVANE_BUILD_TESTS=ON
-cmake --build "$root/build" --parallel "$(nproc)"
-cd "$root/build"
-ctest --output-on-failure --timeout 300
+cd "$root"
+jobs="$(nproc)"
+status=0
+
+cmake --preset default
+cmake --build --preset default --parallel "$jobs"
+ctest --preset default --timeout 300 || status=1
+
+cmake --preset sanitize
+cmake --build --preset sanitize --parallel "$jobs"
+ctest --preset sanitize --timeout 300 || status=1
+
+exit "$status"
