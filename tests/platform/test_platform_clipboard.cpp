@@ -1,0 +1,294 @@
+// The clipboard guard on a real X server: what this program copied out of a
+// text is taken back, what another program copied is never touched.
+
+#include "qt_platform.h"
+#include "sun_sign_text_box.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QProcess>
+#include <QTest>
+#include <QTextCursor>
+
+using korvane::QtPlatform;
+using korvane::SunSignTextBox;
+
+namespace {
+
+constexpr int kWaitMs = 5000;
+
+const QString kDescription =
+    QStringLiteral("First paragraph about the sign.\r\n\r\nSecond paragraph, in the box.");
+// kDescription as a text box shows it, and as copying it out gives it back.
+const QString kShown =
+    QStringLiteral("First paragraph about the sign.\n\nSecond paragraph, in the box.");
+
+QClipboard* Board() {
+    return QGuiApplication::clipboard();
+}
+
+bool Owns(QClipboard::Mode mode) {
+    return mode == QClipboard::Selection ? Board()->ownsSelection() : Board()->ownsClipboard();
+}
+
+QClipboard::Mode OtherMode(QClipboard::Mode mode) {
+    return mode == QClipboard::Selection ? QClipboard::Clipboard : QClipboard::Selection;
+}
+
+// Another program on the display that owns the clipboard or the selection.
+class OtherProgram {
+public:
+    ~OtherProgram() {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished(kWaitMs);
+        }
+    }
+
+    // Starts it and waits until it has taken the clipboard and this program
+    // has seen it do so.
+    bool Copy(QClipboard::Mode mode, const QString& text) {
+        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process_.start(QStringLiteral(HELPER_PATH),
+                       {mode == QClipboard::Selection ? QStringLiteral("selection")
+                                                      : QStringLiteral("clipboard"),
+                        text});
+        if (!process_.waitForStarted(kWaitMs))
+            return false;
+        while (!process_.canReadLine()) {
+            if (!process_.waitForReadyRead(kWaitMs))
+                return false;
+        }
+        if (process_.readLine().trimmed() != "ready")
+            return false;
+        return QTest::qWaitFor([&] { return !Owns(mode) && Board()->text(mode) == text; }, kWaitMs);
+    }
+
+private:
+    QProcess process_;
+};
+
+// Which kinds of mouse use the text box answers with the guard.
+enum class Trigger { MouseMove, MousePress, NewDescription };
+
+} // namespace
+
+class ClipboardGuardTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QVERIFY2(Board()->supportsSelection(), "needs an X server with a primary selection");
+    }
+
+    void cleanup() {
+        if (Board()->ownsClipboard())
+            Board()->clear(QClipboard::Clipboard);
+        if (Board()->ownsSelection())
+            Board()->clear(QClipboard::Selection);
+        QCoreApplication::processEvents();
+    }
+
+    void ownTextIsTakenBackOnlyWhenInSource_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("held");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<bool>("cleared");
+
+        const QString crlf = kDescription;
+        const QString lf = kShown;
+        struct Row {
+            const char* name;
+            QString held;
+            QString source;
+            bool cleared;
+        };
+        const Row rows[] = {
+            {"whole text", lf, lf, true},
+            {"one paragraph", QStringLiteral("Second paragraph, in the box."), crlf, true},
+            {"a few words", QStringLiteral("about the"), crlf, true},
+            {"LF copy of a CR LF text", lf, crlf, true},
+            {"CR LF copy of an LF text", crlf, lf, true},
+            {"paragraph separators",
+             QStringLiteral("sign.") + QChar(QChar::ParagraphSeparator) +
+                 QChar(QChar::ParagraphSeparator) + QStringLiteral("Second"),
+             crlf, true},
+            {"text not in the source", QStringLiteral("Blue suits you"), crlf, false},
+            {"differs in case", QStringLiteral("first paragraph"), crlf, false},
+            {"more than the source", lf + QStringLiteral(" And more."), crlf, false},
+            {"empty source", QStringLiteral("First"), QString(), false},
+        };
+        for (QClipboard::Mode mode : {QClipboard::Clipboard, QClipboard::Selection}) {
+            const char* prefix = mode == QClipboard::Clipboard ? "clipboard" : "selection";
+            for (const Row& row : rows) {
+                QTest::addRow("%s: %s", prefix, row.name)
+                    << int(mode) << row.held << row.source << row.cleared;
+            }
+        }
+    }
+
+    void ownTextIsTakenBackOnlyWhenInSource() {
+        QFETCH(int, mode);
+        QFETCH(QString, held);
+        QFETCH(QString, source);
+        QFETCH(bool, cleared);
+        const auto checked = QClipboard::Mode(mode);
+        const auto other = OtherMode(checked);
+
+        // The other one holds something of ours that is not in the source.
+        const QString unrelated = QStringLiteral("Unrelated text");
+        Board()->setText(unrelated, other);
+        Board()->setText(held, checked);
+        QVERIFY(Owns(checked));
+        QCOMPARE(Board()->text(checked), held);
+
+        QtPlatform().ClearClipboardIfOwnTextFrom(source);
+        QCoreApplication::processEvents();
+
+        QCOMPARE(Board()->text(checked), cleared ? QString() : held);
+        QCOMPARE(Owns(checked), !cleared);
+        QCOMPARE(Board()->text(other), unrelated);
+        QVERIFY(Owns(other));
+    }
+
+    void otherProgramsTextIsLeftAlone_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("copiedBefore");
+        QTest::newRow("clipboard") << int(QClipboard::Clipboard) << false;
+        QTest::newRow("selection") << int(QClipboard::Selection) << false;
+        // This program's copy of the very same text was taken over.
+        QTest::newRow("clipboard, same text copied here before")
+            << int(QClipboard::Clipboard) << true;
+        QTest::newRow("selection, same text copied here before")
+            << int(QClipboard::Selection) << true;
+    }
+
+    void otherProgramsTextIsLeftAlone() {
+        QFETCH(int, mode);
+        QFETCH(bool, copiedBefore);
+        const auto checked = QClipboard::Mode(mode);
+        const QString theirs = QStringLiteral("Second paragraph, in the box.");
+
+        if (copiedBefore) {
+            Board()->setText(theirs, checked);
+            QVERIFY(Owns(checked));
+        }
+        OtherProgram other;
+        QVERIFY2(other.Copy(checked, theirs), "the other program did not take the clipboard");
+
+        QtPlatform().ClearClipboardIfOwnTextFrom(kDescription);
+        QTest::qWait(100);
+        // Still the other program's: not emptied, not taken over.
+        QCOMPARE(Board()->text(checked), theirs);
+        QVERIFY(!Owns(checked));
+    }
+
+    void textBoxTakesBackWhatWasCopiedFromIt_data() {
+        QTest::addColumn<Trigger>("trigger");
+        QTest::addColumn<bool>("otherProgramCopied");
+        QTest::newRow("mouse move, copied here") << Trigger::MouseMove << false;
+        QTest::newRow("mouse press, copied here") << Trigger::MousePress << false;
+        QTest::newRow("new description, copied here") << Trigger::NewDescription << false;
+        QTest::newRow("mouse move, copied by another program") << Trigger::MouseMove << true;
+        QTest::newRow("mouse press, copied by another program") << Trigger::MousePress << true;
+        QTest::newRow("new description, copied by another program")
+            << Trigger::NewDescription << true;
+    }
+
+    void textBoxTakesBackWhatWasCopiedFromIt() {
+        QFETCH(Trigger, trigger);
+        QFETCH(bool, otherProgramCopied);
+
+        SunSignTextBox box(nullptr);
+        box.resize(400, 300);
+        box.SetDescription(kDescription);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QCOMPARE(box.toPlainText(), kShown);
+
+        OtherProgram other;
+        const QString theirs = QStringLiteral("Second paragraph, in the box.");
+        if (otherProgramCopied) {
+            QVERIFY2(other.Copy(QClipboard::Clipboard, theirs),
+                     "the other program did not take the clipboard");
+        } else {
+            box.selectAll();
+            box.copy();
+            QVERIFY(Board()->ownsClipboard());
+            QCOMPARE(Board()->text(), kShown);
+        }
+        const QString before = Board()->text();
+
+        QWidget* viewport = box.viewport();
+        switch (trigger) {
+        case Trigger::MouseMove:
+            // No button held: the box sees these only because it tracks the
+            // mouse. Two places, since staying put is no move.
+            QTest::mouseMove(viewport, QPoint(20, 20));
+            QTest::mouseMove(viewport, QPoint(60, 40));
+            break;
+        case Trigger::MousePress:
+            QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(30, 30));
+            QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(30, 30));
+            break;
+        case Trigger::NewDescription:
+            box.SetDescription(kDescription + QStringLiteral("\r\n\r\nThird paragraph."));
+            break;
+        }
+
+        if (otherProgramCopied) {
+            QTest::qWait(200);
+            QCOMPARE(Board()->text(), before);
+        } else {
+            QTRY_COMPARE_WITH_TIMEOUT(Board()->text(), QString(), kWaitMs);
+        }
+    }
+
+    void selectingWithMouseLeavesNothingInSelection_data() {
+        QTest::addColumn<bool>("doubleClick");
+        QTest::newRow("drag over text") << false;
+        QTest::newRow("double click on a word") << true;
+    }
+
+    void selectingWithMouseLeavesNothingInSelection() {
+        QFETCH(bool, doubleClick);
+
+        SunSignTextBox box(nullptr);
+        box.resize(400, 300);
+        box.SetDescription(kDescription);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+
+        // Everything the selection held, as it changed.
+        QStringList held;
+        connect(Board(), &QClipboard::selectionChanged, &box,
+                [&] { held.append(Board()->text(QClipboard::Selection)); });
+
+        QWidget* viewport = box.viewport();
+        const QRect firstLine = box.cursorRect(QTextCursor(box.document()));
+        const QPoint start(firstLine.left() + 2, firstLine.center().y());
+        const QPoint inWord(start.x() + 10, start.y());
+        const QPoint end(start.x() + 150, start.y());
+        if (doubleClick) {
+            QTest::mouseClick(viewport, Qt::LeftButton, {}, inWord);
+            QTest::mouseDClick(viewport, Qt::LeftButton, {}, inWord);
+            QTest::mouseRelease(viewport, Qt::LeftButton, {}, inWord);
+        } else {
+            QTest::mousePress(viewport, Qt::LeftButton, {}, start);
+            QTest::mouseMove(viewport, end);
+            QTest::mouseRelease(viewport, Qt::LeftButton, {}, end);
+        }
+
+        const QString selected = box.textCursor().selectedText();
+        QVERIFY2(selected.size() > 2, qPrintable(selected));
+        QVERIFY2(kShown.contains(selected), qPrintable(selected));
+        // It did reach the selection, and was taken back after that.
+        QTRY_VERIFY_WITH_TIMEOUT(held.contains(selected), kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(Board()->text(QClipboard::Selection), QString(), kWaitMs);
+        QVERIFY(!Board()->ownsSelection());
+    }
+};
+
+QTEST_MAIN(ClipboardGuardTest)
+
+#include "test_platform_clipboard.moc"

@@ -1,0 +1,381 @@
+// The Qt platform where no real desktop is needed: message text, message
+// boxes, the settings store, handing addresses on, and keeping on top.
+
+#include "qt_platform.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+#include <QUrlQuery>
+#include <QWidget>
+
+using korvane::MessageAnswer;
+using korvane::MessageButtons;
+using korvane::MessageIcon;
+using korvane::QtPlatform;
+
+namespace {
+
+// Stands for "nothing came back" where a read gave no text at all.
+const QString kNothing = QStringLiteral("<nothing came back>");
+
+QString ConfigHome() {
+    return qEnvironmentVariable("XDG_CONFIG_HOME");
+}
+
+QString StoreFile() {
+    return QDir(ConfigHome()).filePath(QStringLiteral("korvane.conf"));
+}
+
+QString FromCodes(std::initializer_list<char16_t> codes) {
+    QString text;
+    for (char16_t code : codes)
+        text.append(QChar(code));
+    return text;
+}
+
+// "Duration", stored scrambled the way the update reminder names its key.
+QString ScrambledKey() {
+    return FromCodes({0xC3, 0xC4, 0xBE, 0xC9, 0xB6, 0xC7, 0xCA, 0x99});
+}
+
+// What a message box showed and how it was answered.
+struct SeenBox {
+    bool seen = false;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+    QString defaultButton;
+};
+
+} // namespace
+
+class QtPlatformTest : public QObject {
+    Q_OBJECT
+
+public slots:
+    // Receives what OpenAddress hands to the desktop.
+    void ReceiveAddress(const QUrl& url) { openedUrls_.append(url); }
+
+private slots:
+    void initTestCase() {
+        QVERIFY2(!ConfigHome().isEmpty(), "the test runs without XDG_CONFIG_HOME");
+        // Start from an empty config folder, whatever earlier runs left.
+        QVERIFY(QDir(ConfigHome()).removeRecursively());
+        QVERIFY(QDir().mkpath(ConfigHome()));
+    }
+
+    void messageTextForDisplay_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("no carriage return") << "One line\nand another"
+                                            << "One line\nand another";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("lone CR") << "There maybe an update\rDo you want to check?"
+                                 << "There maybe an update\nDo you want to check?";
+        QTest::newRow("CR LF") << "first\r\nsecond"
+                               << "first\nsecond";
+        QTest::newRow("CR LF pairs in a row") << "a\r\n\r\nb"
+                                              << "a\n\nb";
+        QTest::newRow("CR before CR LF") << "a\r\r\nb"
+                                         << "a\n\nb";
+        QTest::newRow("LF CR") << "a\n\rb"
+                               << "a\n\nb";
+        QTest::newRow("CR at both ends") << "\rmiddle\r"
+                                         << "\nmiddle\n";
+    }
+
+    void messageTextForDisplay() {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(korvane::MessageTextForDisplay(text), shown);
+    }
+
+    void messageBoxAnswers_data() {
+        QTest::addColumn<MessageButtons>("buttons");
+        QTest::addColumn<MessageIcon>("icon");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<QString>("defaultButton");
+        QTest::newRow("yes/no, Enter takes the default")
+            << MessageButtons::YesNo << MessageIcon::Information << int(Qt::Key_Return)
+            << MessageAnswer::Yes << "&Yes";
+        QTest::newRow("yes/no, Escape means no")
+            << MessageButtons::YesNo << MessageIcon::Information << int(Qt::Key_Escape)
+            << MessageAnswer::No << "&Yes";
+        QTest::newRow("ok, Enter") << MessageButtons::Ok << MessageIcon::Critical
+                                   << int(Qt::Key_Return) << MessageAnswer::Ok << "OK";
+        QTest::newRow("ok, Escape") << MessageButtons::Ok << MessageIcon::Information
+                                    << int(Qt::Key_Escape) << MessageAnswer::Ok << "OK";
+    }
+
+    void messageBoxAnswers() {
+        QFETCH(MessageButtons, buttons);
+        QFETCH(MessageIcon, icon);
+        QFETCH(int, key);
+        QFETCH(MessageAnswer, answer);
+        QFETCH(QString, defaultButton);
+
+        // The box is answered from inside its own event loop; a fallback
+        // closes whatever box is left so that a fault cannot hang the test.
+        SeenBox seen;
+        QTimer answerer;
+        answerer.setInterval(20);
+        connect(&answerer, &QTimer::timeout, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || seen.seen)
+                return;
+            seen.seen = true;
+            seen.title = box->windowTitle();
+            seen.text = box->text();
+            seen.icon = box->icon();
+            for (QAbstractButton* button : box->buttons())
+                seen.buttons.append(button->text());
+            seen.buttons.sort();
+            if (box->defaultButton())
+                seen.defaultButton = box->defaultButton()->text();
+            QTest::keyClick(box, Qt::Key(key));
+        });
+        answerer.start();
+        QTimer::singleShot(5000, this, [] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (auto* box = qobject_cast<QMessageBox*>(widget))
+                    box->done(-1);
+            }
+        });
+
+        QtPlatform platform;
+        const MessageAnswer given = platform.ShowMessage(
+            nullptr, QStringLiteral("Line one\rLine two\r\nLine three"), icon, buttons);
+        answerer.stop();
+
+        QVERIFY2(seen.seen, "no modal message box appeared");
+        QCOMPARE(given, answer);
+        QCOMPARE(seen.title, QStringLiteral("Korvane"));
+        QCOMPARE(seen.text, QStringLiteral("Line one\nLine two\nLine three"));
+        QCOMPARE(seen.icon,
+                 icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information);
+        const QStringList expectedButtons =
+            buttons == MessageButtons::YesNo
+                ? QStringList{QStringLiteral("&No"), QStringLiteral("&Yes")}
+                : QStringList{QStringLiteral("OK")};
+        QCOMPARE(seen.buttons, expectedButtons);
+        QCOMPARE(seen.defaultButton, defaultButton);
+    }
+
+    void missingKeyReadsAsEmptyText() {
+        QtPlatform platform;
+        // Before anything is stored the store file does not even exist.
+        QVERIFY(!QFile::exists(StoreFile()));
+        QCOMPARE(
+            platform.ReadSetting(QStringLiteral("Settings"), ScrambledKey()).value_or(kNothing),
+            QString());
+
+        QVERIFY(platform.WriteSetting(QStringLiteral("Settings"), QStringLiteral("other"),
+                                      QStringLiteral("x")));
+        QCOMPARE(platform.ReadSetting(QStringLiteral("Settings"), QStringLiteral("never written"))
+                     .value_or(kNothing),
+                 QString());
+        QCOMPARE(platform.ReadSetting(QStringLiteral("Elsewhere"), QStringLiteral("other"))
+                     .value_or(kNothing),
+                 QString());
+    }
+
+    void settingSurvivesRoundTrip_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QString everyHighCode;
+        for (char16_t code = 0x80; code <= 0xFF; ++code)
+            everyHighCode.append(QChar(code));
+        QString storedRange; // what scrambling can produce: codes 85 to 255
+        for (char16_t code = 85; code <= 0xFF; ++code)
+            storedRange.append(QChar(code));
+
+        // "2026-12-08" scrambled: reversed, each code raised by 85.
+        QTest::newRow("scrambled date under scrambled key")
+            << ScrambledKey()
+            << FromCodes({0x8D, 0x85, 0x82, 0x87, 0x86, 0x82, 0x8B, 0x87, 0x85, 0x87});
+        QTest::newRow("every code from 128 to 255") << "high" << everyHighCode;
+        QTest::newRow("every code scrambling produces") << "range" << storedRange;
+        QTest::newRow("INI punctuation") << "punctuation"
+                                         << "a;b,c=d\"e\\f[g]h#i";
+        QTest::newRow("spaces at both ends") << "spaces"
+                                             << "  padded  ";
+        QTest::newRow("looks like a Qt variant") << "variant"
+                                                 << "@Variant(x)";
+        QTest::newRow("overwrites an earlier value") << "high"
+                                                     << "short";
+    }
+
+    void settingSurvivesRoundTrip() {
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        const QString section = QStringLiteral("Settings");
+        QtPlatform platform;
+
+        QVERIFY(platform.WriteSetting(section, key, value));
+        QCOMPARE(platform.ReadSetting(section, key).value_or(kNothing), value);
+
+        // What reached the disk reads back the same in a store that has never
+        // seen it (this process caches the one it wrote).
+        QTemporaryDir copyFolder;
+        QVERIFY(copyFolder.isValid());
+        const QString copy = copyFolder.filePath(QStringLiteral("copy.conf"));
+        QVERIFY(QFile::copy(StoreFile(), copy));
+        QSettings fromDisk(copy, QSettings::IniFormat);
+        QCOMPARE(fromDisk.value(section + QLatin1Char('/') + key).toString(), value);
+    }
+
+    void storeIsKorvaneConfInUserConfigFolder() {
+        QtPlatform platform;
+        QVERIFY(platform.WriteSetting(QStringLiteral("Settings"), QStringLiteral("where"),
+                                      QStringLiteral("here")));
+        QVERIFY2(QFile::exists(StoreFile()), qPrintable(StoreFile()));
+        // Organisation "korvane" without an application name: no sub-folder.
+        QVERIFY(!QFileInfo::exists(QDir(ConfigHome()).filePath(QStringLiteral("korvane"))));
+
+        QFile file(StoreFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray contents = file.readAll();
+        QVERIFY2(contents.contains("[Settings]"), contents.constData());
+        QVERIFY2(contents.contains("where=here"), contents.constData());
+    }
+
+    void writeReportsFailureWhenStoreCannotBeWritten() {
+        QTemporaryFile blocker;
+        QVERIFY(blocker.open());
+        // Nothing can be created below a regular file, not even by root.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           blocker.fileName() + QStringLiteral("/sub"));
+        QtPlatform platform;
+        const bool written = platform.WriteSetting(QStringLiteral("Settings"),
+                                                   QStringLiteral("lost"), QStringLiteral("value"));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+
+        QVERIFY(!written);
+        // Nor did the value land in the real store.
+        QCOMPARE(platform.ReadSetting(QStringLiteral("Settings"), QStringLiteral("lost"))
+                     .value_or(kNothing),
+                 QString());
+        QVERIFY(platform.WriteSetting(QStringLiteral("Settings"), QStringLiteral("back"),
+                                      QStringLiteral("again")));
+        QVERIFY(QFile::exists(StoreFile()));
+    }
+
+    void storeThatCannotBeReadGivesNothing() {
+        // A folder has taken the store's name: it can be neither read nor
+        // written, even by root.
+        QFile::remove(StoreFile());
+        QVERIFY(QDir().mkpath(StoreFile()));
+        QtPlatform platform;
+        const std::optional<QString> read =
+            platform.ReadSetting(QStringLiteral("Settings"), QStringLiteral("where"));
+        const bool written = platform.WriteSetting(QStringLiteral("Settings"),
+                                                   QStringLiteral("where"), QStringLiteral("x"));
+        QVERIFY(QDir(StoreFile()).removeRecursively());
+
+        QVERIFY2(!read.has_value(), qPrintable(read.value_or(QString())));
+        QVERIFY(!written);
+    }
+
+    void openAddressHandsOnTheAddressUnchanged_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("name"); // decoded "name" query item, if any
+        QTest::addColumn<QString>("mail"); // decoded "mail" query item, if any
+        QTest::newRow("site page") << "https://www.korvane.example/download-korvane.html"
+                                   << "www.korvane.example"
+                                   << "/download-korvane.html"
+                                   << ""
+                                   << "";
+        QTest::newRow("site root") << "https://www.quillory.example/"
+                                   << "www.quillory.example"
+                                   << "/"
+                                   << ""
+                                   << "";
+        QTest::newRow("already percent-encoded query")
+            << "https://www.quillory.example/tell-a-friend.html?name=Ann%20Lee&mail=ann%40x."
+               "example"
+            << "www.quillory.example"
+            << "/tell-a-friend.html"
+            << "Ann Lee"
+            << "ann@x.example";
+        QTest::newRow("encoded plus and ampersand")
+            << "https://www.quillory.example/tell-a-friend.html?name=A%2BB%26C&mail=m%2B1%40x."
+               "example"
+            << "www.quillory.example"
+            << "/tell-a-friend.html"
+            << "A+B&C"
+            << "m+1@x.example";
+    }
+
+    void openAddressHandsOnTheAddressUnchanged() {
+        QFETCH(QString, address);
+        QFETCH(QString, host);
+        QFETCH(QString, path);
+        QFETCH(QString, name);
+        QFETCH(QString, mail);
+
+        // Handlers for the web's schemes stand in for the browser.
+        openedUrls_.clear();
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "ReceiveAddress");
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "ReceiveAddress");
+        QtPlatform platform;
+        platform.OpenAddress(address);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+
+        QCOMPARE(openedUrls_.size(), 1);
+        const QUrl url = openedUrls_.first();
+        QVERIFY2(url.isValid(), qPrintable(url.errorString()));
+        QCOMPARE(url.scheme(), QStringLiteral("https"));
+        QCOMPARE(url.host(), host);
+        QCOMPARE(url.path(), path);
+        const QUrlQuery query(url);
+        QCOMPARE(query.queryItemValue(QStringLiteral("name"), QUrl::FullyDecoded), name);
+        QCOMPARE(query.queryItemValue(QStringLiteral("mail"), QUrl::FullyDecoded), mail);
+    }
+
+    void keepOnTopOnlyAddsTheStayOnTopHint_data() {
+        QTest::addColumn<Qt::WindowType>("type");
+        QTest::newRow("window") << Qt::Window;
+        QTest::newRow("dialog") << Qt::Dialog;
+        QTest::newRow("tool") << Qt::Tool;
+    }
+
+    void keepOnTopOnlyAddsTheStayOnTopHint() {
+        QFETCH(Qt::WindowType, type);
+        QWidget window(nullptr, type | Qt::WindowTitleHint);
+        QVERIFY(!(window.windowFlags() & Qt::WindowStaysOnTopHint));
+
+        QtPlatform platform;
+        platform.KeepOnTop(&window);
+
+        QVERIFY(window.windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(window.windowType(), type);
+        QVERIFY(window.windowFlags() & Qt::WindowTitleHint);
+        QVERIFY(!window.isVisible());
+    }
+
+private:
+    QList<QUrl> openedUrls_;
+};
+
+QTEST_MAIN(QtPlatformTest)
+
+#include "test_platform_qt_platform.moc"
