@@ -79,7 +79,21 @@ xdotool key x
 nag=$(wait_for_width 741) || fail "the exit promotion window did not appear"
 xdotool windowactivate --sync "$nag" 2>/dev/null || true
 sleep 0.3
-xdotool key Return
+
+# Refer a friend, by keyboard: from Exit, Tab reaches the link button, the
+# name box, the send button, the e-mail box and the friend's boxes.
+xdotool key Tab Tab
+xdotool type --delay 20 "Ann Lee"
+xdotool key Tab Tab
+xdotool type --delay 20 "ann@example.org"
+xdotool key Tab
+xdotool type --delay 20 "bo@example.org"
+xdotool key Tab
+xdotool type --delay 20 "Bo & Co"
+xdotool key alt+n
+sleep 0.5
+# Exit by its access key.
+xdotool key alt+x
 
 for _ in $(seq 1 50); do
   kill -0 "$program" 2>/dev/null || break
@@ -95,8 +109,14 @@ for _ in $(seq 1 20); do
   [ -s "$work/opened" ] && break
   sleep 0.1
 done
+for _ in $(seq 1 20); do
+  [ "$(wc -l < "$work/opened")" -ge 2 ] && break
+  sleep 0.1
+done
+expected="https://www.quillory.example/
+https://www.quillory.example/tell-a-friend.html?taf1=Ann%20Lee&taf2=ann%40example.org&taf3=Your%20Message%0D%0A&taf4=Bo%20%26%20Co&taf5=bo%40example.org&taf6=https://www.korvane.example/"
 opened="$(cat "$work/opened")"
-[ "$opened" = "https://www.quillory.example/" ] || fail "browser was given: '$opened'"
+[ "$opened" = "$expected" ] || fail "browser was given: '$opened'"
 
 settings="$work/home/.config/korvane.conf"
 [ -f "$settings" ] || fail "no settings file at $settings"
