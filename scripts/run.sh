@@ -4,5 +4,5 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-dependencies.sh"
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$root/build" --parallel "$(nproc)"
+cmake --build "$root/build" --parallel "$(nproc)" --target korvane
 exec "$root/build/korvane" "$@"
