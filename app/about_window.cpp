@@ -17,11 +17,7 @@ namespace {
 const QColor kLinkPink(223, 38, 140);
 
 QLabel* MakeLabel(const QString& text, QWidget* parent, const QRect& rect, const QFont& font) {
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(text);
-    label->setFont(font);
-    label->setGeometry(rect);
+    QLabel* label = MakePlainLabel(text, parent, rect, font);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;

@@ -1,10 +1,10 @@
 #include "birth_details_window.h"
 
-#include "about_window.h"
 #include "astrology.h"
 #include "birth_details.h"
 #include "exit_path.h"
 #include "feng_shui.h"
+#include "help_menus.h"
 #include "link_label.h"
 #include "look.h"
 #include "month_names.h"
@@ -29,15 +29,6 @@
 
 namespace korvane {
 namespace {
-
-QLabel* MakeLabel(const QString& text, QWidget* parent, const QRect& rect, const QFont& font) {
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(text);
-    label->setFont(font);
-    label->setGeometry(rect);
-    return label;
-}
 
 LinkLabel* MakeLinkLabel(const QString& text, QWidget* parent, const QRect& rect) {
     auto* label = new LinkLabel(text, parent);
@@ -94,11 +85,12 @@ void frmMain::BuildControls(QWidget* client) {
     Label14->setObjectName(QStringLiteral("Label14"));
     connect(Label14, &LinkLabel::activated, this, [] { OpenHomePage(); });
 
-    Label1_1 = MakeLabel(QStringLiteral("Your car color reflects your personality. Choose your car "
-                                        "color based on Astrology & Feng Shui. Choose the color "
-                                        "that suits your purpose in life. Just enter your name and "
-                                        "date of birth to get started!"),
-                         client, TwipsRect(240, 600, 6855, 675), ProgramFont(9, true));
+    Label1_1 =
+        MakePlainLabel(QStringLiteral("Your car color reflects your personality. Choose your car "
+                                      "color based on Astrology & Feng Shui. Choose the color "
+                                      "that suits your purpose in life. Just enter your name and "
+                                      "date of birth to get started!"),
+                       client, TwipsRect(240, 600, 6855, 675), ProgramFont(9, true));
     Label1_1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1_1->setWordWrap(true);
     SetTextColour(Label1_1, Qt::white);
@@ -108,14 +100,15 @@ void frmMain::BuildControls(QWidget* client) {
     fraDetails->setGeometry(TwipsRect(1238, 1440, 4845, 2055));
     SetOpaqueBackground(fraDetails, kProgramBlue);
 
-    Label1_0 = MakeLabel(QStringLiteral("Name"), fraDetails, TwipsRect(480, 323, 555, 195), bold);
+    Label1_0 =
+        MakePlainLabel(QStringLiteral("Name"), fraDetails, TwipsRect(480, 323, 555, 195), bold);
     txtName = new QLineEdit(fraDetails);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setGeometry(TwipsRect(1290, 270, 3105, 300));
     txtName->setAccessibleName(QStringLiteral("Name"));
 
-    Label2 =
-        MakeLabel(QStringLiteral("Birth Day"), fraDetails, TwipsRect(180, 810, 900, 195), bold);
+    Label2 = MakePlainLabel(QStringLiteral("Birth Day"), fraDetails, TwipsRect(180, 810, 900, 195),
+                            bold);
     cboDate = MakeList(fraDetails, TwipsRect(1290, 720, 645, 315), QStringLiteral("Birth day"));
     cboDate->setObjectName(QStringLiteral("cboDate"));
     cboMonth = MakeList(fraDetails, TwipsRect(1965, 720, 1305, 315), QStringLiteral("Birth month"));
@@ -123,7 +116,8 @@ void frmMain::BuildControls(QWidget* client) {
     cboYear = MakeList(fraDetails, TwipsRect(3300, 720, 1095, 315), QStringLiteral("Birth year"));
     cboYear->setObjectName(QStringLiteral("cboYear"));
 
-    Label5 = MakeLabel(QStringLiteral("Sex"), fraDetails, TwipsRect(630, 1260, 360, 195), bold);
+    Label5 =
+        MakePlainLabel(QStringLiteral("Sex"), fraDetails, TwipsRect(630, 1260, 360, 195), bold);
     const QString sexCaptions[2] = {QStringLiteral("Male"), QStringLiteral("Female")};
     const QRect sexRects[2] = {TwipsRect(1320, 1260, 735, 225), TwipsRect(2190, 1260, 915, 225)};
     for (int i = 0; i < 2; ++i) {
@@ -168,24 +162,14 @@ void frmMain::BuildMenus() {
     nuExit = mnuFile->addAction(QStringLiteral("E&xit"));
     connect(nuExit, &QAction::triggered, this, [this] { WindowRegistry::Unload(this); });
 
-    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuOnline = mnuHelp->addAction(QStringLiteral("&Online Help"));
-    connect(mnuOnline, &QAction::triggered, this, [] { OpenOnlineHelp(); });
-    mnuVisit = mnuHelp->addAction(QStringLiteral("&Visit Us Online"));
-    connect(mnuVisit, &QAction::triggered, this, [] { OpenHomePage(); });
-    mnuHelp->addSeparator();
-    mnuUpdate = mnuHelp->addAction(QStringLiteral("&Check for Software Update"));
-    connect(mnuUpdate, &QAction::triggered, this, [] { OpenDownloadPage(); });
-    mnuHelp->addSeparator();
-    mnuAbout = mnuHelp->addAction(QStringLiteral("&About Software"));
-    connect(mnuAbout, &QAction::triggered, this, [this] { ShowAboutWindow(this); });
-
-    mnuDonate = menuBar()->addAction(QStringLiteral("&Donate"));
-    connect(mnuDonate, &QAction::triggered, this, [] { OpenDonatePage(); });
-    mnuMakeMoney = menuBar()->addAction(QStringLiteral("&Make Money Online"));
-    mnuMakeMoney->setVisible(false);
-    mnuMakeMoney->setEnabled(false);
-    connect(mnuMakeMoney, &QAction::triggered, this, [] { OpenFullBrandPage(); });
+    const HelpMenus help = AddHelpMenus(this, QStringLiteral("&Check for Software Update"),
+                                        QStringLiteral("&Make Money Online"));
+    mnuOnline = help.mnuOnline;
+    mnuVisit = help.mnuVisit;
+    mnuUpdate = help.mnuUpdate;
+    mnuAbout = help.mnuAbout;
+    mnuDonate = help.mnuDonate;
+    mnuMakeMoney = help.mnuMakeMoney;
 }
 
 void frmMain::SetTabOrder() {

@@ -1,9 +1,9 @@
 #include "result_window.h"
 
-#include "about_window.h"
 #include "birth_details_window.h"
 #include "exit_path.h"
 #include "exit_promotion_window.h"
+#include "help_menus.h"
 #include "link_label.h"
 #include "look.h"
 #include "panel_writers.h"
@@ -252,24 +252,14 @@ void frmLuckyCarResult::BuildMenus() {
     mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
     connect(mnuExit, &QAction::triggered, this, [this] { WindowRegistry::Unload(this); });
 
-    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuOnline = mnuHelp->addAction(QStringLiteral("&Online Help"));
-    connect(mnuOnline, &QAction::triggered, this, [] { OpenOnlineHelp(); });
-    mnuVisit = mnuHelp->addAction(QStringLiteral("&Visit Us Online"));
-    connect(mnuVisit, &QAction::triggered, this, [] { OpenHomePage(); });
-    mnuHelp->addSeparator();
-    mnuUpdate = mnuHelp->addAction(QStringLiteral("Check for Software &Update"));
-    connect(mnuUpdate, &QAction::triggered, this, [] { OpenDownloadPage(); });
-    mnuHelp->addSeparator();
-    mnuAbout = mnuHelp->addAction(QStringLiteral("&About Software"));
-    connect(mnuAbout, &QAction::triggered, this, [this] { ShowAboutWindow(this); });
-
-    mnuDonate = menuBar()->addAction(QStringLiteral("&Donate"));
-    connect(mnuDonate, &QAction::triggered, this, [] { OpenDonatePage(); });
-    mnuMakeMoney = menuBar()->addAction(QStringLiteral("Make Money &Online"));
-    mnuMakeMoney->setVisible(false);
-    mnuMakeMoney->setEnabled(false);
-    connect(mnuMakeMoney, &QAction::triggered, this, [] { OpenFullBrandPage(); });
+    const HelpMenus help = AddHelpMenus(this, QStringLiteral("Check for Software &Update"),
+                                        QStringLiteral("Make Money &Online"));
+    mnuOnline = help.mnuOnline;
+    mnuVisit = help.mnuVisit;
+    mnuUpdate = help.mnuUpdate;
+    mnuAbout = help.mnuAbout;
+    mnuDonate = help.mnuDonate;
+    mnuMakeMoney = help.mnuMakeMoney;
 }
 
 void frmLuckyCarResult::BuildTabShortcuts() {

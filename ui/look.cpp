@@ -21,6 +21,15 @@ QFont ProgramFont(double pointSize, bool bold) {
     return font;
 }
 
+QLabel* MakePlainLabel(const QString& text, QWidget* parent, const QRect& rect, const QFont& font) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    label->setFont(font);
+    label->setGeometry(rect);
+    return label;
+}
+
 void SetOpaqueBackground(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);

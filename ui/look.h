@@ -15,6 +15,9 @@ inline const QColor kSwatchDesignColour(128, 0, 128);
 // Verdana where it is installed, otherwise the closest sans-serif.
 QFont ProgramFont(double pointSize = 8.25, bool bold = false);
 
+// A label that shows its text as plain text, at a place and in a font.
+QLabel* MakePlainLabel(const QString& text, QWidget* parent, const QRect& rect, const QFont& font);
+
 // Gives a widget an opaque background of the colour.
 void SetOpaqueBackground(QWidget* widget, const QColor& colour);
 

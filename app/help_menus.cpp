@@ -1,0 +1,37 @@
+#include "help_menus.h"
+
+#include "about_window.h"
+#include "web_links.h"
+
+#include <QMainWindow>
+#include <QMenuBar>
+
+namespace korvane {
+
+HelpMenus AddHelpMenus(QMainWindow* window, const QString& updateCaption,
+                       const QString& makeMoneyCaption) {
+    HelpMenus menus;
+    QMenuBar* bar = window->menuBar();
+    QMenu* mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    menus.mnuOnline = mnuHelp->addAction(QStringLiteral("&Online Help"));
+    QObject::connect(menus.mnuOnline, &QAction::triggered, window, [] { OpenOnlineHelp(); });
+    menus.mnuVisit = mnuHelp->addAction(QStringLiteral("&Visit Us Online"));
+    QObject::connect(menus.mnuVisit, &QAction::triggered, window, [] { OpenHomePage(); });
+    mnuHelp->addSeparator();
+    menus.mnuUpdate = mnuHelp->addAction(updateCaption);
+    QObject::connect(menus.mnuUpdate, &QAction::triggered, window, [] { OpenDownloadPage(); });
+    mnuHelp->addSeparator();
+    menus.mnuAbout = mnuHelp->addAction(QStringLiteral("&About Software"));
+    QObject::connect(menus.mnuAbout, &QAction::triggered, window,
+                     [window] { ShowAboutWindow(window); });
+
+    menus.mnuDonate = bar->addAction(QStringLiteral("&Donate"));
+    QObject::connect(menus.mnuDonate, &QAction::triggered, window, [] { OpenDonatePage(); });
+    menus.mnuMakeMoney = bar->addAction(makeMoneyCaption);
+    menus.mnuMakeMoney->setVisible(false);
+    menus.mnuMakeMoney->setEnabled(false);
+    QObject::connect(menus.mnuMakeMoney, &QAction::triggered, window, [] { OpenFullBrandPage(); });
+    return menus;
+}
+
+} // namespace korvane
