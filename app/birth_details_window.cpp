@@ -52,17 +52,7 @@ QComboBox* MakeList(QWidget* parent, const QRect& rect, const QString& accessibl
 } // namespace
 
 frmMain::frmMain() {
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(kWindowCaptionText());
-    setFont(ProgramFont());
-    MakeFixedWindow(this, false);
-
-    auto* client = new QWidget(this);
-    client->setFixedSize(Px(7320), Px(4515));
-    SetOpaqueBackground(client, kProgramBlue);
-    setCentralWidget(client);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-
+    QWidget* client = SetUpMainWindow(this, QStringLiteral("frmMain"), 7320, 4515, false);
     BuildControls(client);
     BuildMenus();
     SetTabOrder();
@@ -72,10 +62,7 @@ frmMain::frmMain() {
 }
 
 void frmMain::ShowCentred() {
-    ensurePolished();
-    adjustSize();
-    CentreOnScreen(this);
-    show();
+    ShowMainWindowCentred(this);
 }
 
 void frmMain::BuildControls(QWidget* client) {

@@ -75,17 +75,7 @@ QString ForumInvitationWithoutFullStop() {
 } // namespace
 
 frmLuckyCarResult::frmLuckyCarResult() {
-    setObjectName(QStringLiteral("frmLuckyCarResult"));
-    setWindowTitle(kWindowCaptionText());
-    setFont(ProgramFont());
-    MakeFixedWindow(this, true);
-
-    auto* client = new QWidget(this);
-    client->setFixedSize(Px(7815), Px(6270));
-    SetOpaqueBackground(client, kProgramBlue);
-    setCentralWidget(client);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-
+    QWidget* client = SetUpMainWindow(this, QStringLiteral("frmLuckyCarResult"), 7815, 6270, true);
     BuildWindowControls(client);
     BuildMenus();
     BuildTabShortcuts();
@@ -281,10 +271,7 @@ FengShuiDisplay& frmLuckyCarResult::FengShuiPanel() {
 }
 
 void frmLuckyCarResult::ShowCentred() {
-    ensurePolished();
-    adjustSize();
-    CentreOnScreen(this);
-    show();
+    ShowMainWindowCentred(this);
 }
 
 int frmLuckyCarResult::FrontPanel() const {

@@ -1,8 +1,13 @@
 #include "look.h"
 
+#include "twips.h"
+#include "ui_texts.h"
+
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
+#include <QMainWindow>
 #include <QPalette>
 #include <QScreen>
 #include <QStringList>
@@ -75,6 +80,27 @@ void FitWrappedLabels(QWidget* root) {
         if (label->wordWrap())
             ShrinkFontToFit(label);
     }
+}
+
+QWidget* SetUpMainWindow(QMainWindow* window, const QString& name, int widthTwips, int heightTwips,
+                         bool withMinimise) {
+    window->setObjectName(name);
+    window->setWindowTitle(kWindowCaptionText());
+    window->setFont(ProgramFont());
+    MakeFixedWindow(window, withMinimise);
+    auto* client = new QWidget(window);
+    client->setFixedSize(Px(widthTwips), Px(heightTwips));
+    SetOpaqueBackground(client, kProgramBlue);
+    window->setCentralWidget(client);
+    window->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    return client;
+}
+
+void ShowMainWindowCentred(QMainWindow* window) {
+    window->ensurePolished();
+    window->adjustSize();
+    CentreOnScreen(window);
+    window->show();
 }
 
 void CentreOnScreen(QWidget* window) {

@@ -4,6 +4,7 @@
 #include <QFont>
 
 class QLabel;
+class QMainWindow;
 class QWidget;
 
 namespace korvane {
@@ -38,6 +39,14 @@ void FitWrappedLabels(QWidget* root);
 
 // Whether a label's whole text fits inside its rectangle.
 bool TextFits(const QLabel* label);
+
+// Sets up one of the two main windows: caption, font, fixed size, and a blue
+// client area of the given size in twips below the menu bar, which it returns.
+QWidget* SetUpMainWindow(QMainWindow* window, const QString& name, int widthTwips, int heightTwips,
+                         bool withMinimise);
+
+// Sizes a main window to its contents, centres it and shows it.
+void ShowMainWindowCentred(QMainWindow* window);
 
 // Places a top-level window in the middle of the screen it is on.
 void CentreOnScreen(QWidget* window);
