@@ -186,7 +186,8 @@ void frmMain::BringCoBrandToFront(bool coBrand) {
     // that neither the keyboard nor a screen reader reaches it.
     LinkLabel* front = coBrand ? lblCobrand : lblFullBrand;
     LinkLabel* back = coBrand ? lblFullBrand : lblCobrand;
-    front->show();
+    if (front->isHidden())
+        front->show();
     front->raise();
     back->hide();
 }

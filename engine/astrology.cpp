@@ -3,6 +3,8 @@
 #include "colour_catalogue.h"
 #include "reading_texts.h"
 
+#include <optional>
+
 namespace korvane {
 namespace {
 
@@ -37,6 +39,17 @@ std::size_t MonthRowIndex(std::string_view monthName) {
     return kMonthRows.size() - 1;
 }
 
+// The catalogue's swatches, converted from their RGB texts once.
+const std::array<std::optional<ColourValue>, kCatalogueSize>& CatalogueSwatches() {
+    static const auto swatches = [] {
+        std::array<std::optional<ColourValue>, kCatalogueSize> converted;
+        for (int i = 0; i < kCatalogueSize; ++i)
+            converted[i] = RGBTextToColour(ColourCatalogue()[i].rgbText);
+        return converted;
+    }();
+    return swatches;
+}
+
 } // namespace
 
 const std::array<SunSign, kSignCount>& SunSigns() {
@@ -57,14 +70,19 @@ const std::array<SunSign, kSignCount>& SunSigns() {
     return kSigns;
 }
 
-std::string SunSignDescription(int signIndex) {
-    std::string text;
-    for (const auto paragraph : SignParagraphs().at(signIndex)) {
-        if (!text.empty())
-            text += "\r\n\r\n";
-        text += paragraph;
-    }
-    return text;
+std::string_view SunSignDescription(int signIndex) {
+    static const std::array<std::string, kSignCount> descriptions = [] {
+        std::array<std::string, kSignCount> joined;
+        for (int sign = 0; sign < kSignCount; ++sign) {
+            for (const auto paragraph : SignParagraphs()[sign]) {
+                if (!joined[sign].empty())
+                    joined[sign] += "\r\n\r\n";
+                joined[sign] += paragraph;
+            }
+        }
+        return joined;
+    }();
+    return descriptions.at(signIndex);
 }
 
 AstrologyChoice ChooseSignAndColour(int birthDay, std::string_view monthName) {
@@ -80,8 +98,7 @@ AstrologyChoice ChooseSignAndColour(int birthDay, std::string_view monthName) {
 void AstrologyReading(ReadingRecord& record, AstrologyDisplay& display) {
     const auto choice = ChooseSignAndColour(record.intBirthDay, record.strBirthMonth);
     const auto& sign = SunSigns()[choice.signIndex];
-    const auto catalogue = ColourCatalogue();
-    const auto& colour = catalogue[choice.catalogueIndex];
+    const auto& colour = ColourCatalogue()[choice.catalogueIndex];
 
     record.strSunSign = sign.name;
     record.strSunSignDesc = SunSignDescription(choice.signIndex);
@@ -96,7 +113,7 @@ void AstrologyReading(ReadingRecord& record, AstrologyDisplay& display) {
     display.SetSunSign(record.strSunSign);
     display.SetSunSignDescription(record.strSunSignDesc);
     // A colour that does not convert leaves the swatch as it was.
-    if (const auto swatch = RGBTextToColour(colour.rgbText))
+    if (const auto swatch = CatalogueSwatches()[choice.catalogueIndex])
         display.SetCarColourSwatch(*swatch);
 }
 

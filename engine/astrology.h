@@ -21,7 +21,7 @@ inline constexpr int kSignCount = 12;
 const std::array<SunSign, kSignCount>& SunSigns();
 
 // A sign's description: its paragraphs joined by an empty line (CR LF twice).
-std::string SunSignDescription(int signIndex);
+std::string_view SunSignDescription(int signIndex);
 
 struct AstrologyChoice {
     int signIndex = 0;

@@ -5,7 +5,7 @@
 #include "text_utils.h"
 
 #include <algorithm>
-#include <vector>
+#include <array>
 
 namespace korvane {
 namespace {
@@ -24,8 +24,11 @@ int DaysInMonth(int year, int month) {
     return IsThirtyDayMonth(month - 1) ? 30 : 31;
 }
 
-std::vector<std::string_view> SplitAtBlanks(std::string_view text) {
-    std::vector<std::string_view> words;
+// Splits a text into exactly three words at blanks; nothing when it has
+// more or fewer.
+std::optional<std::array<std::string_view, 3>> ThreeWords(std::string_view text) {
+    std::array<std::string_view, 3> words;
+    std::size_t count = 0;
     std::size_t pos = 0;
     while (pos < text.size()) {
         const auto start = text.find_first_not_of(' ', pos);
@@ -34,9 +37,13 @@ std::vector<std::string_view> SplitAtBlanks(std::string_view text) {
         auto end = text.find(' ', start);
         if (end == std::string_view::npos)
             end = text.size();
-        words.push_back(text.substr(start, end - start));
+        if (count == words.size())
+            return std::nullopt;
+        words[count++] = text.substr(start, end - start);
         pos = end;
     }
+    if (count != words.size())
+        return std::nullopt;
     return words;
 }
 
@@ -47,7 +54,7 @@ bool IsLeapYear(int year) {
 }
 
 BirthDateCheck CheckBirthDate(std::string_view yearText, int monthIndex, int dayIndex) {
-    const auto year = ParseInt16(TrimBlanks(yearText));
+    const auto year = ParseInt16(TrimmedBlanks(yearText));
     const bool leap = year && IsLeapYear(*year);
     const int lastFebruaryDayIndex = leap ? 28 : 27;
     if (monthIndex == kFebruary && dayIndex > lastFebruaryDayIndex)
@@ -57,13 +64,12 @@ BirthDateCheck CheckBirthDate(std::string_view yearText, int monthIndex, int day
     return BirthDateCheck::Valid;
 }
 
-std::optional<CalendarDate> DateFromText(std::string_view text) {
-    const auto words = SplitAtBlanks(text);
-    if (words.size() != 3)
-        return std::nullopt;
-    const auto day = ParseInt16(words[0]);
-    const auto year = ParseInt16(words[2]);
-    const auto month = std::find(kMonthNames.begin(), kMonthNames.end(), words[1]);
+// The date that the day number, month name and year words name.
+static std::optional<CalendarDate>
+DateFromWords(std::string_view dayWord, std::string_view monthWord, std::string_view yearWord) {
+    const auto day = ParseInt16(dayWord);
+    const auto year = ParseInt16(yearWord);
+    const auto month = std::find(kMonthNames.begin(), kMonthNames.end(), monthWord);
     if (!day || !year || month == kMonthNames.end() || *year < 1)
         return std::nullopt;
     const int monthNumber = static_cast<int>(month - kMonthNames.begin()) + 1;
@@ -72,19 +78,33 @@ std::optional<CalendarDate> DateFromText(std::string_view text) {
     return CalendarDate{*year, monthNumber, *day};
 }
 
+std::optional<CalendarDate> DateFromText(std::string_view text) {
+    const auto words = ThreeWords(text);
+    if (!words)
+        return std::nullopt;
+    return DateFromWords((*words)[0], (*words)[1], (*words)[2]);
+}
+
 void FillReadingRecord(ReadingRecord& record, const BirthInputs& inputs) {
-    record.strUserName = TrimBlanks(inputs.nameText);
+    record.strUserName.assign(TrimmedBlanks(inputs.nameText));
     record.strSex = inputs.maleSelected ? "Male" : "Female";
     record.intBirthDay = static_cast<std::int16_t>(inputs.dayIndex + 1);
-    record.strBirthDay = TrimBlanks(inputs.dayText);
-    record.strBirthMonth = TrimBlanks(inputs.monthText);
-    record.strBirthYear = TrimBlanks(inputs.yearText);
+    record.strBirthDay.assign(TrimmedBlanks(inputs.dayText));
+    record.strBirthMonth.assign(TrimmedBlanks(inputs.monthText));
+    record.strBirthYear.assign(TrimmedBlanks(inputs.yearText));
 
     // Taken before the year moves, so the date keeps the true birth year.
-    const auto dateText =
-        record.strBirthDay + " " + record.strBirthMonth + " " + record.strBirthYear;
-    if (const auto date = DateFromText(dateText))
-        record.dtBirthDate = *date;
+    // The text "day month year" reads as these three words; none of them
+    // holds a blank once trimmed, unless the lists were changed.
+    const auto hasBlank = [](std::string_view word) {
+        return word.find(' ') != std::string_view::npos;
+    };
+    if (!hasBlank(record.strBirthDay) && !hasBlank(record.strBirthMonth) &&
+        !hasBlank(record.strBirthYear)) {
+        if (const auto date =
+                DateFromWords(record.strBirthDay, record.strBirthMonth, record.strBirthYear))
+            record.dtBirthDate = *date;
+    }
 
     // The Chinese solar year starts in early February, so January and
     // February births belong to the year before.

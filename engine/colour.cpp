@@ -3,37 +3,47 @@
 #include "text_utils.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace korvane {
+
 namespace {
 
-std::vector<std::string_view> SplitAtCommas(std::string_view text) {
-    std::vector<std::string_view> pieces;
-    std::size_t start = 0;
-    for (;;) {
-        const auto comma = text.find(',', start);
-        if (comma == std::string_view::npos) {
-            pieces.push_back(text.substr(start));
-            return pieces;
+// The usual piece: one to three plain digits. Read in place; anything else
+// goes through the general conversion.
+std::optional<int> ReadComponent(std::string_view piece) {
+    if (!piece.empty() && piece.size() <= 3) {
+        int value = 0;
+        bool digits = true;
+        for (const char c : piece) {
+            digits = digits && c >= '0' && c <= '9';
+            value = value * 10 + (c - '0');
         }
-        pieces.push_back(text.substr(start, comma - start));
-        start = comma + 1;
+        if (digits)
+            return std::min(value, 255);
     }
+    const auto value = ParseInt16(piece);
+    if (!value)
+        return std::nullopt;
+    return std::clamp<int>(*value, 0, 255);
 }
 
 } // namespace
 
 std::optional<ColourValue> RGBTextToColour(std::string_view rgbText) {
-    const auto pieces = SplitAtCommas(rgbText);
-    if (pieces.size() < 3)
-        return std::nullopt;
+    // Split at every comma; only the first three pieces count.
     int components[3] = {};
-    for (int i = 0; i < 3; ++i) {
-        const auto value = ParseInt16(pieces[i]);
+    std::size_t start = 0;
+    for (int& component : components) {
+        if (start > rgbText.size())
+            return std::nullopt; // fewer than three pieces
+        std::size_t end = start;
+        while (end < rgbText.size() && rgbText[end] != ',')
+            ++end;
+        const auto value = ReadComponent(rgbText.substr(start, end - start));
         if (!value)
             return std::nullopt;
-        components[i] = std::clamp<int>(*value, 0, 255);
+        component = *value;
+        start = end + 1;
     }
     return MakeColour(components[0], components[1], components[2]);
 }

@@ -4,7 +4,7 @@
 
 namespace korvane {
 
-std::array<CatalogueColour, kCatalogueSize> ColourCatalogue() {
+const std::array<CatalogueColour, kCatalogueSize>& ColourCatalogue() {
     struct NameAndRgb {
         std::string_view name;
         std::string_view rgbText;
@@ -28,10 +28,13 @@ std::array<CatalogueColour, kCatalogueSize> ColourCatalogue() {
         {"Black", "00,00,00,"},
         {"Turquoise", "40,180,180,"},
     }};
-    const auto& descriptions = ColourDescriptions();
-    std::array<CatalogueColour, kCatalogueSize> catalogue;
-    for (int i = 0; i < kCatalogueSize; ++i)
-        catalogue[i] = {kColours[i].name, kColours[i].rgbText, descriptions[i]};
+    static const std::array<CatalogueColour, kCatalogueSize> catalogue = [] {
+        const auto& descriptions = ColourDescriptions();
+        std::array<CatalogueColour, kCatalogueSize> entries;
+        for (int i = 0; i < kCatalogueSize; ++i)
+            entries[i] = {kColours[i].name, kColours[i].rgbText, descriptions[i]};
+        return entries;
+    }();
     return catalogue;
 }
 

@@ -15,6 +15,6 @@ inline constexpr int kCatalogueSize = 15;
 
 // The fifteen car colours of the astrology reading, in the order the
 // half-months of the year walk through them.
-std::array<CatalogueColour, kCatalogueSize> ColourCatalogue();
+const std::array<CatalogueColour, kCatalogueSize>& ColourCatalogue();
 
 } // namespace korvane

@@ -1,6 +1,7 @@
 #include "feng_shui.h"
 
 #include <array>
+#include <optional>
 
 namespace korvane {
 namespace {
@@ -41,29 +42,69 @@ constexpr std::array<DirectionColour, 8> kDirectionColourTable = {{
 constexpr std::array<Purpose, 4> kPurposes = {Purpose::Success, Purpose::Health,
                                               Purpose::Relationships, Purpose::PersonalDevelopment};
 
+constexpr int kNoRow = -1;
+
+// The row of the direction colour table for a direction; exact and
+// case-sensitive. The directions are unique, so at most one row matches.
+int DirectionRow(std::string_view direction) {
+    int match = kNoRow;
+    for (int row = 0; row < static_cast<int>(kDirectionColourTable.size()); ++row) {
+        if (kDirectionColourTable[row].direction == direction)
+            match = row;
+    }
+    return match;
+}
+
+void TakeRowColour(ReadingRecord& record, int row) {
+    for (auto& element : record.strColourPair)
+        element.clear();
+    if (row == kNoRow)
+        return;
+    record.strColourPair[0] = kDirectionColourTable[row].colourName;
+    record.strColourPair[1] = kDirectionColourTable[row].rgbText;
+}
+
+// The tables are constant, so each Kua number's rows and each row's swatch
+// are worked out once rather than on every reading.
+struct ResolvedTables {
+    std::array<std::array<int, 4>, 9> kuaRows{};
+    std::array<std::optional<ColourValue>, 8> swatches{};
+};
+
+const ResolvedTables& Resolved() {
+    static const ResolvedTables tables = [] {
+        ResolvedTables resolved;
+        for (std::size_t kua = 0; kua < kKuaDirectionTable.size(); ++kua) {
+            for (std::size_t purpose = 0; purpose < 4; ++purpose)
+                resolved.kuaRows[kua][purpose] = DirectionRow(kKuaDirectionTable[kua][purpose]);
+        }
+        for (std::size_t row = 0; row < kDirectionColourTable.size(); ++row)
+            resolved.swatches[row] = RGBTextToColour(kDirectionColourTable[row].rgbText);
+        return resolved;
+    }();
+    return tables;
+}
+
 } // namespace
 
 void GetDirectionColour(ReadingRecord& record, std::string_view direction) {
-    for (auto& element : record.strColourPair)
-        element.clear();
-    for (const auto& row : kDirectionColourTable) {
-        if (row.direction == direction) {
-            record.strColourPair[0] = row.colourName;
-            record.strColourPair[1] = row.rgbText;
-        }
-    }
+    TakeRowColour(record, DirectionRow(direction));
 }
 
 void FengShuiReading(std::int16_t kuaNumber, ReadingRecord& record, FengShuiDisplay& display) {
-    Directions directions{};
-    if (kuaNumber >= 1 && kuaNumber <= 9)
-        directions = kKuaDirectionTable[kuaNumber - 1];
+    const ResolvedTables& tables = Resolved();
+    const bool known = kuaNumber >= 1 && kuaNumber <= 9;
 
     for (std::size_t i = 0; i < kPurposes.size(); ++i) {
-        GetDirectionColour(record, directions[i]);
+        // An unknown Kua number has no directions, and an empty direction
+        // matches no row.
+        const int row = known ? tables.kuaRows[kuaNumber - 1][i] : DirectionRow({});
+        TakeRowColour(record, row);
         display.SetPurposeColourName(kPurposes[i], record.strColourPair[0]);
         // A colour that does not convert leaves the swatch as it was.
-        if (const auto colour = RGBTextToColour(record.strColourPair[1]))
+        const auto colour =
+            row == kNoRow ? RGBTextToColour(record.strColourPair[1]) : tables.swatches[row];
+        if (colour)
             display.SetPurposeSwatch(kPurposes[i], *colour);
     }
 }

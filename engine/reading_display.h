@@ -2,7 +2,7 @@
 
 #include "colour.h"
 
-#include <string>
+#include <string_view>
 
 namespace korvane {
 
@@ -12,7 +12,7 @@ enum class Purpose { Success, Health, Relationships, PersonalDevelopment };
 class FengShuiDisplay {
 public:
     virtual ~FengShuiDisplay() = default;
-    virtual void SetPurposeColourName(Purpose purpose, const std::string& name) = 0;
+    virtual void SetPurposeColourName(Purpose purpose, std::string_view name) = 0;
     virtual void SetPurposeSwatch(Purpose purpose, ColourValue colour) = 0;
 };
 
@@ -21,12 +21,12 @@ public:
 class AstrologyDisplay {
 public:
     virtual ~AstrologyDisplay() = default;
-    virtual void SetCarColour(const std::string& name) = 0;
-    virtual void SetCarColourDescription(const std::string& description) = 0;
-    virtual void SetKuaNumber(const std::string& number) = 0;
-    virtual void SetRulingPlanet(const std::string& planet) = 0;
-    virtual void SetSunSign(const std::string& sign) = 0;
-    virtual void SetSunSignDescription(const std::string& text) = 0;
+    virtual void SetCarColour(std::string_view name) = 0;
+    virtual void SetCarColourDescription(std::string_view description) = 0;
+    virtual void SetKuaNumber(std::string_view number) = 0;
+    virtual void SetRulingPlanet(std::string_view planet) = 0;
+    virtual void SetSunSign(std::string_view sign) = 0;
+    virtual void SetSunSignDescription(std::string_view text) = 0;
     virtual void SetCarColourSwatch(ColourValue colour) = 0;
 };
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace korvane {
 
@@ -31,10 +32,12 @@ struct ReadingRecord {
     // the third element is never used.
     std::array<std::string, 3> strColourPair;
     std::string strSunSign;
-    std::string strSunSignDesc;
+    // The two descriptions come from the program's constant texts, which
+    // live as long as the program; the record refers to them.
+    std::string_view strSunSignDesc;
     std::string strRulingPlanet;
     std::string strCarColour;
-    std::string strCarColourDesc;
+    std::string_view strCarColourDesc;
     std::int16_t intKuaNumber = 0;
 };
 

@@ -1,31 +1,43 @@
 #include "text_utils.h"
 
-#include <charconv>
 #include <cstdint>
 
 namespace korvane {
 
-std::string TrimBlanks(std::string_view text) {
+std::string_view TrimmedBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos)
         return {};
     const auto last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
+    return text.substr(first, last - first + 1);
+}
+
+std::string TrimBlanks(std::string_view text) {
+    return std::string(TrimmedBlanks(text));
 }
 
 std::optional<std::int16_t> ParseInt16(std::string_view text) {
-    if (!text.empty() && text.front() == '+') {
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
         text.remove_prefix(1);
-        if (!text.empty() && text.front() == '-')
-            return std::nullopt;
     }
     if (text.empty())
         return std::nullopt;
-    std::int16_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size())
+    // Leading zeros may make the text long; the value is what counts.
+    std::int32_t value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > 32768)
+            return std::nullopt;
+    }
+    if (negative)
+        value = -value;
+    if (value > 32767)
         return std::nullopt;
-    return value;
+    return static_cast<std::int16_t>(value);
 }
 
 } // namespace korvane

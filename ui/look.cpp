@@ -3,8 +3,10 @@
 #include "twips.h"
 #include "ui_texts.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QHash>
 #include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
@@ -15,11 +17,26 @@
 
 namespace korvane {
 
+namespace {
+
+// Verdana, or the first installed family close to it. Looked up once: asking
+// the font system for a list of families on every font costs start-up time.
+const QString& ProgramFontFamily() {
+    static const QString family = [] {
+        for (const char* name : {"Verdana", "DejaVu Sans", "Bitstream Vera Sans", "Tahoma"}) {
+            const QString candidate = QString::fromLatin1(name);
+            if (QFontDatabase::hasFamily(candidate))
+                return candidate;
+        }
+        return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    }();
+    return family;
+}
+
+} // namespace
+
 QFont ProgramFont(double pointSize, bool bold) {
-    QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("Bitstream Vera Sans"), QStringLiteral("Tahoma"),
-                      QStringLiteral("sans-serif")});
+    QFont font(ProgramFontFamily());
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
@@ -68,11 +85,25 @@ bool TextFits(const QLabel* label) {
 }
 
 void ShrinkFontToFit(QLabel* label, double smallestPointSize) {
+    // The windows are built afresh often, with the same texts in the same
+    // places; remember what fitted.
+    static QHash<QString, double> fitted;
     QFont font = label->font();
+    const QString key = label->text() + QLatin1Char('\n') + font.key() + QLatin1Char('\n') +
+                        QString::number(label->width()) + QLatin1Char('x') +
+                        QString::number(label->height());
+    if (const auto known = fitted.constFind(key); known != fitted.constEnd()) {
+        if (*known != font.pointSizeF()) {
+            font.setPointSizeF(*known);
+            label->setFont(font);
+        }
+        return;
+    }
     while (!TextFits(label) && font.pointSizeF() - 0.25 >= smallestPointSize) {
         font.setPointSizeF(font.pointSizeF() - 0.25);
         label->setFont(font);
     }
+    fitted.insert(key, font.pointSizeF());
 }
 
 void FitWrappedLabels(QWidget* root) {

@@ -5,7 +5,9 @@ namespace korvane {
 QIcon ProgramIcon() {
     static const QIcon icon = [] {
         QIcon loaded;
-        for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        // The sizes a window and its pictures use; the desktop takes larger
+        // ones from the installed icon theme. Each one is decoded at start.
+        for (const int size : {16, 32, 48, 64})
             loaded.addFile(QStringLiteral(":/korvane/icons/korvane-%1.png").arg(size),
                            QSize(size, size));
         return loaded;
