@@ -186,8 +186,10 @@ void frmMain::BringCoBrandToFront(bool coBrand) {
     // that neither the keyboard nor a screen reader reaches it.
     LinkLabel* front = coBrand ? lblCobrand : lblFullBrand;
     LinkLabel* back = coBrand ? lblFullBrand : lblCobrand;
-    if (front->isHidden())
+    if (front->isHidden()) {
         front->show();
+        ShrinkFontToFit(front);
+    }
     front->raise();
     back->hide();
 }

@@ -10,6 +10,7 @@
 #include "window_registry.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -54,13 +55,13 @@ int RunKorvane(int argc, char** argv) {
     QApplication::setApplicationName(kApplicationName);
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     QGuiApplication::setDesktopFileName(QStringLiteral("com.quillory.korvane"));
-    QApplication::setWindowIcon(ProgramIcon());
     // Only the exit promotion window ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
     SingleInstanceGuard guard;
     switch (guard.Claim()) {
     case InstanceClaim::AlreadyRunning:
+        QApplication::setWindowIcon(ProgramIcon());
         ThePlatform().ShowMessage(nullptr, QStringLiteral("Application is already running"),
                                   MessageIcon::Information, MessageButtons::Ok);
         return EXIT_SUCCESS;
@@ -77,6 +78,9 @@ int RunKorvane(int argc, char** argv) {
     WindowRegistry& windows = WindowRegistry::Instance();
     windows.Use<frmMain>().ShowCentred();
     CoBrand_Randomize();
+    // The icon's images are decoded once the first window is on its way to
+    // the screen, not before; every window then takes it from the program.
+    QTimer::singleShot(0, [] { QApplication::setWindowIcon(ProgramIcon()); });
 
     const int status = QApplication::exec();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -107,8 +107,9 @@ void ShrinkFontToFit(QLabel* label, double smallestPointSize) {
 }
 
 void FitWrappedLabels(QWidget* root) {
+    // A label that is hidden now is fitted when it is shown.
     for (QLabel* label : root->findChildren<QLabel*>()) {
-        if (label->wordWrap())
+        if (label->wordWrap() && !label->isHidden())
             ShrinkFontToFit(label);
     }
 }
