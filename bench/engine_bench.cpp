@@ -1,0 +1,200 @@
+// Runs every input the birth details window can hand over (years 1900 to
+// 2050, twelve months, days 1 to 31, both sexes: 112,344 inputs, impossible
+// dates included) through FillReadingRecord, FengShuiReading and
+// AstrologyReading, the way the window does for one reading, with displays
+// that only count what they are given. Reports the median time of the whole
+// domain over several repetitions.
+//
+//   engine_bench [repetitions]
+//
+// Prints "engine_ms_median=... engine_ms_min=... engine_ms_max=... inputs=..."
+// and exits non-zero when the engine's results do not hang together.
+#include "astrology.h"
+#include "birth_details.h"
+#include "feng_shui.h"
+#include "month_names.h"
+#include "reading_record.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+using korvane::ColourValue;
+using korvane::Purpose;
+
+class CountingFengShui : public korvane::FengShuiDisplay {
+public:
+    void SetPurposeColourName(Purpose, std::string_view) override { ++names; }
+    void SetPurposeSwatch(Purpose, ColourValue) override { ++swatches; }
+    long names = 0;
+    long swatches = 0;
+};
+
+class CountingAstrology : public korvane::AstrologyDisplay {
+public:
+    void SetCarColour(std::string_view) override { ++calls; }
+    void SetCarColourDescription(std::string_view) override { ++calls; }
+    void SetKuaNumber(std::string_view) override { ++calls; }
+    void SetRulingPlanet(std::string_view) override { ++calls; }
+    void SetSunSign(std::string_view) override { ++calls; }
+    void SetSunSignDescription(std::string_view) override { ++calls; }
+    void SetCarColourSwatch(ColourValue) override { ++calls; }
+    long calls = 0;
+};
+
+// What the astrology panel shows, to check one reading against another.
+class RecordingAstrology : public CountingAstrology {
+public:
+    void SetSunSign(std::string_view sign) override { sunSign = std::string(sign); }
+    void SetKuaNumber(std::string_view number) override { kua = std::string(number); }
+    std::string sunSign;
+    std::string kua;
+};
+
+std::vector<korvane::BirthInputs> AllInputs() {
+    std::vector<korvane::BirthInputs> inputs;
+    inputs.reserve(151 * 12 * 31 * 2);
+    for (int year = 1900; year <= 2050; ++year) {
+        for (const auto month : korvane::kMonthNames) {
+            for (int day = 1; day <= 31; ++day) {
+                for (const bool male : {true, false}) {
+                    korvane::BirthInputs in;
+                    in.nameText = "Benchmark";
+                    in.maleSelected = male;
+                    in.dayIndex = day - 1;
+                    in.dayText = std::to_string(day);
+                    in.monthText = std::string(month);
+                    in.yearText = std::to_string(year);
+                    inputs.push_back(std::move(in));
+                }
+            }
+        }
+    }
+    return inputs;
+}
+
+// One pass over the whole domain; returns a checksum of the results.
+long RunDomain(const std::vector<korvane::BirthInputs>& inputs, korvane::ReadingRecord& record,
+               CountingFengShui& fengShui, CountingAstrology& astrology) {
+    long checksum = 0;
+    for (const auto& in : inputs) {
+        korvane::FillReadingRecord(record, in);
+        korvane::FengShuiReading(record.intKuaNumber, record, fengShui);
+        korvane::AstrologyReading(record, astrology);
+        checksum += record.intKuaNumber + static_cast<long>(record.strSunSign.size());
+    }
+    return checksum;
+}
+
+// Checks, outside the timed passes, that the three calls together give a
+// consistent reading for every input. Returns the number of faults found.
+int CheckDomain(const std::vector<korvane::BirthInputs>& inputs) {
+    int faults = 0;
+    const auto fault = [&faults](const korvane::BirthInputs& in, const char* what) {
+        if (++faults <= 10)
+            std::fprintf(stderr, "engine_bench: %s %s %s (%s): %s\n", in.dayText.c_str(),
+                         in.monthText.c_str(), in.yearText.c_str(),
+                         in.maleSelected ? "male" : "female", what);
+    };
+    korvane::ReadingRecord record;
+    for (const auto& in : inputs) {
+        CountingFengShui fengShui;
+        RecordingAstrology astrology;
+        korvane::FillReadingRecord(record, in);
+        korvane::FengShuiReading(record.intKuaNumber, record, fengShui);
+        korvane::AstrologyReading(record, astrology);
+
+        if (record.intKuaNumber < 1 || record.intKuaNumber > 9)
+            fault(in, "Kua number outside 1 to 9");
+        if (fengShui.names != 4 || fengShui.swatches != 4)
+            fault(in, "Feng Shui reading did not fill its four purposes");
+        if (astrology.calls != 5) // seven writes, two of them recorded above
+            fault(in, "astrology reading did not write all its fields");
+        if (astrology.kua != std::to_string(record.intKuaNumber))
+            fault(in, "astrology panel shows another Kua number than the record");
+        const auto choice = korvane::ChooseSignAndColour(in.dayIndex + 1, in.monthText);
+        if (astrology.sunSign != korvane::SunSigns()[choice.signIndex].name ||
+            record.strSunSign != astrology.sunSign)
+            fault(in, "sun sign differs from the sign chosen for the date");
+        if (record.strSunSignDesc.empty() || record.strCarColour.empty())
+            fault(in, "empty sign description or car colour");
+        // The window accepts exactly the real dates, and for those the
+        // record keeps the true birth date.
+        const int year = std::stoi(in.yearText);
+        const int month = static_cast<int>(std::find(korvane::kMonthNames.begin(),
+                                                     korvane::kMonthNames.end(), in.monthText) -
+                                           korvane::kMonthNames.begin()) +
+                          1;
+        const bool real = std::chrono::year_month_day(std::chrono::year(year),
+                                                      std::chrono::month(month),
+                                                      std::chrono::day(in.dayIndex + 1))
+                              .ok();
+        const bool accepted = korvane::CheckBirthDate(in.yearText, month - 1, in.dayIndex) ==
+                              korvane::BirthDateCheck::Valid;
+        if (accepted != real)
+            fault(in, real ? "real date refused" : "impossible date accepted");
+        if (real && record.dtBirthDate != korvane::CalendarDate{year, month, in.dayIndex + 1})
+            fault(in, "record does not hold the birth date");
+        // January and February births count for the year before.
+        const bool early = in.monthText == "January" || in.monthText == "February";
+        if (record.strBirthYear != std::to_string(early ? year - 1 : year))
+            fault(in, "birth year not moved for January/February");
+    }
+    return faults;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
+    const auto inputs = AllInputs();
+    if (inputs.size() != 151u * 12u * 31u * 2u) {
+        std::fprintf(stderr, "engine_bench: built %zu inputs\n", inputs.size());
+        return 1;
+    }
+
+    const int faults = CheckDomain(inputs);
+    if (faults) {
+        std::fprintf(stderr, "engine_bench: %d inconsistent readings\n", faults);
+        return 1;
+    }
+
+    korvane::ReadingRecord record;
+    CountingFengShui fengShui;
+    CountingAstrology astrology;
+    const long expected = RunDomain(inputs, record, fengShui, astrology); // warm-up
+    std::vector<double> times;
+    for (int r = 0; r < repetitions; ++r) {
+        const auto start = std::chrono::steady_clock::now();
+        const long checksum = RunDomain(inputs, record, fengShui, astrology);
+        const auto end = std::chrono::steady_clock::now();
+        if (checksum != expected) {
+            std::fprintf(stderr, "engine_bench: results differ between passes\n");
+            return 1;
+        }
+        times.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+    }
+    const long passes = repetitions + 1;
+    const long n = static_cast<long>(inputs.size());
+    if (fengShui.names != 4 * n * passes || astrology.calls != 7 * n * passes) {
+        std::fprintf(stderr, "engine_bench: displays were not written for every input\n");
+        return 1;
+    }
+    std::printf("engine_ms_median=%.2f engine_ms_min=%.2f engine_ms_max=%.2f inputs=%ld "
+                "repetitions=%d ns_per_input=%.0f\n",
+                Median(times), *std::min_element(times.begin(), times.end()),
+                *std::max_element(times.begin(), times.end()), n, repetitions,
+                Median(times) * 1e6 / static_cast<double>(n));
+    return 0;
+}

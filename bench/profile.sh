@@ -1,0 +1,121 @@
+#!/usr/bin/env bash
+# Where Korvane's start-up goes, against the bare Qt baseline:
+#
+#   bench/profile.sh
+#
+# Needs valgrind and strace (apt-get install valgrind strace) and the tools
+# bench/run.sh builds (it builds them when they are missing). On a private
+# Xvfb, each program runs once under callgrind, split at the moment its
+# window is mapped (QXcbWindow::show), and once under strace. Prints
+#   - the instructions executed before the window is mapped and after it,
+#   - the inclusive instruction counts of the start-up steps,
+#   - the files one program touches and the other does not.
+# Instruction counts do not depend on the machine's load, unlike times.
+set -euo pipefail
+shopt -s inherit_errexit
+
+bench="$(cd "$(dirname "$0")" && pwd)"
+root="$(cd "$bench/.." && pwd)"
+build="${KORVANE_BENCH_BUILD:-$root/build-bench}"
+for tool in valgrind callgrind_annotate strace Xvfb; do
+  command -v "$tool" >/dev/null || { echo "profile.sh needs $tool (apt-get install valgrind strace xvfb)"; exit 1; }
+done
+if [ ! -x "$build/xwait" ] || [ ! -x "$build/korvane-build/korvane" ] || [ ! -x "$build/qt_baseline" ]; then
+  cmake -S "$bench" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$build" --parallel "$(nproc)" >/dev/null
+fi
+program="${KORVANE_BENCH_PROGRAM:-$build/korvane-build/korvane}"
+baseline="$build/qt_baseline"
+
+work="$(mktemp -d)"
+xvfb_pid=""
+cleanup() {
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 1 100); do
+  [ -s "$work/display" ] && break
+  sleep 0.05
+done
+[ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
+display=":$(head -n 1 "$work/display")"
+
+# Same clean environment as bench/run.sh; KORVANE_CONF is copied in as the
+# settings file, KEEP_CONFIG_TO receives the settings afterwards.
+run_isolated() {
+  local dir status=0
+  dir="$(mktemp -d "$work/run.XXXXXX")"
+  mkdir -p "$dir/home" "$dir/config" "$dir/cache" "$dir/data" "$dir/runtime"
+  chmod 700 "$dir/runtime"
+  [ -n "${KORVANE_CONF:-}" ] && cp "$KORVANE_CONF" "$dir/config/korvane.conf"
+  env -i PATH="/usr/local/bin:/usr/bin:/bin" DISPLAY="$display" LANG=C.UTF-8 \
+    QT_QPA_PLATFORM=xcb HOME="$dir/home" XDG_CONFIG_HOME="$dir/config" \
+    XDG_CACHE_HOME="$dir/cache" XDG_DATA_HOME="$dir/data" XDG_RUNTIME_DIR="$dir/runtime" \
+    "$@" || status=$?
+  [ -n "${KEEP_CONFIG_TO:-}" ] && cp -r "$dir/config/." "$KEEP_CONFIG_TO/"
+  rm -rf "$dir"
+  return $status
+}
+
+mkdir -p "$work/seed"
+KEEP_CONFIG_TO="$work/seed" run_isolated "$build/xwait" --title "Korvane v1.0" \
+  --rss-after-ms 100 -- "$program" >/dev/null
+conf="$work/seed/korvane.conf"
+[ -s "$conf" ] || { echo "The first run of Korvane stored no settings"; exit 1; }
+
+profile() { # profile NAME TITLE PROGRAM [settings]
+  local out="$work/cg.$1"
+  KORVANE_CONF="${4:-}" run_isolated "$build/xwait" --title "$2" --timeout-ms 120000 \
+    --rss-after-ms 300 -- valgrind --tool=callgrind --callgrind-out-file="$out" \
+    --dump-instr=no "--dump-before=QXcbWindow::show()" "$3" >/dev/null 2>&1
+  # callgrind writes the part up to the mapping as $out.1, the rest as $out.
+  if [ ! -s "$out.1" ] || [ ! -s "$out" ]; then
+    echo "callgrind wrote no profile for $1"
+    exit 1
+  fi
+}
+echo "Profiling under callgrind on Xvfb $display ..."
+profile korvane "Korvane v1.0" "$program" "$conf"
+profile baseline "Qt baseline" "$baseline"
+
+summary() { sed -n 's/^summary: //p' "$1" | head -n 1; }
+inclusive() { # inclusive FILE PATTERN -> instructions of the first matching function
+  callgrind_annotate --inclusive=yes --threshold=100 "$1" 2>/dev/null |
+    grep -F -- "$2" | head -n 1 | awk '{ gsub(",", "", $1); print $1 }'
+}
+mi() { awk -v n="${1:-0}" 'BEGIN { if (n == "") n = 0; printf "%9.1f M", n / 1e6 }'; }
+
+echo
+printf '%-58s %12s %12s\n' "Instructions (callgrind)" "Korvane" "Baseline"
+printf '%-58s %12s %12s\n' "before the window is mapped" "$(mi "$(summary "$work/cg.korvane.1")")" \
+  "$(mi "$(summary "$work/cg.baseline.1")")"
+printf '%-58s %12s %12s\n' "after it (first paint, 300 ms idle)" "$(mi "$(summary "$work/cg.korvane")")" \
+  "$(mi "$(summary "$work/cg.baseline")")"
+echo
+echo "Inclusive instructions before the window is mapped:"
+for step in "QApplication::QApplication(" "korvane::ProgramIcon()" "QPixmapIconEngine::addFile(" \
+  "QXcbWindow::setWindowIcon(" "korvane::frmMain::frmMain()" "korvane::FitWrappedLabels(" \
+  "korvane::frmMain::LoadLists()" "korvane::frmMain::BuildMenus()" "korvane::frmMain::ShowCentred()" \
+  "QFontDatabasePrivate::ensureFontDatabase()" "QFontDatabasePrivate::loadEngine(" \
+  "QFontconfigDatabase::fallbacksForFamily(" "korvane::CheckUpdateReminder()" \
+  "korvane::SingleInstanceGuard::Claim()" "QWidget::show()"; do
+  printf '  %-56s %12s %12s\n' "$step" "$(mi "$(inclusive "$work/cg.korvane.1" "$step")")" \
+    "$(mi "$(inclusive "$work/cg.baseline.1" "$step")")"
+done
+
+echo
+echo "Files and folders only one of them looks at (strace):"
+trace() { # trace NAME TITLE PROGRAM [settings]
+  KORVANE_CONF="${4:-}" run_isolated "$build/xwait" --title "$2" --any-pid --timeout-ms 60000 \
+    --rss-after-ms 300 -- strace -f -s 512 -e trace=%file -o "$work/strace.$1" "$3" >/dev/null
+  grep -oE '"[^"]*"' "$work/strace.$1" | tr -d '"' | grep '^/' |
+    sed -E "s#^$work/run\.[A-Za-z0-9]+#<fresh dir>#; s#^$build(/korvane-build)?#<program dir>#; s#^/proc/[0-9]+/#/proc/<pid>/#" |
+    grep -vE '^<program dir>/(korvane|qt_baseline)$' | sort -u >"$work/files.$1"
+}
+trace korvane "Korvane v1.0" "$program" "$conf"
+trace baseline "Qt baseline" "$baseline"
+comm -23 "$work/files.korvane" "$work/files.baseline" | sed 's/^/  Korvane only:  /'
+comm -13 "$work/files.korvane" "$work/files.baseline" | sed 's/^/  baseline only: /'

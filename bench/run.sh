@@ -1,0 +1,244 @@
+#!/usr/bin/env bash
+# Korvane's speed benchmark, in one command:
+#
+#   bench/run.sh [pairs]
+#
+# Builds the program (Release, without tests) together with the benchmark's
+# own tools in build-bench/, starts a private Xvfb and measures
+#   1. the reading engine over every possible input,
+#   2. one reading: the click on "Get My Lucky Car Color" to the result
+#      window's first paint,
+#   3. start-up: from starting the process to its window being viewable on
+#      the X server, Korvane against a bare Qt Widgets main window, in
+#      alternation (pairs, 30 by default, after two warm-up pairs),
+#   4. resident memory of both, 300 ms after the window became viewable.
+# Prints a table and writes it to bench/results.txt. Exits non-zero when a
+# measurement cannot be made; a missed target is reported, not an error.
+#
+# To compare a change, build it elsewhere and point the start-up and memory
+# runs at it (the table then goes to stdout only, results.txt is kept):
+#   KORVANE_BENCH_PROGRAM=/path/to/korvane KORVANE_BENCH_PARTS=startup bench/run.sh
+# KORVANE_BENCH_PARTS is any of "engine reading startup" (all by default).
+set -euo pipefail
+shopt -s inherit_errexit
+
+bench="$(cd "$(dirname "$0")" && pwd)"
+root="$(cd "$bench/.." && pwd)"
+build="${KORVANE_BENCH_BUILD:-$root/build-bench}"
+pairs="${1:-30}"
+warm_pairs=2
+rss_after_ms=300
+engine_repetitions=9
+readings=30
+reading_warm_up=3
+parts=" ${KORVANE_BENCH_PARTS:-engine reading startup} "
+results="$bench/results.txt"
+[ -n "${KORVANE_BENCH_PROGRAM:-}" ] || [ "$parts" != " engine reading startup " ] && results=/dev/null
+program_title="Korvane v1.0"
+baseline_title="Qt baseline"
+
+# --- What the benchmark needs --------------------------------------------
+packages=(cmake g++ qt6-base-dev libx11-dev xvfb fonts-dejavu-core)
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  as_root=()
+  [ "$(id -u)" -ne 0 ] && as_root=(sudo)
+  export DEBIAN_FRONTEND=noninteractive
+  "${as_root[@]}" apt-get update -qq
+  "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# --- Build -----------------------------------------------------------------
+generator=()
+command -v ninja >/dev/null && [ ! -f "$build/CMakeCache.txt" ] && generator=(-G Ninja)
+echo "Building in $build ..."
+cmake -S "$bench" -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release >"$build.configure.log" 2>&1 ||
+  { cat "$build.configure.log"; exit 1; }
+cmake --build "$build" --parallel "$(nproc)" >"$build.build.log" 2>&1 ||
+  { tail -n 50 "$build.build.log"; exit 1; }
+rm -f "$build.configure.log" "$build.build.log"
+program="${KORVANE_BENCH_PROGRAM:-$build/korvane-build/korvane}"
+qt_version="$(cat "$build/qt_version.txt")"
+qt_platform=xcb
+baseline="$build/qt_baseline"
+
+# --- A private X server and clean per-run homes ------------------------------
+work="$(mktemp -d)"
+xvfb_pid=""
+cleanup() {
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 1 100); do
+  [ -s "$work/display" ] && break
+  sleep 0.05
+done
+[ -s "$work/display" ] || { echo "Xvfb did not start:"; cat "$work/xvfb.log"; exit 1; }
+display=":$(head -n 1 "$work/display")"
+
+# Runs a command in a clean environment with fresh, empty home, settings,
+# cache and runtime folders (the runtime folder holds Korvane's
+# single-instance lock). KORVANE_CONF, when set, is copied in as the
+# settings file first.
+run_isolated() {
+  local dir
+  dir="$(mktemp -d "$work/run.XXXXXX")"
+  mkdir -p "$dir/home" "$dir/config" "$dir/cache" "$dir/data" "$dir/runtime"
+  chmod 700 "$dir/runtime"
+  [ -n "${KORVANE_CONF:-}" ] && cp "$KORVANE_CONF" "$dir/config/korvane.conf"
+  local status=0
+  env -i PATH="/usr/local/bin:/usr/bin:/bin" DISPLAY="$display" LANG=C.UTF-8 \
+    QT_QPA_PLATFORM=xcb HOME="$dir/home" XDG_CONFIG_HOME="$dir/config" \
+    XDG_CACHE_HOME="$dir/cache" XDG_DATA_HOME="$dir/data" XDG_RUNTIME_DIR="$dir/runtime" \
+    "$@" || status=$?
+  [ -n "${KEEP_CONFIG_TO:-}" ] && cp -r "$dir/config/." "$KEEP_CONFIG_TO/"
+  rm -rf "$dir"
+  return $status
+}
+
+value() { # value KEY LINE
+  tr ' ' '\n' <<<"$2" | sed -n "s/^$1=//p"
+}
+
+median() { # numbers on stdin
+  sort -g | awk '{ v[NR] = $1 } END {
+    if (NR == 0) { print "nan"; exit }
+    if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+# --- Machine -------------------------------------------------------------------
+cpus="$(nproc)"
+cpu_model="$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)"
+kernel="$(uname -sr)"
+load_before="$(cut -d' ' -f1-3 /proc/loadavg)"
+
+# --- 1. Engine ------------------------------------------------------------------
+if [[ $parts == *" engine "* ]]; then
+  echo "Engine over every input ..."
+  engine_line="$("$build/engine_bench" "$engine_repetitions")"
+  engine_ms="$(value engine_ms_median "$engine_line")"
+  engine_min="$(value engine_ms_min "$engine_line")"
+  engine_inputs="$(value inputs "$engine_line")"
+fi
+
+# --- 2. Reading -----------------------------------------------------------------
+if [[ $parts == *" reading "* ]]; then
+  echo "Reading: click to first paint ..."
+  reading_line="$(run_isolated "$build/reading_timer" "$readings" "$reading_warm_up")"
+  reading_ms="$(value reading_ms_median "$reading_line")"
+  reading_p90="$(value reading_ms_p90 "$reading_line")"
+  reading_handoff="$(value handoff_ms_median "$reading_line")"
+  reading_first="$(value first_reading_ms "$reading_line")"
+  qt_version="$(value qt "$reading_line")"
+  qt_platform="$(value platform "$reading_line")"
+fi
+
+# --- 3 and 4. Start-up and memory ------------------------------------------------
+if [[ $parts == *" startup "* ]]; then
+  # A first run stores the update reminder's date; every measured run starts
+  # with a copy of that settings file, as every start after the first does.
+  echo "Start-up and memory: $warm_pairs warm-up pairs, then $pairs pairs ..."
+  mkdir -p "$work/seed"
+  KEEP_CONFIG_TO="$work/seed" run_isolated "$build/xwait" --title "$program_title" \
+    --rss-after-ms 100 -- "$program" >/dev/null
+  [ -s "$work/seed/korvane.conf" ] || {
+    echo "The first run of Korvane stored no settings in korvane.conf"
+    exit 1
+  }
+
+  measure() { # measure korvane|baseline -> "startup_ms rss_kb rss_anon_kb pss_kb"
+    local line
+    if [ "$1" = korvane ]; then
+      line="$(KORVANE_CONF="$work/seed/korvane.conf" run_isolated "$build/xwait" \
+        --title "$program_title" --rss-after-ms "$rss_after_ms" -- "$program")"
+    else
+      line="$(run_isolated "$build/xwait" --title "$baseline_title" \
+        --rss-after-ms "$rss_after_ms" -- "$baseline")"
+    fi
+    [ -n "$line" ] || { echo "no measurement from $1" >&2; return 1; }
+    echo "$(value startup_ms "$line") $(value rss_kb "$line") $(value rss_anon_kb "$line")" \
+      "$(value pss_kb "$line")"
+  }
+
+  : >"$work/runs"
+  for ((i = 0; i < warm_pairs + pairs; i++)); do
+    # Which of the two goes first alternates from pair to pair.
+    if ((i % 2 == 0)); then order=(korvane baseline); else order=(baseline korvane); fi
+    declare -A got=()
+    for kind in "${order[@]}"; do
+      got[$kind]="$(measure "$kind")"
+    done
+    if ((i >= warm_pairs)); then
+      echo "$((i - warm_pairs + 1)) ${got[korvane]} ${got[baseline]}" >>"$work/runs"
+    fi
+    unset got
+  done
+  # Columns: pair, Korvane start-up rss anon pss, baseline start-up rss anon pss.
+  col_median() { awk -v c="$1" '{ print $c }' "$work/runs" | median; }
+  ratio_median() { awk -v a="$1" -v b="$2" '{ printf "%.6f\n", $a / $b }' "$work/runs" | median; }
+  start_k="$(col_median 2)"; start_b="$(col_median 6)"; start_ratio="$(ratio_median 2 6)"
+  rss_k="$(col_median 3)"; rss_b="$(col_median 7)"; rss_ratio="$(ratio_median 3 7)"
+  anon_k="$(col_median 4)"; anon_b="$(col_median 8)"
+  pss_k="$(col_median 5)"; pss_b="$(col_median 9)"
+  measured_pairs="$(wc -l <"$work/runs")"
+fi
+load_after="$(cut -d' ' -f1-3 /proc/loadavg)"
+
+# --- Table ----------------------------------------------------------------------
+met() { # met VALUE OPERATOR LIMIT
+  awk -v v="$1" -v l="$3" -v op="$2" 'BEGIN {
+    ok = (op == "<") ? (v < l) : (v <= l); print ok ? "yes" : "NO" }'
+}
+mb() { awk -v k="$1" 'BEGIN { printf "%.1f MB", k / 1024 }'; }
+ms() { awk -v m="$1" 'BEGIN { printf "%.1f ms", m }'; }
+
+row() { printf '%-40s %12s %12s %8s %16s %5s\n' "$@"; }
+{
+  echo "Korvane speed benchmark, $(date -u '+%Y-%m-%d %H:%M UTC')"
+  echo "Machine: $cpus CPUs, $cpu_model, $kernel, Qt $qt_version ($qt_platform on Xvfb $display)"
+  echo "Program: $program"
+  echo "Load average before/after: $load_before / $load_after"
+  echo
+  row "Measurement (median)" "Korvane" "Baseline" "Ratio" "Target" "Met"
+  if [[ $parts == *" engine "* ]]; then
+    row "Engine, all $engine_inputs inputs" "$(ms "$engine_ms")" "-" "-" "< 20 ms" \
+      "$(met "$engine_ms" "<" 20)"
+  fi
+  if [[ $parts == *" reading "* ]]; then
+    row "Reading, click to first paint" "$(ms "$reading_ms")" "-" "-" "< 10 ms" \
+      "$(met "$reading_ms" "<" 10)"
+  fi
+  if [[ $parts == *" startup "* ]]; then
+    row "Start-up, exec to viewable window" "$(ms "$start_k")" "$(ms "$start_b")" \
+      "$(printf '%.2f' "$start_ratio")" "ratio <= 1.10" "$(met "$start_ratio" "<=" 1.10)"
+    row "Resident memory (VmRSS) ${rss_after_ms} ms later" "$(mb "$rss_k")" "$(mb "$rss_b")" \
+      "$(printf '%.2f' "$rss_ratio")" "ratio <= 1.10" "$(met "$rss_ratio" "<=" 1.10)"
+  fi
+  echo
+  if [[ $parts == *" engine "* ]]; then
+    echo "Engine: $engine_repetitions timed passes over every input; fastest $(ms "$engine_min")."
+  fi
+  if [[ $parts == *" reading "* ]]; then
+    echo "Reading: $readings readings after $reading_warm_up warm-up; 90th percentile $(ms "$reading_p90");" \
+      "click handled (result window built and shown) $(ms "$reading_handoff");" \
+      "first reading of the process $(ms "$reading_first")."
+  fi
+  if [[ $parts == *" startup "* ]]; then
+    echo "Start-up and memory: ratios are medians of the $measured_pairs pair-by-pair ratios" \
+      "(Korvane / baseline), after $warm_pairs warm-up pairs."
+    echo "Memory detail: anonymous RSS $(mb "$anon_k") vs $(mb "$anon_b"), PSS $(mb "$pss_k") vs $(mb "$pss_b")."
+    echo
+    echo "Pairs: start-up ms and VmRSS kB of Korvane, then of the baseline"
+    awk '{ printf "  %2d %8.1f %7d %8.1f %7d\n", $1, $2, $3, $6, $7 }' "$work/runs"
+  fi
+} | tee "$results"
