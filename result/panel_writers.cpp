@@ -10,8 +10,8 @@
 namespace korvane {
 namespace {
 
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
+QString FromStd(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QColor ToQColor(ColourValue colour) {
@@ -20,30 +20,30 @@ QColor ToQColor(ColourValue colour) {
 
 } // namespace
 
-void AstrologyPanelWriter::SetCarColour(const std::string& name) {
+void AstrologyPanelWriter::SetCarColour(std::string_view name) {
     window_.lblLuckyCar_Result[0]->SetValue(FromStd(name));
 }
 
-void AstrologyPanelWriter::SetCarColourDescription(const std::string& description) {
+void AstrologyPanelWriter::SetCarColourDescription(std::string_view description) {
     QLabel* label = window_.lblCarColourDescription;
     label->setFont(window_.font());
     label->setText(FromStd(description));
     ShrinkFontToFit(label);
 }
 
-void AstrologyPanelWriter::SetKuaNumber(const std::string& number) {
+void AstrologyPanelWriter::SetKuaNumber(std::string_view number) {
     window_.lblLuckyCar_Result[2]->SetValue(FromStd(number));
 }
 
-void AstrologyPanelWriter::SetRulingPlanet(const std::string& planet) {
+void AstrologyPanelWriter::SetRulingPlanet(std::string_view planet) {
     window_.lblLuckyCar_Result[3]->SetValue(FromStd(planet));
 }
 
-void AstrologyPanelWriter::SetSunSign(const std::string& sign) {
+void AstrologyPanelWriter::SetSunSign(std::string_view sign) {
     window_.lblLuckyCar_Result[4]->SetValue(FromStd(sign));
 }
 
-void AstrologyPanelWriter::SetSunSignDescription(const std::string& text) {
+void AstrologyPanelWriter::SetSunSignDescription(std::string_view text) {
     window_.txtSunSign_Desc->SetDescription(FromStd(text));
 }
 
@@ -73,7 +73,7 @@ int PurposeSwatchIndex(Purpose purpose) {
 
 } // namespace
 
-void FengShuiPanelWriter::SetPurposeColourName(Purpose purpose, const std::string& name) {
+void FengShuiPanelWriter::SetPurposeColourName(Purpose purpose, std::string_view name) {
     PurposeLabel(window_, purpose)->SetValue(FromStd(name));
 }
 

@@ -11,12 +11,12 @@ class AstrologyPanelWriter : public AstrologyDisplay {
 public:
     explicit AstrologyPanelWriter(frmLuckyCarResult& window) : window_(window) {}
 
-    void SetCarColour(const std::string& name) override;
-    void SetCarColourDescription(const std::string& description) override;
-    void SetKuaNumber(const std::string& number) override;
-    void SetRulingPlanet(const std::string& planet) override;
-    void SetSunSign(const std::string& sign) override;
-    void SetSunSignDescription(const std::string& text) override;
+    void SetCarColour(std::string_view name) override;
+    void SetCarColourDescription(std::string_view description) override;
+    void SetKuaNumber(std::string_view number) override;
+    void SetRulingPlanet(std::string_view planet) override;
+    void SetSunSign(std::string_view sign) override;
+    void SetSunSignDescription(std::string_view text) override;
     void SetCarColourSwatch(ColourValue colour) override;
 
 private:
@@ -28,7 +28,7 @@ class FengShuiPanelWriter : public FengShuiDisplay {
 public:
     explicit FengShuiPanelWriter(frmLuckyCarResult& window) : window_(window) {}
 
-    void SetPurposeColourName(Purpose purpose, const std::string& name) override;
+    void SetPurposeColourName(Purpose purpose, std::string_view name) override;
     void SetPurposeSwatch(Purpose purpose, ColourValue colour) override;
 
 private:

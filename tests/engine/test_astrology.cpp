@@ -176,11 +176,11 @@ void TestAstrology::writesThePanelInOrder() {
     QCOMPARE(display.values["planet"], std::string("Sun"));
     QCOMPARE(display.values["car colour"], std::string("Black"));
     QCOMPARE(display.swatch, MakeColour(0, 0, 0));
-    QCOMPARE(display.values["sign text"], SunSignDescription(4));
+    QCOMPARE(display.values["sign text"], std::string(SunSignDescription(4)));
     QCOMPARE(record.strSunSignDesc, SunSignDescription(4));
     QCOMPARE(record.strRulingPlanet, std::string("Sun"));
-    QCOMPARE(record.strCarColourDesc, std::string(ColourCatalogue()[13].description));
-    QCOMPARE(display.values["description"], record.strCarColourDesc);
+    QCOMPARE(record.strCarColourDesc, ColourCatalogue()[13].description);
+    QCOMPARE(display.values["description"], std::string(record.strCarColourDesc));
 }
 
 void TestAstrology::sameResultWhateverTheOtherInputs() {

@@ -46,7 +46,7 @@ void TestReadingTexts::signTexts() {
     QFETCH(int, index);
     QFETCH(int, paragraphs);
     QFETCH(QString, opening);
-    const QString text = QString::fromStdString(SunSignDescription(index));
+    const QString text = QString::fromStdString(std::string(SunSignDescription(index)));
     QVERIFY(text.startsWith(opening));
     const QStringList parts = text.split(QStringLiteral("\r\n\r\n"));
     QCOMPARE(parts.size(), paragraphs);

@@ -23,7 +23,7 @@ count_windows() {
 
 wait_for_windows() {
   local width="$1" wanted="$2"
-  for _ in $(seq 1 80); do
+  for _ in $(seq 1 150); do
     [ "$(count_windows "$width")" -ge "$wanted" ] && return 0
     sleep 0.1
   done
@@ -56,7 +56,8 @@ fresh_env() {
 }
 
 fresh_env corrupt-settings
-head -c 4096 /dev/urandom > "$XDG_CONFIG_HOME/korvane.conf"
+# Binary garbage, the same on every run.
+head -c 4096 "$program" > "$XDG_CONFIG_HOME/korvane.conf"
 start_case corrupt-settings
 
 fresh_env settings-is-a-folder
@@ -99,8 +100,8 @@ start_case killed-holder
 # No browser at all: links and the refer-a-friend request fail silently.
 fresh_env no-browser
 (
+  mkdir -p "$scratch/empty-path"
   export PATH="$scratch/empty-path" BROWSER=
-  mkdir -p "$PATH"
   "$program" 2>"$scratch/no-browser.err" &
   echo $! > "$scratch/no-browser.pid"
 )
@@ -138,6 +139,7 @@ else
   fail "race: $mains running, $refusals refused"
 fi
 kill -KILL "${pids[@]}" 2>/dev/null
+wait "${pids[@]}" 2>/dev/null
 
 # The settings file is written whole: no temporary files are left next to it.
 fresh_env clean-write

@@ -11,8 +11,8 @@ namespace korvane {
 // Records what the readings write, in order.
 class RecordingFengShuiDisplay : public FengShuiDisplay {
 public:
-    void SetPurposeColourName(Purpose purpose, const std::string& name) override {
-        names[purpose] = name;
+    void SetPurposeColourName(Purpose purpose, std::string_view name) override {
+        names[purpose] = std::string(name);
         calls.push_back("name");
     }
     void SetPurposeSwatch(Purpose purpose, ColourValue colour) override {
@@ -27,12 +27,12 @@ public:
 
 class RecordingAstrologyDisplay : public AstrologyDisplay {
 public:
-    void SetCarColour(const std::string& v) override { Write("car colour", v); }
-    void SetCarColourDescription(const std::string& v) override { Write("description", v); }
-    void SetKuaNumber(const std::string& v) override { Write("kua", v); }
-    void SetRulingPlanet(const std::string& v) override { Write("planet", v); }
-    void SetSunSign(const std::string& v) override { Write("sign", v); }
-    void SetSunSignDescription(const std::string& v) override { Write("sign text", v); }
+    void SetCarColour(std::string_view v) override { Write("car colour", v); }
+    void SetCarColourDescription(std::string_view v) override { Write("description", v); }
+    void SetKuaNumber(std::string_view v) override { Write("kua", v); }
+    void SetRulingPlanet(std::string_view v) override { Write("planet", v); }
+    void SetSunSign(std::string_view v) override { Write("sign", v); }
+    void SetSunSignDescription(std::string_view v) override { Write("sign text", v); }
     void SetCarColourSwatch(ColourValue colour) override {
         swatch = colour;
         order.push_back("swatch");
@@ -43,9 +43,9 @@ public:
     ColourValue swatch = 0xFFFFFFFF;
 
 private:
-    void Write(const std::string& what, const std::string& value) {
-        values[what] = value;
-        order.push_back(what);
+    void Write(std::string_view what, std::string_view value) {
+        values[std::string(what)] = std::string(value);
+        order.push_back(std::string(what));
     }
 };
 
