@@ -47,6 +47,20 @@ std::optional<std::array<std::string_view, 3>> ThreeWords(std::string_view text)
     return words;
 }
 
+// The date that the day number, month name and year words name.
+std::optional<CalendarDate> DateFromWords(std::string_view dayWord, std::string_view monthWord,
+                                          std::string_view yearWord) {
+    const auto day = ParseInt16(dayWord);
+    const auto year = ParseInt16(yearWord);
+    const auto month = std::find(kMonthNames.begin(), kMonthNames.end(), monthWord);
+    if (!day || !year || month == kMonthNames.end() || *year < 1)
+        return std::nullopt;
+    const int monthNumber = static_cast<int>(month - kMonthNames.begin()) + 1;
+    if (*day < 1 || *day > DaysInMonth(*year, monthNumber))
+        return std::nullopt;
+    return CalendarDate{*year, monthNumber, *day};
+}
+
 } // namespace
 
 bool IsLeapYear(int year) {
@@ -62,20 +76,6 @@ BirthDateCheck CheckBirthDate(std::string_view yearText, int monthIndex, int day
     if (IsThirtyDayMonth(monthIndex) && dayIndex > kLastDayIndexOfThirtyDayMonth)
         return BirthDateCheck::WrongThirtyFirst;
     return BirthDateCheck::Valid;
-}
-
-// The date that the day number, month name and year words name.
-static std::optional<CalendarDate>
-DateFromWords(std::string_view dayWord, std::string_view monthWord, std::string_view yearWord) {
-    const auto day = ParseInt16(dayWord);
-    const auto year = ParseInt16(yearWord);
-    const auto month = std::find(kMonthNames.begin(), kMonthNames.end(), monthWord);
-    if (!day || !year || month == kMonthNames.end() || *year < 1)
-        return std::nullopt;
-    const int monthNumber = static_cast<int>(month - kMonthNames.begin()) + 1;
-    if (*day < 1 || *day > DaysInMonth(*year, monthNumber))
-        return std::nullopt;
-    return CalendarDate{*year, monthNumber, *day};
 }
 
 std::optional<CalendarDate> DateFromText(std::string_view text) {

@@ -96,16 +96,13 @@ void FengShuiReading(std::int16_t kuaNumber, ReadingRecord& record, FengShuiDisp
     const bool known = kuaNumber >= 1 && kuaNumber <= 9;
 
     for (std::size_t i = 0; i < kPurposes.size(); ++i) {
-        // An unknown Kua number has no directions, and an empty direction
-        // matches no row.
-        const int row = known ? tables.kuaRows[kuaNumber - 1][i] : DirectionRow({});
+        // An unknown Kua number has no directions, so no row and no colour:
+        // the name empties and the swatch stays as it was.
+        const int row = known ? tables.kuaRows[kuaNumber - 1][i] : kNoRow;
         TakeRowColour(record, row);
         display.SetPurposeColourName(kPurposes[i], record.strColourPair[0]);
-        // A colour that does not convert leaves the swatch as it was.
-        const auto colour =
-            row == kNoRow ? RGBTextToColour(record.strColourPair[1]) : tables.swatches[row];
-        if (colour)
-            display.SetPurposeSwatch(kPurposes[i], *colour);
+        if (row != kNoRow && tables.swatches[row])
+            display.SetPurposeSwatch(kPurposes[i], *tables.swatches[row]);
     }
 }
 

@@ -7,9 +7,6 @@ namespace korvane {
 // The program's title, used on every message box.
 inline const QString kProgramTitle = QStringLiteral("Korvane");
 
-// The caption of every window.
-inline const QString kWindowCaption = QStringLiteral("Korvane v1.0");
-
 // The executable's base name, which also names the per-user settings store.
 inline const QString kApplicationName = QStringLiteral("korvane");
 
