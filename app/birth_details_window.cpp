@@ -1,20 +1,15 @@
 #include "birth_details_window.h"
 
-#include "astrology.h"
+#include "about_window.h"
 #include "birth_details.h"
-#include "exit_path.h"
-#include "feng_shui.h"
 #include "help_menus.h"
 #include "link_label.h"
 #include "look.h"
 #include "month_names.h"
 #include "platform.h"
-#include "reading_record.h"
-#include "result_window.h"
 #include "twips.h"
 #include "ui_texts.h"
 #include "web_links.h"
-#include "window_registry.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -147,7 +142,7 @@ void frmMain::BuildControls(QWidget* client) {
 void frmMain::BuildMenus() {
     QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     nuExit = mnuFile->addAction(QStringLiteral("E&xit"));
-    connect(nuExit, &QAction::triggered, this, [this] { WindowRegistry::Unload(this); });
+    connect(nuExit, &QAction::triggered, this, &QWidget::close);
 
     const HelpMenus help = AddHelpMenus(this, QStringLiteral("&Check for Software Update"),
                                         QStringLiteral("&Make Money Online"));
@@ -155,6 +150,7 @@ void frmMain::BuildMenus() {
     mnuVisit = help.mnuVisit;
     mnuUpdate = help.mnuUpdate;
     mnuAbout = help.mnuAbout;
+    connect(mnuAbout, &QAction::triggered, this, [this] { ShowAboutWindow(this); });
     mnuDonate = help.mnuDonate;
     mnuMakeMoney = help.mnuMakeMoney;
 }
@@ -228,13 +224,11 @@ bool frmMain::ValidateBirthDetails() {
 }
 
 void frmMain::cmdProceed_Click() {
-    if (!ValidateBirthDetails())
-        return;
-    HandOffReading();
+    if (ValidateBirthDetails())
+        emit readingRequested();
 }
 
-void frmMain::HandOffReading() {
-    ReadingRecord& record = TheReadingRecord();
+BirthInputs frmMain::Inputs() const {
     BirthInputs inputs;
     inputs.nameText = txtName->text().toStdString();
     inputs.maleSelected = optSex[0]->isChecked();
@@ -242,24 +236,12 @@ void frmMain::HandOffReading() {
     inputs.dayText = cboDate->currentText().toStdString();
     inputs.monthText = cboMonth->currentText().toStdString();
     inputs.yearText = cboYear->currentText().toStdString();
-    FillReadingRecord(record, inputs);
-
-    // The readings write straight into the result window, which is created
-    // hidden by this first use.
-    auto& result = WindowRegistry::Instance().Use<frmLuckyCarResult>();
-    FengShuiReading(record.intKuaNumber, record, result.FengShuiPanel());
-    AstrologyReading(record, result.AstrologyPanel());
-    result.ShowCentred();
-    WindowRegistry::Unload(this);
+    return inputs;
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    // Closing while our own command hands over to the result window is not
-    // leaving the program.
-    if (!cmdProceedPressed_)
-        TakeExitPath();
+    emit closing();
     event->accept();
-    WindowRegistry::Instance().Forget(this);
 }
 
 } // namespace korvane

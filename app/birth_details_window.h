@@ -1,5 +1,7 @@
 #pragma once
 
+#include "birth_details.h"
+
 #include <QMainWindow>
 
 class QAction;
@@ -25,6 +27,13 @@ public:
     // Checks name, sex and date; on the first failure shows its message,
     // moves the focus where the user has to act and returns false.
     bool ValidateBirthDetails();
+
+    // The inputs as they stand, for the reading.
+    BirthInputs Inputs() const;
+
+    // True only while "Get My Lucky Car Color" is being handled: closing
+    // then is the hand-off to the result window, not leaving.
+    bool IsProceedPressed() const { return cmdProceedPressed_; }
 
     // Puts the co-branding offer (true) or the full-branding offer in front.
     void BringCoBrandToFront(bool coBrand);
@@ -55,6 +64,12 @@ public:
     QAction* mnuDonate = nullptr;
     QAction* mnuMakeMoney = nullptr;
 
+signals:
+    // The inputs were accepted and a reading is wanted.
+    void readingRequested();
+    // The window is closing, for whatever reason.
+    void closing();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -64,9 +79,7 @@ private:
     void SetTabOrder();
     void LoadLists();
     void cmdProceed_Click();
-    void HandOffReading();
 
-    // True only while cmdProceed's own click is being handled.
     bool cmdProceedPressed_ = false;
 };
 

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -36,6 +37,21 @@ bool HasDisplay() {
 }
 
 } // namespace
+
+std::int16_t CoBrandNumber(float r) {
+    // Exact in double: a float has 24 significant bits.
+    const double x = static_cast<double>(r) * 6.0 + 1.0;
+    const double below = std::floor(x);
+    const double fraction = x - below;
+    double rounded = below;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0.0))
+        rounded = below + 1.0;
+    return static_cast<std::int16_t>(rounded);
+}
+
+bool CoBrandInFront(std::int16_t coBrandNumber) {
+    return coBrandNumber == 1 || coBrandNumber == 3 || coBrandNumber == 5;
+}
 
 void CoBrand_Randomize() {
     const std::int16_t intCoBrandRandomNumber = CoBrandNumber(TheProgramRandom().NextSingle());

@@ -1,6 +1,16 @@
 #pragma once
 
+#include <cstdint>
+
 namespace korvane {
+
+// r * 6 + 1 rounded to the nearest integer, halves to the even neighbour:
+// 1 to 7, with 1 and 7 half as likely as the others.
+std::int16_t CoBrandNumber(float r);
+
+// Whether that number puts the co-branding offer in front (1, 3 or 5); the
+// others leave the full-branding offer in front.
+bool CoBrandInFront(std::int16_t coBrandNumber);
 
 // Puts the offer that a random draw picks in front on the birth details
 // window; runs once, at the end of start-up.

@@ -1,5 +1,7 @@
 #include "window_registry.h"
 
+#include "navigator.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -16,6 +18,7 @@ WindowRegistry::WindowRegistry() : processEnder_([] { QCoreApplication::exit(0);
 void WindowRegistry::Register(QWidget* window) {
     window->setAttribute(Qt::WA_DeleteOnClose);
     loaded_.emplace_back(window);
+    ConnectToNavigator(window);
 }
 
 void WindowRegistry::Unload(QWidget* window) {
@@ -38,15 +41,14 @@ std::vector<QWidget*> WindowRegistry::LoadedInLoadOrder() const {
     return windows;
 }
 
-void WindowRegistry::EndProgram() {
+bool WindowRegistry::BeginEnding() {
     if (ending_)
-        return;
+        return false;
     ending_ = true;
-    for (QWidget* window : LoadedInLoadOrder())
-        Unload(window);
-    // An unload handler may have shown a window again; it goes too.
-    for (QWidget* window : LoadedInLoadOrder())
-        window->hide();
+    return true;
+}
+
+void WindowRegistry::EndProcess() {
     processEnder_();
 }
 
@@ -60,10 +62,6 @@ void WindowRegistry::DestroyAll() {
     for (const auto& window : windows)
         delete window.data();
     ending_ = false;
-}
-
-void EndProgram() {
-    WindowRegistry::Instance().EndProgram();
 }
 
 } // namespace korvane

@@ -12,7 +12,8 @@ namespace korvane {
 // created (and runs its load handling in its constructor) on first use, is
 // forgotten when it closes, and is created afresh on the next use. The
 // registry remembers the order in which the windows were loaded, which is
-// the order in which EndProgram unloads them.
+// the order in which EndProgram unloads them. Every window it loads is
+// connected to the navigator, which decides what follows its events.
 class WindowRegistry {
 public:
     static WindowRegistry& Instance();
@@ -45,10 +46,12 @@ public:
     // The loaded windows, oldest first.
     std::vector<QWidget*> LoadedInLoadOrder() const;
 
-    // Unloads every loaded window in load order, then ends the process.
-    // Nothing that an unload handler showed again survives it.
-    void EndProgram();
+    // Marks the program as ending; false when it already is.
+    bool BeginEnding();
     bool IsEnding() const { return ending_; }
+
+    // Ends the process (see EndProgram in exit_path.h).
+    void EndProcess();
 
     // How the process is ended; tests record the request instead.
     void SetProcessEnder(std::function<void()> ender);
@@ -65,8 +68,5 @@ private:
     std::function<void()> processEnder_;
     bool ending_ = false;
 };
-
-// Ends the program: see WindowRegistry::EndProgram.
-void EndProgram();
 
 } // namespace korvane

@@ -10,7 +10,6 @@
 #include "twips.h"
 #include "ui_texts.h"
 #include "web_links.h"
-#include "window_registry.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -90,7 +89,7 @@ void frmNagScreen2::BuildHeader() {
     cmdClose->setGeometry(TwipsRect(6000, 2760, 1245, 375));
     // Enter on the focused button presses it, as in a dialog.
     cmdClose->setAutoDefault(true);
-    connect(cmdClose, &QPushButton::clicked, this, [] { EndProgram(); });
+    connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::exitPressed);
 }
 
 QLineEdit* frmNagScreen2::MakeFormBox(const QString& placeholder, const QRect& rect) {
@@ -244,8 +243,7 @@ bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event) {
 
 void frmNagScreen2::closeEvent(QCloseEvent* event) {
     event->accept();
-    WindowRegistry::Instance().Forget(this);
-    EndProgram();
+    emit closing();
 }
 
 } // namespace korvane

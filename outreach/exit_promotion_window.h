@@ -41,6 +41,11 @@ public:
     QLabel* Label3 = nullptr;
     LinkLabel* lblGoToHome = nullptr;
 
+signals:
+    void exitPressed();
+    // The window is closing, for whatever reason.
+    void closing();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -15,6 +15,10 @@ QStringList SupportTexts() {
     };
 }
 
+int SupportTextIndex(float r) {
+    return static_cast<int>(static_cast<double>(r) * 4.0);
+}
+
 QString CatalogueText() {
     return QStringLiteral(
                "If you have enjoyed this software you will surely be interested in our other "

@@ -1,8 +1,5 @@
 #include "result_window.h"
 
-#include "birth_details_window.h"
-#include "exit_path.h"
-#include "exit_promotion_window.h"
 #include "help_menus.h"
 #include "link_label.h"
 #include "look.h"
@@ -12,7 +9,6 @@
 #include "ui_texts.h"
 #include "value_label.h"
 #include "web_links.h"
-#include "window_registry.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -240,7 +236,7 @@ void frmLuckyCarResult::BuildMenus() {
     connect(mnuBack, &QAction::triggered, this, [this] { cmdBack_Click(); });
     mnuFile->addSeparator();
     mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
-    connect(mnuExit, &QAction::triggered, this, [this] { WindowRegistry::Unload(this); });
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
 
     const HelpMenus help = AddHelpMenus(this, QStringLiteral("Check for Software &Update"),
                                         QStringLiteral("Make Money &Online"));
@@ -248,6 +244,7 @@ void frmLuckyCarResult::BuildMenus() {
     mnuVisit = help.mnuVisit;
     mnuUpdate = help.mnuUpdate;
     mnuAbout = help.mnuAbout;
+    connect(mnuAbout, &QAction::triggered, this, &frmLuckyCarResult::aboutRequested);
     mnuDonate = help.mnuDonate;
     mnuMakeMoney = help.mnuMakeMoney;
 }
@@ -283,12 +280,7 @@ void frmLuckyCarResult::TS_Click() {
 }
 
 void frmLuckyCarResult::cmdBack_Click() {
-    WindowRegistry& windows = WindowRegistry::Instance();
-    windows.Use<frmMain>().ShowCentred();
-    WindowRegistry::Unload(this);
-    // From the menu the closing rule has just shown the exit promotion
-    // window; it is not wanted on the way back.
-    windows.Use<frmNagScreen2>().hide();
+    emit backRequested();
 }
 
 void frmLuckyCarResult::cmdPrint_Click() {
@@ -296,10 +288,8 @@ void frmLuckyCarResult::cmdPrint_Click() {
 }
 
 void frmLuckyCarResult::closeEvent(QCloseEvent* event) {
-    if (!cmdBackPressed_)
-        TakeExitPath();
+    emit closing();
     event->accept();
-    WindowRegistry::Instance().Forget(this);
 }
 
 } // namespace korvane

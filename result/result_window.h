@@ -39,9 +39,9 @@ public:
     // Which panel is in front: 0 astrology, 1 Feng Shui.
     int FrontPanel() const;
 
-    // Back to a fresh birth details window; the same handling serves the
-    // button and the File menu.
-    void cmdBack_Click();
+    // True only while the Back button's own click is being handled: closing
+    // then is the way back, not leaving.
+    bool IsBackPressed() const { return cmdBackPressed_; }
 
     LinkLabel* Label14 = nullptr;
     QTabBar* TS = nullptr;
@@ -73,6 +73,13 @@ public:
     QAction* mnuDonate = nullptr;
     QAction* mnuMakeMoney = nullptr;
 
+signals:
+    // Back, from the button or the File menu.
+    void backRequested();
+    void aboutRequested();
+    // The window is closing, for whatever reason.
+    void closing();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -83,6 +90,7 @@ private:
     void BuildMenus();
     void BuildTabShortcuts();
     void TS_Click();
+    void cmdBack_Click();
     void cmdPrint_Click();
 
     // True only while cmdBack's own click is being handled.

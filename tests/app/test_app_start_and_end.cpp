@@ -1,6 +1,8 @@
 #include "birth_details_window.h"
+#include "exit_path.h"
 #include "exit_promotion_window.h"
 #include "program_random.h"
+#include "promotion_texts.h"
 #include "result_window.h"
 #include "startup.h"
 #include "window_registry.h"

@@ -1,6 +1,5 @@
 #include "help_menus.h"
 
-#include "about_window.h"
 #include "web_links.h"
 
 #include <QMainWindow>
@@ -21,9 +20,9 @@ HelpMenus AddHelpMenus(QMainWindow* window, const QString& updateCaption,
     menus.mnuUpdate = mnuHelp->addAction(updateCaption);
     QObject::connect(menus.mnuUpdate, &QAction::triggered, window, [] { OpenDownloadPage(); });
     mnuHelp->addSeparator();
+    // The about window belongs to the program, not to the links: the window
+    // that carries the menu decides what this entry shows.
     menus.mnuAbout = mnuHelp->addAction(QStringLiteral("&About Software"));
-    QObject::connect(menus.mnuAbout, &QAction::triggered, window,
-                     [window] { ShowAboutWindow(window); });
 
     menus.mnuDonate = bar->addAction(QStringLiteral("&Donate"));
     QObject::connect(menus.mnuDonate, &QAction::triggered, window, [] { OpenDonatePage(); });
