@@ -44,15 +44,19 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setFixedSize(Px(5985), Px(3435));
 
     picIcon = new QLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(TwipsRect(120, 150, 480, 480));
     picIcon->setPixmap(ProgramIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
     picIcon->setAccessibleName(QStringLiteral("Korvane icon"));
 
     Label2 = MakeLabel(kWindowCaptionText(), this, TwipsRect(780, 360, 4275, 270),
                        ProgramFont(11.25, true));
+    Label2->setObjectName(QStringLiteral("Label2"));
     SetTextColour(Label2, kProgramBlue);
 
     Label1 = MakeLabel(AboutDescription(), this, TwipsRect(120, 720, 5745, 975), ProgramFont());
+
+    Label1->setObjectName(QStringLiteral("Label1"));
 
     lblHomePage = MakeLink(QStringLiteral("Click here to visit Quillory"), this,
                            TwipsRect(1815, 1695, 4050, 195));
@@ -63,6 +67,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
                                       "and make money online. Get this software fully branded "
                                       "for your website."),
                        this, TwipsRect(120, 2040, 5745, 555), ProgramFont(8.25, true));
+    Label3->setObjectName(QStringLiteral("Label3"));
     SetTextColour(Label3, QColor(0, 0, 128));
 
     lblCobrand = MakeLink(QStringLiteral("Click here for more details"), this,

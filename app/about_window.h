@@ -16,6 +16,9 @@ class frmAbout : public QDialog {
 public:
     explicit frmAbout(QWidget* parent);
 
+private:
+    // The controls, named as the program's design names them; each carries
+    // its name as its object name.
     QLabel* picIcon = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label1 = nullptr;

@@ -73,6 +73,7 @@ void frmMain::BuildControls(QWidget* client) {
                                       "that suits your purpose in life. Just enter your name and "
                                       "date of birth to get started!"),
                        client, TwipsRect(240, 600, 6855, 675), ProgramFont(9, true));
+    Label1_1->setObjectName(QStringLiteral("Label1_1"));
     Label1_1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1_1->setWordWrap(true);
     SetTextColour(Label1_1, Qt::white);
@@ -84,6 +85,7 @@ void frmMain::BuildControls(QWidget* client) {
 
     Label1_0 =
         MakePlainLabel(QStringLiteral("Name"), fraDetails, TwipsRect(480, 323, 555, 195), bold);
+    Label1_0->setObjectName(QStringLiteral("Label1_0"));
     txtName = new QLineEdit(fraDetails);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setGeometry(TwipsRect(1290, 270, 3105, 300));
@@ -91,6 +93,7 @@ void frmMain::BuildControls(QWidget* client) {
 
     Label2 = MakePlainLabel(QStringLiteral("Birth Day"), fraDetails, TwipsRect(180, 810, 900, 195),
                             bold);
+    Label2->setObjectName(QStringLiteral("Label2"));
     cboDate = MakeList(fraDetails, TwipsRect(1290, 720, 645, 315), QStringLiteral("Birth day"));
     cboDate->setObjectName(QStringLiteral("cboDate"));
     cboMonth = MakeList(fraDetails, TwipsRect(1965, 720, 1305, 315), QStringLiteral("Birth month"));
@@ -100,6 +103,7 @@ void frmMain::BuildControls(QWidget* client) {
 
     Label5 =
         MakePlainLabel(QStringLiteral("Sex"), fraDetails, TwipsRect(630, 1260, 360, 195), bold);
+    Label5->setObjectName(QStringLiteral("Label5"));
     const QString sexCaptions[2] = {QStringLiteral("Male"), QStringLiteral("Female")};
     const QRect sexRects[2] = {TwipsRect(1320, 1260, 735, 225), TwipsRect(2190, 1260, 915, 225)};
     for (int i = 0; i < 2; ++i) {
@@ -141,7 +145,9 @@ void frmMain::BuildControls(QWidget* client) {
 
 void frmMain::BuildMenus() {
     QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
     nuExit = mnuFile->addAction(QStringLiteral("E&xit"));
+    nuExit->setObjectName(QStringLiteral("nuExit"));
     connect(nuExit, &QAction::triggered, this, &QWidget::close);
 
     const HelpMenus help = AddHelpMenus(this, QStringLiteral("&Check for Software Update"),

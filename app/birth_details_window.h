@@ -39,7 +39,18 @@ public:
     void BringCoBrandToFront(bool coBrand);
     bool IsCoBrandInFront() const;
 
-    // The controls, named as the program's design names them.
+signals:
+    // The inputs were accepted and a reading is wanted.
+    void readingRequested();
+    // The window is closing, for whatever reason.
+    void closing();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // The controls, named as the program's design names them; each carries
+    // its name as its object name.
     LinkLabel* Label14 = nullptr;
     QLabel* Label1_1 = nullptr;
     QGroupBox* fraDetails = nullptr;
@@ -64,16 +75,6 @@ public:
     QAction* mnuDonate = nullptr;
     QAction* mnuMakeMoney = nullptr;
 
-signals:
-    // The inputs were accepted and a reading is wanted.
-    void readingRequested();
-    // The window is closing, for whatever reason.
-    void closing();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     void BuildControls(QWidget* client);
     void BuildMenus();
     void SetTabOrder();

@@ -38,6 +38,16 @@ using korvane::frmLuckyCarResult;
 using korvane::frmMain;
 using korvane::WindowRegistry;
 
+// A window's control by its object name; the benchmark cannot go on without it.
+template <class T> T* Control(const QObject& window, const char* name) {
+    auto* found = window.findChild<T*>(QString::fromLatin1(name));
+    if (!found) {
+        std::fprintf(stderr, "reading_timer: no control %s\n", name);
+        std::exit(EXIT_FAILURE);
+    }
+    return found;
+}
+
 // Notes the first paint event a result window receives.
 class FirstPaintWatch : public QObject {
 public:
@@ -152,18 +162,19 @@ int main(int argc, char** argv) {
         const int month = reading % 12;
         const int yearIndex = (reading * 13) % 151;
         const bool male = reading % 2 == 0;
-        details->txtName->setText(QStringLiteral("Benchmark %1").arg(reading));
-        details->cboDate->setCurrentIndex(day - 1);
-        details->cboMonth->setCurrentIndex(month);
-        details->cboYear->setCurrentIndex(yearIndex);
-        details->optSex[male ? 0 : 1]->setChecked(true);
-        const QString monthName = details->cboMonth->currentText();
+        Control<QLineEdit>(*details, "txtName")
+            ->setText(QStringLiteral("Benchmark %1").arg(reading));
+        Control<QComboBox>(*details, "cboDate")->setCurrentIndex(day - 1);
+        Control<QComboBox>(*details, "cboMonth")->setCurrentIndex(month);
+        Control<QComboBox>(*details, "cboYear")->setCurrentIndex(yearIndex);
+        Control<QRadioButton>(*details, male ? "optSex0" : "optSex1")->setChecked(true);
+        const QString monthName = Control<QComboBox>(*details, "cboMonth")->currentText();
 
         guard.sawPaint = false;
         FirstPaintWatch watch;
         QElapsedTimer clock;
         clock.start();
-        QTest::mouseClick(details->cmdProceed, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(*details, "cmdProceed"), Qt::LeftButton);
         const qint64 clickReturned = clock.nsecsElapsed();
         QPointer<frmLuckyCarResult> result = windows.Find<frmLuckyCarResult>();
         if (!result)
@@ -177,10 +188,10 @@ int main(int argc, char** argv) {
 
         // The window shows the engine's reading for the date that was entered.
         const auto choice = korvane::ChooseSignAndColour(day, monthName.toStdString());
-        const QString expectedSign =
-            QString::fromUtf8(korvane::SunSigns()[choice.signIndex].name.data(),
-                              static_cast<qsizetype>(korvane::SunSigns()[choice.signIndex].name.size()));
-        if (result->lblLuckyCar_Result[4]->text() != expectedSign)
+        const QString expectedSign = QString::fromUtf8(
+            korvane::SunSigns()[choice.signIndex].name.data(),
+            static_cast<qsizetype>(korvane::SunSigns()[choice.signIndex].name.size()));
+        if (Control<QLabel>(*result, "lblLuckyCar_Result4")->text() != expectedSign)
             return Fail("result window shows another sun sign than the engine's", reading);
         if (windows.Find<frmMain>())
             return Fail("birth details window still loaded after the reading", reading);
@@ -192,7 +203,7 @@ int main(int argc, char** argv) {
             handOff.push_back(static_cast<double>(clickReturned) / 1e6);
         }
 
-        result->cmdBack->click();
+        Control<QPushButton>(*result, "cmdBack")->click();
         if (!ProcessEventsUntil([&result] { return result.isNull(); }, 5000))
             return Fail("Back did not close the result window", reading);
     }

@@ -56,16 +56,19 @@ frmNagScreen2::frmNagScreen2() {
 
 void frmNagScreen2::BuildHeader() {
     Picture1 = new QLabel(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(TwipsRect(360, 217, 480, 480));
     Picture1->setPixmap(ProgramIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
     Picture1->setAccessibleName(QStringLiteral("Korvane icon"));
 
     Label1 = new QLabel(kWindowCaptionText(), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
     QFont title = ProgramFont(18, false);
     Label1->setFont(title);
     Label1->setGeometry(TwipsRect(1080, 240, 5655, 435));
 
     Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setTextFormat(Qt::PlainText);
     Label2->setFont(ProgramFont(8.25, true));
     Label2->setWordWrap(true);
@@ -145,6 +148,7 @@ void frmNagScreen2::BuildCatalogue() {
     Frame6->setObjectName(QStringLiteral("Frame6"));
 
     Label3 = new QLabel(Frame6);
+    Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setTextFormat(Qt::PlainText);
     Label3->setFont(ProgramFont(8.25, false));
     Label3->setWordWrap(true);

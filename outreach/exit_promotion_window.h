@@ -25,6 +25,18 @@ public:
     // The message box's text as it is sent: line breaks as CR LF.
     QString MessageText() const;
 
+signals:
+    void exitPressed();
+    // The window is closing, for whatever reason.
+    void closing();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The controls, named as the program's design names them; each carries
+    // its name as its object name.
     QLabel* Picture1 = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
@@ -41,16 +53,6 @@ public:
     QLabel* Label3 = nullptr;
     LinkLabel* lblGoToHome = nullptr;
 
-signals:
-    void exitPressed();
-    // The window is closing, for whatever reason.
-    void closing();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void BuildHeader();
     void BuildReferAFriend();
     void BuildCatalogue();

@@ -12,21 +12,28 @@ HelpMenus AddHelpMenus(QMainWindow* window, const QString& updateCaption,
     HelpMenus menus;
     QMenuBar* bar = window->menuBar();
     QMenu* mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     menus.mnuOnline = mnuHelp->addAction(QStringLiteral("&Online Help"));
+    menus.mnuOnline->setObjectName(QStringLiteral("mnuOnline"));
     QObject::connect(menus.mnuOnline, &QAction::triggered, window, [] { OpenOnlineHelp(); });
     menus.mnuVisit = mnuHelp->addAction(QStringLiteral("&Visit Us Online"));
+    menus.mnuVisit->setObjectName(QStringLiteral("mnuVisit"));
     QObject::connect(menus.mnuVisit, &QAction::triggered, window, [] { OpenHomePage(); });
     mnuHelp->addSeparator();
     menus.mnuUpdate = mnuHelp->addAction(updateCaption);
+    menus.mnuUpdate->setObjectName(QStringLiteral("mnuUpdate"));
     QObject::connect(menus.mnuUpdate, &QAction::triggered, window, [] { OpenDownloadPage(); });
     mnuHelp->addSeparator();
     // The about window belongs to the program, not to the links: the window
     // that carries the menu decides what this entry shows.
     menus.mnuAbout = mnuHelp->addAction(QStringLiteral("&About Software"));
+    menus.mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
 
     menus.mnuDonate = bar->addAction(QStringLiteral("&Donate"));
+    menus.mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
     QObject::connect(menus.mnuDonate, &QAction::triggered, window, [] { OpenDonatePage(); });
     menus.mnuMakeMoney = bar->addAction(makeMoneyCaption);
+    menus.mnuMakeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
     menus.mnuMakeMoney->setVisible(false);
     menus.mnuMakeMoney->setEnabled(false);
     QObject::connect(menus.mnuMakeMoney, &QAction::triggered, window, [] { OpenFullBrandPage(); });

@@ -2,14 +2,31 @@
 
 #include "reading_display.h"
 
+#include <array>
+
+class QLabel;
+
 namespace korvane {
 
-class frmLuckyCarResult;
+class SunSignTextBox;
+class Swatch;
+class ValueLabel;
+
+// The controls of the astrology panel that a reading fills.
+struct AstrologyPanelControls {
+    ValueLabel* carColour = nullptr;
+    QLabel* carColourDescription = nullptr;
+    ValueLabel* kuaNumber = nullptr;
+    ValueLabel* rulingPlanet = nullptr;
+    ValueLabel* sunSign = nullptr;
+    SunSignTextBox* sunSignDescription = nullptr;
+    Swatch* carColourSwatch = nullptr;
+};
 
 // Puts the astrology reading into the result window's astrology panel.
 class AstrologyPanelWriter : public AstrologyDisplay {
 public:
-    explicit AstrologyPanelWriter(frmLuckyCarResult& window) : window_(window) {}
+    explicit AstrologyPanelWriter(const AstrologyPanelControls& controls) : controls_(controls) {}
 
     void SetCarColour(std::string_view name) override;
     void SetCarColourDescription(std::string_view description) override;
@@ -20,19 +37,26 @@ public:
     void SetCarColourSwatch(ColourValue colour) override;
 
 private:
-    frmLuckyCarResult& window_;
+    AstrologyPanelControls controls_;
+};
+
+// The controls of the Feng Shui panel, one colour name and one swatch per
+// purpose, in the order of Purpose.
+struct FengShuiPanelControls {
+    std::array<ValueLabel*, 4> colourNames{};
+    std::array<Swatch*, 4> swatches{};
 };
 
 // Puts the Feng Shui reading into the result window's Feng Shui panel.
 class FengShuiPanelWriter : public FengShuiDisplay {
 public:
-    explicit FengShuiPanelWriter(frmLuckyCarResult& window) : window_(window) {}
+    explicit FengShuiPanelWriter(const FengShuiPanelControls& controls) : controls_(controls) {}
 
     void SetPurposeColourName(Purpose purpose, std::string_view name) override;
     void SetPurposeSwatch(Purpose purpose, ColourValue colour) override;
 
 private:
-    frmLuckyCarResult& window_;
+    FengShuiPanelControls controls_;
 };
 
 } // namespace korvane

@@ -11,6 +11,7 @@
 #include "web_links.h"
 
 #include <QCloseEvent>
+
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
@@ -21,6 +22,7 @@
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <array>
 
 namespace korvane {
 namespace {
@@ -76,8 +78,10 @@ frmLuckyCarResult::frmLuckyCarResult() {
     BuildMenus();
     BuildTabShortcuts();
     FitWrappedLabels(this);
-    astrologyWriter_ = std::make_unique<AstrologyPanelWriter>(*this);
-    fengShuiWriter_ = std::make_unique<FengShuiPanelWriter>(*this);
+    fengShuiWriter_ = std::make_unique<FengShuiPanelWriter>(FengShuiPanelControls{
+        {lblColourToWearSuccess, lblColourToWearHealth, lblColourToWearRelationships,
+         lblColourToWearPersonal},
+        {lblColorCode[1], lblColorCode[2], lblColorCode[3], lblColorCode[4]}});
 
     // Load handling: the astrology panel is in front.
     panels->setCurrentIndex(kAstrologyTab);
@@ -108,6 +112,7 @@ void frmLuckyCarResult::BuildWindowControls(QWidget* client) {
     connect(TS, &QTabBar::currentChanged, this, [this] { TS_Click(); });
 
     panels = new QStackedWidget(client);
+    panels->setObjectName(QStringLiteral("panels"));
     panels->setGeometry(TwipsRect(0, 825, 7815, 4575));
     for (int i = 0; i < 2; ++i) {
         fraResult[i] = new QWidget;
@@ -159,38 +164,49 @@ void frmLuckyCarResult::BuildWindowControls(QWidget* client) {
 
 void frmLuckyCarResult::BuildAstrologyPanel(QWidget* panel) {
     lblCaption[2] = MakeCaption(QStringLiteral("Car Color"), panel, 120, 240);
-    lblLuckyCar_Result[0] = MakeValue(QStringLiteral("Turquoise"), QStringLiteral("Car Color"),
-                                      panel, TwipsRect(1560, 165, 1605, 345));
-    lblLuckyCar_Result[0]->setFont(ProgramFont(14.25, true));
-    lblLuckyCar_Result[0]->SetValue(QStringLiteral("Turquoise"));
+    auto* carColour = MakeValue(QStringLiteral("Turquoise"), QStringLiteral("Car Color"), panel,
+                                TwipsRect(1560, 165, 1605, 345));
+    carColour->setFont(ProgramFont(14.25, true));
+    carColour->SetValue(QStringLiteral("Turquoise"));
     lblColorCode[0] = new Swatch(QStringLiteral("Car Color"), panel);
     lblColorCode[0]->setGeometry(TwipsRect(3360, 165, 350, 350));
 
-    lblCarColourDescription = new QLabel(panel);
-    lblCarColourDescription->setTextFormat(Qt::PlainText);
-    lblCarColourDescription->setText(
+    // The paragraph about the car colour.
+    QLabel* description = new QLabel(panel);
+    description->setTextFormat(Qt::PlainText);
+    description->setText(
         QStringLiteral("Turquoise is a color that is very popular with people who like to stand "
                        "out without shouting."));
-    lblCarColourDescription->setWordWrap(true);
-    lblCarColourDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    SetTextColour(lblCarColourDescription, Qt::white);
-    lblCarColourDescription->setGeometry(TwipsRect(120, 510, 7545, 1215));
-    lblLuckyCar_Result[1] = nullptr;
+    description->setWordWrap(true);
+    description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SetTextColour(description, Qt::white);
+    description->setGeometry(TwipsRect(120, 510, 7545, 1215));
 
     lblCaption[3] = MakeCaption(QStringLiteral("Kua Number"), panel, 120, 1815);
-    lblLuckyCar_Result[2] = MakeValue(QStringLiteral("Label1"), QStringLiteral("Kua Number"), panel,
-                                      TwipsRect(2160, 1815, 555, 195));
+    auto* kuaNumber = MakeValue(QStringLiteral("Label1"), QStringLiteral("Kua Number"), panel,
+                                TwipsRect(2160, 1815, 555, 195));
     lblCaption[1] = MakeCaption(QStringLiteral("Ruling Planet"), panel, 120, 2085);
-    lblLuckyCar_Result[3] = MakeValue(QStringLiteral("Label1"), QStringLiteral("Ruling Planet"),
-                                      panel, TwipsRect(2160, 2085, 555, 195));
+    auto* rulingPlanet = MakeValue(QStringLiteral("Label1"), QStringLiteral("Ruling Planet"), panel,
+                                   TwipsRect(2160, 2085, 555, 195));
     lblCaption[0] = MakeCaption(QStringLiteral("Sun Sign"), panel, 120, 2370);
-    lblLuckyCar_Result[4] = MakeValue(QStringLiteral("Label1"), QStringLiteral("Sun Sign"), panel,
-                                      TwipsRect(2160, 2370, 555, 195));
+    auto* sunSign = MakeValue(QStringLiteral("Label1"), QStringLiteral("Sun Sign"), panel,
+                              TwipsRect(2160, 2370, 555, 195));
+
+    const std::array<QLabel*, 5> results = {carColour, description, kuaNumber, rulingPlanet,
+                                            sunSign};
+    for (int i = 0; i < 5; ++i) {
+        lblLuckyCar_Result[i] = results[i];
+        lblLuckyCar_Result[i]->setObjectName(QStringLiteral("lblLuckyCar_Result%1").arg(i));
+    }
 
     txtSunSign_Desc = new SunSignTextBox(panel);
     txtSunSign_Desc->setObjectName(QStringLiteral("txtSunSign_Desc"));
     txtSunSign_Desc->setAccessibleName(QStringLiteral("Sun sign description"));
     txtSunSign_Desc->setGeometry(TwipsRect(120, 2640, 7545, 1815));
+
+    astrologyWriter_ = std::make_unique<AstrologyPanelWriter>(
+        AstrologyPanelControls{carColour, description, kuaNumber, rulingPlanet, sunSign,
+                               txtSunSign_Desc, lblColorCode[0]});
 }
 
 void frmLuckyCarResult::BuildFengShuiPanel(QWidget* panel) {
@@ -224,18 +240,30 @@ void frmLuckyCarResult::BuildFengShuiPanel(QWidget* panel) {
         lblColorCode[i + 1] = new Swatch(QString::fromLatin1(row.purpose), panel);
         lblColorCode[i + 1]->setGeometry(TwipsRect(7080, row.swatchTop, 345, 345));
     }
+    lblColourToWearSuccess->setObjectName(QStringLiteral("lblColourToWearSuccess"));
+    lblColourToWearHealth->setObjectName(QStringLiteral("lblColourToWearHealth"));
+    lblColourToWearRelationships->setObjectName(QStringLiteral("lblColourToWearRelationships"));
+    lblColourToWearPersonal->setObjectName(QStringLiteral("lblColourToWearPersonal"));
+    for (int i = 0; i < 8; ++i)
+        lblCaption[i]->setObjectName(QStringLiteral("lblCaption%1").arg(i));
+    for (int i = 0; i < 5; ++i)
+        lblColorCode[i]->setObjectName(QStringLiteral("lblColorCode%1").arg(i));
 }
 
 void frmLuckyCarResult::BuildMenus() {
     QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuPrint = mnuFile->addAction(QStringLiteral("&Save"));
+    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
     mnuPrint->setEnabled(false);
     mnuPrint->setVisible(false);
     connect(mnuPrint, &QAction::triggered, this, [this] { cmdPrint_Click(); });
     mnuBack = mnuFile->addAction(QStringLiteral("&Back"));
+    mnuBack->setObjectName(QStringLiteral("mnuBack"));
     connect(mnuBack, &QAction::triggered, this, [this] { cmdBack_Click(); });
     mnuFile->addSeparator();
     mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
 
     const HelpMenus help = AddHelpMenus(this, QStringLiteral("Check for Software &Update"),

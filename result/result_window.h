@@ -43,6 +43,19 @@ public:
     // then is the way back, not leaving.
     bool IsBackPressed() const { return cmdBackPressed_; }
 
+signals:
+    // Back, from the button or the File menu.
+    void backRequested();
+    void aboutRequested();
+    // The window is closing, for whatever reason.
+    void closing();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // The controls, named as the program's design names them; each carries
+    // its name as its object name.
     LinkLabel* Label14 = nullptr;
     QTabBar* TS = nullptr;
     QStackedWidget* panels = nullptr;
@@ -54,8 +67,9 @@ public:
     QPushButton* cmdPrint = nullptr;
 
     QLabel* lblCaption[8] = {};
-    ValueLabel* lblLuckyCar_Result[5] = {};
-    QLabel* lblCarColourDescription = nullptr; // lblLuckyCar_Result(1)
+    // Element 1 is the paragraph about the car colour; the others are
+    // ValueLabels.
+    QLabel* lblLuckyCar_Result[5] = {};
     Swatch* lblColorCode[5] = {};
     SunSignTextBox* txtSunSign_Desc = nullptr;
     ValueLabel* lblColourToWearSuccess = nullptr;
@@ -73,17 +87,6 @@ public:
     QAction* mnuDonate = nullptr;
     QAction* mnuMakeMoney = nullptr;
 
-signals:
-    // Back, from the button or the File menu.
-    void backRequested();
-    void aboutRequested();
-    // The window is closing, for whatever reason.
-    void closing();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     void BuildWindowControls(QWidget* client);
     void BuildAstrologyPanel(QWidget* panel);
     void BuildFengShuiPanel(QWidget* panel);

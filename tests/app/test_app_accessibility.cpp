@@ -70,7 +70,8 @@ void TestAccessibility::everyReachableControlIsNamed() {
 
 void TestAccessibility::linksAreLinksThatCanBePressed() {
     frmMain& window = WindowRegistry::Instance().Use<frmMain>();
-    QAccessibleInterface* link = QAccessible::queryAccessibleInterface(window.lblFullBrand);
+    QAccessibleInterface* link =
+        QAccessible::queryAccessibleInterface(Control<LinkLabel>(window, "lblFullBrand"));
     QVERIFY(link);
     QCOMPARE(link->role(), QAccessible::Link);
     QVERIFY(link->text(QAccessible::Name).startsWith("Home Business Opportunity."));
@@ -80,32 +81,36 @@ void TestAccessibility::linksAreLinksThatCanBePressed() {
     QCOMPARE(bed->platform.openedAddresses,
              QStringList{"https://help.quillory.example/fully-branded.html"});
 
-    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(window.cmdProceed);
+    QAccessibleInterface* button =
+        QAccessible::queryAccessibleInterface(Control<QPushButton>(window, "cmdProceed"));
     QCOMPARE(button->role(), QAccessible::Button);
     QCOMPARE(button->text(QAccessible::Name), QString("Get My Lucky Car Color"));
-    QAccessibleInterface* name = QAccessible::queryAccessibleInterface(window.txtName);
+    QAccessibleInterface* name =
+        QAccessible::queryAccessibleInterface(Control<QLineEdit>(window, "txtName"));
     QCOMPARE(name->role(), QAccessible::EditableText);
     QCOMPARE(name->text(QAccessible::Name), QString("Name"));
 }
 
 void TestAccessibility::valuesAndSwatchesSayWhatTheyShow() {
     frmMain& window = WindowRegistry::Instance().Use<frmMain>();
-    window.txtName->setText("Ann");
-    window.cboMonth->setCurrentIndex(2);
-    window.cboDate->setCurrentIndex(14);
-    QTest::mouseClick(window.cmdProceed, Qt::LeftButton);
+    Control<QLineEdit>(window, "txtName")->setText("Ann");
+    Control<QComboBox>(window, "cboMonth")->setCurrentIndex(2);
+    Control<QComboBox>(window, "cboDate")->setCurrentIndex(14);
+    QTest::mouseClick(Control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
     Settle();
     auto* result = WindowRegistry::Instance().Find<frmLuckyCarResult>();
     QVERIFY(result);
     QAccessibleInterface* sign =
-        QAccessible::queryAccessibleInterface(result->lblLuckyCar_Result[4]);
+        QAccessible::queryAccessibleInterface(Control<QLabel>(*result, "lblLuckyCar_Result4"));
     QCOMPARE(sign->text(QAccessible::Name), QString("Sun Sign: Pisces"));
     QAccessibleInterface* kua =
-        QAccessible::queryAccessibleInterface(result->lblLuckyCar_Result[2]);
+        QAccessible::queryAccessibleInterface(Control<QLabel>(*result, "lblLuckyCar_Result2"));
     QCOMPARE(kua->text(QAccessible::Name), QString("Kua Number: 1"));
-    QAccessibleInterface* swatch = QAccessible::queryAccessibleInterface(result->lblColorCode[0]);
+    QAccessibleInterface* swatch =
+        QAccessible::queryAccessibleInterface(Control<Swatch>(*result, "lblColorCode0"));
     QCOMPARE(swatch->text(QAccessible::Name), QString("Yellow, red 255, green 255, blue 0"));
-    QAccessibleInterface* tabs = QAccessible::queryAccessibleInterface(result->TS);
+    QAccessibleInterface* tabs =
+        QAccessible::queryAccessibleInterface(Control<QTabBar>(*result, "TS"));
     QCOMPARE(tabs->role(), QAccessible::PageTabList);
     QStringList tabNames;
     for (int i = 0; i < tabs->childCount(); ++i) {

@@ -53,29 +53,31 @@ void TestBirthDetailsWindow::cleanup() {
 
 void TestBirthDetailsWindow::Choose(frmMain& window, int day, const QString& month,
                                     const QString& year) {
-    window.cboDate->setCurrentIndex(day - 1);
-    window.cboMonth->setCurrentIndex(window.cboMonth->findText(month));
-    window.cboYear->setCurrentIndex(window.cboYear->findText(year));
+    Control<QComboBox>(window, "cboDate")->setCurrentIndex(day - 1);
+    Control<QComboBox>(window, "cboMonth")
+        ->setCurrentIndex(Control<QComboBox>(window, "cboMonth")->findText(month));
+    Control<QComboBox>(window, "cboYear")
+        ->setCurrentIndex(Control<QComboBox>(window, "cboYear")->findText(year));
 }
 
 void TestBirthDetailsWindow::freshWindowHasListsAndDefaults() {
     frmMain& window = Window();
-    QCOMPARE(window.cboDate->count(), 31);
-    QCOMPARE(window.cboDate->itemText(0), QString("1"));
-    QCOMPARE(window.cboDate->itemText(30), QString("31"));
-    QCOMPARE(window.cboMonth->count(), 12);
-    QCOMPARE(window.cboMonth->itemText(1), QString("February"));
-    QCOMPARE(window.cboMonth->itemText(11), QString("December"));
-    QCOMPARE(window.cboYear->count(), 151);
-    QCOMPARE(window.cboYear->itemText(0), QString("1900"));
-    QCOMPARE(window.cboYear->itemText(150), QString("2050"));
-    QCOMPARE(window.cboDate->currentText(), QString("1"));
-    QCOMPARE(window.cboMonth->currentText(), QString("January"));
-    QCOMPARE(window.cboYear->currentText(), QString("1900"));
-    QVERIFY(window.optSex[0]->isChecked());
-    QVERIFY(!window.optSex[1]->isChecked());
-    QVERIFY(window.txtName->text().isEmpty());
-    QVERIFY(!window.cboDate->isEditable());
+    QCOMPARE(Control<QComboBox>(window, "cboDate")->count(), 31);
+    QCOMPARE(Control<QComboBox>(window, "cboDate")->itemText(0), QString("1"));
+    QCOMPARE(Control<QComboBox>(window, "cboDate")->itemText(30), QString("31"));
+    QCOMPARE(Control<QComboBox>(window, "cboMonth")->count(), 12);
+    QCOMPARE(Control<QComboBox>(window, "cboMonth")->itemText(1), QString("February"));
+    QCOMPARE(Control<QComboBox>(window, "cboMonth")->itemText(11), QString("December"));
+    QCOMPARE(Control<QComboBox>(window, "cboYear")->count(), 151);
+    QCOMPARE(Control<QComboBox>(window, "cboYear")->itemText(0), QString("1900"));
+    QCOMPARE(Control<QComboBox>(window, "cboYear")->itemText(150), QString("2050"));
+    QCOMPARE(Control<QComboBox>(window, "cboDate")->currentText(), QString("1"));
+    QCOMPARE(Control<QComboBox>(window, "cboMonth")->currentText(), QString("January"));
+    QCOMPARE(Control<QComboBox>(window, "cboYear")->currentText(), QString("1900"));
+    QVERIFY(Control<QRadioButton>(window, "optSex0")->isChecked());
+    QVERIFY(!Control<QRadioButton>(window, "optSex1")->isChecked());
+    QVERIFY(Control<QLineEdit>(window, "txtName")->text().isEmpty());
+    QVERIFY(!Control<QComboBox>(window, "cboDate")->isEditable());
     QCOMPARE(window.windowTitle(), QString("Korvane v1.0"));
     QVERIFY(!window.IsCoBrandInFront());
 }
@@ -86,14 +88,15 @@ void TestBirthDetailsWindow::geometryAndFixedSize() {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.centralWidget()->size(), QSize(488, 301));
     QCOMPARE(window.minimumSize(), window.maximumSize());
-    QCOMPARE(window.fraDetails->geometry(), QRect(83, 96, 323, 137));
-    QCOMPARE(window.txtName->geometry(), QRect(86, 18, 207, 20));
-    QCOMPARE(window.cmdProceed->geometry(), QRect(12, 104, 297, 25));
-    QCOMPARE(window.lblCobrand->geometry(), window.lblFullBrand->geometry());
+    QCOMPARE(Control<QGroupBox>(window, "fraDetails")->geometry(), QRect(83, 96, 323, 137));
+    QCOMPARE(Control<QLineEdit>(window, "txtName")->geometry(), QRect(86, 18, 207, 20));
+    QCOMPARE(Control<QPushButton>(window, "cmdProceed")->geometry(), QRect(12, 104, 297, 25));
+    QCOMPARE(Control<LinkLabel>(window, "lblCobrand")->geometry(),
+             Control<LinkLabel>(window, "lblFullBrand")->geometry());
     QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));
     // Focus starts in the name box.
-    QCOMPARE(window.focusWidget(), window.txtName);
+    QCOMPARE(window.focusWidget(), Control<QLineEdit>(window, "txtName"));
 }
 
 void TestBirthDetailsWindow::validationMessagesInOrder_data() {
@@ -141,9 +144,9 @@ void TestBirthDetailsWindow::validationMessagesInOrder() {
     QFETCH(bool, critical);
     frmMain& window = Window();
     window.ShowCentred();
-    window.txtName->setText(name);
+    Control<QLineEdit>(window, "txtName")->setText(name);
     Choose(window, day, month, year);
-    window.cboYear->setFocus();
+    Control<QComboBox>(window, "cboYear")->setFocus();
     const bool valid = window.ValidateBirthDetails();
     QCOMPARE(valid, message.isEmpty());
     if (message.isEmpty()) {
@@ -157,14 +160,15 @@ void TestBirthDetailsWindow::validationMessagesInOrder() {
     QCOMPARE(shown.buttons, MessageButtons::Ok);
     // The name message sends the user back to the name box; the date
     // messages leave the focus where it was.
-    QCOMPARE(window.focusWidget(), critical ? static_cast<QWidget*>(window.txtName)
-                                            : static_cast<QWidget*>(window.cboYear));
+    QCOMPARE(window.focusWidget(),
+             critical ? static_cast<QWidget*>(Control<QLineEdit>(window, "txtName"))
+                      : static_cast<QWidget*>(Control<QComboBox>(window, "cboYear")));
 }
 
 void TestBirthDetailsWindow::blankNameIsAcceptedAndStoredEmpty() {
     frmMain& window = Window();
-    window.txtName->setText("   ");
-    QTest::mouseClick(window.cmdProceed, Qt::LeftButton);
+    Control<QLineEdit>(window, "txtName")->setText("   ");
+    QTest::mouseClick(Control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
     QVERIFY(bed->platform.messages.isEmpty());
     QCOMPARE(TheReadingRecord().strUserName, std::string());
 }
@@ -172,9 +176,9 @@ void TestBirthDetailsWindow::blankNameIsAcceptedAndStoredEmpty() {
 void TestBirthDetailsWindow::handOffShowsResultWithoutExitWindow() {
     frmMain& window = Window();
     window.ShowCentred();
-    window.txtName->setText("Ann");
+    Control<QLineEdit>(window, "txtName")->setText("Ann");
     Choose(window, 25, "July", "1975");
-    QTest::mouseClick(window.cmdProceed, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
     Settle();
     QCOMPARE(VisibleWindowNames(), QStringList{"frmLuckyCarResult"});
     QVERIFY(!WindowRegistry::Instance().Find<frmMain>());
@@ -183,15 +187,15 @@ void TestBirthDetailsWindow::handOffShowsResultWithoutExitWindow() {
     auto* result = WindowRegistry::Instance().Find<frmLuckyCarResult>();
     QVERIFY(result);
     QCOMPARE(result->FrontPanel(), 0);
-    QCOMPARE(result->lblLuckyCar_Result[4]->text(), QString("Leo"));
+    QCOMPARE(Control<QLabel>(*result, "lblLuckyCar_Result4")->text(), QString("Leo"));
 }
 
 void TestBirthDetailsWindow::handOffFillsTheRecord() {
     frmMain& window = Window();
-    window.txtName->setText("  Bo  ");
-    window.optSex[1]->setChecked(true);
+    Control<QLineEdit>(window, "txtName")->setText("  Bo  ");
+    Control<QRadioButton>(window, "optSex1")->setChecked(true);
     Choose(window, 10, "January", "1975");
-    QTest::keyClick(window.cmdProceed, Qt::Key_Space);
+    QTest::keyClick(Control<QPushButton>(window, "cmdProceed"), Qt::Key_Space);
     const ReadingRecord& record = TheReadingRecord();
     QCOMPARE(record.strUserName, std::string("Bo"));
     QCOMPARE(record.strSex, std::string("Female"));
@@ -216,7 +220,7 @@ void TestBirthDetailsWindow::leavingTakesTheExitPath() {
     frmMain& window = Window();
     window.ShowCentred();
     if (fromMenu)
-        window.nuExit->trigger();
+        Control<QAction>(window, "nuExit")->trigger();
     else
         window.close();
     Settle();
@@ -231,14 +235,14 @@ void TestBirthDetailsWindow::leavingTakesTheExitPath() {
 void TestBirthDetailsWindow::enterDoesNotPressTheButton() {
     frmMain& window = Window();
     window.ShowCentred();
-    window.txtName->setText("Ann");
-    QTest::keyClick(window.txtName, Qt::Key_Return);
-    QTest::keyClick(window.cmdProceed, Qt::Key_Return);
-    QTest::keyClick(window.cmdProceed, Qt::Key_Escape);
+    Control<QLineEdit>(window, "txtName")->setText("Ann");
+    QTest::keyClick(Control<QLineEdit>(window, "txtName"), Qt::Key_Return);
+    QTest::keyClick(Control<QPushButton>(window, "cmdProceed"), Qt::Key_Return);
+    QTest::keyClick(Control<QPushButton>(window, "cmdProceed"), Qt::Key_Escape);
     Settle();
     QVERIFY(WindowRegistry::Instance().Find<frmMain>());
     QVERIFY(!WindowRegistry::Instance().Find<frmLuckyCarResult>());
-    QVERIFY(!window.cmdProceed->isDefault());
+    QVERIFY(!Control<QPushButton>(window, "cmdProceed")->isDefault());
 }
 
 void TestBirthDetailsWindow::menusAndLinks() {
@@ -257,15 +261,15 @@ void TestBirthDetailsWindow::menusAndLinks() {
     QCOMPARE(helpEntries, (QStringList{"&Online Help", "&Visit Us Online", "-",
                                        "&Check for Software Update", "-", "&About Software"}));
 
-    window.mnuOnline->trigger();
-    window.mnuVisit->trigger();
-    window.mnuUpdate->trigger();
-    window.mnuDonate->trigger();
-    QTest::mouseClick(window.Label14, Qt::LeftButton);
+    Control<QAction>(window, "mnuOnline")->trigger();
+    Control<QAction>(window, "mnuVisit")->trigger();
+    Control<QAction>(window, "mnuUpdate")->trigger();
+    Control<QAction>(window, "mnuDonate")->trigger();
+    QTest::mouseClick(Control<LinkLabel>(window, "Label14"), Qt::LeftButton);
     window.BringCoBrandToFront(true);
-    QTest::mouseClick(window.lblCobrand, Qt::LeftButton);
+    QTest::mouseClick(Control<LinkLabel>(window, "lblCobrand"), Qt::LeftButton);
     window.BringCoBrandToFront(false);
-    QTest::mouseClick(window.lblFullBrand, Qt::LeftButton);
+    QTest::mouseClick(Control<LinkLabel>(window, "lblFullBrand"), Qt::LeftButton);
     QCOMPARE(bed->platform.openedAddresses,
              (QStringList{
                  "https://www.korvane.example/korvane-help.html", "https://www.quillory.example/",
@@ -273,21 +277,21 @@ void TestBirthDetailsWindow::menusAndLinks() {
                  "https://help.quillory.example/donate.html", "https://www.quillory.example/",
                  "https://help.quillory.example/co-brand.html",
                  "https://help.quillory.example/fully-branded.html"}));
-    QCOMPARE(window.Label14->cursor().shape(), Qt::PointingHandCursor);
-    QVERIFY(window.Label14->font().underline());
+    QCOMPARE(Control<LinkLabel>(window, "Label14")->cursor().shape(), Qt::PointingHandCursor);
+    QVERIFY(Control<LinkLabel>(window, "Label14")->font().underline());
 }
 
 void TestBirthDetailsWindow::offersShareOneRectangle() {
     frmMain& window = Window();
     window.BringCoBrandToFront(true);
     QVERIFY(window.IsCoBrandInFront());
-    QVERIFY(!window.lblFullBrand->isVisibleTo(&window));
+    QVERIFY(!Control<LinkLabel>(window, "lblFullBrand")->isVisibleTo(&window));
     window.BringCoBrandToFront(false);
     QVERIFY(!window.IsCoBrandInFront());
-    QVERIFY(window.lblFullBrand->isVisibleTo(&window));
+    QVERIFY(Control<LinkLabel>(window, "lblFullBrand")->isVisibleTo(&window));
     // The double ampersand of the design shows as one.
-    QVERIFY(window.lblCobrand->text().contains("site's name &  link here"));
-    QVERIFY(!window.lblCobrand->text().contains("&&"));
+    QVERIFY(Control<LinkLabel>(window, "lblCobrand")->text().contains("site's name &  link here"));
+    QVERIFY(!Control<LinkLabel>(window, "lblCobrand")->text().contains("&&"));
 }
 
 QTEST_MAIN(TestBirthDetailsWindow)

@@ -78,18 +78,19 @@ void TestLayout::resultTextsFitForEveryReading() {
     for (const char* month : months) {
         for (const int day : {1, 28}) {
             frmMain& window = WindowRegistry::Instance().Use<frmMain>();
-            window.txtName->setText("Ann");
-            window.cboMonth->setCurrentIndex(window.cboMonth->findText(month));
-            window.cboDate->setCurrentIndex(day - 1);
-            QTest::mouseClick(window.cmdProceed, Qt::LeftButton);
+            Control<QLineEdit>(window, "txtName")->setText("Ann");
+            Control<QComboBox>(window, "cboMonth")
+                ->setCurrentIndex(Control<QComboBox>(window, "cboMonth")->findText(month));
+            Control<QComboBox>(window, "cboDate")->setCurrentIndex(day - 1);
+            QTest::mouseClick(Control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
             Settle();
             auto* result = WindowRegistry::Instance().Find<frmLuckyCarResult>();
             QVERIFY(result);
             VerifyNoLabelIsCut(result);
             // The car colour's name never runs into its swatch.
-            QVERIFY(result->lblLuckyCar_Result[0]->geometry().right() <
-                    result->lblColorCode[0]->geometry().left());
-            QTest::mouseClick(result->cmdBack, Qt::LeftButton);
+            QVERIFY(Control<QLabel>(*result, "lblLuckyCar_Result0")->geometry().right() <
+                    Control<Swatch>(*result, "lblColorCode0")->geometry().left());
+            QTest::mouseClick(Control<QPushButton>(*result, "cmdBack"), Qt::LeftButton);
             Settle();
         }
     }
@@ -99,9 +100,9 @@ void TestLayout::exitWindowTextsFitForEverySupportText() {
     frmNagScreen2& window = WindowRegistry::Instance().Use<frmNagScreen2>();
     window.ShowCentred();
     for (const QString& text : SupportTexts()) {
-        window.Label2->setFont(ProgramFont(8.25, true));
-        window.Label2->setText(text);
-        ShrinkFontToFit(window.Label2);
+        Control<QLabel>(window, "Label2")->setFont(ProgramFont(8.25, true));
+        Control<QLabel>(window, "Label2")->setText(text);
+        ShrinkFontToFit(Control<QLabel>(window, "Label2"));
         VerifyNoLabelIsCut(&window);
     }
 }
@@ -113,16 +114,18 @@ void TestLayout::aboutWindowLayoutAndTexts() {
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     QCOMPARE(about.size(), QSize(399, 229));
-    QVERIFY(about.Label1->text().startsWith(
-        "Korvane gives you the choice of the best color that you should choose for your car "
-        "based on astrology or Feng Shui."));
-    QCOMPARE(about.Label2->text(), QString("Korvane v1.0"));
-    QVERIFY(about.cmdOK->isDefault());
+    QVERIFY(Control<QLabel>(about, "Label1")
+                ->text()
+                .startsWith("Korvane gives you the choice of the best color that you should choose "
+                            "for your car "
+                            "based on astrology or Feng Shui."));
+    QCOMPARE(Control<QLabel>(about, "Label2")->text(), QString("Korvane v1.0"));
+    QVERIFY(Control<QPushButton>(about, "cmdOK")->isDefault());
     QCOMPARE(about.windowTitle(), QString("Korvane v1.0"));
     QVERIFY(about.windowFlags().testFlag(Qt::Dialog));
     QCOMPARE(about.windowModality(), Qt::ApplicationModal);
     VerifyNoLabelIsCut(&about);
-    QVERIFY(!about.picIcon->pixmap().isNull());
+    QVERIFY(!Control<QLabel>(about, "picIcon")->pixmap().isNull());
 }
 
 void TestLayout::aboutWindowClosesWithEnterEscapeAndOk_data() {
@@ -146,7 +149,7 @@ void TestLayout::aboutWindowClosesWithEnterEscapeAndOk() {
         if (key > 0)
             QTest::keyClick(about->focusWidget() ? about->focusWidget() : about, Qt::Key(key));
         else if (key == 0)
-            QTest::mouseClick(about->cmdOK, Qt::LeftButton);
+            QTest::mouseClick(Control<QPushButton>(*about, "cmdOK"), Qt::LeftButton);
         else
             about->close();
     });
@@ -157,7 +160,7 @@ void TestLayout::aboutWindowClosesWithEnterEscapeAndOk() {
             modal->close();
     });
     failsafe.start(3000);
-    opener.mnuAbout->trigger(); // returns once the modal window has closed
+    Control<QAction>(opener, "mnuAbout")->trigger(); // returns once the modal window has closed
     QVERIFY(sawModal);
     QVERIFY(failsafe.isActive());
     QVERIFY(!QApplication::activeModalWidget());
@@ -169,8 +172,8 @@ void TestLayout::aboutWindowClosesWithEnterEscapeAndOk() {
 void TestLayout::aboutLinksKeepItOpen() {
     frmAbout about(nullptr);
     about.show();
-    QTest::mouseClick(about.lblHomePage, Qt::LeftButton);
-    QTest::mouseClick(about.lblCobrand, Qt::LeftButton);
+    QTest::mouseClick(Control<LinkLabel>(about, "lblHomePage"), Qt::LeftButton);
+    QTest::mouseClick(Control<LinkLabel>(about, "lblCobrand"), Qt::LeftButton);
     QVERIFY(about.isVisible());
     QCOMPARE(bed->platform.openedAddresses,
              (QStringList{"https://www.quillory.example/",

@@ -126,12 +126,12 @@ void TestStartAndEnd::windowsAreSingleAndCreatedAfresh() {
     WindowRegistry& windows = WindowRegistry::Instance();
     frmMain& first = windows.Use<frmMain>();
     QCOMPARE(&windows.Use<frmMain>(), &first);
-    first.txtName->setText("changed");
-    first.nuExit->trigger();
+    Control<QLineEdit>(first, "txtName")->setText("changed");
+    Control<QAction>(first, "nuExit")->trigger();
     Settle();
     QVERIFY(!windows.Find<frmMain>());
     frmMain& second = windows.Use<frmMain>();
-    QVERIFY(second.txtName->text().isEmpty());
+    QVERIFY(Control<QLineEdit>(second, "txtName")->text().isEmpty());
 }
 
 void TestStartAndEnd::endProgramUnloadsInLoadOrder() {
@@ -163,7 +163,7 @@ void TestStartAndEnd::endProgramRunsOnce() {
     nag.ShowCentred();
     // The button ends the program; its own window's close must not end it
     // a second time.
-    QTest::mouseClick(nag.cmdClose, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(nag, "cmdClose"), Qt::LeftButton);
     QCOMPARE(bed->endRequests, 1);
     QCOMPARE(VisibleWindowNames(), QStringList());
 }

@@ -101,8 +101,9 @@ void TestOutreachExitPromotionWindow::loadsOncePerCreation() {
     QSet<QString> shown;
     for (int creation = 1; creation <= 40; ++creation) {
         frmNagScreen2& window = Window();
-        QVERIFY2(texts.contains(window.Label2->text()), qPrintable(window.Label2->text()));
-        shown.insert(window.Label2->text());
+        QVERIFY2(texts.contains(Control<QLabel>(window, "Label2")->text()),
+                 qPrintable(Control<QLabel>(window, "Label2")->text()));
+        shown.insert(Control<QLabel>(window, "Label2")->text());
         // Using the loaded window again does not load it again.
         QCOMPARE(&Window(), &window);
         QCOMPARE(bed_->platform.keptOnTop.size(), creation);
@@ -118,18 +119,20 @@ void TestOutreachExitPromotionWindow::hideRequestLoads() {
     QVERIFY(window);
     QVERIFY(!window->isVisible());
     QCOMPARE(bed_->platform.keptOnTop, QList<QWidget*>{window});
-    QVERIFY(SupportTexts().contains(window->Label2->text()));
+    QVERIFY(SupportTexts().contains(Control<QLabel>(*window, "Label2")->text()));
     QCOMPARE(bed_->endRequests, 0);
 }
 
 void TestOutreachExitPromotionWindow::focusStartsAtExitAndFollowsForm() {
     frmNagScreen2& window = Window();
     QVERIFY(ShowActive(window));
-    QCOMPARE(QApplication::focusWidget(), window.cmdClose);
+    QCOMPARE(QApplication::focusWidget(), Control<QPushButton>(window, "cmdClose"));
 
-    const QList<QWidget*> chain = {window.Check1,    window.txtName,        window.cmdSubmit,
-                                   window.txtEmail,  window.txtFriendEmail, window.txtFriendName,
-                                   window.txtMessage};
+    const QList<QWidget*> chain = {
+        Control<QPushButton>(window, "Check1"),       Control<QLineEdit>(window, "txtName"),
+        Control<QPushButton>(window, "cmdSubmit"),    Control<QLineEdit>(window, "txtEmail"),
+        Control<QLineEdit>(window, "txtFriendEmail"), Control<QLineEdit>(window, "txtFriendName"),
+        Control<QPlainTextEdit>(window, "txtMessage")};
     for (QWidget* next : chain) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
@@ -151,10 +154,10 @@ void TestOutreachExitPromotionWindow::endsProgram() {
     QVERIFY(ShowActive(window));
 
     if (how == "enter") {
-        QCOMPARE(QApplication::focusWidget(), window.cmdClose);
+        QCOMPARE(QApplication::focusWidget(), Control<QPushButton>(window, "cmdClose"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     } else if (how == "click") {
-        QTest::mouseClick(window.cmdClose, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(window, "cmdClose"), Qt::LeftButton);
     } else {
         window.close();
     }
@@ -170,12 +173,12 @@ void TestOutreachExitPromotionWindow::visitButtonWorksAsLink() {
     frmNagScreen2& window = Window();
     QVERIFY(ShowActive(window));
 
-    QTest::mouseClick(window.Check1, Qt::LeftButton);
-    QVERIFY(!window.Check1->isChecked());
+    QTest::mouseClick(Control<QPushButton>(window, "Check1"), Qt::LeftButton);
+    QVERIFY(!Control<QPushButton>(window, "Check1")->isChecked());
     QCOMPARE(bed_->platform.openedAddresses, QStringList{kHomePage});
 
-    QTest::mouseClick(window.Check1, Qt::LeftButton);
-    QVERIFY(!window.Check1->isChecked());
+    QTest::mouseClick(Control<QPushButton>(window, "Check1"), Qt::LeftButton);
+    QVERIFY(!Control<QPushButton>(window, "Check1")->isChecked());
     QCOMPARE(bed_->platform.openedAddresses, (QStringList{kHomePage, kHomePage}));
     QCOMPARE(bed_->endRequests, 0);
 }
@@ -184,7 +187,7 @@ void TestOutreachExitPromotionWindow::catalogueLinkOpensSoftwares() {
     frmNagScreen2& window = Window();
     QVERIFY(ShowActive(window));
 
-    QTest::mouseClick(window.lblGoToHome, Qt::LeftButton);
+    QTest::mouseClick(Control<LinkLabel>(window, "lblGoToHome"), Qt::LeftButton);
     QCOMPARE(bed_->platform.openedAddresses, QStringList{kSoftwaresPage});
     QCOMPARE(bed_->endRequests, 0);
 }
@@ -217,7 +220,7 @@ void TestOutreachExitPromotionWindow::boxesShowPlaceholders() {
         QVERIFY(line->hasFocus());
     };
     const auto focusOut = [&] {
-        window.cmdClose->setFocus(Qt::OtherFocusReason);
+        Control<QPushButton>(window, "cmdClose")->setFocus(Qt::OtherFocusReason);
         QCoreApplication::processEvents();
         QVERIFY(!line->hasFocus());
     };
@@ -334,12 +337,12 @@ void TestOutreachExitPromotionWindow::submitRefused() {
     QFETCH(QString, problem);
     frmNagScreen2& window = Window();
     QVERIFY(ShowActive(window));
-    window.txtName->setText(name);
-    window.txtEmail->setText(email);
-    window.txtFriendName->setText(friendName);
-    window.txtFriendEmail->setText(friendEmail);
+    Control<QLineEdit>(window, "txtName")->setText(name);
+    Control<QLineEdit>(window, "txtEmail")->setText(email);
+    Control<QLineEdit>(window, "txtFriendName")->setText(friendName);
+    Control<QLineEdit>(window, "txtFriendEmail")->setText(friendEmail);
 
-    QTest::mouseClick(window.cmdSubmit, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(window, "cmdSubmit"), Qt::LeftButton);
 
     QCOMPARE(bed_->platform.messages.size(), 1);
     const RecordingPlatform::Message& message = bed_->platform.messages.constFirst();
@@ -354,12 +357,12 @@ void TestOutreachExitPromotionWindow::submitRefused() {
 void TestOutreachExitPromotionWindow::submitSendsRequest() {
     frmNagScreen2& window = Window();
     QVERIFY(ShowActive(window));
-    Type(window.txtName, QStringLiteral("  Ann Lee "));
-    Type(window.txtEmail, QStringLiteral("ann@mail.example"));
-    Type(window.txtFriendName, QStringLiteral("Bob"));
-    Type(window.txtFriendEmail, QStringLiteral("bob@mail.example"));
+    Type(Control<QLineEdit>(window, "txtName"), QStringLiteral("  Ann Lee "));
+    Type(Control<QLineEdit>(window, "txtEmail"), QStringLiteral("ann@mail.example"));
+    Type(Control<QLineEdit>(window, "txtFriendName"), QStringLiteral("Bob"));
+    Type(Control<QLineEdit>(window, "txtFriendEmail"), QStringLiteral("bob@mail.example"));
 
-    QTest::mouseClick(window.cmdSubmit, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(window, "cmdSubmit"), Qt::LeftButton);
 
     QVERIFY(bed_->platform.messages.isEmpty());
     QCOMPARE(bed_->platform.openedAddresses.size(), 1);
@@ -373,17 +376,19 @@ void TestOutreachExitPromotionWindow::submitSendsRequest() {
     QVERIFY(request.endsWith(QStringLiteral("&taf6=https://www.korvane.example/")));
 
     // The form keeps what was typed and the window stays.
-    QCOMPARE(window.txtName->text(), QStringLiteral("  Ann Lee "));
-    QCOMPARE(window.txtEmail->text(), QStringLiteral("ann@mail.example"));
-    QCOMPARE(window.txtFriendName->text(), QStringLiteral("Bob"));
-    QCOMPARE(window.txtFriendEmail->text(), QStringLiteral("bob@mail.example"));
-    QCOMPARE(window.txtMessage->toPlainText(), QStringLiteral("Your Message\n"));
+    QCOMPARE(Control<QLineEdit>(window, "txtName")->text(), QStringLiteral("  Ann Lee "));
+    QCOMPARE(Control<QLineEdit>(window, "txtEmail")->text(), QStringLiteral("ann@mail.example"));
+    QCOMPARE(Control<QLineEdit>(window, "txtFriendName")->text(), QStringLiteral("Bob"));
+    QCOMPARE(Control<QLineEdit>(window, "txtFriendEmail")->text(),
+             QStringLiteral("bob@mail.example"));
+    QCOMPARE(Control<QPlainTextEdit>(window, "txtMessage")->toPlainText(),
+             QStringLiteral("Your Message\n"));
     QCOMPARE(WindowRegistry::Instance().Find<frmNagScreen2>(), &window);
     QVERIFY(window.isVisible());
     QCOMPARE(bed_->endRequests, 0);
 
     // Each press sends again.
-    QTest::mouseClick(window.cmdSubmit, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(window, "cmdSubmit"), Qt::LeftButton);
     QCOMPARE(bed_->platform.openedAddresses, (QStringList{request, request}));
 }
 

@@ -58,41 +58,51 @@ frmLuckyCarResult& TestResultWindow::Reading(const QString& name, int day, const
                                              const QString& year, bool male) {
     frmMain& window = WindowRegistry::Instance().Use<frmMain>();
     window.ShowCentred();
-    window.txtName->setText(name);
-    window.optSex[male ? 0 : 1]->setChecked(true);
-    window.cboDate->setCurrentIndex(day - 1);
-    window.cboMonth->setCurrentIndex(window.cboMonth->findText(month));
-    window.cboYear->setCurrentIndex(window.cboYear->findText(year));
-    QTest::mouseClick(window.cmdProceed, Qt::LeftButton);
+    Control<QLineEdit>(window, "txtName")->setText(name);
+    Control<QRadioButton>(window, male ? "optSex0" : "optSex1")->setChecked(true);
+    Control<QComboBox>(window, "cboDate")->setCurrentIndex(day - 1);
+    Control<QComboBox>(window, "cboMonth")
+        ->setCurrentIndex(Control<QComboBox>(window, "cboMonth")->findText(month));
+    Control<QComboBox>(window, "cboYear")
+        ->setCurrentIndex(Control<QComboBox>(window, "cboYear")->findText(year));
+    QTest::mouseClick(Control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
     Settle();
     return *WindowRegistry::Instance().Find<frmLuckyCarResult>();
 }
 
 void TestResultWindow::designContents() {
     frmLuckyCarResult& window = WindowRegistry::Instance().Use<frmLuckyCarResult>();
-    QCOMPARE(window.lblLuckyCar_Result[0]->text(), QString("Turquoise"));
+    QCOMPARE(Control<QLabel>(window, "lblLuckyCar_Result0")->text(), QString("Turquoise"));
     for (int i : {2, 3, 4})
-        QCOMPARE(window.lblLuckyCar_Result[i]->text(), QString("Label1"));
-    for (Swatch* swatch : window.lblColorCode)
-        QCOMPARE(swatch->Colour(), QColor(128, 0, 128));
-    QCOMPARE(window.lblColourToWearSuccess->text(), QString("Success"));
-    QCOMPARE(window.lblColourToWearRelationships->text(), QString("Relationships"));
-    QCOMPARE(window.TS->count(), 2);
-    QCOMPARE(window.TS->tabText(0), QString("Result Based on Astrology"));
-    QCOMPARE(window.TS->tabText(1), QString("Result Based on Feng Shui"));
-    QCOMPARE(window.TS->currentIndex(), 0);
+        QCOMPARE(Control<QLabel>(window, QStringLiteral("lblLuckyCar_Result%1").arg(i))->text(),
+                 QString("Label1"));
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(Control<Swatch>(window, QStringLiteral("lblColorCode%1").arg(i))->Colour(),
+                 QColor(128, 0, 128));
+    QCOMPARE(Control<ValueLabel>(window, "lblColourToWearSuccess")->text(), QString("Success"));
+    QCOMPARE(Control<ValueLabel>(window, "lblColourToWearRelationships")->text(),
+             QString("Relationships"));
+    QCOMPARE(Control<QTabBar>(window, "TS")->count(), 2);
+    QCOMPARE(Control<QTabBar>(window, "TS")->tabText(0), QString("Result Based on Astrology"));
+    QCOMPARE(Control<QTabBar>(window, "TS")->tabText(1), QString("Result Based on Feng Shui"));
+    QCOMPARE(Control<QTabBar>(window, "TS")->currentIndex(), 0);
     QCOMPARE(window.FrontPanel(), 0);
-    QCOMPARE(window.lblCaption[7]->text(),
+    QCOMPARE(Control<QLabel>(window, "lblCaption7")->text(),
              QString("Your Lucky Car Color for Personal Development"));
-    QCOMPARE(window.lblCaption[6]->text(), QString("Your Lucky Car Color for Relationship"));
-    QVERIFY(window.txtSunSign_Desc->isReadOnly());
-    QCOMPARE(window.txtSunSign_Desc->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    QCOMPARE(window.txtSunSign_Desc->palette().color(QPalette::Base), QColor(68, 109, 217));
-    QCOMPARE(window.txtSunSign_Desc->palette().color(QPalette::Text), QColor(Qt::white));
+    QCOMPARE(Control<QLabel>(window, "lblCaption6")->text(),
+             QString("Your Lucky Car Color for Relationship"));
+    QVERIFY(Control<SunSignTextBox>(window, "txtSunSign_Desc")->isReadOnly());
+    QCOMPARE(Control<SunSignTextBox>(window, "txtSunSign_Desc")->verticalScrollBarPolicy(),
+             Qt::ScrollBarAlwaysOn);
+    QCOMPARE(Control<SunSignTextBox>(window, "txtSunSign_Desc")->palette().color(QPalette::Base),
+             QColor(68, 109, 217));
+    QCOMPARE(Control<SunSignTextBox>(window, "txtSunSign_Desc")->palette().color(QPalette::Text),
+             QColor(Qt::white));
     // The forum invitation loses its final full stop here.
-    QVERIFY(window.Label14->text().endsWith("Click Here To Visit Quillory Now"));
-    QVERIFY(window.lblCobrand->isVisibleTo(&window));
-    QVERIFY(!window.lblFullBrand->isVisibleTo(&window));
+    QVERIFY(
+        Control<LinkLabel>(window, "Label14")->text().endsWith("Click Here To Visit Quillory Now"));
+    QVERIFY(Control<LinkLabel>(window, "lblCobrand")->isVisibleTo(&window));
+    QVERIFY(!Control<LinkLabel>(window, "lblFullBrand")->isVisibleTo(&window));
 }
 
 void TestResultWindow::geometry() {
@@ -100,28 +110,32 @@ void TestResultWindow::geometry() {
     window.ShowCentred();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.centralWidget()->size(), QSize(521, 418));
-    QCOMPARE(window.panels->geometry(), QRect(0, 55, 521, 305));
-    QCOMPARE(window.TS->geometry(), QRect(0, 32, 521, 23));
-    QCOMPARE(window.cmdBack->geometry(), QRect(446, 377, 67, 23));
-    QCOMPARE(window.focusWidget(), window.cmdBack);
+    QCOMPARE(Control<QStackedWidget>(window, "panels")->geometry(), QRect(0, 55, 521, 305));
+    QCOMPARE(Control<QTabBar>(window, "TS")->geometry(), QRect(0, 32, 521, 23));
+    QCOMPARE(Control<QPushButton>(window, "cmdBack")->geometry(), QRect(446, 377, 67, 23));
+    QCOMPARE(window.focusWidget(), Control<QPushButton>(window, "cmdBack"));
     // The Save button lies below the client area: never seen, never reached.
-    QVERIFY(!window.centralWidget()->rect().intersects(window.cmdPrint->geometry()));
-    QCOMPARE(window.cmdPrint->focusPolicy(), Qt::NoFocus);
+    QVERIFY(!window.centralWidget()->rect().intersects(
+        Control<QPushButton>(window, "cmdPrint")->geometry()));
+    QCOMPARE(Control<QPushButton>(window, "cmdPrint")->focusPolicy(), Qt::NoFocus);
     QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
     QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
 }
 
 void TestResultWindow::tabsSwitchPanels() {
     frmLuckyCarResult& window = Reading("Ann", 5, "May", "1980");
-    QTest::mouseClick(window.TS, Qt::LeftButton, {}, window.TS->tabRect(1).center());
+    QTest::mouseClick(Control<QTabBar>(window, "TS"), Qt::LeftButton, {},
+                      Control<QTabBar>(window, "TS")->tabRect(1).center());
     QCOMPARE(window.FrontPanel(), 1);
-    QVERIFY(window.fraResult[1]->isVisible());
-    QVERIFY(!window.fraResult[0]->isVisible());
-    QTest::mouseClick(window.TS, Qt::LeftButton, {}, window.TS->tabRect(1).center());
+    QVERIFY(Control<QWidget>(window, "fraResult1")->isVisible());
+    QVERIFY(!Control<QWidget>(window, "fraResult0")->isVisible());
+    QTest::mouseClick(Control<QTabBar>(window, "TS"), Qt::LeftButton, {},
+                      Control<QTabBar>(window, "TS")->tabRect(1).center());
     QCOMPARE(window.FrontPanel(), 1);
-    QTest::mouseClick(window.TS, Qt::LeftButton, {}, window.TS->tabRect(0).center());
+    QTest::mouseClick(Control<QTabBar>(window, "TS"), Qt::LeftButton, {},
+                      Control<QTabBar>(window, "TS")->tabRect(0).center());
     QCOMPARE(window.FrontPanel(), 0);
-    QVERIFY(window.fraResult[0]->isVisible());
+    QVERIFY(Control<QWidget>(window, "fraResult0")->isVisible());
 }
 
 void TestResultWindow::keyboardSwitchesTabs() {
@@ -138,30 +152,35 @@ void TestResultWindow::keyboardSwitchesTabs() {
 void TestResultWindow::readingFillsBothPanels() {
     // Male, 15 March 1975: Kua 7 (White, Coral, Beige, Gold); Pisces, Yellow.
     frmLuckyCarResult& window = Reading("Ann", 15, "March", "1975");
-    QCOMPARE(window.lblLuckyCar_Result[0]->text(), QString("Yellow"));
-    QVERIFY(window.lblCarColourDescription->text().startsWith("Yellow symbolizes intelligence"));
-    QCOMPARE(window.lblLuckyCar_Result[2]->text(), QString("7"));
-    QCOMPARE(window.lblLuckyCar_Result[3]->text(), QString("Jupiter"));
-    QCOMPARE(window.lblLuckyCar_Result[4]->text(), QString("Pisces"));
-    QVERIFY(window.txtSunSign_Desc->toPlainText().startsWith("The typical Pisces individual"));
-    QCOMPARE(window.lblColorCode[0]->Colour(), QColor(255, 255, 0));
-    QCOMPARE(window.lblColourToWearSuccess->text(), QString("White"));
-    QCOMPARE(window.lblColourToWearHealth->text(), QString("Coral"));
-    QCOMPARE(window.lblColourToWearRelationships->text(), QString("Beige"));
-    QCOMPARE(window.lblColourToWearPersonal->text(), QString("Gold"));
-    QCOMPARE(window.lblColorCode[1]->Colour(), QColor(255, 255, 255));
-    QCOMPARE(window.lblColorCode[2]->Colour(), QColor(255, 120, 80));
-    QCOMPARE(window.lblColorCode[3]->Colour(), QColor(255, 200, 150));
-    QCOMPARE(window.lblColorCode[4]->Colour(), QColor(255, 215, 0));
+    QCOMPARE(Control<QLabel>(window, "lblLuckyCar_Result0")->text(), QString("Yellow"));
+    QVERIFY(Control<QLabel>(window, "lblLuckyCar_Result1")
+                ->text()
+                .startsWith("Yellow symbolizes intelligence"));
+    QCOMPARE(Control<QLabel>(window, "lblLuckyCar_Result2")->text(), QString("7"));
+    QCOMPARE(Control<QLabel>(window, "lblLuckyCar_Result3")->text(), QString("Jupiter"));
+    QCOMPARE(Control<QLabel>(window, "lblLuckyCar_Result4")->text(), QString("Pisces"));
+    QVERIFY(Control<SunSignTextBox>(window, "txtSunSign_Desc")
+                ->toPlainText()
+                .startsWith("The typical Pisces individual"));
+    QCOMPARE(Control<Swatch>(window, "lblColorCode0")->Colour(), QColor(255, 255, 0));
+    QCOMPARE(Control<ValueLabel>(window, "lblColourToWearSuccess")->text(), QString("White"));
+    QCOMPARE(Control<ValueLabel>(window, "lblColourToWearHealth")->text(), QString("Coral"));
+    QCOMPARE(Control<ValueLabel>(window, "lblColourToWearRelationships")->text(), QString("Beige"));
+    QCOMPARE(Control<ValueLabel>(window, "lblColourToWearPersonal")->text(), QString("Gold"));
+    QCOMPARE(Control<Swatch>(window, "lblColorCode1")->Colour(), QColor(255, 255, 255));
+    QCOMPARE(Control<Swatch>(window, "lblColorCode2")->Colour(), QColor(255, 120, 80));
+    QCOMPARE(Control<Swatch>(window, "lblColorCode3")->Colour(), QColor(255, 200, 150));
+    QCOMPARE(Control<Swatch>(window, "lblColorCode4")->Colour(), QColor(255, 215, 0));
     // What a screen reader says of a value and of a swatch.
-    QCOMPARE(window.lblLuckyCar_Result[4]->accessibleName(), QString("Sun Sign: Pisces"));
-    QCOMPARE(window.lblColorCode[2]->accessibleName(),
+    QCOMPARE(Control<QLabel>(window, "lblLuckyCar_Result4")->accessibleName(),
+             QString("Sun Sign: Pisces"));
+    QCOMPARE(Control<Swatch>(window, "lblColorCode2")->accessibleName(),
              QString("Coral, red 255, green 120, blue 80"));
 }
 
 void TestResultWindow::valueLabelsGrowWithTheirText() {
     frmLuckyCarResult& window = Reading("Ann", 1, "December", "1980");
-    ValueLabel* sign = window.lblLuckyCar_Result[4];
+    ValueLabel* sign = Control<ValueLabel>(window, "lblLuckyCar_Result4");
     QCOMPARE(sign->text(), QString("Sagittarius"));
     QVERIFY(sign->width() >= sign->fontMetrics().horizontalAdvance("Sagittarius"));
     QCOMPARE(sign->height(), 13);
@@ -169,11 +188,11 @@ void TestResultWindow::valueLabelsGrowWithTheirText() {
 
 void TestResultWindow::newReadingStartsOnAstrology() {
     frmLuckyCarResult& first = Reading("Ann", 5, "May", "1980");
-    first.TS->setCurrentIndex(1);
-    QTest::mouseClick(first.cmdBack, Qt::LeftButton);
+    Control<QTabBar>(first, "TS")->setCurrentIndex(1);
+    QTest::mouseClick(Control<QPushButton>(first, "cmdBack"), Qt::LeftButton);
     Settle();
     frmLuckyCarResult& second = Reading("Ann", 6, "June", "1981");
-    QCOMPARE(second.TS->currentIndex(), 0);
+    QCOMPARE(Control<QTabBar>(second, "TS")->currentIndex(), 0);
     QCOMPARE(second.FrontPanel(), 0);
 }
 
@@ -187,17 +206,17 @@ void TestResultWindow::backReturnsToAFreshBirthDetailsWindow() {
     QFETCH(bool, fromMenu);
     frmLuckyCarResult& window = Reading("Someone", 20, "October", "1999", false);
     if (fromMenu)
-        window.mnuBack->trigger();
+        Control<QAction>(window, "mnuBack")->trigger();
     else
-        QTest::mouseClick(window.cmdBack, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(window, "cmdBack"), Qt::LeftButton);
     Settle();
     QCOMPARE(VisibleWindowNames(), QStringList{"frmMain"});
     QVERIFY(!WindowRegistry::Instance().Find<frmLuckyCarResult>());
     // The exit promotion window exists, hidden, for a later exit.
     QVERIFY(WindowRegistry::Instance().Find<frmNagScreen2>());
     frmMain* fresh = WindowRegistry::Instance().Find<frmMain>();
-    QVERIFY(fresh->txtName->text().isEmpty());
-    QVERIFY(fresh->optSex[0]->isChecked());
+    QVERIFY(Control<QLineEdit>(*fresh, "txtName")->text().isEmpty());
+    QVERIFY(Control<QRadioButton>(*fresh, "optSex0")->isChecked());
     QVERIFY(!fresh->IsCoBrandInFront());
     QCOMPARE(bed->endRequests, 0);
 
@@ -217,7 +236,7 @@ void TestResultWindow::leavingTakesTheExitPath() {
     QFETCH(bool, fromMenu);
     frmLuckyCarResult& window = Reading("Ann", 5, "May", "1980");
     if (fromMenu)
-        window.mnuExit->trigger();
+        Control<QAction>(window, "mnuExit")->trigger();
     else
         window.close();
     Settle();
@@ -234,14 +253,14 @@ void TestResultWindow::menusAndLinks() {
     QCOMPARE(bar.size(), 4);
     QCOMPARE(bar[3]->text(), QString("Make Money &Online"));
     QVERIFY(!bar[3]->isVisible() && !bar[3]->isEnabled());
-    QVERIFY(!window.mnuPrint->isEnabled());
-    QCOMPARE(window.mnuUpdate->text(), QString("Check for Software &Update"));
-    window.mnuOnline->trigger();
-    window.mnuVisit->trigger();
-    window.mnuUpdate->trigger();
-    window.mnuDonate->trigger();
-    QTest::mouseClick(window.Label14, Qt::LeftButton);
-    QTest::mouseClick(window.lblCobrand, Qt::LeftButton);
+    QVERIFY(!Control<QAction>(window, "mnuPrint")->isEnabled());
+    QCOMPARE(Control<QAction>(window, "mnuUpdate")->text(), QString("Check for Software &Update"));
+    Control<QAction>(window, "mnuOnline")->trigger();
+    Control<QAction>(window, "mnuVisit")->trigger();
+    Control<QAction>(window, "mnuUpdate")->trigger();
+    Control<QAction>(window, "mnuDonate")->trigger();
+    QTest::mouseClick(Control<LinkLabel>(window, "Label14"), Qt::LeftButton);
+    QTest::mouseClick(Control<LinkLabel>(window, "lblCobrand"), Qt::LeftButton);
     QCOMPARE(bed->platform.openedAddresses,
              (QStringList{
                  "https://www.korvane.example/korvane-help.html", "https://www.quillory.example/",
@@ -253,9 +272,9 @@ void TestResultWindow::menusAndLinks() {
 
 void TestResultWindow::saveDoesNothing() {
     frmLuckyCarResult& window = Reading("Ann", 5, "May", "1980");
-    window.cmdPrint->click();
-    window.mnuPrint->setEnabled(true);
-    window.mnuPrint->trigger();
+    Control<QPushButton>(window, "cmdPrint")->click();
+    Control<QAction>(window, "mnuPrint")->setEnabled(true);
+    Control<QAction>(window, "mnuPrint")->trigger();
     Settle();
     QCOMPARE(VisibleWindowNames(), QStringList{"frmLuckyCarResult"});
     QVERIFY(bed->platform.openedAddresses.isEmpty());
@@ -268,7 +287,7 @@ void TestResultWindow::signTextGuardsTheClipboard() {
     QVERIFY(!bed->platform.clipboardChecks.isEmpty());
     QVERIFY(bed->platform.clipboardChecks.last().startsWith("As the second sign of the zodiac"));
     const qsizetype before = bed->platform.clipboardChecks.size();
-    QWidget* viewport = window.txtSunSign_Desc->viewport();
+    QWidget* viewport = Control<SunSignTextBox>(window, "txtSunSign_Desc")->viewport();
     QTest::mouseMove(viewport, QPoint(10, 10));
     QTest::mouseMove(viewport, QPoint(20, 12));
     QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(20, 12));

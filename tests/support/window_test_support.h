@@ -2,6 +2,7 @@
 
 #include "recording_platform.h"
 
+#include <QObject>
 #include <QWidget>
 
 #include <memory>
@@ -23,6 +24,16 @@ public:
 // The top-level windows of the program that are visible now, by object name,
 // sorted.
 QStringList VisibleWindowNames();
+
+// A window's control by its object name, which is the name the program's
+// design gives it ("txtName", "optSex1"). Stops the test when there is none.
+template <class T> T* Control(const QObject& window, const QString& name) {
+    auto* found = window.findChild<T*>(name);
+    if (!found)
+        qFatal("%s has no control %s of that kind", qPrintable(window.objectName()),
+               qPrintable(name));
+    return found;
+}
 
 // Processes pending events, including deferred deletions.
 void Settle();
