@@ -8,27 +8,43 @@
 namespace korvane {
 namespace {
 
+// The signs by their place in SunSigns().
+enum Sign : int {
+    Aries,
+    Taurus,
+    Gemini,
+    Cancer,
+    Leo,
+    Virgo,
+    Libra,
+    Scorpio,
+    Sagittarius,
+    Capricorn,
+    Aquarius,
+    Pisces,
+};
+
 struct MonthRow {
     std::string_view month;
-    int threshold;  // last day of the first sign in this month
-    int firstSign;  // the sign up to and including the threshold
-    int secondSign; // the sign after it
+    int threshold;   // last day of the first sign in this month
+    Sign firstSign;  // the sign up to and including the threshold
+    Sign secondSign; // the sign after it
 };
 
 // Rows in the order they are compared; the last one takes every other text.
 constexpr std::array<MonthRow, 12> kMonthRows = {{
-    {"January", 19, 9, 10},
-    {"February", 18, 10, 11},
-    {"March", 20, 11, 0},
-    {"April", 20, 0, 1},
-    {"May", 20, 1, 2},
-    {"June", 20, 2, 3},
-    {"July", 20, 3, 4},
-    {"August", 21, 4, 5},
-    {"September", 23, 5, 6},
-    {"October", 23, 6, 7},
-    {"November", 22, 7, 8},
-    {"December", 20, 8, 9},
+    {"January", 19, Capricorn, Aquarius},
+    {"February", 18, Aquarius, Pisces},
+    {"March", 20, Pisces, Aries},
+    {"April", 20, Aries, Taurus},
+    {"May", 20, Taurus, Gemini},
+    {"June", 20, Gemini, Cancer},
+    {"July", 20, Cancer, Leo},
+    {"August", 21, Leo, Virgo},
+    {"September", 23, Virgo, Libra},
+    {"October", 23, Libra, Scorpio},
+    {"November", 22, Scorpio, Sagittarius},
+    {"December", 20, Sagittarius, Capricorn},
 }};
 
 std::size_t MonthRowIndex(std::string_view monthName) {

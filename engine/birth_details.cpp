@@ -106,12 +106,7 @@ void FillReadingRecord(ReadingRecord& record, const BirthInputs& inputs) {
             record.dtBirthDate = *date;
     }
 
-    // The Chinese solar year starts in early February, so January and
-    // February births belong to the year before.
-    if (record.strBirthMonth == "January" || record.strBirthMonth == "February") {
-        if (const auto year = ParseInt16(record.strBirthYear))
-            record.strBirthYear = std::to_string(*year - 1);
-    }
+    record.strBirthYear = KuaBirthYear(record.strBirthYear, record.strBirthMonth);
 
     const std::string_view year = record.strBirthYear;
     const auto digits = year.size() > 2 ? year.substr(2, 2) : std::string_view();

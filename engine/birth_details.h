@@ -36,8 +36,9 @@ BirthDateCheck CheckBirthDate(std::string_view yearText, int monthIndex, int day
 // as a date; nothing when the text does not name a real date.
 std::optional<CalendarDate> DateFromText(std::string_view text);
 
-// Stores the inputs in the record, moves January and February births back
-// one year on the year text and computes the Kua number.
+// Stores the inputs in the record, moves the year text to the Kua birth year
+// (January and February births back one year, see kua_number.h) and
+// computes the Kua number.
 void FillReadingRecord(ReadingRecord& record, const BirthInputs& inputs);
 
 } // namespace korvane

@@ -1,5 +1,7 @@
 #include "kua_number.h"
 
+#include "text_utils.h"
+
 #include <optional>
 
 namespace korvane {
@@ -23,6 +25,14 @@ int ReduceOnce(int n) {
 }
 
 } // namespace
+
+std::string KuaBirthYear(std::string_view yearText, std::string_view monthName) {
+    if (monthName == "January" || monthName == "February") {
+        if (const auto year = ParseInt16(yearText))
+            return std::to_string(*year - 1);
+    }
+    return std::string(yearText);
+}
 
 std::int16_t GetKuaNumber(std::string_view strYearDigits, std::string_view strSex) {
     int sum = 0;

@@ -12,10 +12,6 @@ std::string_view TrimmedBlanks(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-std::string TrimBlanks(std::string_view text) {
-    return std::string(TrimmedBlanks(text));
-}
-
 std::optional<std::int16_t> ParseInt16(std::string_view text) {
     bool negative = false;
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {

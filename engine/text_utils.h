@@ -7,10 +7,8 @@
 
 namespace korvane {
 
-// Removes leading and trailing blanks (spaces only; tabs and line breaks stay).
-std::string TrimBlanks(std::string_view text);
-
-// The same, as a view into the text.
+// The text without its leading and trailing blanks (spaces only; tabs and
+// line breaks stay), as a view into it.
 std::string_view TrimmedBlanks(std::string_view text);
 
 // Reads a whole text as a decimal integer that fits 16 bits: an optional sign

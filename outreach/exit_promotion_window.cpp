@@ -217,29 +217,26 @@ bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event) {
         return QWidget::eventFilter(watched, event);
 
     auto* line = qobject_cast<QLineEdit*>(watched);
-    if (event->type() == QEvent::KeyPress && (line == txtEmail || line == txtFriendEmail) &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
-        ThePlatform().ShowMessage(this, QStringLiteral("Email Address Cannot Contain Space"),
-                                  MessageIcon::Critical, MessageButtons::Ok);
-        line->setFocus();
-        return true;
+    if (event->type() == QEvent::KeyPress && (line == txtEmail || line == txtFriendEmail)) {
+        // The space bar counts with any modifier, whatever text it would type.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QString typed = key->key() == Qt::Key_Space ? QStringLiteral(" ") : key->text();
+        if (const auto refusal = RefusalInEmailBox(typed)) {
+            ThePlatform().ShowMessage(this, *refusal, MessageIcon::Critical, MessageButtons::Ok);
+            line->setFocus();
+            return true;
+        }
     }
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
         const QString text = line ? line->text() : MessageText();
-        const QString trimmed = TrimSpaces(text);
-        QString replacement;
-        bool replace = false;
-        if (event->type() == QEvent::FocusIn && trimmed == placeholder.toString()) {
-            replace = true;
-        } else if (event->type() == QEvent::FocusOut && trimmed.isEmpty()) {
-            replace = true;
-            replacement = placeholder.toString();
-        }
-        if (replace) {
+        const auto replacement = event->type() == QEvent::FocusIn
+                                     ? TextOnFocusIn(text, placeholder.toString())
+                                     : TextOnFocusOut(text, placeholder.toString());
+        if (replacement) {
             if (line)
-                line->setText(replacement);
+                line->setText(*replacement);
             else
-                txtMessage->setPlainText(replacement);
+                txtMessage->setPlainText(*replacement);
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -34,6 +34,24 @@ QString TrimSpaces(const QString& text) {
     return text.mid(first, last - first);
 }
 
+std::optional<QString> TextOnFocusIn(const QString& text, const QString& placeholder) {
+    if (TrimSpaces(text) == placeholder)
+        return QString();
+    return std::nullopt;
+}
+
+std::optional<QString> TextOnFocusOut(const QString& text, const QString& placeholder) {
+    if (TrimSpaces(text).isEmpty())
+        return placeholder;
+    return std::nullopt;
+}
+
+std::optional<QString> RefusalInEmailBox(const QString& typed) {
+    if (typed.contains(QLatin1Char(' ')))
+        return QStringLiteral("Email Address Cannot Contain Space");
+    return std::nullopt;
+}
+
 std::optional<QString> SubmitReferAFriend(const ReferAFriendForm& form) {
     ReferAFriendStrings& strings = TheReferAFriendStrings();
     strings.strReferName = TrimSpaces(form.name);
@@ -42,13 +60,15 @@ std::optional<QString> SubmitReferAFriend(const ReferAFriendForm& form) {
     strings.strReferFriendName = TrimSpaces(form.friendName);
     strings.strReferFriendEmail = TrimSpaces(form.friendEmail);
 
-    const QString email = TrimSpaces(form.email);
-    const QString friendEmail = TrimSpaces(form.friendEmail);
+    const QString& email = strings.strReferEmail;
+    const QString& friendEmail = strings.strReferFriendEmail;
     if (email == friendEmail)
         return QStringLiteral("Please Enter Distinct Email Addresses");
-    if (!email.contains(QLatin1Char('@')) || !friendEmail.contains(QLatin1Char('@')))
-        return QStringLiteral("Please Enter Proper Email Address");
-    if (!email.contains(QLatin1Char('.')) || !friendEmail.contains(QLatin1Char('.')))
+    // Where the "@" and the "." stand is not looked at.
+    const auto looksProper = [](const QString& address) {
+        return address.contains(QLatin1Char('@')) && address.contains(QLatin1Char('.'));
+    };
+    if (!looksProper(email) || !looksProper(friendEmail))
         return QStringLiteral("Please Enter Proper Email Address");
     return SendReferAFriend();
 }

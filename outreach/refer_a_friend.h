@@ -37,6 +37,17 @@ inline const QString kFriendEmailPlaceholder = QStringLiteral("Friend's Email Ad
 // Removes leading and trailing spaces only.
 QString TrimSpaces(const QString& text);
 
+// The boxes show their placeholder while empty. Each of these returns the
+// box's new text, or nothing when the box stays as it is:
+// - gaining the focus, a box that shows its placeholder is emptied;
+std::optional<QString> TextOnFocusIn(const QString& text, const QString& placeholder);
+// - losing it, a box that is empty or holds spaces only gets it back.
+std::optional<QString> TextOnFocusOut(const QString& text, const QString& placeholder);
+
+// E-mail addresses hold no spaces: what is typed into either e-mail box is
+// refused with a message when it holds a space. Pasted text is not tested.
+std::optional<QString> RefusalInEmailBox(const QString& typed);
+
 // Checks the form and, when it is complete, sends the request. Returns the
 // message for the first thing that is wrong, or nothing once the request
 // has been handed to the browser.

@@ -3,21 +3,22 @@
 #include <QTest>
 
 using korvane::GetKuaNumber;
+using korvane::KuaBirthYear;
 
 class TestKuaNumber : public QObject {
     Q_OBJECT
 private slots:
-    void everyPairOfDigits_data();
-    void everyPairOfDigits();
-    void shortAndNonDigitYearTexts_data();
-    void shortAndNonDigitYearTexts();
+    void kuaNumber_data();
+    void kuaNumber();
+    void januaryAndFebruaryCountToTheYearBefore_data();
+    void januaryAndFebruaryCountToTheYearBefore();
 };
 
 // The Kua number by r, the digit sum of the two year digits reduced once.
 static const int kMale[10] = {1, 9, 8, 7, 6, 5, 4, 3, 2, 1};
 static const int kFemale[10] = {5, 6, 7, 8, 9, 1, 2, 3, 4, 5};
 
-void TestKuaNumber::everyPairOfDigits_data() {
+void TestKuaNumber::kuaNumber_data() {
     QTest::addColumn<QString>("digits");
     QTest::addColumn<QString>("sex");
     QTest::addColumn<int>("expected");
@@ -35,19 +36,7 @@ void TestKuaNumber::everyPairOfDigits_data() {
                                                  << "male" << 8;
     QTest::newRow("empty sex") << "75"
                                << "" << 8;
-}
 
-void TestKuaNumber::everyPairOfDigits() {
-    QFETCH(QString, digits);
-    QFETCH(QString, sex);
-    QFETCH(int, expected);
-    QCOMPARE(GetKuaNumber(digits.toStdString(), sex.toStdString()), expected);
-}
-
-void TestKuaNumber::shortAndNonDigitYearTexts_data() {
-    QTest::addColumn<QString>("digits");
-    QTest::addColumn<QString>("sex");
-    QTest::addColumn<int>("expected");
     // One character counts as both digits: 7 + 7 = 14, r = 5.
     QTest::newRow("one digit, male") << "7"
                                      << "Male" << 5;
@@ -69,11 +58,57 @@ void TestKuaNumber::shortAndNonDigitYearTexts_data() {
                                   << "Male" << 1;
 }
 
-void TestKuaNumber::shortAndNonDigitYearTexts() {
+void TestKuaNumber::kuaNumber() {
     QFETCH(QString, digits);
     QFETCH(QString, sex);
     QFETCH(int, expected);
     QCOMPARE(GetKuaNumber(digits.toStdString(), sex.toStdString()), expected);
+}
+
+void TestKuaNumber::januaryAndFebruaryCountToTheYearBefore_data() {
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("January") << "1975"
+                             << "January"
+                             << "1974";
+    QTest::newRow("February") << "1975"
+                              << "February"
+                              << "1974";
+    QTest::newRow("March keeps its year") << "1975"
+                                          << "March"
+                                          << "1975";
+    QTest::newRow("December keeps its year") << "1975"
+                                             << "December"
+                                             << "1975";
+    QTest::newRow("first year of the list") << "1900"
+                                            << "January"
+                                            << "1899";
+    QTest::newRow("across a century") << "2000"
+                                      << "February"
+                                      << "1999";
+    // Month names compare exactly.
+    QTest::newRow("lower-case january") << "1975"
+                                        << "january"
+                                        << "1975";
+    QTest::newRow("abbreviated") << "1975"
+                                 << "Jan"
+                                 << "1975";
+    // A year that is not a number stays as it is rather than breaking.
+    QTest::newRow("not a number") << "19x5"
+                                  << "January"
+                                  << "19x5";
+    QTest::newRow("empty year") << ""
+                                << "February"
+                                << "";
+}
+
+void TestKuaNumber::januaryAndFebruaryCountToTheYearBefore() {
+    QFETCH(QString, year);
+    QFETCH(QString, month);
+    QFETCH(QString, expected);
+    QCOMPARE(QString::fromStdString(KuaBirthYear(year.toStdString(), month.toStdString())),
+             expected);
 }
 
 QTEST_APPLESS_MAIN(TestKuaNumber)

@@ -65,6 +65,9 @@ private slots:
 
     void trimsSpacesOnly_data();
     void trimsSpacesOnly();
+    void placeholdersComeAndGo_data();
+    void placeholdersComeAndGo();
+    void emailBoxesRefuseSpaces();
     void refusesIncompleteForm_data();
     void refusesIncompleteForm();
     void refusesIncompleteStoredStrings_data();
@@ -333,6 +336,45 @@ void TestOutreachReferAFriend::everySubmissionOpensAndOverwrites() {
     QCOMPARE(platform_->openedAddresses.size(), 3);
     QCOMPARE(strings.strReferName, QString());
     QCOMPARE(strings.strReferEmail, QStringLiteral("e@mail.example"));
+}
+
+void TestOutreachReferAFriend::placeholdersComeAndGo_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QVariant>("onFocusIn");  // the new text, or nothing
+    QTest::addColumn<QVariant>("onFocusOut"); // the same when leaving
+    const QVariant stays;
+    QTest::newRow("placeholder") << kNamePlaceholder << QVariant(QString()) << stays;
+    QTest::newRow("placeholder with spaces") << "  Your Name " << QVariant(QString()) << stays;
+    QTest::newRow("empty") << "" << stays << QVariant(kNamePlaceholder);
+    QTest::newRow("spaces only") << "   " << stays << QVariant(kNamePlaceholder);
+    // Only spaces are trimmed, and the comparison is exact.
+    QTest::newRow("tab only") << "\t" << stays << stays;
+    QTest::newRow("other case") << "your name" << stays << stays;
+    QTest::newRow("typed name") << "Ann" << stays << stays;
+}
+
+void TestOutreachReferAFriend::placeholdersComeAndGo() {
+    QFETCH(QString, text);
+    QFETCH(QVariant, onFocusIn);
+    QFETCH(QVariant, onFocusOut);
+    const auto in = TextOnFocusIn(text, kNamePlaceholder);
+    QCOMPARE(in.has_value(), onFocusIn.isValid());
+    if (in)
+        QCOMPARE(*in, onFocusIn.toString());
+    const auto out = TextOnFocusOut(text, kNamePlaceholder);
+    QCOMPARE(out.has_value(), onFocusOut.isValid());
+    if (out)
+        QCOMPARE(*out, onFocusOut.toString());
+}
+
+void TestOutreachReferAFriend::emailBoxesRefuseSpaces() {
+    QCOMPARE(RefusalInEmailBox(" "), QString("Email Address Cannot Contain Space"));
+    QVERIFY(RefusalInEmailBox("a b").has_value());
+    QVERIFY(!RefusalInEmailBox("a").has_value());
+    QVERIFY(!RefusalInEmailBox("@").has_value());
+    QVERIFY(!RefusalInEmailBox("").has_value());
+    // A tab is not a space.
+    QVERIFY(!RefusalInEmailBox("\t").has_value());
 }
 
 QTEST_GUILESS_MAIN(TestOutreachReferAFriend)
