@@ -11,9 +11,9 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Qt baseline"));
-    window.menuBar()->addMenu(QStringLiteral("&File"))->addAction(QStringLiteral("E&xit"),
-                                                                  &application,
-                                                                  &QApplication::quit);
+    window.menuBar()
+        ->addMenu(QStringLiteral("&File"))
+        ->addAction(QStringLiteral("E&xit"), &application, &QApplication::quit);
     auto* client = new QWidget(&window);
     client->setFixedSize(488, 301);
     window.setCentralWidget(client);

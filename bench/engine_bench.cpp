@@ -130,10 +130,10 @@ int CheckDomain(const std::vector<korvane::BirthInputs>& inputs) {
                                                      korvane::kMonthNames.end(), in.monthText) -
                                            korvane::kMonthNames.begin()) +
                           1;
-        const bool real = std::chrono::year_month_day(std::chrono::year(year),
-                                                      std::chrono::month(month),
-                                                      std::chrono::day(in.dayIndex + 1))
-                              .ok();
+        const bool real =
+            std::chrono::year_month_day(std::chrono::year(year), std::chrono::month(month),
+                                        std::chrono::day(in.dayIndex + 1))
+                .ok();
         const bool accepted = korvane::CheckBirthDate(in.yearText, month - 1, in.dayIndex) ==
                               korvane::BirthDateCheck::Valid;
         if (accepted != real)

@@ -3,8 +3,8 @@
 // process's id) is viewable, and reports the time from just before the
 // program was started. Between polls it sleeps on the X connection, so that
 // a map of any top-level window wakes it at once and the polling itself
-// keeps the X server (and the CPUs) as idle as possible. After a pause it samples the process's memory from
-// /proc and ends the process.
+// keeps the X server (and the CPUs) as idle as possible. After a pause it samples the process's
+// memory from /proc and ends the process.
 //
 //   xwait --title TITLE [--any-pid] [--rss-after-ms 300] [--timeout-ms 15000] -- PROGRAM [ARGS...]
 //
@@ -26,8 +26,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <poll.h>
 #include <map>
+#include <poll.h>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -256,8 +256,7 @@ int main(int argc, char** argv) {
                 "rss_shmem_kb=%ld pss_kb=%ld\n",
                 pid, shown - start, kb.at("VmRSS"), kb.count("RssAnon") ? kb.at("RssAnon") : -1,
                 kb.count("RssFile") ? kb.at("RssFile") : -1,
-                kb.count("RssShmem") ? kb.at("RssShmem") : -1,
-                kb.count("Pss") ? kb.at("Pss") : -1);
+                kb.count("RssShmem") ? kb.at("RssShmem") : -1, kb.count("Pss") ? kb.at("Pss") : -1);
     std::fflush(stdout);
     EndChild(pid);
     XCloseDisplay(display);

@@ -9,7 +9,7 @@ packages=(
   fonts-dejavu-core
   xvfb xauth x11-utils xdotool openbox
   desktop-file-utils appstream
-  clang libclang-rt-dev
+  clang libclang-rt-dev clang-format
 )
 
 missing=()
