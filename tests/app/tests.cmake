@@ -19,3 +19,5 @@ if(KORVANE_XVFB_RUN)
   file(MAKE_DIRECTORY ${home}/runtime)
   file(CHMOD ${home}/runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 endif()
+korvane_add_test(test_app_about_window
+  SOURCES app/test_app_about_window.cpp LIBS korvane_test_support)
