@@ -75,10 +75,14 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
     connect(lblCobrand, &LinkLabel::activated, this, [] { OpenFullBrandPage(); });
 
+    // A plain rule two pixels wide in the text colour, across the window.
     auto* line = new QFrame(this);
+    line->setObjectName(QStringLiteral("Line2"));
+    line->setAccessibleName(QStringLiteral("Rule"));
     line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    line->setLineWidth(1);
+    line->setFrameShadow(QFrame::Plain);
+    line->setLineWidth(2);
+    line->setMidLineWidth(0);
     line->setGeometry(QRect(Px(-60), Px(2910) - 1, Px(6150), 2));
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
@@ -97,6 +101,11 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 void ShowAboutWindow(QWidget* opener) {
     // Created afresh each time; Escape and the close box close it like OK.
     frmAbout about(opener);
+    // Qt would place a dialog over its opener; this one belongs in the
+    // middle of the screen the opener is on, wherever the opener stands.
+    if (opener && opener->screen())
+        about.setScreen(opener->screen());
+    CentreOnScreen(&about);
     about.exec();
 }
 

@@ -3,6 +3,7 @@
 #include "about_window.h"
 #include "birth_details.h"
 #include "help_menus.h"
+#include "label_group.h"
 #include "link_label.h"
 #include "look.h"
 #include "month_names.h"
@@ -36,11 +37,15 @@ LinkLabel* MakeLinkLabel(const QString& text, QWidget* parent, const QRect& rect
     return label;
 }
 
-QComboBox* MakeList(QWidget* parent, const QRect& rect, const QString& accessibleName) {
-    auto* list = new QComboBox(parent);
+// One of the three date lists. Screen readers on Linux name a list by its
+// value and take its label from the group around it; the description says
+// which part of the date it is. Elsewhere the name says both.
+QComboBox* MakeList(QGroupBox* group, const QRect& rect, const QString& datePart) {
+    auto* list = new QComboBox(group);
     list->setEditable(false);
-    list->setGeometry(rect);
-    list->setAccessibleName(accessibleName);
+    list->setGeometry(rect.translated(-group->pos()));
+    list->setAccessibleName(group->title() + QStringLiteral(", ") + datePart);
+    list->setAccessibleDescription(datePart);
     return list;
 }
 
@@ -81,6 +86,7 @@ void frmMain::BuildControls(QWidget* client) {
     fraDetails = new QGroupBox(client);
     fraDetails->setObjectName(QStringLiteral("fraDetails"));
     fraDetails->setGeometry(TwipsRect(1238, 1440, 4845, 2055));
+    fraDetails->setAccessibleName(QStringLiteral("Birth details"));
     SetOpaqueBackground(fraDetails, kProgramBlue);
 
     Label1_0 =
@@ -94,11 +100,15 @@ void frmMain::BuildControls(QWidget* client) {
     Label2 = MakePlainLabel(QStringLiteral("Birth Day"), fraDetails, TwipsRect(180, 810, 900, 195),
                             bold);
     Label2->setObjectName(QStringLiteral("Label2"));
-    cboDate = MakeList(fraDetails, TwipsRect(1290, 720, 645, 315), QStringLiteral("Birth day"));
+    auto* birthDay = new LabelGroup(Label2->text(), fraDetails);
+    birthDay->setObjectName(QStringLiteral("grpBirthDay"));
+    birthDay->setGeometry(TwipsRect(1290, 720, 3105, 315));
+    Label2->setBuddy(birthDay);
+    cboDate = MakeList(birthDay, TwipsRect(1290, 720, 645, 315), QStringLiteral("day"));
     cboDate->setObjectName(QStringLiteral("cboDate"));
-    cboMonth = MakeList(fraDetails, TwipsRect(1965, 720, 1305, 315), QStringLiteral("Birth month"));
+    cboMonth = MakeList(birthDay, TwipsRect(1965, 720, 1305, 315), QStringLiteral("month"));
     cboMonth->setObjectName(QStringLiteral("cboMonth"));
-    cboYear = MakeList(fraDetails, TwipsRect(3300, 720, 1095, 315), QStringLiteral("Birth year"));
+    cboYear = MakeList(birthDay, TwipsRect(3300, 720, 1095, 315), QStringLiteral("year"));
     cboYear->setObjectName(QStringLiteral("cboYear"));
 
     Label5 =
@@ -129,6 +139,7 @@ void frmMain::BuildControls(QWidget* client) {
     fraFullBrand = new QGroupBox(client);
     fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
     fraFullBrand->setGeometry(TwipsRect(0, 3600, 7300, 900));
+    fraFullBrand->setAccessibleName(QStringLiteral("Offers"));
     SetOpaqueBackground(fraFullBrand, kProgramBlue);
 
     lblCobrand = MakeLinkLabel(CoBrandOfferText(), fraFullBrand, TwipsRect(60, 165, 7200, 700));

@@ -4,6 +4,7 @@
 #include "platform.h"
 #include "program_icon.h"
 #include "program_identity.h"
+#include "program_look.h"
 #include "program_random.h"
 #include "single_instance_guard.h"
 #include "update_reminder.h"
@@ -73,6 +74,7 @@ int RunKorvane(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("com.quillory.korvane"));
     // Only the exit promotion window ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    ApplyProgramLook();
 
     SingleInstanceGuard guard;
     switch (guard.Claim()) {

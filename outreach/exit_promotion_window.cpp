@@ -135,6 +135,7 @@ void frmNagScreen2::BuildReferAFriend() {
     txtMessage->setPlainText(kMessagePlaceholder + QStringLiteral("\n"));
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setAccessibleName(kMessagePlaceholder);
+    NameScrollingParts(txtMessage);
     txtMessage->setGeometry(TwipsRect(4800, 3600, 1815, 495));
     txtMessage->installEventFilter(this);
     SetTextColour(txtMessage, Qt::black);

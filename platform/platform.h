@@ -30,7 +30,8 @@ public:
 
     // Empties the clipboard (and the selection, where there is one) only
     // while it holds text that this program put there and that is part of
-    // the given text. Anything another program copied is left alone.
+    // the given text or of any text given here earlier in this run. Anything
+    // another program copied is left alone.
     virtual void ClearClipboardIfOwnTextFrom(const QString& source) = 0;
 
     // The per-user settings store. Reading a missing key gives an empty text;

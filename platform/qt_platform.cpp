@@ -7,28 +7,35 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QSettings>
+#include <QStringList>
 #include <QUrl>
 #include <QWidget>
 
 namespace korvane {
 namespace {
 
-void ClearModeIfOwnTextFrom(QClipboard* clipboard, QClipboard::Mode mode, const QString& source) {
+// Text copied out of a text box comes back with plain line feeds.
+QString WithPlainLineFeeds(QString text) {
+    text.remove(QLatin1Char('\r'));
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return text;
+}
+
+void ClearModeIfOwnTextIn(QClipboard* clipboard, QClipboard::Mode mode,
+                          const QStringList& guarded) {
     const bool owned =
         mode == QClipboard::Selection ? clipboard->ownsSelection() : clipboard->ownsClipboard();
     if (!owned)
         return;
-    const QString held = clipboard->text(mode);
+    const QString held = WithPlainLineFeeds(clipboard->text(mode));
     if (held.isEmpty())
         return;
-    // Text copied out of a text box comes back with plain line feeds.
-    QString normalisedSource = source;
-    normalisedSource.remove(QLatin1Char('\r'));
-    QString normalisedHeld = held;
-    normalisedHeld.remove(QLatin1Char('\r'));
-    normalisedHeld.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    if (normalisedSource.contains(normalisedHeld))
-        clipboard->clear(mode);
+    for (const QString& text : guarded) {
+        if (text.contains(held)) {
+            clipboard->clear(mode);
+            return;
+        }
+    }
 }
 
 QSettings UserSettings() {
@@ -71,11 +78,28 @@ void QtPlatform::OpenAddress(const QString& address) {
 
 void QtPlatform::ClearClipboardIfOwnTextFrom(const QString& source) {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    if (!clipboard || source.isEmpty())
+    if (!clipboard)
         return;
-    ClearModeIfOwnTextFrom(clipboard, QClipboard::Clipboard, source);
+    if (!source.isEmpty())
+        RememberGuardedText(source);
+    ClearModeIfOwnTextIn(clipboard, QClipboard::Clipboard, guardedTexts_);
     if (clipboard->supportsSelection())
-        ClearModeIfOwnTextFrom(clipboard, QClipboard::Selection, source);
+        ClearModeIfOwnTextIn(clipboard, QClipboard::Selection, guardedTexts_);
+}
+
+void QtPlatform::RememberGuardedText(const QString& source) {
+    // The program shows only a handful of different texts, so the list
+    // stays short; the cap is there all the same.
+    constexpr qsizetype kMostRemembered = 64;
+    const QString text = WithPlainLineFeeds(source);
+    const qsizetype known = guardedTexts_.indexOf(text);
+    if (known == 0)
+        return;
+    if (known > 0)
+        guardedTexts_.removeAt(known);
+    guardedTexts_.prepend(text);
+    if (guardedTexts_.size() > kMostRemembered)
+        guardedTexts_.removeLast();
 }
 
 std::optional<QString> QtPlatform::ReadSetting(const QString& section, const QString& key) {

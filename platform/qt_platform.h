@@ -2,6 +2,8 @@
 
 #include "platform.h"
 
+#include <QStringList>
+
 namespace korvane {
 
 class QtPlatform : public Platform {
@@ -14,6 +16,14 @@ public:
     bool WriteSetting(const QString& section, const QString& key, const QString& value) override;
     QDate Today() override;
     void KeepOnTop(QWidget* window) override;
+
+private:
+    void RememberGuardedText(const QString& source);
+
+    // Every text guarded in this run, newest first, with plain line feeds:
+    // text copied from an earlier reading's description is as much ours to
+    // take back as text from the current one.
+    QStringList guardedTexts_;
 };
 
 // The text of a message box as it is shown: a lone carriage return, as well

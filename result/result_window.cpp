@@ -114,6 +114,7 @@ void frmLuckyCarResult::BuildWindowControls(QWidget* client) {
     panels = new QStackedWidget(client);
     panels->setObjectName(QStringLiteral("panels"));
     panels->setGeometry(TwipsRect(0, 825, 7815, 4575));
+    panels->setAccessibleName(QStringLiteral("Reading"));
     for (int i = 0; i < 2; ++i) {
         fraResult[i] = new QWidget;
         fraResult[i]->setObjectName(QStringLiteral("fraResult%1").arg(i));
@@ -128,6 +129,7 @@ void frmLuckyCarResult::BuildWindowControls(QWidget* client) {
     fraFullBrand = new QGroupBox(client);
     fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
     fraFullBrand->setGeometry(TwipsRect(0, 5400, 6600, 855));
+    fraFullBrand->setAccessibleName(QStringLiteral("Offers"));
     SetOpaqueBackground(fraFullBrand, kProgramBlue);
     lblFullBrand = MakeOffer(FullBrandOfferText(), fraFullBrand);
     lblFullBrand->setObjectName(QStringLiteral("lblFullBrand"));
@@ -202,6 +204,7 @@ void frmLuckyCarResult::BuildAstrologyPanel(QWidget* panel) {
     txtSunSign_Desc = new SunSignTextBox(panel);
     txtSunSign_Desc->setObjectName(QStringLiteral("txtSunSign_Desc"));
     txtSunSign_Desc->setAccessibleName(QStringLiteral("Sun sign description"));
+    NameScrollingParts(txtSunSign_Desc);
     txtSunSign_Desc->setGeometry(TwipsRect(120, 2640, 7545, 1815));
 
     astrologyWriter_ = std::make_unique<AstrologyPanelWriter>(

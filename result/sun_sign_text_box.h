@@ -7,7 +7,8 @@ namespace korvane {
 // The read-only box with the sun sign's description. The description is
 // meant to be read here, not carried off: whenever its text changes or the
 // mouse is used over it, the clipboard is emptied if it holds text copied
-// from this box. Whatever another program put there is left alone.
+// from this box or from the box of an earlier reading. Whatever another
+// program put there is left alone.
 class SunSignTextBox : public QPlainTextEdit {
     Q_OBJECT
 public:

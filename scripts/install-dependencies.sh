@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-dejavu-core
   xvfb xauth x11-utils xdotool openbox
+  qt6-gtk-platformtheme
   desktop-file-utils appstream
   clang libclang-rt-dev clang-format
 )

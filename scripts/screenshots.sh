@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Makes the README's screenshots from the real program on a private X server:
-#   scripts/screenshots.sh [scale] [output folder]
+#   scripts/screenshots.sh [scale] [output folder] [default|dark]
 # The scale is QT_SCALE_FACTOR (1 by default); the folder defaults to docs/.
+# "dark" runs the program as a GNOME user in dark mode meets it: Qt's GTK
+# platform theme (Debian package qt6-gtk-platformtheme) with Adwaita:dark.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 scale="${1:-1}"
 out="${2:-$root/docs}"
+theme="${3:-default}"
 
 if [ -z "${KORVANE_SCREENSHOT_INNER:-}" ]; then
   "$root/scripts/install-dependencies.sh"
@@ -13,10 +16,15 @@ if [ -z "${KORVANE_SCREENSHOT_INNER:-}" ]; then
     as_root=(); [ "$(id -u)" -ne 0 ] && as_root=(sudo)
     "${as_root[@]}" apt-get install -y -qq --no-install-recommends imagemagick
   fi
+  if [ "$theme" = dark ] && ! dpkg-query -W -f='${Status}' qt6-gtk-platformtheme 2>/dev/null |
+      grep -q "install ok installed"; then
+    as_root=(); [ "$(id -u)" -ne 0 ] && as_root=(sudo)
+    "${as_root[@]}" apt-get install -y -qq --no-install-recommends qt6-gtk-platformtheme
+  fi
   cmake -S "$root" -B "$root/build" >/dev/null
   cmake --build "$root/build" --parallel "$(nproc)" --target korvane
   mkdir -p "$out"
-  KORVANE_SCREENSHOT_INNER=1 exec xvfb-run -a -s "-screen 0 1600x1200x24" "$0" "$scale" "$out"
+  KORVANE_SCREENSHOT_INNER=1 exec xvfb-run -a -s "-screen 0 1600x1200x24" "$0" "$scale" "$out" "$theme"
 fi
 
 work="$(mktemp -d)"
@@ -27,6 +35,11 @@ printf '#!/bin/sh\nexit 0\n' > "$work/bin/xdg-open"
 chmod +x "$work/bin/xdg-open"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime"
 export PATH="$work/bin:$PATH" QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$scale" LC_ALL=C.UTF-8
+if [ "$theme" = dark ]; then
+  export QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
+else
+  unset QT_QPA_PLATFORMTHEME GTK_THEME
+fi
 
 openbox >/dev/null 2>&1 &
 sleep 0.5

@@ -3,6 +3,7 @@
 #include "twips.h"
 #include "ui_texts.h"
 
+#include <QAbstractScrollArea>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -10,8 +11,10 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QPalette>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStringList>
 #include <QWidget>
 
@@ -123,6 +126,9 @@ QWidget* SetUpMainWindow(QMainWindow* window, const QString& name, int widthTwip
     auto* client = new QWidget(window);
     client->setFixedSize(Px(widthTwips), Px(heightTwips));
     SetOpaqueBackground(client, kProgramBlue);
+    // Screen readers list the client area and the menu bar too.
+    client->setAccessibleName(kWindowCaptionText());
+    window->menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
     window->setCentralWidget(client);
     window->layout()->setSizeConstraint(QLayout::SetFixedSize);
     return client;
@@ -133,6 +139,19 @@ void ShowMainWindowCentred(QMainWindow* window) {
     window->adjustSize();
     CentreOnScreen(window);
     window->show();
+}
+
+void NameScrollingParts(QAbstractScrollArea* box) {
+    const QString name = box->accessibleName();
+    box->viewport()->setAccessibleName(name);
+    for (QScrollBar* bar : {box->verticalScrollBar(), box->horizontalScrollBar()}) {
+        const QString what = bar->orientation() == Qt::Vertical
+                                 ? QStringLiteral(", vertical scroll bar")
+                                 : QStringLiteral(", horizontal scroll bar");
+        bar->setAccessibleName(name + what);
+        if (QWidget* holder = bar->parentWidget(); holder && holder != box)
+            holder->setAccessibleName(name + what);
+    }
 }
 
 void CentreOnScreen(QWidget* window) {

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 
+class QAbstractScrollArea;
 class QLabel;
 class QMainWindow;
 class QWidget;
@@ -47,6 +48,10 @@ QWidget* SetUpMainWindow(QMainWindow* window, const QString& name, int widthTwip
 
 // Sizes a main window to its contents, centres it and shows it.
 void ShowMainWindowCentred(QMainWindow* window);
+
+// Names the parts of a scrolling box that screen readers list (its text
+// area, its scroll bars and their holders) after the box's own name.
+void NameScrollingParts(QAbstractScrollArea* box);
 
 // Places a top-level window in the middle of the screen it is on.
 void CentreOnScreen(QWidget* window);

@@ -2,15 +2,20 @@
 #include "birth_details_window.h"
 #include "exit_promotion_window.h"
 #include "link_label.h"
+#include "program_look.h"
 #include "result_window.h"
 #include "value_label.h"
 #include "window_registry.h"
 #include "window_test_support.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 using namespace korvane;
@@ -36,20 +41,75 @@ void VerifyReachableControlsAreNamed(QWidget* window) {
     }
 }
 
+QByteArray Describe(QAccessibleInterface* accessible) {
+    QObject* object = accessible->object();
+    return QByteArray::number(accessible->role(), 16) + " " +
+           (object ? QByteArray(object->metaObject()->className()) + " " +
+                         object->objectName().toUtf8()
+                   : QByteArray("(no object)")) +
+           " \"" + accessible->text(QAccessible::Name).toUtf8() + "\"";
+}
+
+// Every object a screen reader can come to in the window's tree, hidden
+// ones left out.
+void CollectShown(QAccessibleInterface* accessible, QList<QAccessibleInterface*>& found) {
+    for (int i = 0; i < accessible->childCount(); ++i) {
+        QAccessibleInterface* child = accessible->child(i);
+        if (!child || child->state().invisible)
+            continue;
+        found.append(child);
+        CollectShown(child, found);
+    }
+}
+
+// What a screen reader says for an object besides its value: its name where
+// that is not just the value, the names of the objects that label it, and
+// its description.
+QStringList SpokenBesideValue(QAccessibleInterface* accessible) {
+    QStringList spoken;
+    const QString value = accessible->text(QAccessible::Value);
+    const QString name = accessible->text(QAccessible::Name);
+    if (!name.trimmed().isEmpty() && name != value)
+        spoken << name;
+    for (const auto& relation : accessible->relations(QAccessible::Label))
+        spoken << relation.first->text(QAccessible::Name);
+    const QString description = accessible->text(QAccessible::Description);
+    if (!description.trimmed().isEmpty())
+        spoken << description;
+    spoken.removeAll(QString());
+    return spoken;
+}
+
+QList<QWidget*> AllWindows(std::unique_ptr<frmAbout>& about) {
+    WindowRegistry& windows = WindowRegistry::Instance();
+    about = std::make_unique<frmAbout>(nullptr);
+    return {&windows.Use<frmMain>(), &windows.Use<frmLuckyCarResult>(),
+            &windows.Use<frmNagScreen2>(), about.get()};
+}
+
 } // namespace
 
 class TestAccessibility : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void everyReachableControlIsNamed();
     void linksAreLinksThatCanBePressed();
     void valuesAndSwatchesSayWhatTheyShow();
+    void dateListsSayWhichPartOfTheBirthDayTheyAre();
+    void noListIsAnnouncedOnlyByItsValue();
+    void topLevelWindowsAreWindowsWithTheProgramTitle();
+    void everyShownObjectHasAName();
 
 private:
     std::unique_ptr<WindowTestBed> bed;
 };
+
+void TestAccessibility::initTestCase() {
+    ApplyProgramLook();
+}
 
 void TestAccessibility::init() {
     bed = std::make_unique<WindowTestBed>();
@@ -118,6 +178,126 @@ void TestAccessibility::valuesAndSwatchesSayWhatTheyShow() {
             tabNames << tabs->child(i)->text(QAccessible::Name);
     }
     QCOMPARE(tabNames, (QStringList{"Result Based on Astrology", "Result Based on Feng Shui"}));
+}
+
+void TestAccessibility::dateListsSayWhichPartOfTheBirthDayTheyAre() {
+    frmMain& window = WindowRegistry::Instance().Use<frmMain>();
+    const struct {
+        const char* objectName;
+        const char* part;
+        int index;
+        const char* value;
+    } lists[] = {{"cboDate", "day", 14, "15"},
+                 {"cboMonth", "month", 2, "March"},
+                 {"cboYear", "year", 75, "1975"}};
+    for (const auto& expected : lists) {
+        auto* list = window.findChild<QComboBox*>(expected.objectName);
+        QVERIFY2(list, expected.objectName);
+        list->setCurrentIndex(expected.index);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(list);
+        QVERIFY(accessible);
+        QCOMPARE(accessible->role(), QAccessible::ComboBox);
+        QCOMPARE(accessible->text(QAccessible::Value), QString(expected.value));
+
+        // The visible "Birth Day" label is the list's label, through the
+        // relation screen readers follow, or the name where Qt uses that.
+        QStringList labels;
+        for (const auto& relation : accessible->relations(QAccessible::Label))
+            labels << relation.first->text(QAccessible::Name);
+        const QString name = accessible->text(QAccessible::Name);
+        QVERIFY2(labels.contains("Birth Day") || name.startsWith("Birth Day"),
+                 qPrintable(expected.objectName + (": " + labels.join('|')) + " / " + name));
+        // And it says which part of the date it is.
+        const QString part = QString::fromLatin1(expected.part);
+        QVERIFY2(accessible->text(QAccessible::Description) == part || name == "Birth Day, " + part,
+                 qPrintable(accessible->text(QAccessible::Description) + " / " + name));
+    }
+
+    // The label leads to the lists too.
+    auto* label = window.findChild<QLabel*>("Label2");
+    if (!label) {
+        for (QLabel* candidate : window.findChildren<QLabel*>()) {
+            if (candidate->text() == "Birth Day")
+                label = candidate;
+        }
+    }
+    QVERIFY(label);
+    QVERIFY(label->buddy());
+    QVERIFY(label->buddy()->isAncestorOf(window.findChild<QComboBox*>("cboMonth")));
+}
+
+void TestAccessibility::noListIsAnnouncedOnlyByItsValue() {
+    std::unique_ptr<frmAbout> about;
+    for (QWidget* window : AllWindows(about)) {
+        for (QComboBox* list : window->findChildren<QComboBox*>()) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(list);
+            QVERIFY(accessible);
+            QVERIFY2(!SpokenBesideValue(accessible).isEmpty(), Describe(accessible));
+        }
+    }
+
+    // The check itself: a list with a name and nothing else is announced by
+    // its value alone on Linux, where Qt names lists by their value.
+    QWidget parent;
+    auto* bare = new QComboBox(&parent);
+    bare->addItems({"1", "2"});
+    bare->setAccessibleName("Birth day");
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(bare);
+#ifdef Q_OS_LINUX
+    QVERIFY(SpokenBesideValue(accessible).isEmpty());
+#endif
+    bare->setAccessibleDescription("day");
+    QCOMPARE(SpokenBesideValue(accessible).last(), QString("day"));
+}
+
+void TestAccessibility::topLevelWindowsAreWindowsWithTheProgramTitle() {
+    std::unique_ptr<frmAbout> about;
+    for (QWidget* window : AllWindows(about)) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(window);
+        QVERIFY(accessible);
+        const QAccessible::Role role = accessible->role();
+        QVERIFY2(role == QAccessible::Window || role == QAccessible::Dialog, Describe(accessible));
+        QCOMPARE(accessible->text(QAccessible::Name), QString("Korvane v1.0"));
+    }
+    // The exit promotion window is a window of its own, not a dialog.
+    QAccessibleInterface* exitWindow =
+        QAccessible::queryAccessibleInterface(WindowRegistry::Instance().Find<frmNagScreen2>());
+    QCOMPARE(exitWindow->role(), QAccessible::Window);
+    // Pop-ups keep the roles Qt gives them.
+    frmMain& main = WindowRegistry::Instance().Use<frmMain>();
+    QWidget* popup = main.findChild<QComboBox*>("cboMonth")->view()->window();
+    QVERIFY(popup != &main);
+    QVERIFY(QAccessible::queryAccessibleInterface(popup)->role() != QAccessible::Window);
+}
+
+void TestAccessibility::everyShownObjectHasAName() {
+    std::unique_ptr<frmAbout> about;
+    for (QWidget* window : AllWindows(about)) {
+        window->show();
+        QList<QAccessibleInterface*> shown;
+        CollectShown(QAccessible::queryAccessibleInterface(window), shown);
+        QVERIFY(shown.size() > 5);
+        QStringList unnamed;
+        for (QAccessibleInterface* accessible : shown) {
+            if (accessible->role() == QAccessible::Separator)
+                continue;
+            if (accessible->text(QAccessible::Name).trimmed().isEmpty())
+                unnamed << QString::fromUtf8(Describe(accessible));
+        }
+        QVERIFY2(unnamed.isEmpty(),
+                 qPrintable(window->objectName() + ": " + unnamed.join(QStringLiteral("; "))));
+        window->hide();
+    }
+
+    // Scroll bars say what they scroll.
+    auto* result = WindowRegistry::Instance().Find<frmLuckyCarResult>();
+    auto* description = result->findChild<QPlainTextEdit*>("txtSunSign_Desc");
+    QVERIFY(description);
+    QAccessibleInterface* bar =
+        QAccessible::queryAccessibleInterface(description->verticalScrollBar());
+    QCOMPARE(bar->role(), QAccessible::ScrollBar);
+    QVERIFY2(bar->text(QAccessible::Name).contains("sun sign", Qt::CaseInsensitive),
+             qPrintable(bar->text(QAccessible::Name)));
 }
 
 QTEST_MAIN(TestAccessibility)

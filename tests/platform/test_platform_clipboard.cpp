@@ -68,6 +68,10 @@ private:
     QProcess process_;
 };
 
+// Another reading's description, sharing nothing with kDescription.
+const QString kLaterDescription =
+    QStringLiteral("Later reading: a sign of water.\r\n\r\nIts colour is sea green.");
+
 // Which kinds of mouse use the text box answers with the guard.
 enum class Trigger { MouseMove, MousePress, NewDescription };
 
@@ -242,6 +246,73 @@ private slots:
         } else {
             QTRY_COMPARE_WITH_TIMEOUT(Board()->text(), QString(), kWaitMs);
         }
+    }
+
+    void copiesFromEarlierReadingsAreTakenBack_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("copiedWithKeys");
+        QTest::newRow("clipboard, Ctrl+C in the box") << int(QClipboard::Clipboard) << true;
+        QTest::newRow("clipboard") << int(QClipboard::Clipboard) << false;
+        QTest::newRow("selection") << int(QClipboard::Selection) << false;
+    }
+
+    // Each reading has a result window of its own: the text copied from the
+    // first reading's box is gone from the screen when the second one shows.
+    void copiesFromEarlierReadingsAreTakenBack() {
+        QFETCH(int, mode);
+        QFETCH(bool, copiedWithKeys);
+        const auto checked = QClipboard::Mode(mode);
+
+        QString copied = QStringLiteral("Second paragraph, in the box.");
+        {
+            SunSignTextBox first(nullptr);
+            first.resize(400, 300);
+            first.SetDescription(kDescription);
+            first.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&first));
+            if (copiedWithKeys) {
+                first.setFocus();
+                QTest::keyClick(&first, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClick(&first, Qt::Key_C, Qt::ControlModifier);
+                copied = kShown;
+            } else {
+                Board()->setText(copied, checked);
+            }
+            QVERIFY(Owns(checked));
+            QCOMPARE(Board()->text(checked), copied);
+        }
+
+        // The next reading writes its own description into a new box.
+        SunSignTextBox second(nullptr);
+        QCOMPARE(Board()->text(checked), copied);
+        second.SetDescription(kLaterDescription);
+        QTRY_COMPARE_WITH_TIMEOUT(Board()->text(checked), QString(), kWaitMs);
+        QVERIFY(!Owns(checked));
+    }
+
+    void earlierReadingsNeverReachAnotherProgramsCopy() {
+        {
+            SunSignTextBox first(nullptr);
+            first.SetDescription(kDescription);
+        }
+        // What another program copied is left alone, even when it is the
+        // very text an earlier reading showed.
+        OtherProgram other;
+        const QString theirs = QStringLiteral("Second paragraph, in the box.");
+        QVERIFY2(other.Copy(QClipboard::Clipboard, theirs),
+                 "the other program did not take the clipboard");
+        SunSignTextBox second(nullptr);
+        second.SetDescription(kLaterDescription);
+        second.SetDescription(kDescription);
+        QTest::qWait(200);
+        QCOMPARE(Board()->text(), theirs);
+        QVERIFY(!Board()->ownsClipboard());
+
+        // And this program's own text that no reading showed stays too.
+        Board()->setText(QStringLiteral("Ann Lee"));
+        second.SetDescription(kLaterDescription + QStringLiteral(" Again."));
+        QTest::qWait(100);
+        QCOMPARE(Board()->text(), QStringLiteral("Ann Lee"));
     }
 
     void selectingWithMouseLeavesNothingInSelection_data() {
