@@ -10,6 +10,7 @@ packages=(
   xvfb xauth x11-utils xdotool openbox
   desktop-file-utils appstream
   clang libclang-rt-dev
+  valgrind
 )
 
 missing=()
