@@ -57,12 +57,16 @@ frmMain::frmMain() {
     BuildMenus();
     SetTabOrder();
     LoadLists();
-    FitWrappedLabels(this);
     txtName->setFocus();
 }
 
 void frmMain::ShowCentred() {
     ShowMainWindowCentred(this);
+    // The wrapped texts are fitted once the window has been handed to the
+    // window system and before its first paint (nothing is drawn until the
+    // event loop runs again), so the bold fonts this needs do not hold the
+    // window back.
+    FitWrappedLabels(this);
 }
 
 void frmMain::BuildControls(QWidget* client) {
@@ -182,13 +186,20 @@ void frmMain::SetTabOrder() {
 }
 
 void frmMain::LoadLists() {
-    cboDate->clear();
+    // Each list is filled in one call: item by item costs start-up time.
+    QStringList days;
     for (int day = 1; day <= 31; ++day)
-        cboDate->addItem(QString::number(day));
+        days.append(QString::number(day));
+    QStringList months;
     for (const auto month : kMonthNames)
-        cboMonth->addItem(QString::fromUtf8(month.data(), static_cast<qsizetype>(month.size())));
+        months.append(QString::fromUtf8(month.data(), static_cast<qsizetype>(month.size())));
+    QStringList years;
     for (int year = 1900; year <= 2050; ++year)
-        cboYear->addItem(QString::number(year));
+        years.append(QString::number(year));
+    cboDate->clear();
+    cboDate->addItems(days);
+    cboMonth->addItems(months);
+    cboYear->addItems(years);
     cboDate->setCurrentIndex(0);
     cboMonth->setCurrentIndex(0);
     cboYear->setCurrentIndex(0);

@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "birth_details_window.h"
+#include "look.h"
 #include "platform.h"
 #include "program_icon.h"
 #include "program_identity.h"
@@ -94,7 +95,17 @@ int RunKorvane(int argc, char** argv) {
     TheProgramRandom().SeedFromClock();
     CheckUpdateReminder();
     WindowRegistry& windows = WindowRegistry::Instance();
-    windows.Use<frmMain>().ShowCentred();
+    {
+        // While the first window is built and shown, the program's font is
+        // the application's: the name box lays out its empty text in the
+        // application's font before it takes the window's, and that alone
+        // would load a second font. Menus and message boxes get the system's
+        // font back before anything is drawn.
+        const QFont systemFont = QApplication::font();
+        QApplication::setFont(ProgramFont());
+        windows.Use<frmMain>().ShowCentred();
+        QApplication::setFont(systemFont);
+    }
     CoBrand_Randomize();
     // The icon's images are decoded once the first window is on its way to
     // the screen, not before; every window then takes it from the program.

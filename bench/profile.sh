@@ -34,8 +34,16 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
+# A free display number, unless KORVANE_BENCH_DISPLAY (":51") names one.
+if [ -n "${KORVANE_BENCH_DISPLAY:-}" ]; then
+  Xvfb "$KORVANE_BENCH_DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  sleep 0.5
+  kill -0 "$xvfb_pid" 2>/dev/null && echo "${KORVANE_BENCH_DISPLAY#:}" >"$work/display"
+else
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+  xvfb_pid=$!
+fi
 for _ in $(seq 1 100); do
   [ -s "$work/display" ] && break
   sleep 0.05

@@ -11,6 +11,7 @@ packages=(
   qt6-gtk-platformtheme
   desktop-file-utils appstream
   clang libclang-rt-dev clang-format
+  valgrind
 )
 
 missing=()

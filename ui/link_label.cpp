@@ -56,6 +56,19 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(parent) {
     setAccessibleDescription(tr("Link: opens a web page in your browser"));
 }
 
+// A plain-text label that takes the keyboard focus would otherwise keep a
+// whole text document behind it and lay it out before the window is shown;
+// a link draws the same without one.
+bool LinkLabel::event(QEvent* event) {
+    if (event->type() == QEvent::Polish)
+        return QFrame::event(event);
+    return QLabel::event(event);
+}
+
+void LinkLabel::focusInEvent(QFocusEvent* event) {
+    QFrame::focusInEvent(event);
+}
+
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit activated();

@@ -22,13 +22,15 @@ namespace korvane {
 
 namespace {
 
-// Verdana, or the first installed family close to it. Looked up once: asking
-// the font system for a list of families on every font costs start-up time.
+// Verdana, or the first installed family close to it. Looked up once, in
+// the list of installed families: asking the font system about each name
+// makes it resolve aliases, which costs start-up time.
 const QString& ProgramFontFamily() {
     static const QString family = [] {
+        const QStringList installed = QFontDatabase::families();
         for (const char* name : {"Verdana", "DejaVu Sans", "Bitstream Vera Sans", "Tahoma"}) {
             const QString candidate = QString::fromLatin1(name);
-            if (QFontDatabase::hasFamily(candidate))
+            if (installed.contains(candidate, Qt::CaseInsensitive))
                 return candidate;
         }
         return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
