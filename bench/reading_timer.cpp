@@ -126,8 +126,8 @@ int main(int argc, char** argv) {
 
     // As the program's start-up does.
     QApplication::setApplicationName(korvane::kApplicationName);
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("com.quillory.korvane"));
+    QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KORVANE_DESKTOP_ID));
     QApplication::setWindowIcon(korvane::ProgramIcon());
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -177,9 +177,9 @@ int main(int argc, char** argv) {
 
         // The window shows the engine's reading for the date that was entered.
         const auto choice = korvane::ChooseSignAndColour(day, monthName.toStdString());
-        const QString expectedSign =
-            QString::fromUtf8(korvane::SunSigns()[choice.signIndex].name.data(),
-                              static_cast<qsizetype>(korvane::SunSigns()[choice.signIndex].name.size()));
+        const QString expectedSign = QString::fromUtf8(
+            korvane::SunSigns()[choice.signIndex].name.data(),
+            static_cast<qsizetype>(korvane::SunSigns()[choice.signIndex].name.size()));
         if (result->lblLuckyCar_Result[4]->text() != expectedSign)
             return Fail("result window shows another sun sign than the engine's", reading);
         if (windows.Find<frmMain>())

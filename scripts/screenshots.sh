@@ -4,21 +4,20 @@
 # The scale is QT_SCALE_FACTOR (1 by default); the folder defaults to docs/.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
+. "$root/scripts/lib/common.sh"
 scale="${1:-1}"
 out="${2:-$root/docs}"
 
 if [ -z "${KORVANE_SCREENSHOT_INNER:-}" ]; then
   "$root/scripts/install-dependencies.sh"
-  if ! command -v import >/dev/null; then
-    as_root=(); [ "$(id -u)" -ne 0 ] && as_root=(sudo)
-    "${as_root[@]}" apt-get install -y -qq --no-install-recommends imagemagick
-  fi
+  korvane_install_packages imagemagick
   cmake -S "$root" -B "$root/build" >/dev/null
   cmake --build "$root/build" --parallel "$(nproc)" --target korvane
   mkdir -p "$out"
   KORVANE_SCREENSHOT_INNER=1 exec xvfb-run -a -s "-screen 0 1600x1200x24" "$0" "$scale" "$out"
 fi
 
+korvane_load_identity "$root/build"
 work="$(mktemp -d)"
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 mkdir -p "$work/home" "$work/runtime" "$work/bin"
@@ -35,17 +34,7 @@ sleep 0.5
 window_of_width() {
   local width
   width=$(awk -v w="$1" -v s="$scale" 'BEGIN { printf "%d", w * s + 0.5 }')
-  for _ in $(seq 1 50); do
-    for id in $(xdotool search --onlyvisible --name "^Korvane v1.0$" 2>/dev/null); do
-      if xwininfo -id "$id" | grep -q "Width: $width\$"; then
-        echo "$id"
-        return 0
-      fi
-    done
-    sleep 0.1
-  done
-  echo "no window $1 wide" >&2
-  return 1
+  korvane_wait_for_window "^$KORVANE_CAPTION\$" "$width" || { echo "no window $1 wide" >&2; return 1; }
 }
 
 shoot() {
