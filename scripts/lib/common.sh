@@ -29,7 +29,7 @@ korvane_missing_packages() {
 # through sudo; does nothing when all are there.
 korvane_install_packages() {
   local missing
-  mapfile -t missing < <(korvane_missing_packages "$@")
+  read -ra missing <<<"$(korvane_missing_packages "$@" | tr '\n' ' ')"
   [ ${#missing[@]} -eq 0 ] && return 0
   local as_root=()
   if [ "$(id -u)" -ne 0 ]; then
