@@ -1,4 +1,5 @@
 # Helpers shared by the scripts, the shell tests and the benchmark.
+# shellcheck shell=bash
 # Source it:  . "$root/scripts/lib/common.sh"
 # Nothing here ends a process it was not handed by id.
 
