@@ -3,7 +3,8 @@
 # minimal Debian 12, and checks that the installed program shows its window
 # on this test's X server.
 #   fresh_root.sh FOLDER CAPTION    (FOLDER holds the one .deb to install)
-# Needs root (chroot, mounts) and debootstrap; exits 77 (skipped) without.
+# Needs root (chroot, mounts in a private namespace) and debootstrap; exits
+# 77 (skipped) without root or without mount namespaces.
 # The bootstrapped root is kept as a tarball in the cache folder, so only
 # the first run downloads it; the mirror is the one this machine's apt uses.
 set -euo pipefail
@@ -20,6 +21,10 @@ if [ "$(id -u)" -ne 0 ]; then
   exit 77
 fi
 command -v debootstrap >/dev/null || { echo "FAILED: debootstrap is missing"; exit 1; }
+if ! unshare --mount --propagation private true 2>/dev/null; then
+  echo "skipped: this machine allows no private mount namespace (a container without it)"
+  exit 77
+fi
 [ -n "${DISPLAY:-}" ] || { echo "FAILED: no X server to show the window on"; exit 1; }
 
 # The Debian mirror this machine's apt uses for the suite.
