@@ -71,8 +71,8 @@ int RunKorvane(int argc, char** argv) {
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(kApplicationName);
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("com.quillory.korvane"));
+    QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KORVANE_DESKTOP_ID));
     // Only the exit promotion window ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     ApplyProgramLook();

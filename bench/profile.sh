@@ -16,6 +16,7 @@ shopt -s inherit_errexit
 
 bench="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$bench/.." && pwd)"
+. "$root/scripts/lib/common.sh"
 build="${KORVANE_BENCH_BUILD:-$root/build-bench}"
 for tool in valgrind callgrind_annotate strace Xvfb; do
   command -v "$tool" >/dev/null || { echo "profile.sh needs $tool (apt-get install valgrind strace xvfb)"; exit 1; }
@@ -27,29 +28,12 @@ fi
 program="${KORVANE_BENCH_PROGRAM:-$build/korvane-build/korvane}"
 baseline="$build/qt_baseline"
 
+korvane_load_identity "$build/korvane-build"
+
 work="$(mktemp -d)"
-xvfb_pid=""
-cleanup() {
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-# A free display number, unless KORVANE_BENCH_DISPLAY (":51") names one.
-if [ -n "${KORVANE_BENCH_DISPLAY:-}" ]; then
-  Xvfb "$KORVANE_BENCH_DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  sleep 0.5
-  kill -0 "$xvfb_pid" 2>/dev/null && echo "${KORVANE_BENCH_DISPLAY#:}" >"$work/display"
-else
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-  xvfb_pid=$!
-fi
-for _ in $(seq 1 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.05
-done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
-display=":$(head -n 1 "$work/display")"
+trap 'korvane_stop_xvfb; rm -rf "$work"' EXIT
+korvane_start_xvfb "$work"
+display="$DISPLAY"
 
 # Same clean environment as bench/run.sh; KORVANE_CONF is copied in as the
 # settings file, KEEP_CONFIG_TO receives the settings afterwards.
@@ -69,7 +53,7 @@ run_isolated() {
 }
 
 mkdir -p "$work/seed"
-KEEP_CONFIG_TO="$work/seed" run_isolated "$build/xwait" --title "Korvane v1.0" \
+KEEP_CONFIG_TO="$work/seed" run_isolated "$build/xwait" --title "$KORVANE_CAPTION" \
   --rss-after-ms 100 -- "$program" >/dev/null
 conf="$work/seed/korvane.conf"
 [ -s "$conf" ] || { echo "The first run of Korvane stored no settings"; exit 1; }
@@ -86,7 +70,7 @@ profile() { # profile NAME TITLE PROGRAM [settings]
   fi
 }
 echo "Profiling under callgrind on Xvfb $display ..."
-profile korvane "Korvane v1.0" "$program" "$conf"
+profile korvane "$KORVANE_CAPTION" "$program" "$conf"
 profile baseline "Qt baseline" "$baseline"
 
 summary() { sed -n 's/^summary: //p' "$1" | head -n 1; }
@@ -123,7 +107,7 @@ trace() { # trace NAME TITLE PROGRAM [settings]
     sed -E "s#^$work/run\.[A-Za-z0-9]+#<fresh dir>#; s#^$build(/korvane-build)?#<program dir>#; s#^/proc/[0-9]+/#/proc/<pid>/#" |
     grep -vE '^<program dir>/(korvane|qt_baseline)$' | sort -u >"$work/files.$1"
 }
-trace korvane "Korvane v1.0" "$program" "$conf"
+trace korvane "$KORVANE_CAPTION" "$program" "$conf"
 trace baseline "Qt baseline" "$baseline"
 comm -23 "$work/files.korvane" "$work/files.baseline" | sed 's/^/  Korvane only:  /'
 comm -13 "$work/files.korvane" "$work/files.baseline" | sed 's/^/  baseline only: /'

@@ -136,8 +136,8 @@ int main(int argc, char** argv) {
 
     // As the program's start-up does.
     QApplication::setApplicationName(korvane::kApplicationName);
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("com.quillory.korvane"));
+    QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KORVANE_DESKTOP_ID));
     QApplication::setWindowIcon(korvane::ProgramIcon());
     QApplication::setQuitOnLastWindowClosed(false);
 

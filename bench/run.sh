@@ -27,6 +27,7 @@ shopt -s inherit_errexit
 
 bench="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$bench/.." && pwd)"
+. "$root/scripts/lib/common.sh"
 build="${KORVANE_BENCH_BUILD:-$root/build-bench}"
 pairs="${1:-30}"
 warm_pairs=2
@@ -37,25 +38,10 @@ reading_warm_up=3
 parts=" ${KORVANE_BENCH_PARTS:-engine reading startup} "
 results="$bench/results.txt"
 [ -n "${KORVANE_BENCH_PROGRAM:-}" ] || [ "$parts" != " engine reading startup " ] && results=/dev/null
-program_title="Korvane v1.0"
 baseline_title="Qt baseline"
 
 # --- What the benchmark needs --------------------------------------------
-packages=(cmake g++ qt6-base-dev libx11-dev xvfb fonts-dejavu-core valgrind)
-missing=()
-for package in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$package")
-  fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  as_root=()
-  [ "$(id -u)" -ne 0 ] && as_root=(sudo)
-  export DEBIAN_FRONTEND=noninteractive
-  "${as_root[@]}" apt-get update -qq
-  "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+korvane_install_packages cmake g++ qt6-base-dev libx11-dev xvfb fonts-dejavu-core valgrind
 
 # --- Build -----------------------------------------------------------------
 generator=()
@@ -66,6 +52,8 @@ cmake -S "$bench" -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release >"$bu
 cmake --build "$build" --parallel "$(nproc)" >"$build.build.log" 2>&1 ||
   { tail -n 50 "$build.build.log"; exit 1; }
 rm -f "$build.configure.log" "$build.build.log"
+korvane_load_identity "$build/korvane-build"
+program_title="$KORVANE_CAPTION"
 program="${KORVANE_BENCH_PROGRAM:-$build/korvane-build/korvane}"
 qt_version="$(cat "$build/qt_version.txt")"
 qt_platform=xcb
@@ -73,29 +61,9 @@ baseline="$build/qt_baseline"
 
 # --- A private X server and clean per-run homes ------------------------------
 work="$(mktemp -d)"
-xvfb_pid=""
-cleanup() {
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# A free display number, unless KORVANE_BENCH_DISPLAY (":51") names one.
-if [ -n "${KORVANE_BENCH_DISPLAY:-}" ]; then
-  Xvfb "$KORVANE_BENCH_DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  sleep 0.5
-  kill -0 "$xvfb_pid" 2>/dev/null && echo "${KORVANE_BENCH_DISPLAY#:}" >"$work/display"
-else
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-fi
-for _ in $(seq 1 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.05
-done
-[ -s "$work/display" ] || { echo "Xvfb did not start:"; cat "$work/xvfb.log"; exit 1; }
-display=":$(head -n 1 "$work/display")"
+trap 'korvane_stop_xvfb; rm -rf "$work"' EXIT
+korvane_start_xvfb "$work"
+display="$DISPLAY"
 
 # Runs a command in a clean environment with fresh, empty home, settings,
 # cache and runtime folders (the runtime folder holds Korvane's

@@ -9,18 +9,24 @@ cmake_minimum_required(VERSION 3.25)
 # Each folder and the folders it may include, lowest first.
 set(layers engine platform ui outreach result app)
 set(allowed_engine "")
-set(allowed_platform "")
-set(allowed_ui platform)
-set(allowed_outreach ui platform)
-set(allowed_result outreach ui platform engine)
-set(allowed_app result outreach ui platform engine)
+set(allowed_platform identity)
+set(allowed_ui platform identity)
+set(allowed_outreach ui platform identity)
+set(allowed_result outreach ui platform engine identity)
+set(allowed_app result outreach ui platform engine identity)
 
 if(NOT KORVANE_SOURCE_DIR)
   message(FATAL_ERROR "Set KORVANE_SOURCE_DIR to the source tree to check")
 endif()
 
 # Which folder owns each header; a configured header belongs to the folder of
-# its template.
+# its template. The program's identity, configured from cmake/, lies below
+# every folder but the engine, which needs none of it.
+file(GLOB identity_headers RELATIVE "${KORVANE_SOURCE_DIR}/cmake" "${KORVANE_SOURCE_DIR}/cmake/*.h.in")
+foreach(header IN LISTS identity_headers)
+  string(REGEX REPLACE "\\.in$" "" header "${header}")
+  set("owner_${header}" identity)
+endforeach()
 foreach(layer IN LISTS layers)
   file(GLOB headers RELATIVE "${KORVANE_SOURCE_DIR}/${layer}"
     "${KORVANE_SOURCE_DIR}/${layer}/*.h" "${KORVANE_SOURCE_DIR}/${layer}/*.h.in")

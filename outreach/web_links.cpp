@@ -1,7 +1,7 @@
 #include "web_links.h"
 
+#include "korvane_identity.h"
 #include "platform.h"
-#include "site_addresses.h"
 
 namespace korvane {
 namespace {

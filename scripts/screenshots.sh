@@ -6,27 +6,21 @@
 # platform theme (Debian package qt6-gtk-platformtheme) with Adwaita:dark.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
+. "$root/scripts/lib/common.sh"
 scale="${1:-1}"
 out="${2:-$root/docs}"
 theme="${3:-default}"
 
 if [ -z "${KORVANE_SCREENSHOT_INNER:-}" ]; then
   "$root/scripts/install-dependencies.sh"
-  if ! command -v import >/dev/null; then
-    as_root=(); [ "$(id -u)" -ne 0 ] && as_root=(sudo)
-    "${as_root[@]}" apt-get install -y -qq --no-install-recommends imagemagick
-  fi
-  if [ "$theme" = dark ] && ! dpkg-query -W -f='${Status}' qt6-gtk-platformtheme 2>/dev/null |
-      grep -q "install ok installed"; then
-    as_root=(); [ "$(id -u)" -ne 0 ] && as_root=(sudo)
-    "${as_root[@]}" apt-get install -y -qq --no-install-recommends qt6-gtk-platformtheme
-  fi
+  korvane_install_packages imagemagick qt6-gtk-platformtheme
   cmake -S "$root" -B "$root/build" >/dev/null
   cmake --build "$root/build" --parallel "$(nproc)" --target korvane
   mkdir -p "$out"
   KORVANE_SCREENSHOT_INNER=1 exec xvfb-run -a -s "-screen 0 1600x1200x24" "$0" "$scale" "$out" "$theme"
 fi
 
+korvane_load_identity "$root/build"
 work="$(mktemp -d)"
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 mkdir -p "$work/home" "$work/runtime" "$work/bin"
@@ -48,17 +42,7 @@ sleep 0.5
 window_of_width() {
   local width
   width=$(awk -v w="$1" -v s="$scale" 'BEGIN { printf "%d", w * s + 0.5 }')
-  for _ in $(seq 1 50); do
-    for id in $(xdotool search --onlyvisible --name "^Korvane v1.0$" 2>/dev/null); do
-      if xwininfo -id "$id" | grep -q "Width: $width\$"; then
-        echo "$id"
-        return 0
-      fi
-    done
-    sleep 0.1
-  done
-  echo "no window $1 wide" >&2
-  return 1
+  korvane_wait_for_window "^$KORVANE_CAPTION\$" "$width" || { echo "no window $1 wide" >&2; return 1; }
 }
 
 shoot() {

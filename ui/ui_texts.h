@@ -1,5 +1,7 @@
 #pragma once
 
+#include "korvane_identity.h"
+
 #include <QString>
 
 namespace korvane {
@@ -7,7 +9,7 @@ namespace korvane {
 // Texts that more than one window shows.
 
 inline QString kWindowCaptionText() {
-    return QStringLiteral("Korvane v1.0");
+    return QStringLiteral(KORVANE_CAPTION);
 }
 
 // The invitation to the maker's discussion forum on the birth details

@@ -2,7 +2,10 @@
 # Drives the installed program the way a person would, by keyboard, on a
 # private X server with a window manager, a fake browser and an empty home.
 set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+. "$here/../../scripts/lib/common.sh"
 build="$1"
+korvane_load_identity "$build"
 work="$(mktemp -d)"
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 
@@ -28,17 +31,7 @@ fail() { echo "FAILED: $*"; exit 1; }
 
 # Waits until a visible program window has the given client width.
 wait_for_width() {
-  local width="$1"
-  for _ in $(seq 1 50); do
-    for id in $(xdotool search --onlyvisible --name "^Korvane v1.0$" 2>/dev/null); do
-      if xwininfo -id "$id" | grep -q "Width: $width\$"; then
-        echo "$id"
-        return 0
-      fi
-    done
-    sleep 0.1
-  done
-  return 1
+  korvane_wait_for_window "^$KORVANE_CAPTION\$" "$1"
 }
 
 "$work/prefix/bin/korvane" &
@@ -113,8 +106,9 @@ for _ in $(seq 1 20); do
   [ "$(wc -l < "$work/opened")" -ge 2 ] && break
   sleep 0.1
 done
-expected="https://www.quillory.example/
-https://www.quillory.example/tell-a-friend.html?taf1=Ann%20Lee&taf2=ann%40example.org&taf3=Your%20Message%0D%0A&taf4=Bo%20%26%20Co&taf5=bo%40example.org&taf6=https://www.korvane.example/"
+main_site="https://$KORVANE_MAIN_SITE_HOST/"
+expected="$main_site
+${main_site}tell-a-friend.html?taf1=Ann%20Lee&taf2=ann%40example.org&taf3=Your%20Message%0D%0A&taf4=Bo%20%26%20Co&taf5=bo%40example.org&taf6=https://$KORVANE_PRODUCT_SITE_HOST/"
 opened="$(cat "$work/opened")"
 [ "$opened" = "$expected" ] || fail "browser was given: '$opened'"
 

@@ -2,23 +2,44 @@
 # Whatever state the settings store, the home folder, the runtime folder or
 # the browser are in, the program starts and shows its birth details window.
 # Also: eight copies started at once leave exactly one running.
+#   starts_anyway.sh PROGRAM IDENTITY_FILE   (on an X server without a window manager)
 set -uo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+. "$here/../../scripts/lib/common.sh"
 program="$1"
+korvane_load_identity "$2" || exit 1
 scratch="$(mktemp -d)"
-trap 'pkill -KILL -f "^$program" 2>/dev/null; kill $(jobs -p) 2>/dev/null; rm -rf "$scratch"' EXIT
+# Every process this test starts, so that the end stops exactly those.
+started=()
+trap 'korvane_kill "${started[@]}"; rm -rf "$scratch"' EXIT
+# With its runtime folder unusable, the toolkit falls back to one under
+# the temporary folder: that must be this test's own.
+mkdir -p "$scratch/tmp"
+export TMPDIR="$scratch/tmp"
 export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
 unset WAYLAND_DISPLAY
 failures=0
+
+# Ends processes this test started and forgets them, so that the end never
+# signals an id the system may have handed to someone else since.
+end_processes() {
+  local pid kept=()
+  korvane_kill "$@"
+  for pid in "${started[@]}"; do
+    [[ " $* " == *" $pid "* ]] || kept+=("$pid")
+  done
+  started=("${kept[@]}")
+}
+
+openbox >/dev/null 2>&1 &
+started+=($!)
+sleep 0.5
 
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
 
 # The number of visible windows of the program with the given client width.
 count_windows() {
-  local width="$1" count=0
-  for id in $(xdotool search --onlyvisible --name "^Korvane" 2>/dev/null); do
-    xwininfo -id "$id" | grep -q "Width: $width\$" && count=$((count + 1))
-  done
-  echo "$count"
+  korvane_windows "^$KORVANE_PRODUCT_NAME" "$1" | wc -l
 }
 
 wait_for_windows() {
@@ -36,14 +57,14 @@ start_case() {
   local name="$1"
   "$program" 2>"$scratch/$name.err" &
   local pid=$!
+  started+=("$pid")
   if wait_for_windows 488 1; then
     echo "ok: $name"
   else
     fail "$name: no birth details window"
     cat "$scratch/$name.err"
   fi
-  kill -KILL "$pid" 2>/dev/null
-  wait "$pid" 2>/dev/null
+  end_processes "$pid"
   for _ in $(seq 1 20); do [ "$(count_windows 488)" -eq 0 ] && break; sleep 0.05; done
 }
 
@@ -92,8 +113,9 @@ grep -q "starting without it" "$scratch/lock-of-another-user.err" ||
 fresh_env killed-holder
 "$program" 2>/dev/null &
 holder=$!
+started+=("$holder")
 wait_for_windows 488 1 || fail "killed-holder: first copy did not start"
-kill -KILL "$holder"; wait "$holder" 2>/dev/null
+end_processes "$holder"
 for _ in $(seq 1 20); do [ "$(count_windows 488)" -eq 0 ] && break; sleep 0.05; done
 start_case killed-holder
 
@@ -106,8 +128,9 @@ fresh_env no-browser
   echo $! > "$scratch/no-browser.pid"
 )
 program_pid="$(cat "$scratch/no-browser.pid")"
+started+=("$program_pid")
 if wait_for_windows 488 1; then
-  main="$(xdotool search --onlyvisible --name "^Korvane v1.0$" | head -1)"
+  main="$(korvane_windows "^$KORVANE_CAPTION\$" | head -1)"
   xdotool windowactivate --sync "$main" 2>/dev/null
   xdotool key alt+h && sleep 0.3 && xdotool key v && sleep 0.5
   xdotool key alt+d && sleep 0.5
@@ -116,7 +139,7 @@ if wait_for_windows 488 1; then
 else
   fail "no-browser: no window"
 fi
-kill -KILL "$program_pid" 2>/dev/null
+end_processes "$program_pid"
 for _ in $(seq 1 20); do [ "$(count_windows 488)" -eq 0 ] && break; sleep 0.05; done
 
 # Eight copies at the same instant: one runs, seven are refused.
@@ -125,28 +148,27 @@ pids=()
 for _ in 1 2 3 4 5 6 7 8; do
   "$program" 2>/dev/null &
   pids+=($!)
+  started+=($!)
 done
 wait_for_windows 488 1
 sleep 2
 mains="$(count_windows 488)"
 refusals=0
-for id in $(xdotool search --onlyvisible --name "^Korvane$" 2>/dev/null); do
-  refusals=$((refusals + 1))
-done
+refusals="$(korvane_windows "^$KORVANE_PRODUCT_NAME\$" | wc -l)"
 if [ "$mains" -eq 1 ] && [ "$refusals" -eq 7 ]; then
   echo "ok: race (1 running, 7 refused)"
 else
   fail "race: $mains running, $refusals refused"
 fi
-kill -KILL "${pids[@]}" 2>/dev/null
-wait "${pids[@]}" 2>/dev/null
+end_processes "${pids[@]}"
 
 # The settings file is written whole: no temporary files are left next to it.
 fresh_env clean-write
 "$program" 2>/dev/null &
 writer=$!
+started+=("$writer")
 wait_for_windows 488 1
-kill -KILL "$writer"; wait "$writer" 2>/dev/null
+end_processes "$writer"
 leftovers="$(ls -A "$XDG_CONFIG_HOME" | grep -v '^korvane.conf$' || true)"
 [ -s "$XDG_CONFIG_HOME/korvane.conf" ] && [ -z "$leftovers" ] && echo "ok: clean-write" ||
   fail "clean-write: settings '$(ls -A "$XDG_CONFIG_HOME")'"

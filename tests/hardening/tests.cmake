@@ -3,6 +3,7 @@ add_test(NAME test_hardening_no_display
 if(KORVANE_XVFB_RUN AND KORVANE_XDOTOOL AND KORVANE_OPENBOX)
   add_test(NAME test_hardening_starts_anyway
     COMMAND ${KORVANE_XVFB_RUN} -a -s "-screen 0 1280x1024x24"
-            bash -c "openbox >/dev/null 2>&1 & sleep 0.5; exec bash ${CMAKE_CURRENT_SOURCE_DIR}/hardening/starts_anyway.sh $<TARGET_FILE:korvane>")
+            bash ${CMAKE_CURRENT_SOURCE_DIR}/hardening/starts_anyway.sh $<TARGET_FILE:korvane>
+            ${KORVANE_IDENTITY_SCRIPT})
   set_tests_properties(test_hardening_starts_anyway PROPERTIES TIMEOUT 180)
 endif()

@@ -1,0 +1,133 @@
+# Helpers shared by the scripts, the shell tests and the benchmark.
+# shellcheck shell=bash
+# Source it:  . "$root/scripts/lib/common.sh"
+# Nothing here ends a process it was not handed by id.
+
+# --- Packages -------------------------------------------------------------
+
+# Building and running: a compiler, CMake, Qt 6 and a font.
+KORVANE_BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+  fonts-dejavu-core)
+# The tests: X servers and window tools, the desktop-file and metainfo
+# checkers, clang with its sanitizers and llvm-symbolizer for their reports,
+# the formatting check, valgrind for the start-up instruction count, Qt's GTK
+# theme for the dark-theme test, and the package checks (lintian, a fresh
+# Debian root).
+KORVANE_TEST_PACKAGES=(xvfb xauth x11-utils xdotool openbox desktop-file-utils appstream
+  clang libclang-rt-dev llvm clang-format valgrind qt6-gtk-platformtheme lintian debootstrap)
+# Writing the Debian package with its computed dependencies.
+KORVANE_PACKAGING_PACKAGES=(file dpkg-dev)
+
+# Prints the packages among the arguments that are not installed.
+korvane_missing_packages() {
+  local package
+  for package in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+      echo "$package"
+    fi
+  done
+}
+
+# Installs the packages among the arguments that are missing, as root or
+# through sudo; does nothing when all are there.
+korvane_install_packages() {
+  local missing
+  read -ra missing <<<"$(korvane_missing_packages "$@" | tr '\n' ' ')"
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local as_root=()
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+      echo "Korvane needs these packages; as root, run: apt-get install ${missing[*]}" >&2
+      return 1
+    fi
+    as_root=(sudo)
+  fi
+  echo "Installing: ${missing[*]}"
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 update -qq
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 \
+    install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# --- Identity ---------------------------------------------------------------
+
+# Reads the program's identity (KORVANE_VERSION, KORVANE_DESKTOP_ID,
+# KORVANE_CAPTION, ...) that CMake wrote into a configured build folder:
+# the argument is that folder or the korvane-identity.sh file in it.
+korvane_load_identity() {
+  local file="$1"
+  [ -d "$file" ] && file="$file/korvane-identity.sh"
+  if [ ! -f "$file" ]; then
+    echo "no $file: configure the build folder with cmake first" >&2
+    return 1
+  fi
+  # shellcheck source=/dev/null
+  . "$file"
+}
+
+# --- A private X server -------------------------------------------------------
+
+# Starts Xvfb on a free display number and exports DISPLAY; the server's
+# process id is left in KORVANE_XVFB_PID for korvane_stop_xvfb. The first
+# argument is a folder for the server's notes (a temporary folder).
+korvane_start_xvfb() {
+  local notes="$1"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$notes/xvfb.display" \
+    >"$notes/xvfb.log" 2>&1 &
+  KORVANE_XVFB_PID=$!
+  local _
+  for _ in $(seq 1 100); do
+    [ -s "$notes/xvfb.display" ] && break
+    sleep 0.05
+  done
+  if [ ! -s "$notes/xvfb.display" ]; then
+    echo "Xvfb did not start:" >&2
+    cat "$notes/xvfb.log" >&2
+    return 1
+  fi
+  DISPLAY=":$(head -n 1 "$notes/xvfb.display")"
+  export DISPLAY
+}
+
+korvane_stop_xvfb() {
+  if [ -n "${KORVANE_XVFB_PID:-}" ]; then
+    kill "$KORVANE_XVFB_PID" 2>/dev/null || true
+    wait "$KORVANE_XVFB_PID" 2>/dev/null || true
+    KORVANE_XVFB_PID=""
+  fi
+}
+
+# --- Windows -------------------------------------------------------------------
+
+# Prints the ids of the visible windows whose title matches the pattern and,
+# when a width is given, whose client area is that many pixels wide.
+korvane_windows() {
+  local pattern="$1" width="${2:-}" id
+  for id in $(xdotool search --onlyvisible --name "$pattern" 2>/dev/null); do
+    if [ -z "$width" ] || xwininfo -id "$id" 2>/dev/null | grep -q "Width: $width\$"; then
+      echo "$id"
+    fi
+  done
+}
+
+# Waits up to the given tenths of a second (50 by default) for such a
+# window and prints the first one's id; fails when none appears.
+korvane_wait_for_window() {
+  local pattern="$1" width="${2:-}" tenths="${3:-50}" ids _
+  for _ in $(seq 1 "$tenths"); do
+    ids="$(korvane_windows "$pattern" "$width")"
+    if [ -n "$ids" ]; then
+      head -n 1 <<<"$ids"
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# Ends the given processes with SIGKILL and reaps those that are children.
+# Never fails, so that it is safe in traps of scripts that use set -e.
+korvane_kill() {
+  [ $# -eq 0 ] && return 0
+  kill -KILL "$@" 2>/dev/null || true
+  wait "$@" 2>/dev/null || true
+}

@@ -1,0 +1,160 @@
+#!/usr/bin/env bash
+# Installs the Debian package the way a user would, on a freshly bootstrapped
+# minimal Debian 12, and checks that the installed program shows its window
+# on this test's X server.
+#   fresh_root.sh FOLDER CAPTION    (FOLDER holds the one .deb to install)
+# Needs root (chroot, mounts in a private namespace) and debootstrap; exits
+# 77 (skipped) without root or without mount namespaces.
+# The bootstrapped root is kept as a tarball in the cache folder, so only
+# the first run downloads it; the mirror is the one this machine's apt uses.
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+. "$here/../../scripts/lib/common.sh"
+debs=("$1"/*.deb)
+[ -f "${debs[0]}" ] || { echo "FAILED: no .deb in $1"; exit 1; }
+deb="$(realpath "${debs[0]}")"
+caption="$2"
+suite=bookworm
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "skipped: the fresh-root install needs root (chroot and mounts)"
+  exit 77
+fi
+command -v debootstrap >/dev/null || { echo "FAILED: debootstrap is missing"; exit 1; }
+if ! unshare --mount --propagation private true 2>/dev/null; then
+  echo "skipped: this machine allows no private mount namespace (a container without it)"
+  exit 77
+fi
+[ -n "${DISPLAY:-}" ] || { echo "FAILED: no X server to show the window on"; exit 1; }
+
+# The Debian mirror this machine's apt uses for the suite.
+debian_mirror() {
+  if [ -n "${KORVANE_DEBIAN_MIRROR:-}" ]; then
+    echo "$KORVANE_DEBIAN_MIRROR"
+    return 0
+  fi
+  local found=""
+  if compgen -G "/etc/apt/sources.list.d/*.sources" >/dev/null; then
+    # deb822 stanzas: the first URI of a "deb" stanza that lists the suite.
+    found="$(awk -v suite="$suite" '
+      BEGIN { RS = ""; FS = "\n" }
+      {
+        types = ""; uris = ""; suites = ""
+        for (i = 1; i <= NF; i++) {
+          if ($i ~ /^Types:/) types = $i
+          if ($i ~ /^URIs:/) uris = $i
+          if ($i ~ /^Suites:/) suites = $i
+        }
+        if (types ~ /[ \t]deb([ \t]|$)/ && (suites " ") ~ ("[ \t]" suite "[ \t]")) {
+          sub(/^URIs:[ \t]*/, "", uris); split(uris, u, /[ \t]+/); print u[1]; exit
+        }
+      }' /etc/apt/sources.list.d/*.sources)"
+  fi
+  if [ -z "$found" ] && [ -f /etc/apt/sources.list ]; then
+    found="$(sed -E 's/\[[^]]*\]//' /etc/apt/sources.list |
+      awk -v suite="$suite" '$1 == "deb" && $3 == suite { print $2; exit }')"
+  fi
+  [ -n "$found" ] || return 1
+  echo "$found"
+}
+
+cache="${XDG_CACHE_HOME:-$HOME/.cache}/korvane"
+tarball="$cache/debian-$suite-minbase-$(dpkg --print-architecture).tar.gz"
+work="$(mktemp -d)"
+root="$work/root"
+program_pid=""
+inside_pid=""
+cleanup() {
+  korvane_kill $program_pid $inside_pid
+  # The mounts live in a private mount namespace (see below) and are gone
+  # with it; check before removing anything so that rm never crosses one.
+  if grep -q " $work/" /proc/self/mounts; then
+    echo "FAILED: mounts left under $work; not removing it"
+  else
+    rm -rf "$work"
+  fi
+}
+trap cleanup EXIT
+
+mirror="$(debian_mirror)" || { echo "FAILED: no $suite mirror in /etc/apt/sources.list*"; exit 1; }
+mkdir -p "$cache"
+if [ ! -s "$tarball" ]; then
+  echo "bootstrapping a minimal Debian $suite from $mirror (kept in $tarball) ..."
+  started=$SECONDS
+  # debootstrap mounts /proc and /sys in the new root: in a private mount
+  # namespace those mounts end with it.
+  unshare --mount --propagation private \
+    debootstrap --variant=minbase "$suite" "$root" "$mirror" >"$work/debootstrap.log" 2>&1 ||
+    { tail -n 30 "$work/debootstrap.log"; echo "FAILED: debootstrap"; exit 1; }
+  tar -C "$root" -czf "$tarball.partial" . && mv "$tarball.partial" "$tarball"
+  echo "bootstrapped in $((SECONDS - started)) s, $(du -sh "$tarball" | cut -f1) cached"
+  rm -rf "$root"
+fi
+mkdir -p "$root"
+tar -C "$root" -xzf "$tarball"
+
+# What the root needs from outside: name resolution, the package, the X
+# server's socket and its cookie, and the package downloads of earlier runs.
+cp /etc/resolv.conf "$root/etc/resolv.conf"
+cp "$deb" "$root/tmp/"
+mkdir -p "$root/tmp/.X11-unix" "$root/tmp/home" "$root/tmp/runtime" "$cache/apt-archives"
+chmod 1777 "$root/tmp/.X11-unix"
+chmod 700 "$root/tmp/runtime"
+[ -n "${XAUTHORITY:-}" ] && [ -f "$XAUTHORITY" ] && cp "$XAUTHORITY" "$root/tmp/xauthority"
+find "$cache/apt-archives" -name '*.deb' -exec cp -t "$root/var/cache/apt/archives/" {} +
+
+# Everything mounted happens inside a private mount namespace, which takes
+# its mounts with it when it ends, however this script ends.
+cat >"$work/inside.sh" <<'INSIDE'
+set -euo pipefail
+root="$1" deb_name="$2"
+mount -t proc proc "$root/proc"
+mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
+chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin DEBIAN_FRONTEND=noninteractive \
+  apt-get -q update >"$root/tmp/apt.log" 2>&1 || { tail -n 20 "$root/tmp/apt.log"; exit 1; }
+chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin DEBIAN_FRONTEND=noninteractive \
+  apt-get -q install -y "/tmp/$deb_name" >>"$root/tmp/apt.log" 2>&1 ||
+  { tail -n 20 "$root/tmp/apt.log"; exit 1; }
+grep -E "^(Need to get|After this operation)" "$root/tmp/apt.log" || true
+xauthority=""
+[ -f "$root/tmp/xauthority" ] && xauthority=/tmp/xauthority
+# chroot execs env, which execs the program: the id is the program's.
+chroot "$root" env -i PATH=/usr/bin:/bin DISPLAY="$DISPLAY" XAUTHORITY="$xauthority" \
+  HOME=/tmp/home XDG_RUNTIME_DIR=/tmp/runtime LANG=C.UTF-8 QT_QPA_PLATFORM=xcb \
+  /usr/bin/korvane 2>"$root/tmp/korvane.err" &
+echo $! >"$root/tmp/korvane.pid"
+wait "$!" 2>/dev/null || true
+INSIDE
+
+unshare --mount --propagation private bash "$work/inside.sh" "$root" "$(basename "$deb")" &
+inside_pid=$!
+# The program's id appears once the package is installed and it started.
+while [ ! -s "$root/tmp/korvane.pid" ]; do
+  if ! kill -0 "$inside_pid" 2>/dev/null; then
+    wait "$inside_pid" || true
+    echo "FAILED: installing the package in the fresh root"
+    exit 1
+  fi
+  sleep 0.2
+done
+program_pid="$(cat "$root/tmp/korvane.pid")"
+find "$root/var/cache/apt/archives" -maxdepth 1 -name '*.deb' -exec cp -nt "$cache/apt-archives/" {} +
+
+status=0
+if window="$(korvane_wait_for_window "^$caption\$" "" 150)"; then
+  echo "installed on fresh Debian $suite: /usr/bin/korvane shows \"$caption\" (window $window)"
+  # To look at it: KORVANE_FRESH_ROOT_SHOT=/path/shot.png (needs imagemagick).
+  if [ -n "${KORVANE_FRESH_ROOT_SHOT:-}" ]; then
+    sleep 1
+    import -window root "$KORVANE_FRESH_ROOT_SHOT"
+  fi
+else
+  echo "FAILED: /usr/bin/korvane from the package showed no window"
+  cat "$root/tmp/korvane.err"
+  status=1
+fi
+korvane_kill "$program_pid"
+program_pid=""
+wait "$inside_pid" 2>/dev/null || true
+inside_pid=""
+exit "$status"

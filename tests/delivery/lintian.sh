@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Runs lintian on the package in the given folder; any error or warning fails.
+set -uo pipefail
+debs=("$1"/*.deb)
+[ -f "${debs[0]}" ] || { echo "FAILED: no .deb in $1"; exit 1; }
+output="$(lintian --fail-on error,warning --tag-display-limit 0 "${debs[0]}" 2>&1)"
+status=$?
+[ -n "$output" ] && echo "$output"
+if [ "$status" -ne 0 ] || grep -qE '^[EW]: ' <<<"$output"; then
+  echo "FAILED: lintian (status $status)"
+  exit 1
+fi
+echo "lintian: no errors, no warnings"
