@@ -18,6 +18,7 @@
 namespace korvane {
 namespace {
 
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
 // The platform plugins that can run without a display server of any kind.
 bool RunsHeadless() {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
@@ -25,6 +26,7 @@ bool RunsHeadless() {
            platform.startsWith("vnc") || platform.startsWith("eglfs") ||
            platform.startsWith("linuxfb");
 }
+#endif
 
 bool HasDisplay() {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
