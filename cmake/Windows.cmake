@@ -52,3 +52,6 @@ install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
   DESTINATION ${destination}/platforms COMPONENT windows)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>
   DESTINATION ${destination}/styles COMPONENT windows)
+
+# What the installer script needs to know about the program.
+configure_file(packaging/windows/identity.nsh.in ${CMAKE_CURRENT_BINARY_DIR}/windows/identity.nsh @ONLY)
