@@ -1,11 +1,12 @@
 ; The Korvane installer: per user, no administrator rights.
 ;   makensis -DIDENTITY=identity.nsh -DFILES=files.nsh -DUNFILES=unfiles.nsh
-;            -DSOURCE=<portable folder> -DOUTFILE=<setup.exe> korvane.nsi
+;            -DOUTFILE=<setup.exe> korvane.nsi
 ; files.nsh and unfiles.nsh list the portable folder's files (File lines;
 ; Delete and RMDir lines), so that uninstalling removes exactly what
 ; installing put there.
 
-Unicode true
+; A 64-bit installer for a 64-bit program.
+Target amd64-unicode
 !include "${IDENTITY}"
 !include "MUI2.nsh"
 
