@@ -21,27 +21,34 @@ target_sources(korvane PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/windows/korvane.rc)
 set_property(SOURCE ${CMAKE_CURRENT_BINARY_DIR}/windows/korvane.rc APPEND PROPERTY
   OBJECT_DEPENDS ${KORVANE_WINDOWS_ICON} ${KORVANE_WINDOWS_MANIFEST})
 
-# The MinGW runtime, where the compiler itself keeps it.
-set(KORVANE_WINDOWS_RUNTIME_DLLS)
-foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
-  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
-    OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
-  if(NOT IS_ABSOLUTE "${path}" OR NOT EXISTS "${path}")
-    message(FATAL_ERROR "The MinGW runtime ${dll} was not found (got '${path}')")
-  endif()
-  get_filename_component(path "${path}" REALPATH)
-  list(APPEND KORVANE_WINDOWS_RUNTIME_DLLS ${path})
-endforeach()
 set(KORVANE_WINDOWS_QT_DLLS $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>)
-
-# Folders that hold every DLL of the build, for running it in place (Wine's WINEPATH).
 get_filename_component(KORVANE_WINDOWS_QT_BIN_DIR "${Qt6_DIR}/../../../bin" ABSOLUTE)
 set(KORVANE_WINDOWS_DLL_DIRS ${KORVANE_WINDOWS_QT_BIN_DIR})
-foreach(dll IN LISTS KORVANE_WINDOWS_RUNTIME_DLLS)
-  get_filename_component(dir "${dll}" DIRECTORY)
-  list(APPEND KORVANE_WINDOWS_DLL_DIRS ${dir})
-endforeach()
-list(REMOVE_DUPLICATES KORVANE_WINDOWS_DLL_DIRS)
+
+set(KORVANE_WINDOWS_RUNTIME_DLLS)
+if(MINGW)
+  # The MinGW runtime, where the compiler itself keeps it.
+  foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+      OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT IS_ABSOLUTE "${path}" OR NOT EXISTS "${path}")
+      message(FATAL_ERROR "The MinGW runtime ${dll} was not found (got '${path}')")
+    endif()
+    get_filename_component(path "${path}" REALPATH)
+    list(APPEND KORVANE_WINDOWS_RUNTIME_DLLS ${path})
+    # Folders that hold every DLL of the build, for running it in place (Wine's WINEPATH).
+    get_filename_component(dir "${path}" DIRECTORY)
+    list(APPEND KORVANE_WINDOWS_DLL_DIRS ${dir})
+  endforeach()
+  list(REMOVE_DUPLICATES KORVANE_WINDOWS_DLL_DIRS)
+else()
+  # The resource carries the manifest; the MSVC linker would add a second one.
+  target_link_options(korvane PRIVATE /MANIFEST:NO)
+  # The Visual C++ runtime.
+  set(CMAKE_INSTALL_SYSTEM_RUNTIME_DESTINATION .)
+  set(CMAKE_INSTALL_SYSTEM_RUNTIME_COMPONENT windows)
+  include(InstallRequiredSystemLibraries)
+endif()
 
 set(destination .)
 install(TARGETS korvane RUNTIME DESTINATION ${destination} COMPONENT windows)

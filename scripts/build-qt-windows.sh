@@ -12,6 +12,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 jobs="$(nproc)"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+trap 'exit 1' INT TERM
 
 # The source package through a private deb-src list made from the machine's
 # own apt sources, so that nothing in /etc/apt changes.

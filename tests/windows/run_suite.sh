@@ -21,10 +21,14 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+trap "exit 1" INT TERM
 
 log="$work/log.txt"
-"$wine" "$program" -o "Z:$log,txt" "$@" </dev/null
+# Wine's own output goes to a file: a Wine service that this run starts keeps
+# whatever it inherits open, and a pipe held open would hang CTest.
+"$wine" "$program" -o "Z:$log,txt" "$@" </dev/null >"$work/wine.txt" 2>&1
 status=$?
+[ "$status" -ne 0 ] && cat "$work/wine.txt"
 if [ -f "$log" ]; then
   cat "$log"
 else
