@@ -24,13 +24,13 @@ cleanup() {
 trap cleanup EXIT
 trap "exit 1" INT TERM
 
+# KORVANE_E2E_SHOTS names a folder for screenshots of each step (and of a failure).
+shot() { [ -n "${KORVANE_E2E_SHOTS:-}" ] && import -window root "$KORVANE_E2E_SHOTS/$1.png" || true; }
 fail() {
   echo "FAILED: $*"
-  import -window root "$work/failure.png" 2>/dev/null &&
-    cp "$work/failure.png" "${KORVANE_E2E_SHOTS:-/tmp}/korvane-wine-failure-$$.png" 2>/dev/null || true
+  shot wine-failure
   exit 1
 }
-shot() { [ -n "${KORVANE_E2E_SHOTS:-}" ] && import -window root "$KORVANE_E2E_SHOTS/$1.png" || true; }
 
 # Wine hands web addresses to the host's xdg-open: this one only writes them down.
 mkdir -p "$work/bin"
@@ -50,6 +50,14 @@ user=$(wine cmd /c 'echo %USERNAME%' 2>/dev/null | tr -d '\r')
 home="$WINEPREFIX/drive_c/users/$user"
 folder="$home/AppData/Local/Programs/Korvane"
 shortcut="$home/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Korvane.lnk"
+
+# What the user's profile holds before Korvane comes. The per-user programs
+# folder is Windows' own (it holds every per-user installation), so it may stay.
+profile_files() {
+  (cd "$WINEPREFIX/drive_c/users" &&
+    find . ! -path "./$user/Temp/*" ! -path "./$user/AppData/Local/Programs" | sort)
+}
+profile_files >"$work/profile-before"
 
 # Silent install, for this user only.
 wine "$setup" /S || fail "the installer ended with status $?"
@@ -187,5 +195,9 @@ wineserver -w
 [ ! -e "$folder" ] || fail "left behind: $(find "$folder" | tr '\n' ' ')"
 [ ! -e "$shortcut" ] || fail "the Start-menu shortcut is still there"
 grep -qi 'korvane' "$WINEPREFIX/user.reg" && fail "registry keys left: $(grep -i korvane "$WINEPREFIX/user.reg")"
+# The uninstaller's own copy in the temporary folder goes at the next restart.
+profile_files >"$work/profile-after"
+diff "$work/profile-before" "$work/profile-after" >"$work/profile-diff" ||
+  fail "the profile changed: $(cat "$work/profile-diff")"
 echo "uninstalled, nothing left behind"
 echo "Windows end-to-end run passed"
