@@ -15,8 +15,8 @@ enum class InstanceClaim {
 
 // Tells whether another copy of the program runs for the same user. The lock
 // lives in the user's runtime folder (on Windows the user's temporary folder);
-// a copy that crashed leaves a lock that
-// the next start recognises as stale by its process id.
+// a copy that crashed leaves a lock that the next start recognises as stale by
+// its process id.
 class SingleInstanceGuard {
 public:
     // An empty folder means the user's runtime folder.
