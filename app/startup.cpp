@@ -21,6 +21,7 @@
 namespace korvane {
 namespace {
 
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
 // The platform plugins that can run without a display server of any kind.
 bool RunsHeadless() {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
@@ -28,6 +29,7 @@ bool RunsHeadless() {
            platform.startsWith("vnc") || platform.startsWith("eglfs") ||
            platform.startsWith("linuxfb");
 }
+#endif
 
 bool HasDisplay() {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)

@@ -1,6 +1,7 @@
 #include "qt_platform.h"
 
 #include "program_identity.h"
+#include "top_most.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
@@ -38,11 +39,29 @@ void ClearModeIfOwnTextIn(QClipboard* clipboard, QClipboard::Mode mode,
     }
 }
 
+QString& SettingsStoreName() {
+    static QString name = kApplicationName;
+    return name;
+}
+
+// The user's own store: korvane.conf in the config folder, or on Windows the
+// registry key HKEY_CURRENT_USER\Software\korvane.
 QSettings UserSettings() {
-    return QSettings(QSettings::UserScope, kApplicationName);
+#ifdef Q_OS_WIN
+    // Named directly: an organisation alone would put it under a further
+    // "OrganizationDefaults" key.
+    return QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software\\") + SettingsStoreName(),
+                     QSettings::NativeFormat);
+#else
+    return QSettings(QSettings::UserScope, SettingsStoreName());
+#endif
 }
 
 } // namespace
+
+void UseSettingsStoreName(const QString& name) {
+    SettingsStoreName() = name.isEmpty() ? kApplicationName : name;
+}
 
 QString MessageTextForDisplay(const QString& text) {
     QString shown = text;
@@ -126,6 +145,7 @@ QDate QtPlatform::Today() {
 void QtPlatform::KeepOnTop(QWidget* window) {
     // Only the stacking changes; activation stays with showing the window.
     window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    KeepTopMostWithoutActivating(window);
 }
 
 } // namespace korvane

@@ -26,6 +26,11 @@ private:
     QStringList guardedTexts_;
 };
 
+// Names the per-user settings store; an empty name goes back to the
+// program's own. Tests use a store of their own so as to leave the user's
+// alone.
+void UseSettingsStoreName(const QString& name);
+
 // The text of a message box as it is shown: a lone carriage return, as well
 // as CR LF, becomes a line break.
 QString MessageTextForDisplay(const QString& text);

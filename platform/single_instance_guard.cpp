@@ -24,12 +24,21 @@ bool LockBelongsToSomeoneElse(const QString& path) {
 #endif
 }
 
+// A folder of the user's own that lives no longer than the session needs it:
+// the runtime folder, or on Windows the user's temporary folder (Qt's
+// runtime location there is the home folder).
+QString UserLockFolder() {
+#ifdef Q_OS_WIN
+    return QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+#endif
+}
+
 } // namespace
 
 SingleInstanceGuard::SingleInstanceGuard(const QString& lockFolder) {
-    const QString folder = lockFolder.isEmpty()
-                               ? QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)
-                               : lockFolder;
+    const QString folder = lockFolder.isEmpty() ? UserLockFolder() : lockFolder;
     if (!folder.isEmpty())
         lockFilePath_ = QDir(folder).filePath(kApplicationName + QStringLiteral(".lock"));
 }

@@ -14,8 +14,9 @@ enum class InstanceClaim {
 };
 
 // Tells whether another copy of the program runs for the same user. The lock
-// lives in the user's runtime folder; a copy that crashed leaves a lock that
-// the next start recognises as stale by its process id.
+// lives in the user's runtime folder (on Windows the user's temporary folder);
+// a copy that crashed leaves a lock that the next start recognises as stale by
+// its process id.
 class SingleInstanceGuard {
 public:
     // An empty folder means the user's runtime folder.

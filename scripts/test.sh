@@ -2,7 +2,9 @@
 # Sets up, builds and runs every test headless; fails when any test fails.
 #   1. the release build and all its tests;
 #   2. the same tests again built with AddressSanitizer and
-#      UndefinedBehaviorSanitizer (clang), plus a bounded run of each fuzzer.
+#      UndefinedBehaviorSanitizer (clang), plus a bounded run of each fuzzer;
+#   3. the Windows build, its tests and its installer under Wine
+#      (tests/windows/run.sh; KORVANE_SKIP_WINDOWS=1 leaves it out).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-dependencies.sh"
@@ -17,5 +19,9 @@ ctest --preset default --timeout 300 || status=1
 cmake --preset sanitize
 cmake --build --preset sanitize --parallel "$jobs"
 ctest --preset sanitize --timeout 300 || status=1
+
+if [ "${KORVANE_SKIP_WINDOWS:-}" != 1 ]; then
+  "$root/tests/windows/run.sh" || status=1
+fi
 
 exit "$status"

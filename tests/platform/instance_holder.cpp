@@ -6,8 +6,9 @@
 
 #include <QCoreApplication>
 
+#include <chrono>
 #include <cstdio>
-#include <unistd.h>
+#include <thread>
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
@@ -32,5 +33,5 @@ int main(int argc, char** argv) {
     if (claim != korvane::InstanceClaim::First)
         return 0;
     for (;;)
-        pause();
+        std::this_thread::sleep_for(std::chrono::hours(1));
 }

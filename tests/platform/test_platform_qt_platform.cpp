@@ -30,6 +30,25 @@ namespace {
 // Stands for "nothing came back" where a read gave no text at all.
 const QString kNothing = QStringLiteral("<nothing came back>");
 
+#ifdef Q_OS_WIN
+// The registry key of a store of the tests' own, so that the user's is left alone.
+const QString kTestStore = QStringLiteral("korvane-tests");
+
+QString RegistryKey() {
+    return QStringLiteral("HKEY_CURRENT_USER\\Software\\") + kTestStore;
+}
+
+bool StoreExists() {
+    const QSettings registry(RegistryKey(), QSettings::NativeFormat);
+    return !registry.allKeys().isEmpty();
+}
+
+// The value as a store that has never seen it reads it from the registry.
+QString ValueInFreshStore(const QString& path) {
+    const QSettings registry(RegistryKey(), QSettings::NativeFormat);
+    return registry.value(path).toString();
+}
+#else
 QString ConfigHome() {
     return qEnvironmentVariable("XDG_CONFIG_HOME");
 }
@@ -37,6 +56,22 @@ QString ConfigHome() {
 QString StoreFile() {
     return QDir(ConfigHome()).filePath(QStringLiteral("korvane.conf"));
 }
+
+bool StoreExists() {
+    return QFile::exists(StoreFile());
+}
+
+// What reached the disk, read by a store that has never seen it (this
+// process caches the one it wrote).
+QString ValueInFreshStore(const QString& path) {
+    QTemporaryDir copyFolder;
+    const QString copy = copyFolder.filePath(QStringLiteral("copy.conf"));
+    if (!copyFolder.isValid() || !QFile::copy(StoreFile(), copy))
+        return QStringLiteral("<store file could not be copied>");
+    const QSettings fromDisk(copy, QSettings::IniFormat);
+    return fromDisk.value(path).toString();
+}
+#endif
 
 QString FromCodes(std::initializer_list<char16_t> codes) {
     QString text;
@@ -71,10 +106,22 @@ public slots:
 
 private slots:
     void initTestCase() {
+#ifdef Q_OS_WIN
+        korvane::UseSettingsStoreName(kTestStore);
+        QSettings(RegistryKey(), QSettings::NativeFormat).clear();
+#else
         QVERIFY2(!ConfigHome().isEmpty(), "the test runs without XDG_CONFIG_HOME");
         // Start from an empty config folder, whatever earlier runs left.
         QVERIFY(QDir(ConfigHome()).removeRecursively());
         QVERIFY(QDir().mkpath(ConfigHome()));
+#endif
+    }
+
+    void cleanupTestCase() {
+#ifdef Q_OS_WIN
+        QSettings(RegistryKey(), QSettings::NativeFormat).clear();
+        korvane::UseSettingsStoreName(QString());
+#endif
     }
 
     void messageTextForDisplay_data() {
@@ -178,8 +225,8 @@ private slots:
 
     void missingKeyReadsAsEmptyText() {
         QtPlatform platform;
-        // Before anything is stored the store file does not even exist.
-        QVERIFY(!QFile::exists(StoreFile()));
+        // Before anything is stored the store does not even exist.
+        QVERIFY(!StoreExists());
         QCOMPARE(
             platform.ReadSetting(QStringLiteral("Settings"), ScrambledKey()).value_or(kNothing),
             QString());
@@ -229,15 +276,23 @@ private slots:
         QVERIFY(platform.WriteSetting(section, key, value));
         QCOMPARE(platform.ReadSetting(section, key).value_or(kNothing), value);
 
-        // What reached the disk reads back the same in a store that has never
-        // seen it (this process caches the one it wrote).
-        QTemporaryDir copyFolder;
-        QVERIFY(copyFolder.isValid());
-        const QString copy = copyFolder.filePath(QStringLiteral("copy.conf"));
-        QVERIFY(QFile::copy(StoreFile(), copy));
-        QSettings fromDisk(copy, QSettings::IniFormat);
-        QCOMPARE(fromDisk.value(section + QLatin1Char('/') + key).toString(), value);
+        QCOMPARE(ValueInFreshStore(section + QLatin1Char('/') + key), value);
     }
+
+#ifdef Q_OS_WIN
+    void storeIsRegistryKeyOfCurrentUser() {
+        QtPlatform platform;
+        QVERIFY(platform.WriteSetting(QStringLiteral("Settings"), QStringLiteral("where"),
+                                      QStringLiteral("here")));
+        // The section is a sub-key; the key a value of type string in it.
+        const QSettings section(RegistryKey() + QStringLiteral("\\Settings"),
+                                QSettings::NativeFormat);
+        QCOMPARE(section.value(QStringLiteral("where")).toString(), QStringLiteral("here"));
+        const QSettings software(QStringLiteral("HKEY_CURRENT_USER\\Software"),
+                                 QSettings::NativeFormat);
+        QVERIFY(software.childGroups().contains(kTestStore));
+    }
+#else
 
     void storeIsKorvaneConfInUserConfigFolder() {
         QtPlatform platform;
@@ -291,6 +346,8 @@ private slots:
         QVERIFY2(!read.has_value(), qPrintable(read.value_or(QString())));
         QVERIFY(!written);
     }
+
+#endif
 
     void openAddressHandsOnTheAddressUnchanged_data() {
         QTest::addColumn<QString>("address");

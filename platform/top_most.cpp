@@ -1,0 +1,7 @@
+#include "top_most.h"
+
+namespace korvane {
+
+void KeepTopMostWithoutActivating(QWidget*) {}
+
+} // namespace korvane

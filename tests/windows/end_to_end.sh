@@ -1,0 +1,203 @@
+#!/usr/bin/env bash
+# The Windows installer and the installed program under Wine, driven by
+# keyboard the way a person would: silent install, a reading, a second copy,
+# a link, the exit window, the stored setting, silent uninstall.
+# Runs on the X server in DISPLAY (xvfb-run) with a window manager of its own
+# and a fresh Wine prefix in a temporary folder.
+#   end_to_end.sh SETUP.exe
+set -euo pipefail
+setup=$(realpath "$1")
+work=$(mktemp -d)
+# Wine's menu builder would copy the shortcut into the host's menus: off, and
+# a home of the test's own all the same.
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml="
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
+mkdir -p "$HOME"
+started=()
+cleanup() {
+  for pid in "${started[@]}"; do
+    kill "$pid" 2>/dev/null || true
+  done
+  wineserver -k 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+trap "exit 1" INT TERM
+
+# KORVANE_E2E_SHOTS names a folder for screenshots of each step (and of a failure).
+shot() { [ -n "${KORVANE_E2E_SHOTS:-}" ] && import -window root "$KORVANE_E2E_SHOTS/$1.png" || true; }
+fail() {
+  echo "FAILED: $*"
+  shot wine-failure
+  exit 1
+}
+
+# Wine hands web addresses to the host's xdg-open: this one only writes them down.
+mkdir -p "$work/bin"
+cat >"$work/bin/xdg-open" <<'BROWSER'
+#!/bin/sh
+printf '%s\n' "$1" >> "$KORVANE_E2E_OPENED"
+BROWSER
+chmod +x "$work/bin/xdg-open"
+export PATH="$work/bin:$PATH" KORVANE_E2E_OPENED="$work/opened"
+touch "$work/opened"
+
+openbox >/dev/null 2>&1 &
+started+=($!)
+wineboot -i >/dev/null 2>&1
+
+user=$(wine cmd /c 'echo %USERNAME%' 2>/dev/null | tr -d '\r')
+home="$WINEPREFIX/drive_c/users/$user"
+folder="$home/AppData/Local/Programs/Korvane"
+shortcut="$home/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Korvane.lnk"
+
+# What the user's profile holds before Korvane comes. The per-user programs
+# folder is Windows' own (it holds every per-user installation), so it may stay.
+profile_files() {
+  (cd "$WINEPREFIX/drive_c/users" &&
+    find . ! -path "./$user/Temp/*" ! -path "./$user/AppData/Local/Programs" | sort)
+}
+profile_files >"$work/profile-before"
+
+# Silent install, for this user only.
+wine "$setup" /S || fail "the installer ended with status $?"
+wineserver -w
+[ -f "$folder/korvane.exe" ] || fail "no korvane.exe in $folder"
+[ -f "$folder/platforms/qwindows.dll" ] || fail "no platform plugin installed"
+[ -f "$folder/uninstall.exe" ] || fail "no uninstaller"
+[ -f "$shortcut" ] || fail "no Start-menu shortcut"
+entry=$(grep -A20 '^\[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\Korvane\]' \
+  "$WINEPREFIX/user.reg") || fail "no Apps & features entry for the current user"
+for field in '"DisplayName"="Korvane"' '"DisplayVersion"="1.0"' '"Publisher"=' '"DisplayIcon"=' \
+             '"UninstallString"=' '"QuietUninstallString"='; do
+  grep -qF "$field" <<<"$entry" || fail "the Apps & features entry lacks $field"
+done
+echo "installed"
+
+# Waits until a visible program window titled $1 has the client width $2
+# (any width without $2).
+wait_for() {
+  local title="$1" width="${2:-[0-9]*}"
+  for _ in $(seq 1 150); do
+    for id in $(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null); do
+      if xwininfo -id "$id" 2>/dev/null | grep -q "Width: $width\$"; then
+        echo "$id"
+        return 0
+      fi
+    done
+    sleep 0.1
+  done
+  return 1
+}
+
+# How many pixels of the window have exactly the given colour.
+pixels_of() {
+  import -window "$1" "$work/window.png"
+  convert "$work/window.png" -fill black +opaque "$2" -fill white -opaque "$2" \
+    -format '%[fx:round(mean*w*h)]' info:
+}
+
+wine "$folder/korvane.exe" &
+program=$!
+started+=("$program")
+main=$(wait_for "Korvane v1.0" 488) || fail "the birth details window did not appear"
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+sleep 0.5
+shot wine-birth-details
+
+# A second copy is turned away, and the first one stays.
+wine "$folder/korvane.exe" &
+second=$!
+started+=("$second")
+box=$(wait_for "Korvane") || fail "the second copy showed no message"
+shot wine-already-running
+xdotool windowactivate --sync "$box" 2>/dev/null || true
+xdotool key Return
+for _ in $(seq 1 50); do kill -0 "$second" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$second" 2>/dev/null && fail "the second copy is still running"
+wait "$second" || fail "the second copy ended with status $?"
+kill -0 "$program" 2>/dev/null || fail "the first copy ended too"
+echo "second copy refused"
+
+# A reading: 15 March 1975 is Pisces, whose car colour is yellow.
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+sleep 0.3
+xdotool type --delay 30 "Ann Lee"
+xdotool key Tab && xdotool type "15"
+xdotool key Tab && xdotool type "Mar"
+xdotool key Tab && xdotool type "1975"
+xdotool key alt+g
+result=$(wait_for "Korvane v1.0" 521) || fail "the result window did not appear"
+sleep 0.5
+shot wine-result-astrology
+yellow=$(pixels_of "$result" "rgb(255,255,0)")
+[ "$yellow" -ge 400 ] || fail "no yellow swatch on the astrology tab ($yellow pixels)"
+xdotool key ctrl+Tab
+sleep 0.5
+shot wine-result-feng-shui
+coral=$(pixels_of "$result" "rgb(255,120,80)")
+[ "$coral" -ge 400 ] || fail "no coral swatch on the Feng Shui tab ($coral pixels)"
+echo "reading shown"
+
+xdotool key alt+b
+main=$(wait_for "Korvane v1.0" 488) || fail "Back did not return to the birth details window"
+sleep 0.5
+# Help, Visit Us Online: through the shell to the browser.
+xdotool key alt+h
+sleep 0.5
+xdotool key v
+for _ in $(seq 1 100); do [ -s "$work/opened" ] && break; sleep 0.1; done
+[ "$(cat "$work/opened")" = "https://www.quillory.example/" ] ||
+  fail "the browser was given '$(cat "$work/opened")'"
+echo "link handed to the browser"
+
+# File, Exit: the exit window, above other windows, then its Exit button.
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+sleep 0.3
+xdotool key alt+f
+sleep 0.5
+xdotool key x
+nag=$(wait_for "Korvane v1.0" 741) || fail "the exit promotion window did not appear"
+sleep 0.5
+shot wine-exit-promotion
+xprop -id "$nag" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE ||
+  fail "the exit promotion window is not kept on top"
+xdotool windowactivate --sync "$nag" 2>/dev/null || true
+sleep 0.3
+xdotool key alt+x
+for _ in $(seq 1 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$program" 2>/dev/null && fail "the program is still running after Exit"
+wait "$program" || fail "the program ended with status $?"
+echo "program ended"
+
+# The reminder's date, scrambled like its key: reversed, each code raised by 85.
+scramble() {
+  local text="$1" out="" i code
+  for ((i = ${#text} - 1; i >= 0; i--)); do
+    printf -v code '%d' "'${text:i:1}"
+    printf -v code '\\x%02x' $((code + 85))
+    out+="$code"
+  done
+  printf '%s' "$out"
+}
+wineserver -w
+today=$(date +%Y-%m-%d)
+stored=$(grep -A3 '^\[Software\\\\korvane\\\\Settings\]' "$WINEPREFIX/user.reg") ||
+  fail "no HKEY_CURRENT_USER\\Software\\korvane\\Settings key"
+grep -qF "\"$(scramble Duration)\"=\"$(scramble "$today")\"" <<<"$stored" ||
+  fail "the reminder is not stored scrambled: $stored"
+if grep -q "Duration\|$today" <<<"$stored"; then fail "the reminder is stored readably"; fi
+echo "setting stored scrambled"
+
+# Silent uninstall; the uninstaller runs on from a copy, so wait for Wine.
+wine "$folder/uninstall.exe" /S || fail "the uninstaller ended with status $?"
+wineserver -w
+[ ! -e "$folder" ] || fail "left behind: $(find "$folder" | tr '\n' ' ')"
+[ ! -e "$shortcut" ] || fail "the Start-menu shortcut is still there"
+grep -qi 'korvane' "$WINEPREFIX/user.reg" && fail "registry keys left: $(grep -i korvane "$WINEPREFIX/user.reg")"
+# The uninstaller's own copy in the temporary folder goes at the next restart.
+profile_files >"$work/profile-after"
+diff "$work/profile-before" "$work/profile-after" >"$work/profile-diff" ||
+  fail "the profile changed: $(cat "$work/profile-diff")"
+echo "uninstalled, nothing left behind"
+echo "Windows end-to-end run passed"
