@@ -14,26 +14,8 @@ build="$out/build"
 package="$out/package"
 jobs="$(nproc)"
 
-packages=(
-  cmake ninja-build xz-utils zip nsis
-  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  qt6-base-dev qt6-base-dev-tools
-  wine wine64 fonts-dejavu-core
-)
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$p")
-  fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  as_root=()
-  [ "$(id -u)" -ne 0 ] && as_root=(sudo)
-  export DEBIAN_FRONTEND=noninteractive
-  "${as_root[@]}" apt-get update -qq
-  "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+. "$root/scripts/lib/common.sh"
+korvane_install_packages "${KORVANE_WINDOWS_PACKAGES[@]}"
 
 # Qt for Windows.
 mkdir -p "$out"

@@ -17,6 +17,10 @@ KORVANE_TEST_PACKAGES=(xvfb xauth x11-utils xdotool openbox desktop-file-utils a
   clang libclang-rt-dev llvm clang-format valgrind qt6-gtk-platformtheme lintian debootstrap)
 # Writing the Debian package with its computed dependencies.
 KORVANE_PACKAGING_PACKAGES=(file dpkg-dev)
+# Cross-building for Windows, its installer, and running both under Wine.
+KORVANE_WINDOWS_PACKAGES=(cmake ninja-build xz-utils zip nsis
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  qt6-base-dev qt6-base-dev-tools wine wine64 fonts-dejavu-core)
 
 # Prints the packages among the arguments that are not installed.
 korvane_missing_packages() {

@@ -6,21 +6,8 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 
-packages=(xvfb xauth x11-utils xdotool openbox imagemagick)
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$p")
-  fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  as_root=()
-  [ "$(id -u)" -ne 0 ] && as_root=(sudo)
-  export DEBIAN_FRONTEND=noninteractive
-  "${as_root[@]}" apt-get update -qq
-  "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+. "$root/scripts/lib/common.sh"
+korvane_install_packages xvfb xauth x11-utils xdotool openbox imagemagick
 
 KORVANE_WINDOWS_TESTS=ON "$root/scripts/build-windows.sh"
 setup=$(ls "$root"/build-windows/package/korvane-*-win64-setup.exe)
