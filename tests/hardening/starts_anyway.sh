@@ -2,7 +2,7 @@
 # Whatever state the settings store, the home folder, the runtime folder or
 # the browser are in, the program starts and shows its birth details window.
 # Also: eight copies started at once leave exactly one running.
-#   starts_anyway.sh PROGRAM IDENTITY_FILE   (on an X server without a window manager)
+#   starts_anyway.sh PROGRAM IDENTITY_FILE   (on an X server; it starts its own window manager)
 set -uo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 . "$here/../../scripts/lib/common.sh"

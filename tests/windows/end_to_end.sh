@@ -6,6 +6,9 @@
 # and a fresh Wine prefix in a temporary folder.
 #   end_to_end.sh SETUP.exe
 set -euo pipefail
+root="$(cd "$(dirname "$0")/../.." && pwd)"
+. "$root/scripts/lib/common.sh"
+korvane_load_identity "$root/build-windows/build"
 setup=$(realpath "$1")
 work=$(mktemp -d)
 # Wine's menu builder would copy the shortcut into the host's menus: off, and
@@ -48,7 +51,7 @@ wineboot -i >/dev/null 2>&1
 
 user=$(wine cmd /c 'echo %USERNAME%' 2>/dev/null | tr -d '\r')
 home="$WINEPREFIX/drive_c/users/$user"
-folder="$home/AppData/Local/Programs/Korvane"
+folder="$home/AppData/Local/Programs/$KORVANE_PRODUCT_NAME"
 shortcut="$home/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Korvane.lnk"
 
 # What the user's profile holds before Korvane comes. The per-user programs
@@ -68,7 +71,7 @@ wineserver -w
 [ -f "$shortcut" ] || fail "no Start-menu shortcut"
 entry=$(grep -A20 '^\[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\Korvane\]' \
   "$WINEPREFIX/user.reg") || fail "no Apps & features entry for the current user"
-for field in '"DisplayName"="Korvane"' '"DisplayVersion"="1.0"' '"Publisher"=' '"DisplayIcon"=' \
+for field in "\"DisplayName\"=\"$KORVANE_PRODUCT_NAME\"" "\"DisplayVersion\"=\"$KORVANE_VERSION\"" '"Publisher"=' '"DisplayIcon"=' \
              '"UninstallString"=' '"QuietUninstallString"='; do
   grep -qF "$field" <<<"$entry" || fail "the Apps & features entry lacks $field"
 done
@@ -100,7 +103,7 @@ pixels_of() {
 wine "$folder/korvane.exe" &
 program=$!
 started+=("$program")
-main=$(wait_for "Korvane v1.0" 488) || fail "the birth details window did not appear"
+main=$(wait_for "$KORVANE_CAPTION" 488) || fail "the birth details window did not appear"
 xdotool windowactivate --sync "$main" 2>/dev/null || true
 sleep 0.5
 shot wine-birth-details
@@ -109,7 +112,7 @@ shot wine-birth-details
 wine "$folder/korvane.exe" &
 second=$!
 started+=("$second")
-box=$(wait_for "Korvane") || fail "the second copy showed no message"
+box=$(wait_for "$KORVANE_PRODUCT_NAME") || fail "the second copy showed no message"
 shot wine-already-running
 xdotool windowactivate --sync "$box" 2>/dev/null || true
 xdotool key Return
@@ -127,7 +130,7 @@ xdotool key Tab && xdotool type "15"
 xdotool key Tab && xdotool type "Mar"
 xdotool key Tab && xdotool type "1975"
 xdotool key alt+g
-result=$(wait_for "Korvane v1.0" 521) || fail "the result window did not appear"
+result=$(wait_for "$KORVANE_CAPTION" 521) || fail "the result window did not appear"
 sleep 0.5
 shot wine-result-astrology
 yellow=$(pixels_of "$result" "rgb(255,255,0)")
@@ -140,14 +143,14 @@ coral=$(pixels_of "$result" "rgb(255,120,80)")
 echo "reading shown"
 
 xdotool key alt+b
-main=$(wait_for "Korvane v1.0" 488) || fail "Back did not return to the birth details window"
+main=$(wait_for "$KORVANE_CAPTION" 488) || fail "Back did not return to the birth details window"
 sleep 0.5
 # Help, Visit Us Online: through the shell to the browser.
 xdotool key alt+h
 sleep 0.5
 xdotool key v
 for _ in $(seq 1 100); do [ -s "$work/opened" ] && break; sleep 0.1; done
-[ "$(cat "$work/opened")" = "https://www.quillory.example/" ] ||
+[ "$(cat "$work/opened")" = "https://$KORVANE_MAIN_SITE_HOST/" ] ||
   fail "the browser was given '$(cat "$work/opened")'"
 echo "link handed to the browser"
 
@@ -157,7 +160,7 @@ sleep 0.3
 xdotool key alt+f
 sleep 0.5
 xdotool key x
-nag=$(wait_for "Korvane v1.0" 741) || fail "the exit promotion window did not appear"
+nag=$(wait_for "$KORVANE_CAPTION" 741) || fail "the exit promotion window did not appear"
 sleep 0.5
 shot wine-exit-promotion
 xprop -id "$nag" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE ||
