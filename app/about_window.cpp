@@ -55,7 +55,6 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     SetTextColour(Label2, kProgramBlue);
 
     Label1 = MakeLabel(AboutDescription(), this, TwipsRect(120, 720, 5745, 975), ProgramFont());
-
     Label1->setObjectName(QStringLiteral("Label1"));
 
     lblHomePage = MakeLink(QStringLiteral("Click here to visit Quillory"), this,

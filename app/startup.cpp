@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "birth_details_window.h"
+#include "display_check.h"
 #include "look.h"
 #include "platform.h"
 #include "program_icon.h"
@@ -19,28 +20,6 @@
 #include <cstdlib>
 
 namespace korvane {
-namespace {
-
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
-// The platform plugins that can run without a display server of any kind.
-bool RunsHeadless() {
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    return platform.startsWith("offscreen") || platform.startsWith("minimal") ||
-           platform.startsWith("vnc") || platform.startsWith("eglfs") ||
-           platform.startsWith("linuxfb");
-}
-#endif
-
-bool HasDisplay() {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
-    return RunsHeadless() || !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-#else
-    return true;
-#endif
-}
-
-} // namespace
 
 std::int16_t CoBrandNumber(float r) {
     // Exact in double: a float has 24 significant bits.

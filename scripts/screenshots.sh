@@ -54,10 +54,7 @@ shoot() {
 "$root/build/korvane" &
 main=$(window_of_width 488)
 xdotool windowactivate --sync "$main" 2>/dev/null || true
-xdotool type --delay 20 "Ann Lee"
-xdotool key Tab && xdotool type "15"
-xdotool key Tab && xdotool type "Mar"
-xdotool key Tab && xdotool type "1975"
+korvane_type_birth_details
 xdotool key Tab
 shoot "$main" birth-details
 

@@ -128,6 +128,16 @@ korvane_wait_for_window() {
   return 1
 }
 
+# Types the birth details of the example reading into the focused birth
+# details window by keyboard: Ann Lee, born 15 March 1975 (Pisces, whose car
+# colour is yellow).
+korvane_type_birth_details() {
+  xdotool type --delay 30 "Ann Lee"
+  xdotool key Tab && xdotool type "15"
+  xdotool key Tab && xdotool type "Mar"
+  xdotool key Tab && xdotool type "1975"
+}
+
 # Ends the given processes with SIGKILL and reaps those that are children.
 # Never fails, so that it is safe in traps of scripts that use set -e.
 korvane_kill() {

@@ -42,10 +42,7 @@ xdotool windowactivate --sync "$main" 2>/dev/null || true
 sleep 0.3
 
 # Name, then day, month and year from their lists, then the reading.
-xdotool type --delay 20 "Ann Lee"
-xdotool key Tab && xdotool type "15"
-xdotool key Tab && xdotool type "Mar"
-xdotool key Tab && xdotool type "1975"
+korvane_type_birth_details
 xdotool key alt+g
 result=$(wait_for_width 521) || fail "the result window did not appear"
 echo "reading shown"

@@ -79,19 +79,7 @@ echo "installed"
 
 # Waits until a visible program window titled $1 has the client width $2
 # (any width without $2).
-wait_for() {
-  local title="$1" width="${2:-[0-9]*}"
-  for _ in $(seq 1 150); do
-    for id in $(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null); do
-      if xwininfo -id "$id" 2>/dev/null | grep -q "Width: $width\$"; then
-        echo "$id"
-        return 0
-      fi
-    done
-    sleep 0.1
-  done
-  return 1
-}
+wait_for() { korvane_wait_for_window "^$1\$" "${2:-}" 150; }
 
 # How many pixels of the window have exactly the given colour.
 pixels_of() {
@@ -125,10 +113,7 @@ echo "second copy refused"
 # A reading: 15 March 1975 is Pisces, whose car colour is yellow.
 xdotool windowactivate --sync "$main" 2>/dev/null || true
 sleep 0.3
-xdotool type --delay 30 "Ann Lee"
-xdotool key Tab && xdotool type "15"
-xdotool key Tab && xdotool type "Mar"
-xdotool key Tab && xdotool type "1975"
+korvane_type_birth_details
 xdotool key alt+g
 result=$(wait_for "$KORVANE_CAPTION" 521) || fail "the result window did not appear"
 sleep 0.5
