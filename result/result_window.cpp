@@ -38,15 +38,15 @@ QLabel* MakeCaption(const QString& text, QWidget* parent, int leftTwips, int top
     caption->setFont(ProgramFont(8.25, true));
     SetTextColour(caption, Qt::black);
     caption->move(Px(leftTwips), Px(topTwips));
-    caption->resize(caption->sizeHint());
+    caption->resize(OneLineTextSize(caption->font(), text));
     return caption;
 }
 
 ValueLabel* MakeValue(const QString& designText, const QString& whatItShows, QWidget* parent,
                       const QRect& rect) {
     auto* value = new ValueLabel(designText, whatItShows, parent);
-    value->setGeometry(rect);
-    value->SetValue(designText);
+    // Keeps the width the label took from its text.
+    value->setGeometry(rect.x(), rect.y(), value->width(), rect.height());
     return value;
 }
 
@@ -106,6 +106,8 @@ void frmLuckyCarResult::BuildWindowControls(QWidget* client) {
     TS->addTab(QStringLiteral("Result Based on Astrology"));
     TS->addTab(QStringLiteral("Result Based on Feng Shui"));
     TS->setExpanding(false);
+    // Both tabs always fit.
+    TS->setUsesScrollButtons(false);
     TS->setDrawBase(true);
     TS->setGeometry(TwipsRect(0, 480, 7815, 350));
     TS->setAccessibleName(QStringLiteral("Result tabs"));

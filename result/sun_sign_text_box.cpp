@@ -4,6 +4,7 @@
 #include "platform.h"
 
 #include <QEvent>
+#include <QSignalBlocker>
 
 namespace korvane {
 
@@ -26,7 +27,25 @@ void SunSignTextBox::SetDescription(const QString& text) {
     // The description separates its paragraphs with CR LF pairs.
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    setPlainText(shown);
+    if (isVisible()) {
+        setPlainText(shown);
+        return;
+    }
+    // A box that has not been shown yet is sized twice more on its way to
+    // the screen, and each size lays the whole text out again; it takes the
+    // text once it is shown. The clipboard guard looks at the new text now.
+    waitingText_ = shown;
+    ThePlatform().ClearClipboardIfOwnTextFrom(shown);
+}
+
+void SunSignTextBox::showEvent(QShowEvent* event) {
+    if (waitingText_) {
+        // The guard looked at this text when it was written.
+        const QSignalBlocker quiet(this);
+        document()->setPlainText(*waitingText_);
+        waitingText_.reset();
+    }
+    QPlainTextEdit::showEvent(event);
 }
 
 bool SunSignTextBox::eventFilter(QObject* watched, QEvent* event) {

@@ -2,6 +2,8 @@
 
 #include <QPlainTextEdit>
 
+#include <optional>
+
 namespace korvane {
 
 // The read-only box with the sun sign's description. The description is
@@ -19,11 +21,13 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void GuardClipboard();
 
     QString description_;
+    std::optional<QString> waitingText_;
 };
 
 } // namespace korvane

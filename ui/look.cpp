@@ -57,6 +57,21 @@ QLabel* MakePlainLabel(const QString& text, QWidget* parent, const QRect& rect, 
     return label;
 }
 
+QSize OneLineTextSize(const QFont& font, const QString& text) {
+    // Every reading builds its window afresh with the same captions and a
+    // few dozen different values; measure each one once.
+    static QHash<QString, QSize> measured;
+    const QString key = font.key() + QLatin1Char('\n') + text;
+    if (const auto known = measured.constFind(key); known != measured.constEnd())
+        return *known;
+    const QSize size =
+        QFontMetrics(font)
+            .boundingRect(QRect(0, 0, 2000, 2000), Qt::AlignLeft | Qt::TextExpandTabs, text)
+            .size();
+    measured.insert(key, size);
+    return size;
+}
+
 void SetOpaqueBackground(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);

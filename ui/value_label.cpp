@@ -13,7 +13,7 @@ ValueLabel::ValueLabel(const QString& designText, const QString& whatItShows, QW
 
 void ValueLabel::SetValue(const QString& value) {
     setText(value);
-    resize(sizeHint().width(), height());
+    resize(OneLineTextSize(font(), value).width(), height());
     setAccessibleName(whatItShows_ + QStringLiteral(": ") + value);
 }
 

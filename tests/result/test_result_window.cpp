@@ -184,6 +184,14 @@ void TestResultWindow::valueLabelsGrowWithTheirText() {
     QCOMPARE(sign->text(), QString("Sagittarius"));
     QVERIFY(sign->width() >= sign->fontMetrics().horizontalAdvance("Sagittarius"));
     QCOMPARE(sign->height(), 13);
+    // Values and captions are exactly as large as a label asks to be for
+    // its text, with the design texts and with the reading's.
+    for (const ValueLabel* value : window.findChildren<ValueLabel*>())
+        QCOMPARE(value->width(), value->sizeHint().width());
+    for (int i = 0; i < 8; ++i) {
+        const QLabel* caption = Control<QLabel>(window, QString("lblCaption%1").arg(i));
+        QCOMPARE(caption->size(), caption->sizeHint());
+    }
 }
 
 void TestResultWindow::newReadingStartsOnAstrology() {
@@ -283,11 +291,20 @@ void TestResultWindow::saveDoesNothing() {
 
 void TestResultWindow::signTextGuardsTheClipboard() {
     frmLuckyCarResult& window = Reading("Ann", 5, "May", "1980");
-    // Writing the description checked the clipboard once.
+    // Writing the description checked the clipboard once, although the box
+    // only takes the text when it is shown.
     QVERIFY(!bed->platform.clipboardChecks.isEmpty());
-    QVERIFY(bed->platform.clipboardChecks.last().startsWith("As the second sign of the zodiac"));
+    const QString description = bed->platform.clipboardChecks.last();
+    QVERIFY(description.startsWith("As the second sign of the zodiac"));
+    QCOMPARE(bed->platform.clipboardChecks.count(description), 1);
+    auto* box = Control<SunSignTextBox>(window, "txtSunSign_Desc");
+    QCOMPARE(box->toPlainText(), description);
+    // A box on the screen takes a new text at once, and checks it.
+    box->SetDescription("One\r\nTwo");
+    QCOMPARE(box->toPlainText(), QString("One\nTwo"));
+    QCOMPARE(bed->platform.clipboardChecks.last(), QString("One\nTwo"));
     const qsizetype before = bed->platform.clipboardChecks.size();
-    QWidget* viewport = Control<SunSignTextBox>(window, "txtSunSign_Desc")->viewport();
+    QWidget* viewport = box->viewport();
     QTest::mouseMove(viewport, QPoint(10, 10));
     QTest::mouseMove(viewport, QPoint(20, 12));
     QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(20, 12));
