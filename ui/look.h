@@ -20,12 +20,12 @@ QFont ProgramFont(double pointSize = 8.25, bool bold = false);
 // A label that shows its text as plain text, at a place and in a font.
 QLabel* MakePlainLabel(const QString& text, QWidget* parent, const QRect& rect, const QFont& font);
 
-// Gives a widget an opaque background of the colour.
 // The size a plain one-line label without frame or margins asks for to show
 // the text in the font: what QLabel::sizeHint() works out, measured once
 // instead of three times.
 QSize OneLineTextSize(const QFont& font, const QString& text);
 
+// Gives a widget an opaque background of the colour.
 void SetOpaqueBackground(QWidget* widget, const QColor& colour);
 
 // Sets the colour of a widget's text.
