@@ -2,6 +2,7 @@
 
 #include "about_window.h"
 #include "birth_details.h"
+#include "frame_group.h"
 #include "help_menus.h"
 #include "label_group.h"
 #include "link_label.h"
@@ -87,7 +88,7 @@ void frmMain::BuildControls(QWidget* client) {
     Label1_1->setWordWrap(true);
     SetTextColour(Label1_1, Qt::white);
 
-    fraDetails = new QGroupBox(client);
+    fraDetails = new FrameGroup(client);
     fraDetails->setObjectName(QStringLiteral("fraDetails"));
     fraDetails->setGeometry(TwipsRect(1238, 1440, 4845, 2055));
     fraDetails->setAccessibleName(QStringLiteral("Birth details"));
