@@ -122,7 +122,8 @@ if [[ $parts == *" reading "* ]]; then
   qt_version="$(value qt "$reading_line")"
   qt_platform="$(value platform "$reading_line")"
   echo "Reading: instructions under callgrind ..."
-  reading_instr="$(value reading_instructions "$(DISPLAY="$display" "$bench/reading_instructions.sh" "$build/reading_timer")")"
+  reading_instr_line="$(DISPLAY="$display" "$bench/reading_instructions.sh" "$build/reading_timer")"
+  reading_instr="$(value reading_instructions "$reading_instr_line")"
 fi
 
 # --- 3 and 4. Start-up and memory ------------------------------------------------

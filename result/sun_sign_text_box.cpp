@@ -8,6 +8,17 @@
 
 namespace korvane {
 
+namespace {
+
+// The description separates its paragraphs with CR LF pairs.
+QString ShownText(const QString& description) {
+    QString shown = description;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return shown;
+}
+
+} // namespace
+
 SunSignTextBox::SunSignTextBox(QWidget* parent) : QPlainTextEdit(parent) {
     setReadOnly(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -24,26 +35,23 @@ SunSignTextBox::SunSignTextBox(QWidget* parent) : QPlainTextEdit(parent) {
 
 void SunSignTextBox::SetDescription(const QString& text) {
     description_ = text;
-    // The description separates its paragraphs with CR LF pairs.
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (isVisible()) {
-        setPlainText(shown);
+        setPlainText(ShownText(text));
         return;
     }
     // A box that has not been shown yet is sized twice more on its way to
     // the screen, and each size lays the whole text out again; it takes the
     // text once it is shown. The clipboard guard looks at the new text now.
-    waitingText_ = shown;
-    ThePlatform().ClearClipboardIfOwnTextFrom(shown);
+    textWaiting_ = true;
+    ThePlatform().ClearClipboardIfOwnTextFrom(ShownText(text));
 }
 
 void SunSignTextBox::showEvent(QShowEvent* event) {
-    if (waitingText_) {
+    if (textWaiting_) {
         // The guard looked at this text when it was written.
         const QSignalBlocker quiet(this);
-        document()->setPlainText(*waitingText_);
-        waitingText_.reset();
+        document()->setPlainText(ShownText(description_));
+        textWaiting_ = false;
     }
     QPlainTextEdit::showEvent(event);
 }

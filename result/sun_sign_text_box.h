@@ -2,8 +2,6 @@
 
 #include <QPlainTextEdit>
 
-#include <optional>
-
 namespace korvane {
 
 // The read-only box with the sun sign's description. The description is
@@ -27,7 +25,7 @@ private:
     void GuardClipboard();
 
     QString description_;
-    std::optional<QString> waitingText_;
+    bool textWaiting_ = false; // written while hidden, shown at the next show
 };
 
 } // namespace korvane
