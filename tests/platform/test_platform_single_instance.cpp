@@ -54,10 +54,14 @@ public:
 
     bool Running() const { return process_.state() == QProcess::Running; }
 
-    // True when the copy ended by itself with status 0.
+    // True when the copy ended by itself with status 0. It may already have
+    // ended while its answer was read (Wine often reports both together), and
+    // waitForFinished() is false for a process that has finished.
     bool EndsOnItsOwn() {
-        return process_.waitForFinished(kWaitMs) && process_.exitStatus() == QProcess::NormalExit &&
-               process_.exitCode() == 0;
+        if (process_.state() != QProcess::NotRunning && !process_.waitForFinished(kWaitMs))
+            return false;
+        return process_.error() != QProcess::FailedToStart &&
+               process_.exitStatus() == QProcess::NormalExit && process_.exitCode() == 0;
     }
 
     // SIGKILL: nothing in the copy gets to clean up after itself.
