@@ -39,8 +39,8 @@ public:
     // Closes the window: its unload handling runs and it is destroyed.
     static void Unload(QWidget* window);
 
-    // Called by a window as it finishes closing, so that the next use creates
-    // it afresh.
+    // Called as a window finishes closing, so that the next use creates it
+    // afresh.
     void Forget(QWidget* window);
 
     // The loaded windows, oldest first.
@@ -48,7 +48,6 @@ public:
 
     // Marks the program as ending; false when it already is.
     bool BeginEnding();
-    bool IsEnding() const { return ending_; }
 
     // Ends the process (see EndProgram in exit_path.h).
     void EndProcess();

@@ -11,17 +11,16 @@
 #include "web_links.h"
 
 #include <QCloseEvent>
-
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
-#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QTabBar>
+
 #include <array>
 
 namespace korvane {

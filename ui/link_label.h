@@ -6,7 +6,8 @@ namespace korvane {
 
 // A label that works as a link: underlined text, the pointing-hand cursor,
 // and a click (or Enter or Space once it has the keyboard focus) emits
-// activated().
+// activated(). Its text is set once, when it is made: QLabel would build a
+// text document behind a focusable label for a later setText().
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:

@@ -52,6 +52,8 @@ QAccessibleInterface* WindowRoleFactory(const QString& className, QObject* objec
 
 // The control classes for which a desktop theme may bring palettes of its
 // own (menus on Windows, for one); the program's palette replaces those too.
+// Qt 6.4 already drops them when the application's palette is set; this
+// keeps the program's look with a Qt that does not.
 constexpr const char* kThemedClasses[] = {
     "QAbstractButton",   "QToolButton", "QCheckBox",      "QRadioButton", "QHeaderView",
     "QAbstractItemView", "QTabBar",     "QLabel",         "QGroupBox",    "QMenu",
