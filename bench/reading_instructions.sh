@@ -7,7 +7,7 @@
 #   bench/reading_instructions.sh READING_TIMER [READINGS]
 #
 # Needs valgrind and an X server in DISPLAY. Prints
-#   reading_instructions=N readings=N
+#   reading_instructions=N readings=N warm_up=N
 set -euo pipefail
 shopt -s inherit_errexit
 
@@ -34,4 +34,4 @@ env -i PATH="/usr/local/bin:/usr/bin:/bin" DISPLAY="$DISPLAY" ${XAUTHORITY:+XAUT
 }
 total="$(sed -n 's/^totals: *//p' "$work/callgrind.out")"
 [ -n "$total" ] && [ "$total" -gt 0 ] || { echo "callgrind counted nothing" >&2; exit 1; }
-echo "reading_instructions=$((total / readings)) readings=$readings"
+echo "reading_instructions=$((total / readings)) readings=$readings warm_up=$warm_up"

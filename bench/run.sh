@@ -48,11 +48,11 @@ korvane_install_packages cmake g++ qt6-base-dev libx11-dev xvfb fonts-dejavu-cor
 generator=()
 command -v ninja >/dev/null && [ ! -f "$build/CMakeCache.txt" ] && generator=(-G Ninja)
 echo "Building in $build ..."
-cmake -S "$bench" -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release >"$build.configure.log" 2>&1 ||
-  { cat "$build.configure.log"; exit 1; }
-cmake --build "$build" --parallel "$(nproc)" >"$build.build.log" 2>&1 ||
-  { tail -n 50 "$build.build.log"; exit 1; }
-rm -f "$build.configure.log" "$build.build.log"
+mkdir -p "$build"
+cmake -S "$bench" -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release >"$build/configure.log" 2>&1 ||
+  { cat "$build/configure.log"; exit 1; }
+cmake --build "$build" --parallel "$(nproc)" >"$build/build.log" 2>&1 ||
+  { tail -n 50 "$build/build.log"; exit 1; }
 korvane_load_identity "$build/korvane-build"
 program_title="$KORVANE_CAPTION"
 program="${KORVANE_BENCH_PROGRAM:-$build/korvane-build/korvane}"
@@ -113,7 +113,7 @@ fi
 
 # --- 2. Reading -----------------------------------------------------------------
 if [[ $parts == *" reading "* ]]; then
-  echo "Reading: click to first paint ..."
+  echo "Reading: click to first frame ..."
   reading_line="$(run_isolated "$build/reading_timer" "$readings" "$reading_warm_up")"
   reading_ms="$(value reading_ms_median "$reading_line")"
   reading_p90="$(value reading_ms_p90 "$reading_line")"
@@ -124,6 +124,8 @@ if [[ $parts == *" reading "* ]]; then
   echo "Reading: instructions under callgrind ..."
   reading_instr_line="$(DISPLAY="$display" "$bench/reading_instructions.sh" "$build/reading_timer")"
   reading_instr="$(value reading_instructions "$reading_instr_line")"
+  reading_instr_readings="$(value readings "$reading_instr_line")"
+  reading_instr_warm_up="$(value warm_up "$reading_instr_line")"
 fi
 
 # --- 3 and 4. Start-up and memory ------------------------------------------------
@@ -225,7 +227,8 @@ row() { printf '%-40s %12s %12s %8s %16s %5s\n' "$@"; }
     echo "Reading: $readings readings after $reading_warm_up warm-up; 90th percentile $(ms "$reading_p90");" \
       "click handled (result window built and shown) $(ms "$reading_handoff");" \
       "first reading of the process $(ms "$reading_first");" \
-      "instructions counted by callgrind over 5 readings after 2 warm-up."
+      "instructions counted by callgrind over $reading_instr_readings readings after" \
+      "$reading_instr_warm_up warm-up."
   fi
   if [[ $parts == *" startup "* ]]; then
     echo "Start-up and memory: ratios are medians of the $measured_pairs pair-by-pair ratios" \

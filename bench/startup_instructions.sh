@@ -83,6 +83,9 @@ count() {
   wait_for 240 grep -q '^totals:' "$dump.1" 2>/dev/null || {
     echo "callgrind wrote no count for $2" >&2
     cat "$dir/output" >&2
+    # This runs in a command substitution's subshell, whose exit does not
+    # run the script's trap: end the count's process here.
+    stop_running
     exit 1
   }
   stop_running

@@ -25,8 +25,8 @@ done >"$work/apt/src.sources"
 for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
   [ -f "$f" ] || continue
   sed -n 's/^deb \(.*\)$/deb-src \1/p' "$f"
-done >"$work/apt/src.list"
-apt_src=(-o Dir::Etc::sourcelist="$work/apt/src.list" -o Dir::Etc::sourceparts="$work/apt"
+done >"$work/src.list"
+apt_src=(-o Dir::Etc::sourcelist="$work/src.list" -o Dir::Etc::sourceparts="$work/apt"
          -o Dir::State::lists="$work/apt/lists")
 apt-get "${apt_src[@]}" update -qq
 (cd "$work/src" && apt-get "${apt_src[@]}" source --download-only qt6-base=6.4.2+dfsg-10 >/dev/null 2>&1 ||

@@ -52,8 +52,8 @@ cmake -G Ninja -S "$root" -B "$build" \
   -DKORVANE_BUILD_TESTS="${KORVANE_WINDOWS_TESTS:-OFF}" >/dev/null
 cmake --build "$build" --parallel "$jobs"
 
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-name="korvane-$version-win64"
+korvane_load_identity "$build"
+name="$KORVANE_EXECUTABLE-$KORVANE_VERSION-win64"
 rm -rf "$package"
 mkdir -p "$package"
 cmake --install "$build" --component windows --prefix "$package/$name" --strip >/dev/null
