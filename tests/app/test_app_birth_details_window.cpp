@@ -39,7 +39,6 @@ private slots:
 
 private:
     frmMain& Window() { return WindowRegistry::Instance().Use<frmMain>(); }
-    void Choose(frmMain& window, int day, const QString& month, const QString& year);
     std::unique_ptr<WindowTestBed> bed;
 };
 
@@ -49,15 +48,6 @@ void TestBirthDetailsWindow::init() {
 
 void TestBirthDetailsWindow::cleanup() {
     bed.reset();
-}
-
-void TestBirthDetailsWindow::Choose(frmMain& window, int day, const QString& month,
-                                    const QString& year) {
-    Control<QComboBox>(window, "cboDate")->setCurrentIndex(day - 1);
-    Control<QComboBox>(window, "cboMonth")
-        ->setCurrentIndex(Control<QComboBox>(window, "cboMonth")->findText(month));
-    Control<QComboBox>(window, "cboYear")
-        ->setCurrentIndex(Control<QComboBox>(window, "cboYear")->findText(year));
 }
 
 void TestBirthDetailsWindow::freshWindowHasListsAndDefaults() {
@@ -145,7 +135,7 @@ void TestBirthDetailsWindow::validationMessagesInOrder() {
     frmMain& window = Window();
     window.ShowCentred();
     Control<QLineEdit>(window, "txtName")->setText(name);
-    Choose(window, day, month, year);
+    QVERIFY(ChooseBirthDate(window, day, month, year));
     Control<QComboBox>(window, "cboYear")->setFocus();
     const bool valid = window.ValidateBirthDetails();
     QCOMPARE(valid, message.isEmpty());
@@ -177,7 +167,7 @@ void TestBirthDetailsWindow::handOffShowsResultWithoutExitWindow() {
     frmMain& window = Window();
     window.ShowCentred();
     Control<QLineEdit>(window, "txtName")->setText("Ann");
-    Choose(window, 25, "July", "1975");
+    QVERIFY(ChooseBirthDate(window, 25, "July", "1975"));
     QTest::mouseClick(Control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
     Settle();
     QCOMPARE(VisibleWindowNames(), QStringList{"frmLuckyCarResult"});
@@ -194,7 +184,7 @@ void TestBirthDetailsWindow::handOffFillsTheRecord() {
     frmMain& window = Window();
     Control<QLineEdit>(window, "txtName")->setText("  Bo  ");
     Control<QRadioButton>(window, "optSex1")->setChecked(true);
-    Choose(window, 10, "January", "1975");
+    QVERIFY(ChooseBirthDate(window, 10, "January", "1975"));
     QTest::keyClick(Control<QPushButton>(window, "cmdProceed"), Qt::Key_Space);
     const ReadingRecord& record = TheReadingRecord();
     QCOMPARE(record.strUserName, std::string("Bo"));

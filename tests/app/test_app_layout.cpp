@@ -100,9 +100,7 @@ void TestLayout::resultTextsFitForEveryReading() {
         for (const int day : {1, 28}) {
             frmMain& window = WindowRegistry::Instance().Use<frmMain>();
             Control<QLineEdit>(window, "txtName")->setText("Ann");
-            Control<QComboBox>(window, "cboMonth")
-                ->setCurrentIndex(Control<QComboBox>(window, "cboMonth")->findText(month));
-            Control<QComboBox>(window, "cboDate")->setCurrentIndex(day - 1);
+            QVERIFY(ChooseBirthDate(window, day, month));
             QTest::mouseClick(Control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
             Settle();
             auto* result = WindowRegistry::Instance().Find<frmLuckyCarResult>();

@@ -44,7 +44,7 @@ QList<Shot> RenderEveryWindow() {
     shots.append({"birth-details", Render(&windows.Use<frmMain>())});
 
     frmLuckyCarResult& result = windows.Use<frmLuckyCarResult>();
-    auto* tabs = result.findChild<QTabBar*>("TS");
+    auto* tabs = Control<QTabBar>(result, "TS");
     tabs->setCurrentIndex(0);
     shots.append({"result-astrology", Render(&result)});
     tabs->setCurrentIndex(1);
@@ -57,13 +57,10 @@ QList<Shot> RenderEveryWindow() {
 
     // The support text is drawn at random; every rendering shows the same.
     frmNagScreen2& exitWindow = windows.Use<frmNagScreen2>();
-    for (QLabel* label : exitWindow.findChildren<QLabel*>()) {
-        if (SupportTexts().contains(label->text())) {
-            label->setFont(ProgramFont(8.25, true));
-            label->setText(SupportTexts().at(1));
-            ShrinkFontToFit(label);
-        }
-    }
+    auto* support = Control<QLabel>(exitWindow, "Label2");
+    support->setFont(ProgramFont(8.25, true));
+    support->setText(SupportTexts().at(1));
+    ShrinkFontToFit(support);
     shots.append({"exit-promotion", Render(&exitWindow)});
     return shots;
 }
@@ -131,6 +128,7 @@ class TestThemes : public QObject {
 private slots:
     void keepsItsColoursUnderADarkDesktopPalette();
     void matchesTheDefaultThemeRendering();
+    void replacesTheThemesControlPalettes();
 };
 
 void TestThemes::keepsItsColoursUnderADarkDesktopPalette() {
@@ -193,6 +191,22 @@ void TestThemes::matchesTheDefaultThemeRendering() {
                                  .arg(reference.width())
                                  .arg(reference.height())));
         }
+    }
+}
+
+void TestThemes::replacesTheThemesControlPalettes() {
+    // Windows' theme, for one, gives menus a palette of their own.
+    QPalette red = QApplication::palette();
+    red.setColor(QPalette::Window, Qt::red);
+    red.setColor(QPalette::Base, Qt::red);
+    for (const char* className : {"QMenu", "QLineEdit", "QComboBox"})
+        QApplication::setPalette(red, className);
+    ApplyProgramLook();
+    for (const char* className : {"QMenu", "QLineEdit", "QComboBox"}) {
+        const QPalette palette = QApplication::palette(className);
+        QVERIFY2(palette.color(QPalette::Window) == ProgramPalette().color(QPalette::Window) &&
+                     palette.color(QPalette::Base) == ProgramPalette().color(QPalette::Base),
+                 className);
     }
 }
 

@@ -263,18 +263,22 @@ private slots:
         QFETCH(bool, copiedWithKeys);
         const auto checked = QClipboard::Mode(mode);
 
-        QString copied = QStringLiteral("Second paragraph, in the box.");
+        // A paragraph no earlier test has shown, so that only this first box
+        // can have made it the program's own.
+        const QString paragraph =
+            QStringLiteral("Row %1 only.").arg(QString::fromLatin1(QTest::currentDataTag()));
+        QString copied = paragraph;
         {
             SunSignTextBox first(nullptr);
             first.resize(400, 300);
-            first.SetDescription(kDescription);
+            first.SetDescription(kDescription + QStringLiteral("\r\n\r\n") + paragraph);
             first.show();
             QVERIFY(QTest::qWaitForWindowExposed(&first));
             if (copiedWithKeys) {
                 first.setFocus();
                 QTest::keyClick(&first, Qt::Key_A, Qt::ControlModifier);
                 QTest::keyClick(&first, Qt::Key_C, Qt::ControlModifier);
-                copied = kShown;
+                copied = kShown + QStringLiteral("\n\n") + paragraph;
             } else {
                 Board()->setText(copied, checked);
             }

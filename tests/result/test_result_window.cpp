@@ -60,11 +60,8 @@ frmLuckyCarResult& TestResultWindow::Reading(const QString& name, int day, const
     window.ShowCentred();
     Control<QLineEdit>(window, "txtName")->setText(name);
     Control<QRadioButton>(window, male ? "optSex0" : "optSex1")->setChecked(true);
-    Control<QComboBox>(window, "cboDate")->setCurrentIndex(day - 1);
-    Control<QComboBox>(window, "cboMonth")
-        ->setCurrentIndex(Control<QComboBox>(window, "cboMonth")->findText(month));
-    Control<QComboBox>(window, "cboYear")
-        ->setCurrentIndex(Control<QComboBox>(window, "cboYear")->findText(year));
+    if (!ChooseBirthDate(window, day, month, year))
+        qFatal("no birth date %d %s %s in the lists", day, qPrintable(month), qPrintable(year));
     QTest::mouseClick(Control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
     Settle();
     return *WindowRegistry::Instance().Find<frmLuckyCarResult>();

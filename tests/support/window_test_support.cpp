@@ -3,9 +3,22 @@
 #include "window_registry.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 
 namespace korvane {
+namespace {
+
+bool Pick(const QWidget& window, const QString& listName, const QString& text) {
+    auto* list = Control<QComboBox>(window, listName);
+    const int index = list->findText(text);
+    if (index < 0)
+        return false;
+    list->setCurrentIndex(index);
+    return true;
+}
+
+} // namespace
 
 WindowTestBed::WindowTestBed() {
     WindowRegistry::Instance().DestroyAll();
@@ -27,6 +40,12 @@ QStringList VisibleWindowNames() {
     }
     names.sort();
     return names;
+}
+
+bool ChooseBirthDate(const QWidget& window, int day, const QString& month, const QString& year) {
+    return Pick(window, QStringLiteral("cboDate"), QString::number(day)) &&
+           Pick(window, QStringLiteral("cboMonth"), month) &&
+           (year.isEmpty() || Pick(window, QStringLiteral("cboYear"), year));
 }
 
 void Settle() {

@@ -35,6 +35,11 @@ template <class T> T* Control(const QObject& window, const QString& name) {
     return found;
 }
 
+// Picks a birth date in the birth details window's lists by their texts; an
+// empty year leaves the year as it is. False when a text is not in its list.
+bool ChooseBirthDate(const QWidget& window, int day, const QString& month,
+                     const QString& year = QString());
+
 // Processes pending events, including deferred deletions.
 void Settle();
 
