@@ -50,15 +50,7 @@ void TestAboutWindow::centredOnTheScreenWhereverTheOpenerStands() {
             clientSize = about->size();
             about->reject();
         });
-        // Should the window not be up yet when the check runs, it is closed
-        // later instead of holding the test until its time runs out.
-        QTimer failsafe;
-        failsafe.setSingleShot(true);
-        connect(&failsafe, &QTimer::timeout, [] {
-            if (QWidget* modal = QApplication::activeModalWidget())
-                modal->close();
-        });
-        failsafe.start(3000);
+        const ModalFailsafe failsafe;
         ShowAboutWindow(&opener);
         QVERIFY(seen);
         // 5985 by 3435 twips.

@@ -172,16 +172,10 @@ void TestLayout::aboutWindowClosesWithEnterEscapeAndOk() {
         else
             about->close();
     });
-    QTimer failsafe;
-    failsafe.setSingleShot(true);
-    connect(&failsafe, &QTimer::timeout, [] {
-        if (QWidget* modal = QApplication::activeModalWidget())
-            modal->close();
-    });
-    failsafe.start(3000);
+    const ModalFailsafe failsafe;
     Control<QAction>(opener, "mnuAbout")->trigger(); // returns once the modal window has closed
     QVERIFY(sawModal);
-    QVERIFY(failsafe.isActive());
+    QVERIFY(!failsafe.Fired());
     QVERIFY(!QApplication::activeModalWidget());
     // The opener is untouched.
     QVERIFY(WindowRegistry::Instance().Find<frmMain>());

@@ -48,6 +48,15 @@ bool ChooseBirthDate(const QWidget& window, int day, const QString& month, const
            (year.isEmpty() || Pick(window, QStringLiteral("cboYear"), year));
 }
 
+ModalFailsafe::ModalFailsafe() {
+    timer_.setSingleShot(true);
+    QObject::connect(&timer_, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    timer_.start(3000);
+}
+
 void Settle() {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

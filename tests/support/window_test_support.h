@@ -3,6 +3,7 @@
 #include "recording_platform.h"
 
 #include <QObject>
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -39,6 +40,18 @@ template <class T> T* Control(const QObject& window, const QString& name) {
 // empty year leaves the year as it is. False when a text is not in its list.
 bool ChooseBirthDate(const QWidget& window, int day, const QString& month,
                      const QString& year = QString());
+
+// Closes whatever modal window is still up a few seconds after it is made,
+// so that a test driving a modal window fails instead of waiting on it until
+// its time runs out.
+class ModalFailsafe {
+public:
+    ModalFailsafe();
+    bool Fired() const { return !timer_.isActive(); }
+
+private:
+    QTimer timer_;
+};
 
 // Processes pending events, including deferred deletions.
 void Settle();
