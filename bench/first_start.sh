@@ -49,9 +49,9 @@ fi
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 mkdir -p "$root/tmp/.X11-unix"
 chmod 1777 "$root/tmp/.X11-unix"
-git clone -q "$repo" "$root/root/korvane"
 packages_before="$(chroot "$root" dpkg-query -W -f='${Package}\n' | wc -l)"
 size_before="$(du -sm "$root" | cut -f1)"
+git clone -q "$repo" "$root/root/korvane"
 
 korvane_start_xvfb "$work"
 cat >"$work/inside.sh" <<'INSIDE'
@@ -85,7 +85,7 @@ packages_after="$(chroot "$root" dpkg-query -W -f='${Package}\n' | wc -l)"
 downloaded="$(find "$root/var/cache/apt/archives" -name '*.deb' -printf '%s\n' |
   awk '{ s += $1 } END { printf "%.0f", s / 1048576 }')"
 rm -rf "$root/var/cache/apt/archives/"*.deb
-size_after="$(du -sm --exclude=root/korvane "$root" | cut -f1)"
+size_after="$(($(du -sm "$root" | cut -f1) - $(du -sm "$root/root/korvane" | cut -f1)))"
 build_size="$(du -sm "$root/root/korvane/build-run" | cut -f1)"
 echo "window up after $((seconds / 60)) min $((seconds % 60)) s"
 echo "packages: $((packages_after - packages_before)) installed ($packages_before before)"
