@@ -21,6 +21,7 @@ korvane_install_packages "${KORVANE_WINDOWS_PACKAGES[@]}"
 mkdir -p "$out"
 if [ -n "${KORVANE_QT_WINDOWS_ARCHIVE:-}" ]; then
   archive=$(realpath "$KORVANE_QT_WINDOWS_ARCHIVE")
+  korvane_check_qt_windows_archive "$archive"
   qt="$out/qt6"
   # Unpacked again only for another archive: fresh files would rebuild everything.
   stamp="$archive $(stat -c '%s %Y' "$archive")"

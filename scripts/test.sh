@@ -7,7 +7,13 @@
 #      (tests/windows/run.sh; KORVANE_SKIP_WINDOWS=1 leaves it out).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-"$root/scripts/install-dependencies.sh"
+. "$root/scripts/lib/common.sh"
+# Everything is installed up front, so that nothing asks for a password later.
+packages=("${KORVANE_BUILD_PACKAGES[@]}" "${KORVANE_TEST_PACKAGES[@]}" "${KORVANE_PACKAGING_PACKAGES[@]}")
+if [ "${KORVANE_SKIP_WINDOWS:-}" != 1 ]; then
+  packages+=("${KORVANE_WINDOWS_PACKAGES[@]}")
+fi
+korvane_install_packages "${packages[@]}"
 cd "$root"
 jobs="$(nproc)"
 status=0

@@ -17,10 +17,12 @@ KORVANE_TEST_PACKAGES=(xvfb xauth x11-utils xdotool openbox desktop-file-utils a
   clang libclang-rt-dev llvm clang-format valgrind qt6-gtk-platformtheme lintian debootstrap)
 # Writing the Debian package with its computed dependencies.
 KORVANE_PACKAGING_PACKAGES=(file dpkg-dev)
-# Cross-building for Windows, its installer, and running both under Wine.
+# Cross-building for Windows, its installer, and running both under Wine on
+# a private X server with a window manager (screenshots by ImageMagick).
 KORVANE_WINDOWS_PACKAGES=(cmake ninja-build xz-utils zip nsis
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  qt6-base-dev qt6-base-dev-tools wine wine64 fonts-dejavu-core)
+  qt6-base-dev qt6-base-dev-tools wine wine64 fonts-dejavu-core
+  xvfb xauth x11-utils xdotool openbox imagemagick)
 
 # Prints the packages among the arguments that are not installed.
 korvane_missing_packages() {
@@ -144,4 +146,24 @@ korvane_kill() {
   [ $# -eq 0 ] && return 0
   kill -KILL "$@" 2>/dev/null || true
   wait "$@" 2>/dev/null || true
+}
+
+# --- Qt for Windows -------------------------------------------------------------
+
+# The sha256 of the prebuilt Qt 6.4.2 for Windows the Windows build was tested
+# with (scripts/build-qt-windows.sh made it); another archive must be named
+# with its own sum in KORVANE_QT_WINDOWS_SHA256.
+KORVANE_QT_WINDOWS_PINNED_SHA256=a0e49686de7a24c06b84b60ff6c9c34aa8c5320635214fc4365b661e2666f015
+
+# Fails with a message saying why unless the archive's sha256 is the expected one.
+korvane_check_qt_windows_archive() {
+  local archive="$1" expected="${KORVANE_QT_WINDOWS_SHA256:-$KORVANE_QT_WINDOWS_PINNED_SHA256}" actual
+  actual="$(sha256sum "$archive" | cut -d ' ' -f 1)"
+  if [ "$actual" != "$expected" ]; then
+    echo "Refusing the Qt for Windows archive $archive:" >&2
+    echo "  its sha256 is $actual, expected $expected." >&2
+    echo "  It is damaged or another build. For an archive of your own, set" >&2
+    echo "  KORVANE_QT_WINDOWS_SHA256 to its sha256." >&2
+    return 1
+  fi
 }
