@@ -94,17 +94,9 @@ void FillReadingRecord(ReadingRecord& record, const BirthInputs& inputs) {
     record.strBirthYear.assign(TrimmedBlanks(inputs.yearText));
 
     // Taken before the year moves, so the date keeps the true birth year.
-    // The text "day month year" reads as these three words; none of them
-    // holds a blank once trimmed, unless the lists were changed.
-    const auto hasBlank = [](std::string_view word) {
-        return word.find(' ') != std::string_view::npos;
-    };
-    if (!hasBlank(record.strBirthDay) && !hasBlank(record.strBirthMonth) &&
-        !hasBlank(record.strBirthYear)) {
-        if (const auto date =
-                DateFromWords(record.strBirthDay, record.strBirthMonth, record.strBirthYear))
-            record.dtBirthDate = *date;
-    }
+    if (const auto date = DateFromText(record.strBirthDay + ' ' + record.strBirthMonth + ' ' +
+                                       record.strBirthYear))
+        record.dtBirthDate = *date;
 
     record.strBirthYear = KuaBirthYear(record.strBirthYear, record.strBirthMonth);
 

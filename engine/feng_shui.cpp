@@ -1,7 +1,6 @@
 #include "feng_shui.h"
 
 #include <array>
-#include <optional>
 
 namespace korvane {
 namespace {
@@ -55,54 +54,28 @@ int DirectionRow(std::string_view direction) {
     return match;
 }
 
-void TakeRowColour(ReadingRecord& record, int row) {
+} // namespace
+
+void GetDirectionColour(ReadingRecord& record, std::string_view direction) {
     for (auto& element : record.strColourPair)
         element.clear();
+    const int row = DirectionRow(direction);
     if (row == kNoRow)
         return;
     record.strColourPair[0] = kDirectionColourTable[row].colourName;
     record.strColourPair[1] = kDirectionColourTable[row].rgbText;
 }
 
-// The tables are constant, so each Kua number's rows and each row's swatch
-// are worked out once rather than on every reading.
-struct ResolvedTables {
-    std::array<std::array<int, 4>, 9> kuaRows{};
-    std::array<std::optional<ColourValue>, 8> swatches{};
-};
-
-const ResolvedTables& Resolved() {
-    static const ResolvedTables tables = [] {
-        ResolvedTables resolved;
-        for (std::size_t kua = 0; kua < kKuaDirectionTable.size(); ++kua) {
-            for (std::size_t purpose = 0; purpose < 4; ++purpose)
-                resolved.kuaRows[kua][purpose] = DirectionRow(kKuaDirectionTable[kua][purpose]);
-        }
-        for (std::size_t row = 0; row < kDirectionColourTable.size(); ++row)
-            resolved.swatches[row] = RGBTextToColour(kDirectionColourTable[row].rgbText);
-        return resolved;
-    }();
-    return tables;
-}
-
-} // namespace
-
-void GetDirectionColour(ReadingRecord& record, std::string_view direction) {
-    TakeRowColour(record, DirectionRow(direction));
-}
-
 void FengShuiReading(std::int16_t kuaNumber, ReadingRecord& record, FengShuiDisplay& display) {
-    const ResolvedTables& tables = Resolved();
+    // An unknown Kua number has no directions: every name empties and the
+    // swatches stay as they were.
     const bool known = kuaNumber >= 1 && kuaNumber <= 9;
-
     for (std::size_t i = 0; i < kPurposes.size(); ++i) {
-        // An unknown Kua number has no directions, so no row and no colour:
-        // the name empties and the swatch stays as it was.
-        const int row = known ? tables.kuaRows[kuaNumber - 1][i] : kNoRow;
-        TakeRowColour(record, row);
+        GetDirectionColour(record,
+                           known ? kKuaDirectionTable[kuaNumber - 1][i] : std::string_view());
         display.SetPurposeColourName(kPurposes[i], record.strColourPair[0]);
-        if (row != kNoRow && tables.swatches[row])
-            display.SetPurposeSwatch(kPurposes[i], *tables.swatches[row]);
+        if (const auto swatch = RGBTextToColour(record.strColourPair[1]))
+            display.SetPurposeSwatch(kPurposes[i], *swatch);
     }
 }
 
