@@ -12,6 +12,7 @@ namespace korvane {
 enum class MessageIcon { Information, Critical };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
+enum class ClipboardPart { Clipboard, Selection };
 
 // Everything the program asks of the desktop goes through here, so that the
 // windows stay portable and tests can stand in for the desktop.
@@ -28,11 +29,12 @@ public:
     // Failure is not reported.
     virtual void OpenAddress(const QString& address) = 0;
 
-    // Empties the clipboard (and the selection, where there is one) only
-    // while it holds text that this program put there and that is part of
-    // the given text or of any text given here earlier in this run. Anything
-    // another program copied is left alone.
-    virtual void ClearClipboardIfOwnTextFrom(const QString& source) = 0;
+    // The text of the clipboard (or of the X selection) while this program
+    // owns it; nothing while another program does, and nothing for a
+    // selection where the desktop has none.
+    virtual std::optional<QString> OwnClipboardText(ClipboardPart part) = 0;
+    // Empties it. Only to be called while this program owns it.
+    virtual void ClearClipboard(ClipboardPart part) = 0;
 
     // The per-user settings store. Reading a missing key gives an empty text;
     // nothing comes back when the store cannot be read. Writing reports

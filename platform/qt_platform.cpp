@@ -1,5 +1,6 @@
 #include "qt_platform.h"
 
+#include "line_breaks.h"
 #include "program_identity.h"
 #include "top_most.h"
 
@@ -8,35 +9,14 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QSettings>
-#include <QStringList>
 #include <QUrl>
 #include <QWidget>
 
 namespace korvane {
 namespace {
 
-// Text copied out of a text box comes back with plain line feeds.
-QString WithPlainLineFeeds(QString text) {
-    text.remove(QLatin1Char('\r'));
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    return text;
-}
-
-void ClearModeIfOwnTextIn(QClipboard* clipboard, QClipboard::Mode mode,
-                          const QStringList& guarded) {
-    const bool owned =
-        mode == QClipboard::Selection ? clipboard->ownsSelection() : clipboard->ownsClipboard();
-    if (!owned)
-        return;
-    const QString held = WithPlainLineFeeds(clipboard->text(mode));
-    if (held.isEmpty())
-        return;
-    for (const QString& text : guarded) {
-        if (text.contains(held)) {
-            clipboard->clear(mode);
-            return;
-        }
-    }
+QClipboard::Mode ModeOf(ClipboardPart part) {
+    return part == ClipboardPart::Selection ? QClipboard::Selection : QClipboard::Clipboard;
 }
 
 QString& SettingsStoreName() {
@@ -63,18 +43,11 @@ void UseSettingsStoreName(const QString& name) {
     SettingsStoreName() = name.isEmpty() ? kApplicationName : name;
 }
 
-QString MessageTextForDisplay(const QString& text) {
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return shown;
-}
-
 MessageAnswer QtPlatform::ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
                                       MessageButtons buttons) {
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical
                                                   : QMessageBox::Information,
-                    kProgramTitle, MessageTextForDisplay(text), QMessageBox::NoButton, parent);
+                    kProgramTitle, WithLineFeeds(text), QMessageBox::NoButton, parent);
     if (buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
@@ -95,30 +68,22 @@ void QtPlatform::OpenAddress(const QString& address) {
     QDesktopServices::openUrl(QUrl::fromEncoded(address.toUtf8(), QUrl::TolerantMode));
 }
 
-void QtPlatform::ClearClipboardIfOwnTextFrom(const QString& source) {
+std::optional<QString> QtPlatform::OwnClipboardText(ClipboardPart part) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard)
-        return;
-    if (!source.isEmpty())
-        RememberGuardedText(source);
-    ClearModeIfOwnTextIn(clipboard, QClipboard::Clipboard, guardedTexts_);
-    if (clipboard->supportsSelection())
-        ClearModeIfOwnTextIn(clipboard, QClipboard::Selection, guardedTexts_);
+        return std::nullopt;
+    if (part == ClipboardPart::Selection && !clipboard->supportsSelection())
+        return std::nullopt;
+    const bool owned =
+        part == ClipboardPart::Selection ? clipboard->ownsSelection() : clipboard->ownsClipboard();
+    if (!owned)
+        return std::nullopt;
+    return clipboard->text(ModeOf(part));
 }
 
-void QtPlatform::RememberGuardedText(const QString& source) {
-    // The program shows only a handful of different texts, so the list
-    // stays short; the cap is there all the same.
-    constexpr qsizetype kMostRemembered = 64;
-    const QString text = WithPlainLineFeeds(source);
-    const qsizetype known = guardedTexts_.indexOf(text);
-    if (known == 0)
-        return;
-    if (known > 0)
-        guardedTexts_.removeAt(known);
-    guardedTexts_.prepend(text);
-    if (guardedTexts_.size() > kMostRemembered)
-        guardedTexts_.removeLast();
+void QtPlatform::ClearClipboard(ClipboardPart part) {
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->clear(ModeOf(part));
 }
 
 std::optional<QString> QtPlatform::ReadSetting(const QString& section, const QString& key) {

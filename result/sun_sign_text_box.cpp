@@ -1,23 +1,13 @@
 #include "sun_sign_text_box.h"
 
+#include "clipboard_guard.h"
+#include "line_breaks.h"
 #include "look.h"
-#include "platform.h"
 
 #include <QEvent>
 #include <QSignalBlocker>
 
 namespace korvane {
-
-namespace {
-
-// The description separates its paragraphs with CR LF pairs.
-QString ShownText(const QString& description) {
-    QString shown = description;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return shown;
-}
-
-} // namespace
 
 SunSignTextBox::SunSignTextBox(QWidget* parent) : QPlainTextEdit(parent) {
     setReadOnly(true);
@@ -36,21 +26,21 @@ SunSignTextBox::SunSignTextBox(QWidget* parent) : QPlainTextEdit(parent) {
 void SunSignTextBox::SetDescription(const QString& text) {
     description_ = text;
     if (isVisible()) {
-        setPlainText(ShownText(text));
+        setPlainText(WithLineFeeds(text));
         return;
     }
     // A box that has not been shown yet is sized twice more on its way to
     // the screen, and each size lays the whole text out again; it takes the
     // text once it is shown. The clipboard guard looks at the new text now.
     textWaiting_ = true;
-    ThePlatform().ClearClipboardIfOwnTextFrom(ShownText(text));
+    TheClipboardGuard().Guard(WithLineFeeds(text));
 }
 
 void SunSignTextBox::showEvent(QShowEvent* event) {
     if (textWaiting_) {
         // The guard looked at this text when it was written.
         const QSignalBlocker quiet(this);
-        document()->setPlainText(ShownText(description_));
+        document()->setPlainText(WithLineFeeds(description_));
         textWaiting_ = false;
     }
     QPlainTextEdit::showEvent(event);
@@ -77,7 +67,7 @@ bool SunSignTextBox::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SunSignTextBox::GuardClipboard() {
-    ThePlatform().ClearClipboardIfOwnTextFrom(toPlainText());
+    TheClipboardGuard().Guard(toPlainText());
 }
 
 } // namespace korvane

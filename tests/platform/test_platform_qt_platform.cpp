@@ -1,6 +1,7 @@
 // The Qt platform where no real desktop is needed: message text, message
 // boxes, the settings store, handing addresses on, and keeping on top.
 
+#include "line_breaks.h"
 #include "qt_platform.h"
 
 #include <QAbstractButton>
@@ -124,7 +125,7 @@ private slots:
 #endif
     }
 
-    void messageTextForDisplay_data() {
+    void lineBreaksBecomeLineFeeds_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("shown");
         QTest::newRow("no carriage return") << "One line\nand another"
@@ -143,12 +144,15 @@ private slots:
                                << "a\n\nb";
         QTest::newRow("CR at both ends") << "\rmiddle\r"
                                          << "\nmiddle\n";
+        QTest::newRow("paragraph separators")
+            << QStringLiteral("a") + QChar(QChar::ParagraphSeparator) + QStringLiteral("b")
+            << "a\nb";
     }
 
-    void messageTextForDisplay() {
+    void lineBreaksBecomeLineFeeds() {
         QFETCH(QString, text);
         QFETCH(QString, shown);
-        QCOMPARE(korvane::MessageTextForDisplay(text), shown);
+        QCOMPARE(korvane::WithLineFeeds(text), shown);
     }
 
     void messageBoxAnswers_data() {

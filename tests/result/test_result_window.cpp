@@ -1,4 +1,5 @@
 #include "birth_details_window.h"
+#include "clipboard_guard.h"
 #include "exit_promotion_window.h"
 #include "link_label.h"
 #include "result_window.h"
@@ -288,26 +289,33 @@ void TestResultWindow::saveDoesNothing() {
 
 void TestResultWindow::signTextGuardsTheClipboard() {
     frmLuckyCarResult& window = Reading("Ann", 5, "May", "1980");
-    // Writing the description checked the clipboard once, although the box
-    // only takes the text when it is shown.
-    QVERIFY(!bed->platform.clipboardChecks.isEmpty());
-    const QString description = bed->platform.clipboardChecks.last();
+    // Writing the description guarded it, although the box only takes the
+    // text when it is shown.
+    const QString description = TheClipboardGuard().Remembered().value(0);
     QVERIFY(description.startsWith("As the second sign of the zodiac"));
-    QCOMPARE(bed->platform.clipboardChecks.count(description), 1);
     auto* box = Control<SunSignTextBox>(window, "txtSunSign_Desc");
     QCOMPARE(box->toPlainText(), description);
-    // A box on the screen takes a new text at once, and checks it.
-    box->SetDescription("One\r\nTwo");
-    QCOMPARE(box->toPlainText(), QString("One\nTwo"));
-    QCOMPARE(bed->platform.clipboardChecks.last(), QString("One\nTwo"));
-    const qsizetype before = bed->platform.clipboardChecks.size();
+
+    // Using the mouse over the box takes back a copy of part of it.
+    bed->platform.ownClipboard = description.mid(3, 20);
+    bed->platform.ownSelection = std::nullopt; // another program's
+    bed->platform.clipboardClears.clear();
     QWidget* viewport = box->viewport();
     QTest::mouseMove(viewport, QPoint(10, 10));
     QTest::mouseMove(viewport, QPoint(20, 12));
+    QCOMPARE(bed->platform.ownClipboard, QString());
+    QCOMPARE(bed->platform.clipboardClears, QList{ClipboardPart::Clipboard});
+
+    // A box on the screen takes a new text at once, and guards it.
+    box->SetDescription("One\r\nTwo");
+    QCOMPARE(box->toPlainText(), QString("One\nTwo"));
+    QCOMPARE(TheClipboardGuard().Remembered().value(0), QString("One\nTwo"));
+    // Pressing and releasing look at the clipboard and the selection each.
+    const int before = bed->platform.clipboardLooks;
     QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(20, 12));
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(40, 12));
     Settle();
-    QVERIFY(bed->platform.clipboardChecks.size() >= before + 3);
+    QVERIFY(bed->platform.clipboardLooks >= before + 4);
 }
 
 QTEST_MAIN(TestResultWindow)

@@ -1,2 +1,4 @@
 korvane_add_test(test_result_window
   SOURCES result/test_result_window.cpp LIBS korvane_test_support)
+korvane_add_test(test_result_clipboard_guard
+  SOURCES result/test_result_clipboard_guard.cpp LIBS korvane_test_support)

@@ -25,8 +25,14 @@ void RecordingPlatform::OpenAddress(const QString& address) {
     openedAddresses.append(address);
 }
 
-void RecordingPlatform::ClearClipboardIfOwnTextFrom(const QString& source) {
-    clipboardChecks.append(source);
+std::optional<QString> RecordingPlatform::OwnClipboardText(ClipboardPart part) {
+    ++clipboardLooks;
+    return part == ClipboardPart::Selection ? ownSelection : ownClipboard;
+}
+
+void RecordingPlatform::ClearClipboard(ClipboardPart part) {
+    clipboardClears.append(part);
+    (part == ClipboardPart::Selection ? ownSelection : ownClipboard) = QString();
 }
 
 std::optional<QString> RecordingPlatform::ReadSetting(const QString& section, const QString& key) {

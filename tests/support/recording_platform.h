@@ -27,7 +27,8 @@ public:
     MessageAnswer ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
                               MessageButtons buttons) override;
     void OpenAddress(const QString& address) override;
-    void ClearClipboardIfOwnTextFrom(const QString& source) override;
+    std::optional<QString> OwnClipboardText(ClipboardPart part) override;
+    void ClearClipboard(ClipboardPart part) override;
     std::optional<QString> ReadSetting(const QString& section, const QString& key) override;
     bool WriteSetting(const QString& section, const QString& key, const QString& value) override;
     QDate Today() override;
@@ -36,7 +37,8 @@ public:
     // What happened.
     QList<Message> messages;
     QStringList openedAddresses;
-    QStringList clipboardChecks;
+    int clipboardLooks = 0; // calls of OwnClipboardText
+    QList<ClipboardPart> clipboardClears;
     QList<QWidget*> keptOnTop;
 
     // How to answer.
@@ -46,6 +48,10 @@ public:
     bool settingsReadable = true;
     bool settingsWritable = true;
     QDate today{2026, 12, 8};
+    // What this program holds on the clipboard and the selection; nothing
+    // where another program owns it. Clearing leaves an empty text.
+    std::optional<QString> ownClipboard;
+    std::optional<QString> ownSelection;
 };
 
 } // namespace korvane
