@@ -156,6 +156,8 @@ void TestBirthDetailsWindow::validationMessagesInOrder() {
 }
 
 void TestBirthDetailsWindow::blankNameIsAcceptedAndStoredEmpty() {
+    // The name of an earlier reading, which the blank one must replace.
+    TheReadingRecord().strUserName = "Earlier Reader";
     frmMain& window = Window();
     Control<QLineEdit>(window, "txtName")->setText("   ");
     QTest::mouseClick(Control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
