@@ -9,8 +9,8 @@
 #include "look.h"
 #include "month_names.h"
 #include "platform.h"
+#include "promotion_texts.h"
 #include "twips.h"
-#include "ui_texts.h"
 #include "web_links.h"
 
 #include <QCloseEvent>

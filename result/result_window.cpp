@@ -4,9 +4,9 @@
 #include "link_label.h"
 #include "look.h"
 #include "panel_writers.h"
+#include "promotion_texts.h"
 #include "sun_sign_text_box.h"
 #include "twips.h"
-#include "ui_texts.h"
 #include "value_label.h"
 #include "web_links.h"
 
