@@ -43,6 +43,20 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     SetOpaqueBackground(this, Qt::white);
     setFixedSize(Px(5985), Px(3435));
 
+    BuildHeading();
+    BuildDescription();
+    BuildOffer();
+    BuildCommands();
+
+    // OK first; the links follow for keyboard users.
+    setTabOrder(cmdOK, lblHomePage);
+    setTabOrder(lblHomePage, lblCobrand);
+    cmdOK->setFocus();
+    FitWrappedLabels(this);
+}
+
+// The icon and the program's name and version.
+void frmAbout::BuildHeading() {
     picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(TwipsRect(120, 150, 480, 480));
@@ -53,7 +67,10 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
                        ProgramFont(11.25, true));
     Label2->setObjectName(QStringLiteral("Label2"));
     SetTextColour(Label2, kProgramBlue);
+}
 
+// What the program does, and the link to the maker.
+void frmAbout::BuildDescription() {
     Label1 = MakeLabel(AboutDescription(), this, TwipsRect(120, 720, 5745, 975), ProgramFont());
     Label1->setObjectName(QStringLiteral("Label1"));
 
@@ -61,7 +78,10 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
                            TwipsRect(1815, 1695, 4050, 195));
     lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
     connect(lblHomePage, &LinkLabel::activated, this, [] { OpenHomePage(); });
+}
 
+// The full-branding offer and its link.
+void frmAbout::BuildOffer() {
     Label3 = MakeLabel(QStringLiteral("Home Business Opportunity. Start your own Internet business "
                                       "and make money online. Get this software fully branded "
                                       "for your website."),
@@ -73,7 +93,10 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
                           TwipsRect(3570, 2580, 2295, 195));
     lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
     connect(lblCobrand, &LinkLabel::activated, this, [] { OpenFullBrandPage(); });
+}
 
+// A rule across the window, and OK under it.
+void frmAbout::BuildCommands() {
     // A plain rule two pixels wide in the text colour, across the window.
     auto* line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line2"));
@@ -89,12 +112,6 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     cmdOK->setGeometry(TwipsRect(4605, 3000, 1260, 345));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-
-    // OK first; the links follow for keyboard users.
-    setTabOrder(cmdOK, lblHomePage);
-    setTabOrder(lblHomePage, lblCobrand);
-    cmdOK->setFocus();
-    FitWrappedLabels(this);
 }
 
 void ShowAboutWindow(QWidget* opener) {

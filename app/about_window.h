@@ -26,6 +26,11 @@ private:
     QLabel* Label3 = nullptr;
     LinkLabel* lblCobrand = nullptr;
     QPushButton* cmdOK = nullptr;
+
+    void BuildHeading();
+    void BuildDescription();
+    void BuildOffer();
+    void BuildCommands();
 };
 
 // Shows a fresh about window modally over the window that asks for it.

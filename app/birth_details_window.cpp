@@ -70,12 +70,19 @@ void frmMain::ShowCentred() {
 }
 
 void frmMain::BuildControls(QWidget* client) {
-    const QFont bold = ProgramFont(8.25, true);
+    BuildForumLink(client);
+    BuildIntroduction(client);
+    BuildDetailsFrame(client);
+    BuildOffers(client);
+}
 
+void frmMain::BuildForumLink(QWidget* client) {
     Label14 = MakeLinkLabel(ForumInvitation(), client, TwipsRect(1215, 0, 4890, 450));
     Label14->setObjectName(QStringLiteral("Label14"));
     connect(Label14, &LinkLabel::activated, this, [] { OpenHomePage(); });
+}
 
+void frmMain::BuildIntroduction(QWidget* client) {
     Label1_1 =
         MakePlainLabel(QStringLiteral("Your car color reflects your personality. Choose your car "
                                       "color based on Astrology & Feng Shui. Choose the color "
@@ -86,13 +93,23 @@ void frmMain::BuildControls(QWidget* client) {
     Label1_1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1_1->setWordWrap(true);
     SetTextColour(Label1_1, Qt::white);
+}
 
+// The frame with the name, the birth date, the sex and the command.
+void frmMain::BuildDetailsFrame(QWidget* client) {
     fraDetails = new FrameGroup(client);
     fraDetails->setObjectName(QStringLiteral("fraDetails"));
     fraDetails->setGeometry(TwipsRect(1238, 1440, 4845, 2055));
     fraDetails->setAccessibleName(QStringLiteral("Birth details"));
     SetOpaqueBackground(fraDetails, kProgramBlue);
+    const QFont bold = ProgramFont(8.25, true);
+    BuildName(bold);
+    BuildBirthDay(bold);
+    BuildSex(bold);
+    BuildProceed(bold);
+}
 
+void frmMain::BuildName(const QFont& bold) {
     Label1_0 =
         MakePlainLabel(QStringLiteral("Name"), fraDetails, TwipsRect(480, 323, 555, 195), bold);
     Label1_0->setObjectName(QStringLiteral("Label1_0"));
@@ -100,7 +117,9 @@ void frmMain::BuildControls(QWidget* client) {
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setGeometry(TwipsRect(1290, 270, 3105, 300));
     txtName->setAccessibleName(QStringLiteral("Name"));
+}
 
+void frmMain::BuildBirthDay(const QFont& bold) {
     Label2 = MakePlainLabel(QStringLiteral("Birth Day"), fraDetails, TwipsRect(180, 810, 900, 195),
                             bold);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -114,7 +133,9 @@ void frmMain::BuildControls(QWidget* client) {
     cboMonth->setObjectName(QStringLiteral("cboMonth"));
     cboYear = MakeList(birthDay, TwipsRect(3300, 720, 1095, 315), QStringLiteral("year"));
     cboYear->setObjectName(QStringLiteral("cboYear"));
+}
 
+void frmMain::BuildSex(const QFont& bold) {
     Label5 =
         MakePlainLabel(QStringLiteral("Sex"), fraDetails, TwipsRect(630, 1260, 360, 195), bold);
     Label5->setObjectName(QStringLiteral("Label5"));
@@ -128,7 +149,9 @@ void frmMain::BuildControls(QWidget* client) {
         SetOpaqueBackground(optSex[i], kProgramBlue);
     }
     optSex[0]->setChecked(true);
+}
 
+void frmMain::BuildProceed(const QFont& bold) {
     cmdProceed = new QPushButton(QStringLiteral("&Get My Lucky Car Color"), fraDetails);
     cmdProceed->setObjectName(QStringLiteral("cmdProceed"));
     cmdProceed->setGeometry(TwipsRect(180, 1560, 4450, 375));
@@ -139,7 +162,10 @@ void frmMain::BuildControls(QWidget* client) {
         QScopedValueRollback pressed(cmdProceedPressed_, true);
         cmdProceed_Click();
     });
+}
 
+// The two offers sharing one rectangle; the full-branding one in front.
+void frmMain::BuildOffers(QWidget* client) {
     fraFullBrand = new QGroupBox(client);
     fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
     fraFullBrand->setGeometry(TwipsRect(0, 3600, 7300, 900));

@@ -6,6 +6,7 @@
 
 class QAction;
 class QComboBox;
+class QFont;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -76,6 +77,14 @@ private:
     QAction* mnuMakeMoney = nullptr;
 
     void BuildControls(QWidget* client);
+    void BuildForumLink(QWidget* client);
+    void BuildIntroduction(QWidget* client);
+    void BuildDetailsFrame(QWidget* client);
+    void BuildName(const QFont& bold);
+    void BuildBirthDay(const QFont& bold);
+    void BuildSex(const QFont& bold);
+    void BuildProceed(const QFont& bold);
+    void BuildOffers(QWidget* client);
     void BuildMenus();
     void SetTabOrder();
     void LoadLists();

@@ -11,7 +11,7 @@ set(layers engine platform ui outreach result app)
 set(allowed_engine "")
 set(allowed_platform identity)
 set(allowed_ui platform identity)
-set(allowed_outreach ui platform identity)
+set(allowed_outreach ui platform engine identity)
 set(allowed_result outreach ui platform engine identity)
 set(allowed_app result outreach ui platform engine identity)
 

@@ -1,5 +1,6 @@
 #include "refer_a_friend.h"
 
+#include "text_utils.h"
 #include "web_links.h"
 
 #include <QUrl>
@@ -25,13 +26,10 @@ ReferAFriendStrings& TheReferAFriendStrings() {
 }
 
 QString TrimSpaces(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
+    const QStringView whole(text);
+    const std::u16string_view view(whole.utf16(), static_cast<std::size_t>(whole.size()));
+    const std::u16string_view trimmed = TrimmedBlanks(view);
+    return text.mid(trimmed.data() - view.data(), static_cast<qsizetype>(trimmed.size()));
 }
 
 std::optional<QString> TextOnFocusIn(const QString& text, const QString& placeholder) {

@@ -90,6 +90,14 @@ frmLuckyCarResult::frmLuckyCarResult() {
 frmLuckyCarResult::~frmLuckyCarResult() = default;
 
 void frmLuckyCarResult::BuildWindowControls(QWidget* client) {
+    BuildForumLink(client);
+    BuildReadingTabs(client);
+    BuildOffers(client);
+    BuildCommands(client);
+    SetTabOrder();
+}
+
+void frmLuckyCarResult::BuildForumLink(QWidget* client) {
     Label14 = new LinkLabel(ForumInvitationWithoutFullStop(), client);
     Label14->setObjectName(QStringLiteral("Label14"));
     QFont linkFont = ProgramFont(8.25, true);
@@ -99,7 +107,10 @@ void frmLuckyCarResult::BuildWindowControls(QWidget* client) {
     Label14->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label14->setGeometry(TwipsRect(1387, 0, 5040, 450));
     connect(Label14, &LinkLabel::activated, this, [] { OpenHomePage(); });
+}
 
+// The two tabs and, under them, one panel per reading.
+void frmLuckyCarResult::BuildReadingTabs(QWidget* client) {
     TS = new QTabBar(client);
     TS->setObjectName(QStringLiteral("TS"));
     TS->addTab(QStringLiteral("Result Based on Astrology"));
@@ -126,7 +137,9 @@ void frmLuckyCarResult::BuildWindowControls(QWidget* client) {
     fraResult[1]->setAccessibleName(QStringLiteral("Result Based on Feng Shui"));
     BuildAstrologyPanel(fraResult[0]);
     BuildFengShuiPanel(fraResult[1]);
+}
 
+void frmLuckyCarResult::BuildOffers(QWidget* client) {
     fraFullBrand = new QGroupBox(client);
     fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
     fraFullBrand->setGeometry(TwipsRect(0, 5400, 6600, 855));
@@ -141,7 +154,9 @@ void frmLuckyCarResult::BuildWindowControls(QWidget* client) {
     // The co-branding offer covers the full-branding one for good.
     lblCobrand->raise();
     lblFullBrand->hide();
+}
 
+void frmLuckyCarResult::BuildCommands(QWidget* client) {
     cmdBack = new QPushButton(QStringLiteral("&Back"), client);
     cmdBack->setObjectName(QStringLiteral("cmdBack"));
     cmdBack->setGeometry(TwipsRect(6690, 5655, 1005, 345));
@@ -158,7 +173,9 @@ void frmLuckyCarResult::BuildWindowControls(QWidget* client) {
     cmdPrint->setGeometry(TwipsRect(6720, 7800, 1005, 345));
     cmdPrint->setFocusPolicy(Qt::NoFocus);
     connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
+}
 
+void frmLuckyCarResult::SetTabOrder() {
     setTabOrder(cmdBack, TS);
     setTabOrder(TS, txtSunSign_Desc);
     setTabOrder(txtSunSign_Desc, Label14);
@@ -201,6 +218,9 @@ void frmLuckyCarResult::BuildAstrologyPanel(QWidget* panel) {
         lblLuckyCar_Result[i] = results[i];
         lblLuckyCar_Result[i]->setObjectName(QStringLiteral("lblLuckyCar_Result%1").arg(i));
     }
+    for (int i = 0; i < 4; ++i)
+        lblCaption[i]->setObjectName(QStringLiteral("lblCaption%1").arg(i));
+    lblColorCode[0]->setObjectName(QStringLiteral("lblColorCode0"));
 
     txtSunSign_Desc = new SunSignTextBox(panel);
     txtSunSign_Desc->setObjectName(QStringLiteral("txtSunSign_Desc"));
@@ -243,15 +263,13 @@ void frmLuckyCarResult::BuildFengShuiPanel(QWidget* panel) {
                       TwipsRect(5160, row.headingTop, row.valueWidth, 195));
         lblColorCode[i + 1] = new Swatch(QString::fromLatin1(row.purpose), panel);
         lblColorCode[i + 1]->setGeometry(TwipsRect(7080, row.swatchTop, 345, 345));
+        lblCaption[row.caption]->setObjectName(QStringLiteral("lblCaption%1").arg(row.caption));
+        lblColorCode[i + 1]->setObjectName(QStringLiteral("lblColorCode%1").arg(i + 1));
     }
     lblColourToWearSuccess->setObjectName(QStringLiteral("lblColourToWearSuccess"));
     lblColourToWearHealth->setObjectName(QStringLiteral("lblColourToWearHealth"));
     lblColourToWearRelationships->setObjectName(QStringLiteral("lblColourToWearRelationships"));
     lblColourToWearPersonal->setObjectName(QStringLiteral("lblColourToWearPersonal"));
-    for (int i = 0; i < 8; ++i)
-        lblCaption[i]->setObjectName(QStringLiteral("lblCaption%1").arg(i));
-    for (int i = 0; i < 5; ++i)
-        lblColorCode[i]->setObjectName(QStringLiteral("lblColorCode%1").arg(i));
 }
 
 void frmLuckyCarResult::BuildMenus() {

@@ -88,8 +88,14 @@ private:
     QAction* mnuMakeMoney = nullptr;
 
     void BuildWindowControls(QWidget* client);
+    void BuildForumLink(QWidget* client);
+    void BuildReadingTabs(QWidget* client);
+    // Each panel creates and names only its own controls.
     void BuildAstrologyPanel(QWidget* panel);
     void BuildFengShuiPanel(QWidget* panel);
+    void BuildOffers(QWidget* client);
+    void BuildCommands(QWidget* client);
+    void SetTabOrder();
     void BuildMenus();
     void BuildTabShortcuts();
     void TS_Click();
