@@ -94,8 +94,12 @@ void FillReadingRecord(ReadingRecord& record, const BirthInputs& inputs) {
     record.strBirthYear.assign(TrimmedBlanks(inputs.yearText));
 
     // Taken before the year moves, so the date keeps the true birth year.
-    if (const auto date = DateFromText(record.strBirthDay + ' ' + record.strBirthMonth + ' ' +
-                                       record.strBirthYear))
+    std::string dateText;
+    dateText.reserve(record.strBirthDay.size() + record.strBirthMonth.size() +
+                     record.strBirthYear.size() + 2);
+    dateText.append(record.strBirthDay).append(1, ' ').append(record.strBirthMonth);
+    dateText.append(1, ' ').append(record.strBirthYear);
+    if (const auto date = DateFromText(dateText))
         record.dtBirthDate = *date;
 
     record.strBirthYear = KuaBirthYear(record.strBirthYear, record.strBirthMonth);

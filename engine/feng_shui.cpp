@@ -1,6 +1,7 @@
 #include "feng_shui.h"
 
 #include <array>
+#include <optional>
 
 namespace korvane {
 namespace {
@@ -54,6 +55,19 @@ int DirectionRow(std::string_view direction) {
     return match;
 }
 
+// The swatch of each row of the direction colour table: the table is
+// constant, so its RGB texts are converted once, not on every reading.
+std::optional<ColourValue> SwatchOf(std::string_view direction) {
+    static const auto swatches = [] {
+        std::array<std::optional<ColourValue>, kDirectionColourTable.size()> converted;
+        for (std::size_t row = 0; row < kDirectionColourTable.size(); ++row)
+            converted[row] = RGBTextToColour(kDirectionColourTable[row].rgbText);
+        return converted;
+    }();
+    const int row = DirectionRow(direction);
+    return row == kNoRow ? std::nullopt : swatches[static_cast<std::size_t>(row)];
+}
+
 } // namespace
 
 void GetDirectionColour(ReadingRecord& record, std::string_view direction) {
@@ -71,10 +85,12 @@ void FengShuiReading(std::int16_t kuaNumber, ReadingRecord& record, FengShuiDisp
     // swatches stay as they were.
     const bool known = kuaNumber >= 1 && kuaNumber <= 9;
     for (std::size_t i = 0; i < kPurposes.size(); ++i) {
-        GetDirectionColour(record,
-                           known ? kKuaDirectionTable[kuaNumber - 1][i] : std::string_view());
+        const std::string_view direction =
+            known ? kKuaDirectionTable[kuaNumber - 1][i] : std::string_view();
+        GetDirectionColour(record, direction);
         display.SetPurposeColourName(kPurposes[i], record.strColourPair[0]);
-        if (const auto swatch = RGBTextToColour(record.strColourPair[1]))
+        // The swatch is the colour of strColourPair's RGB text.
+        if (const auto swatch = SwatchOf(direction))
             display.SetPurposeSwatch(kPurposes[i], *swatch);
     }
 }
