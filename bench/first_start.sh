@@ -86,7 +86,8 @@ downloaded="$(find "$root/var/cache/apt/archives" -name '*.deb' -printf '%s\n' |
   awk '{ s += $1 } END { printf "%.0f", s / 1048576 }')"
 rm -rf "$root/var/cache/apt/archives/"*.deb
 size_after="$(($(du -sm "$root" | cut -f1) - $(du -sm "$root/root/korvane" | cut -f1)))"
-build="$(ls -d "$root/root/korvane/build-run" "$root/root/korvane/build" 2>/dev/null | head -n 1)"
+build="$root/root/korvane/build-run"
+[ -d "$build" ] || build="$root/root/korvane/build"
 build_size="$(du -sm "$build" | cut -f1)"
 echo "window up after $((seconds / 60)) min $((seconds % 60)) s"
 echo "packages: $((packages_after - packages_before)) installed ($packages_before before)"
