@@ -67,7 +67,12 @@ unshare --mount --propagation private bash "$work/inside.sh" "$root" >"$work/run
 inside_pid=$!
 caption="Korvane v"
 window=""
+installed=""
 while [ -z "$window" ]; do
+  # The build folder appears once the packages are in.
+  if [ -z "$installed" ] && { [ -d "$root/root/korvane/build-run" ] || [ -d "$root/root/korvane/build" ]; }; then
+    installed=$((SECONDS - started))
+  fi
   if ! kill -0 "$inside_pid" 2>/dev/null; then
     tail -n 30 "$work/run.log"
     echo "scripts/run.sh ended without showing a window" >&2
@@ -89,7 +94,8 @@ size_after="$(($(du -sm "$root" | cut -f1) - $(du -sm "$root/root/korvane" | cut
 build="$root/root/korvane/build-run"
 [ -d "$build" ] || build="$root/root/korvane/build"
 build_size="$(du -sm "$build" | cut -f1)"
-echo "window up after $((seconds / 60)) min $((seconds % 60)) s"
+echo "window up after $((seconds / 60)) min $((seconds % 60)) s (packages in after ${installed:-?} s, then configuring, building, starting)"
+echo "load average at the end: $(cut -d ' ' -f 1-3 /proc/loadavg)"
 echo "packages: $((packages_after - packages_before)) installed ($packages_before before)"
 echo "downloaded: $downloaded MB of packages"
 echo "root grew by $((size_after - size_before)) MB (installed packages, apt lists; downloads removed), $(basename "$build")/ $build_size MB"
