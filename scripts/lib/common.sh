@@ -143,14 +143,28 @@ korvane_poll() {
   return 1
 }
 
+# Succeeds once a window manager runs on the display (it announces itself
+# on the root window).
+korvane_window_manager_up() {
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"
+}
+
+# Succeeds when no popup (menu) is open.
+korvane_no_popups() {
+  [ -z "$(korvane_open_popups)" ]
+}
+
 # Prints the ids of the open popups: visible windows that no window manager
-# frames (override-redirect), as menus are, in Qt under X11 and under Wine.
+# frames (override-redirect), as menus are, in Qt under X11 and under Wine;
+# a window of a single pixel, as a window manager keeps for itself, is none.
 korvane_open_popups() {
   local id
   for id in $(xwininfo -root -children 2>/dev/null | sed -n 's/^ *\(0x[0-9a-f]*\) .*/\1/p'); do
-    xwininfo -id "$id" 2>/dev/null |
-      grep -q "Override Redirect State: yes" && xwininfo -id "$id" 2>/dev/null |
-      grep -q "Map State: IsViewable" && echo "$id"
+    xwininfo -id "$id" 2>/dev/null | awk -v id="$id" '
+      /Width:/ { w = $2 } /Height:/ { h = $2 }
+      /Map State: IsViewable/ { viewable = 1 }
+      /Override Redirect State: yes/ { popup = 1 }
+      END { if (viewable && popup && w > 1 && h > 1) print id }'
   done
   return 0
 }
