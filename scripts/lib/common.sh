@@ -196,6 +196,17 @@ korvane_choose_from_menu() {
   return 1
 }
 
+# Succeeds when the window has the focus (the window manager's active window).
+korvane_is_active() {
+  [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]
+}
+
+# Activates the window and waits up to 5 s for it to have the focus.
+korvane_activate() {
+  xdotool windowactivate --sync "$1" 2>/dev/null || true
+  korvane_poll 50 korvane_is_active "$1"
+}
+
 # Types the birth details of the example reading into the focused birth
 # details window by keyboard: Ann Lee, born 15 March 1975 (Pisces, whose car
 # colour is yellow).

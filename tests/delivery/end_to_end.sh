@@ -34,14 +34,8 @@ wait_for_width() {
   korvane_wait_for_window "^$KORVANE_CAPTION\$" "$1"
 }
 
-# Succeeds when the window has the focus.
-is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
-
-# Activates the window and waits up to 5 s for it to have the focus.
-activate() {
-  xdotool windowactivate --sync "$1" 2>/dev/null || true
-  korvane_poll 50 is_active "$1" || fail "window $1 did not get the focus"
-}
+# Activates the window and waits for it to have the focus.
+activate() { korvane_activate "$1" || fail "window $1 did not get the focus"; }
 
 # Succeeds when the fake browser has been handed at least $1 addresses.
 browser_was_handed() { [ "$(wc -l <"$work/opened")" -ge "$1" ]; }

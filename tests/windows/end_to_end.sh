@@ -101,6 +101,11 @@ pixels_of() {
     -format '%[fx:round(mean*w*h)]' info:
 }
 
+# Activates the window and waits for it to have the focus.
+activate() { korvane_activate "$1" || fail "window $1 did not get the focus"; }
+running() { kill -0 "$1" 2>/dev/null; }
+ended() { ! running "$1"; }
+
 # Succeeds when the window shows at least $3 pixels of colour $2, leaving
 # the count in $pixels.
 shows_pixels() {
@@ -113,8 +118,7 @@ program=$!
 started+=("$program")
 # The first start in a fresh prefix sets Wine up and can take a while.
 main=$(wait_for "$KORVANE_CAPTION" 488 600) || fail "the birth details window did not appear"
-xdotool windowactivate --sync "$main" 2>/dev/null || true
-sleep 0.5
+activate "$main"
 shot wine-birth-details
 
 # A second copy is turned away, and the first one stays.
@@ -123,12 +127,11 @@ second=$!
 started+=("$second")
 box=$(wait_for "$KORVANE_PRODUCT_NAME") || fail "the second copy showed no message"
 shot wine-already-running
-xdotool windowactivate --sync "$box" 2>/dev/null || true
+activate "$box"
 xdotool key Return
-for _ in $(seq 1 50); do kill -0 "$second" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$second" 2>/dev/null && fail "the second copy is still running"
+korvane_poll 50 ended "$second" || fail "the second copy is still running"
 wait "$second" || fail "the second copy ended with status $?"
-kill -0 "$program" 2>/dev/null || fail "the first copy ended too"
+running "$program" || fail "the first copy ended too"
 echo "second copy refused"
 
 # While Korvane runs, its files are in use: a silent install and a silent
@@ -148,12 +151,11 @@ installation | cmp -s - "$work/installed" ||
   fail "the installation changed while Korvane ran: $(installation | diff "$work/installed" - || true)"
 entry_present || fail "the Apps & features entry is gone while Korvane runs"
 [ -f "$shortcut" ] || fail "the Start-menu shortcut is gone while Korvane runs"
-kill -0 "$program" 2>/dev/null || fail "Korvane ended during the refused install"
+running "$program" || fail "Korvane ended during the refused install"
 echo "install and uninstall refused while Korvane runs"
 
 # A reading: 15 March 1975 is Pisces, whose car colour is yellow.
-xdotool windowactivate --sync "$main" 2>/dev/null || true
-sleep 0.3
+activate "$main"
 korvane_type_birth_details
 xdotool key alt+g
 result=$(wait_for "$KORVANE_CAPTION" 521) || fail "the result window did not appear"
@@ -168,28 +170,25 @@ echo "reading shown"
 
 xdotool key alt+b
 main=$(wait_for "$KORVANE_CAPTION" 488) || fail "Back did not return to the birth details window"
-sleep 0.5
+activate "$main"
 # Help, Visit Us Online: through the shell to the browser.
 korvane_choose_from_menu h v test -s "$work/opened" || fail "Visit Us Online handed nothing to the browser"
 [ "$(cat "$work/opened")" = "https://$KORVANE_MAIN_SITE_HOST/" ] ||
   fail "the browser was given '$(cat "$work/opened")'"
 echo "link handed to the browser"
 
-# File, Exit: the exit window, above other windows, then its Exit button.
-xdotool windowactivate --sync "$main" 2>/dev/null || true
-sleep 0.3
+# File, Exit: the exit window, in front with the focus and above other
+# windows, then its Exit button.
+activate "$main"
 korvane_choose_from_menu f x korvane_wait_for_window "^$KORVANE_CAPTION\$" 741 1 >/dev/null ||
   fail "File, Exit showed no exit promotion window"
 nag=$(wait_for "$KORVANE_CAPTION" 741) || fail "the exit promotion window did not appear"
-sleep 0.5
+korvane_poll 50 korvane_is_active "$nag" || fail "the exit promotion window did not take the focus"
 shot wine-exit-promotion
 xprop -id "$nag" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE ||
   fail "the exit promotion window is not kept on top"
-xdotool windowactivate --sync "$nag" 2>/dev/null || true
-sleep 0.3
 xdotool key alt+x
-for _ in $(seq 1 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$program" 2>/dev/null && fail "the program is still running after Exit"
+korvane_poll 100 ended "$program" || fail "the program is still running after Exit"
 wait "$program" || fail "the program ended with status $?"
 echo "program ended"
 
