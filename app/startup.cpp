@@ -8,6 +8,7 @@
 #include "program_identity.h"
 #include "program_look.h"
 #include "program_random.h"
+#include "running_copy_mark.h"
 #include "single_instance_guard.h"
 #include "update_reminder.h"
 #include "window_registry.h"
@@ -50,6 +51,9 @@ int RunKorvane(int argc, char** argv) {
         return EXIT_FAILURE;
     }
 
+    // Every copy, even one about to be turned away, keeps the installer from
+    // replacing the files it runs from.
+    const RunningCopyMark runningCopy;
     QApplication application(argc, argv);
     QApplication::setApplicationName(kApplicationName);
     QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));

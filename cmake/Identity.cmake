@@ -14,6 +14,9 @@ set(KORVANE_VENDOR "Quillory")
 set(KORVANE_CONTACT "Quillory <support@quillory.example>")
 set(KORVANE_SUMMARY "Find your lucky car color from astrology and Feng Shui")
 set(KORVANE_RELEASE_DATE 2026-12-08)
+# On Windows, the start of the name of the mutex by which the installer and
+# the uninstaller see a running copy (the user's name follows).
+set(KORVANE_RUNNING_MUTEX "${KORVANE_DESKTOP_ID}.running")
 
 # The maker's three hosts. The defaults lie under the reserved "example"
 # domain so that no stranger's site receives our users by accident.

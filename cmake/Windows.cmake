@@ -57,8 +57,15 @@ install(FILES ${KORVANE_WINDOWS_QT_DLLS} ${KORVANE_WINDOWS_RUNTIME_DLLS}
 # Qt looks for its plugins in these sub-folders beside the executable.
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
   DESTINATION ${destination}/platforms COMPONENT windows)
-install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>
-  DESTINATION ${destination}/styles COMPONENT windows)
+# The native look comes from a style plugin: QWindowsVistaStylePlugin up to
+# Qt 6.6, QModernWindowsStylePlugin, which replaces it, from Qt 6.7. Whichever
+# this Qt has goes in; a Qt with neither draws with the styles built into
+# Qt6Widgets.
+foreach(style Qt6::QModernWindowsStylePlugin Qt6::QWindowsVistaStylePlugin)
+  if(TARGET ${style})
+    install(FILES $<TARGET_FILE:${style}> DESTINATION ${destination}/styles COMPONENT windows)
+  endif()
+endforeach()
 
 # What the installer script needs to know about the program.
 configure_file(packaging/windows/identity.nsh.in ${CMAKE_CURRENT_BINARY_DIR}/windows/identity.nsh @ONLY)

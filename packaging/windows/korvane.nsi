@@ -9,6 +9,7 @@
 Target amd64-unicode
 !include "${IDENTITY}"
 !include "MUI2.nsh"
+!include "LogicLib.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 
@@ -40,12 +41,43 @@ VIAddVersionKey "LegalCopyright" "${PUBLISHER}"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
+; A running Korvane holds its files: Windows neither replaces nor deletes
+; them. Every running copy holds the mutex "Local\RUNNING_MUTEX.<user name>"
+; (platform/windows_running_copy_mark.cpp). While it exists the user is asked
+; to close Korvane; a silent run ends at once with status 2, changing nothing.
+!macro WAIT_UNTIL_CLOSED un
+Function ${un}WaitUntilClosed
+  System::Call 'advapi32::GetUserNameW(w .r1, *i ${NSIS_MAX_STRLEN}) i .r0'
+  retry:
+    ; SYNCHRONIZE is all it takes to open it; NULL means no copy runs.
+    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "Local\${RUNNING_MUTEX}.$1") p .r0'
+    ${If} $0 P= 0
+      Return
+    ${EndIf}
+    System::Call 'kernel32::CloseHandle(p r0)'
+    ${IfNot} ${Silent}
+      MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+        "${PRODUCT} is running. Close it (File, Exit, then Exit) and choose Retry." \
+        IDRETRY retry
+    ${EndIf}
+    SetErrorLevel 2
+    !if "${un}" == "un."
+      Call un.RemoveOwnCopyOnceEnded
+    !endif
+    Quit
+FunctionEnd
+!macroend
+!insertmacro WAIT_UNTIL_CLOSED ""
+!insertmacro WAIT_UNTIL_CLOSED "un."
+
 Function .onInit
   SetShellVarContext current
+  Call WaitUntilClosed
 FunctionEnd
 
 Function un.onInit
   SetShellVarContext current
+  Call un.WaitUntilClosed
 FunctionEnd
 
 Section "Install"
@@ -83,3 +115,35 @@ Section "Uninstall"
   ; only for this program and only for this user.
   DeleteRegKey HKCU "${SETTINGS_KEY}"
 SectionEnd
+
+; NSIS runs the uninstaller from a copy of itself, $TEMP\~nsuN.tmp\Un.exe,
+; and asks Windows to delete it at the next restart; that request needs
+; administrator rights, which a per-user uninstall lacks, so the copy would
+; stay. A hidden command prompt removes the folder once this copy has ended:
+; it tries, and while the folder is still there waits a second (ping) and
+; tries again, ten tries in all. It is a chain, not a loop, because cmd's
+; "for" bodies do not parse alike everywhere (Wine's end at the first "&").
+; The folder goes by its full path, handed over in a variable: Wine's
+; "rd /s" empties a folder named relatively but leaves the folder itself.
+Function un.RemoveOwnCopyOnceEnded
+  StrCpy $0 "$TEMP\~nsu"
+  StrLen $1 $0
+  StrCpy $2 $EXEDIR $1
+  ; Started in place (with _?=), there is no copy to remove.
+  ${If} $2 != $0
+    Return
+  ${EndIf}
+  System::Call 'kernel32::SetEnvironmentVariableW(w "KORVANE_COPY", w "$EXEDIR") i .r0'
+  StrCpy $3 'rd /s /q "%KORVANE_COPY%" 2>nul'
+  ${For} $4 2 10
+    StrCpy $3 '$3 & if exist "%KORVANE_COPY%" ping -n 2 127.0.0.1 >nul & rd /s /q "%KORVANE_COPY%" 2>nul'
+  ${Next}
+  ; The command prompt and its console start in $TEMP, not in the folder
+  ; they are to remove (this copy's working folder).
+  SetOutPath "$TEMP"
+  ExecShell "open" "$SYSDIR\cmd.exe" '/d /q /c $3' SW_HIDE
+FunctionEnd
+
+Function un.onUninstSuccess
+  Call un.RemoveOwnCopyOnceEnded
+FunctionEnd

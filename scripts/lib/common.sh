@@ -130,6 +130,85 @@ korvane_wait_for_window() {
   return 1
 }
 
+# --- Waiting instead of sleeping ------------------------------------------------
+
+# Runs the command every tenth of a second until it succeeds, for up to the
+# given tenths of a second; fails when it never does.
+#   korvane_poll TENTHS COMMAND [ARGUMENT...]
+korvane_poll() {
+  local tenths="$1" _
+  shift
+  for _ in $(seq 1 "$tenths"); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Succeeds once a window manager runs on the display (it announces itself
+# on the root window).
+korvane_window_manager_up() {
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"
+}
+
+# Succeeds when no popup (menu) is open.
+korvane_no_popups() {
+  [ -z "$(korvane_open_popups)" ]
+}
+
+# Prints the ids of the open popups: visible windows that no window manager
+# frames (override-redirect), as menus are, in Qt under X11 and under Wine;
+# a window of a single pixel, as a window manager keeps for itself, is none.
+korvane_open_popups() {
+  local id
+  for id in $(xwininfo -root -children 2>/dev/null | sed -n 's/^ *\(0x[0-9a-f]*\) .*/\1/p'); do
+    xwininfo -id "$id" 2>/dev/null | awk -v id="$id" '
+      /Width:/ { w = $2 } /Height:/ { h = $2 }
+      /Map State: IsViewable/ { viewable = 1 }
+      /Override Redirect State: yes/ { popup = 1 }
+      END { if (viewable && popup && w > 1 && h > 1) print id }'
+  done
+  return 0
+}
+
+# Succeeds when more popups are open than the given count.
+korvane_popups_above() {
+  [ "$(korvane_open_popups | wc -l)" -gt "$1" ]
+}
+
+# Opens a menu of the focused window by its Alt key and, once the menu is
+# open, chooses an entry by its key; then waits up to 10 s for the check
+# command to succeed. An entry's key sent before its menu is open would be
+# typed into the window instead. When the menu does not open or the check
+# never succeeds, Escape closes what is open and it tries again, three times
+# in all.
+#   korvane_choose_from_menu MENU_KEY ENTRY_KEY CHECK [ARGUMENT...]
+korvane_choose_from_menu() {
+  local menu="$1" entry="$2" before _
+  shift 2
+  for _ in 1 2 3; do
+    before="$(korvane_open_popups | wc -l)"
+    xdotool key "alt+$menu"
+    if korvane_poll 50 korvane_popups_above "$before"; then
+      xdotool key "$entry"
+      korvane_poll 100 "$@" && return 0
+    fi
+    xdotool key Escape Escape
+  done
+  return 1
+}
+
+# Succeeds when the window has the focus (the window manager's active window).
+korvane_is_active() {
+  [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]
+}
+
+# Activates the window and waits up to 5 s for it to have the focus.
+korvane_activate() {
+  xdotool windowactivate --sync "$1" 2>/dev/null || true
+  korvane_poll 50 korvane_is_active "$1"
+}
+
 # Types the birth details of the example reading into the focused birth
 # details window by keyboard: Ann Lee, born 15 March 1975 (Pisces, whose car
 # colour is yellow).

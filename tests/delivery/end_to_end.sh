@@ -25,7 +25,7 @@ unset WAYLAND_DISPLAY XDG_CURRENT_DESKTOP
 touch "$work/opened"
 
 openbox >/dev/null 2>&1 &
-sleep 0.5
+korvane_poll 50 korvane_window_manager_up || fail "no window manager came up"
 
 fail() { echo "FAILED: $*"; exit 1; }
 
@@ -34,12 +34,17 @@ wait_for_width() {
   korvane_wait_for_window "^$KORVANE_CAPTION\$" "$1"
 }
 
+# Activates the window and waits for it to have the focus.
+activate() { korvane_activate "$1" || fail "window $1 did not get the focus"; }
+
+# Succeeds when the fake browser has been handed at least $1 addresses.
+browser_was_handed() { [ "$(wc -l <"$work/opened")" -ge "$1" ]; }
+
 "$work/prefix/bin/korvane" &
 program=$!
 
 main=$(wait_for_width 488) || fail "the birth details window did not appear"
-xdotool windowactivate --sync "$main" 2>/dev/null || true
-sleep 0.3
+activate "$main"
 
 # Name, then day, month and year from their lists, then the reading.
 korvane_type_birth_details
@@ -47,28 +52,21 @@ xdotool key alt+g
 result=$(wait_for_width 521) || fail "the result window did not appear"
 echo "reading shown"
 
-xdotool key ctrl+Tab
-sleep 0.2
-xdotool key ctrl+Page_Up
-sleep 0.2
-xdotool key alt+b
+# The keys go to the result window in order: no window opens in between.
+xdotool key ctrl+Tab ctrl+Page_Up alt+b
 main=$(wait_for_width 488) || fail "Back did not return to the birth details window"
-sleep 0.3
+activate "$main"
 echo "went back"
 
-# Help, Visit Us Online.
-xdotool key alt+h
-sleep 0.3
-xdotool key v
-sleep 0.5
+# Help, Visit Us Online, each key once its menu is open.
+korvane_choose_from_menu h v browser_was_handed 1 ||
+  fail "Help, Visit Us Online handed nothing to the browser"
 
 # File, Exit: the exit promotion window, whose Exit button has the focus.
-xdotool key alt+f
-sleep 0.3
-xdotool key x
+korvane_choose_from_menu f x korvane_wait_for_window "^$KORVANE_CAPTION\$" 741 1 >/dev/null ||
+  fail "File, Exit showed no exit promotion window"
 nag=$(wait_for_width 741) || fail "the exit promotion window did not appear"
-xdotool windowactivate --sync "$nag" 2>/dev/null || true
-sleep 0.3
+activate "$nag"
 
 # Refer a friend, by keyboard: from Exit, Tab reaches the link button, the
 # name box, the send button, the e-mail box and the friend's boxes.
@@ -81,28 +79,14 @@ xdotool type --delay 20 "bo@example.org"
 xdotool key Tab
 xdotool type --delay 20 "Bo & Co"
 xdotool key alt+n
-sleep 0.5
+korvane_poll 50 browser_was_handed 2 || fail "Refer A Friend Now handed nothing to the browser"
 # Exit by its access key.
 xdotool key alt+x
 
-for _ in $(seq 1 50); do
-  kill -0 "$program" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$program" 2>/dev/null; then
-  fail "the program is still running after Exit"
-fi
+ended() { ! kill -0 "$program" 2>/dev/null; }
+korvane_poll 50 ended || fail "the program is still running after Exit"
 wait "$program" || fail "the program ended with an error status"
 echo "program ended"
-
-for _ in $(seq 1 20); do
-  [ -s "$work/opened" ] && break
-  sleep 0.1
-done
-for _ in $(seq 1 20); do
-  [ "$(wc -l < "$work/opened")" -ge 2 ] && break
-  sleep 0.1
-done
 main_site="https://$KORVANE_MAIN_SITE_HOST/"
 expected="$main_site
 ${main_site}tell-a-friend.html?taf1=Ann%20Lee&taf2=ann%40example.org&taf3=Your%20Message%0D%0A&taf4=Bo%20%26%20Co&taf5=bo%40example.org&taf6=https://$KORVANE_PRODUCT_SITE_HOST/"

@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Whatever state the settings store, the home folder, the runtime folder or
 # the browser are in, the program starts and shows its birth details window.
-# Also: eight copies started at once leave exactly one running.
+# Also: eight copies started at once leave exactly one running, and a copy
+# held by another user does not keep this user's copy from starting.
 #   starts_anyway.sh PROGRAM IDENTITY_FILE   (on an X server; it starts its own window manager)
+# Only root can give a lock to another user: elsewhere that case is skipped,
+# and the script ends with 77 (skipped) if all else passed; with CI=true a
+# skipped case fails.
 set -uo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 . "$here/../../scripts/lib/common.sh"
@@ -19,6 +23,7 @@ export TMPDIR="$scratch/tmp"
 export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
 unset WAYLAND_DISPLAY
 failures=0
+skipped=()
 
 # Ends processes this test started and forgets them, so that the end never
 # signals an id the system may have handed to someone else since.
@@ -33,7 +38,7 @@ end_processes() {
 
 openbox >/dev/null 2>&1 &
 started+=($!)
-sleep 0.5
+korvane_poll 50 korvane_window_manager_up || echo "note: no window manager came up"
 
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
 
@@ -42,14 +47,10 @@ count_windows() {
   korvane_windows "^$KORVANE_PRODUCT_NAME" "$1" | wc -l
 }
 
-wait_for_windows() {
-  local width="$1" wanted="$2"
-  for _ in $(seq 1 150); do
-    [ "$(count_windows "$width")" -ge "$wanted" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
+has_windows() { [ "$(count_windows "$1")" -ge "$2" ]; }
+has_no_windows() { [ "$(count_windows "$1")" -eq 0 ]; }
+# Waits up to 15 s for at least $2 windows of client width $1.
+wait_for_windows() { korvane_poll 150 has_windows "$1" "$2"; }
 
 # start_case NAME: starts the program with the environment already exported
 # and checks that its birth details window appears.
@@ -65,7 +66,7 @@ start_case() {
     cat "$scratch/$name.err"
   fi
   end_processes "$pid"
-  for _ in $(seq 1 20); do [ "$(count_windows 488)" -eq 0 ] && break; sleep 0.05; done
+  korvane_poll 20 has_no_windows 488 || true
 }
 
 fresh_env() {
@@ -99,15 +100,34 @@ export XDG_RUNTIME_DIR="$scratch/runtime-file"
 echo "not a folder" > "$XDG_RUNTIME_DIR"
 start_case runtime-folder-unusable
 
+# A running copy's lock that belongs to another user (given away to
+# "nobody", uid 65534): this user's copy starts all the same, without the
+# guard, and says so on standard error.
 fresh_env lock-of-another-user
-touch "$XDG_RUNTIME_DIR/korvane.lock"
-# A lock naming a live process, but owned by somebody else.
-printf '%s\nkorvane\n%s\n' "$$" "$(hostname)" > "$XDG_RUNTIME_DIR/korvane.lock"
-chown 65534:65534 "$XDG_RUNTIME_DIR/korvane.lock" 2>/dev/null || echo "note: cannot chown here"
-start_case lock-of-another-user
-grep -q "starting without it" "$scratch/lock-of-another-user.err" ||
-  [ "$(stat -c %u "$XDG_RUNTIME_DIR/korvane.lock")" = "$(id -u)" ] ||
-  fail "lock-of-another-user: no word on standard error"
+if [ "$(id -u)" -eq 0 ]; then
+  "$program" 2>/dev/null &
+  holder=$!
+  started+=("$holder")
+  if wait_for_windows 488 1; then
+    chown 65534:65534 "$XDG_RUNTIME_DIR/korvane.lock"
+    "$program" 2>"$scratch/lock-of-another-user.err" &
+    other=$!
+    started+=("$other")
+    if wait_for_windows 488 2 && grep -q "starting without it" "$scratch/lock-of-another-user.err"; then
+      echo "ok: lock-of-another-user"
+    else
+      fail "lock-of-another-user: $(count_windows 488) birth details windows; standard error: $(cat "$scratch/lock-of-another-user.err")"
+    fi
+    end_processes "$holder" "$other"
+  else
+    fail "lock-of-another-user: the holder did not start"
+    end_processes "$holder"
+  fi
+  korvane_poll 20 has_no_windows 488 || true
+else
+  echo "skip: lock-of-another-user (only root can give the lock to another user)"
+  skipped+=(lock-of-another-user)
+fi
 
 # A holder killed with SIGKILL never blocks the next start.
 fresh_env killed-holder
@@ -116,7 +136,7 @@ holder=$!
 started+=("$holder")
 wait_for_windows 488 1 || fail "killed-holder: first copy did not start"
 end_processes "$holder"
-for _ in $(seq 1 20); do [ "$(count_windows 488)" -eq 0 ] && break; sleep 0.05; done
+korvane_poll 20 has_no_windows 488 || true
 start_case killed-holder
 
 # No browser at all: links and the refer-a-friend request fail silently.
@@ -132,15 +152,20 @@ started+=("$program_pid")
 if wait_for_windows 488 1; then
   main="$(korvane_windows "^$KORVANE_CAPTION\$" | head -1)"
   xdotool windowactivate --sync "$main" 2>/dev/null
-  xdotool key alt+h && sleep 0.3 && xdotool key v && sleep 0.5
-  xdotool key alt+d && sleep 0.5
+  # Help, Visit Us Online, then Donate on the menu bar: no browser, no word.
+  if korvane_choose_from_menu h v korvane_no_popups; then
+    xdotool key alt+d
+    # Donate leaves nothing to wait for; a round trip to the program (its
+    # Help menu opening and closing) shows it has handled the key.
+    korvane_choose_from_menu h Escape korvane_no_popups || true
+  fi
   kill -0 "$program_pid" 2>/dev/null && [ "$(count_windows 488)" -eq 1 ] &&
     echo "ok: no-browser" || fail "no-browser: the program did not carry on"
 else
   fail "no-browser: no window"
 fi
 end_processes "$program_pid"
-for _ in $(seq 1 20); do [ "$(count_windows 488)" -eq 0 ] && break; sleep 0.05; done
+korvane_poll 20 has_no_windows 488 || true
 
 # Eight copies at the same instant: one runs, seven are refused.
 fresh_env race
@@ -150,11 +175,13 @@ for _ in 1 2 3 4 5 6 7 8; do
   pids+=($!)
   started+=($!)
 done
-wait_for_windows 488 1
-sleep 2
+# Every copy has decided once one birth details window and seven refusals
+# ("Application is already running", titled with the program's name) show.
+count_refusals() { korvane_windows "^$KORVANE_PRODUCT_NAME\$" | wc -l; }
+all_decided() { [ "$(count_windows 488)" -ge 1 ] && [ "$(count_refusals)" -ge 7 ]; }
+korvane_poll 300 all_decided || true
 mains="$(count_windows 488)"
-refusals=0
-refusals="$(korvane_windows "^$KORVANE_PRODUCT_NAME\$" | wc -l)"
+refusals="$(count_refusals)"
 if [ "$mains" -eq 1 ] && [ "$refusals" -eq 7 ]; then
   echo "ok: race (1 running, 7 refused)"
 else
@@ -173,5 +200,13 @@ leftovers="$(ls -A "$XDG_CONFIG_HOME" | grep -v '^korvane.conf$' || true)"
 [ -s "$XDG_CONFIG_HOME/korvane.conf" ] && [ -z "$leftovers" ] && echo "ok: clean-write" ||
   fail "clean-write: settings '$(ls -A "$XDG_CONFIG_HOME")'"
 
+if [ "$failures" -eq 0 ] && [ ${#skipped[@]} -gt 0 ]; then
+  if [ "${CI:-}" = true ]; then
+    echo "FAILED: skipped in CI: ${skipped[*]}"
+    exit 1
+  fi
+  echo "all start-up cases passed but ${skipped[*]} (skipped)"
+  exit 77
+fi
 [ "$failures" -eq 0 ] && echo "all start-up cases passed"
 exit "$failures"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows installer and the installed program under Wine, driven by
 # keyboard the way a person would: silent install, a reading, a second copy,
-# a link, the exit window, the stored setting, silent uninstall.
+# a link, the exit window, the stored setting, silent uninstall; and, while
+# Korvane runs, a silent install and uninstall that refuse and change nothing.
 # Runs on the X server in DISPLAY (xvfb-run) with a window manager of its own
 # and a fresh Wine prefix in a temporary folder.
 #   end_to_end.sh SETUP.exe
@@ -54,11 +55,11 @@ home="$WINEPREFIX/drive_c/users/$user"
 folder="$home/AppData/Local/Programs/$KORVANE_PRODUCT_NAME"
 shortcut="$home/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Korvane.lnk"
 
-# What the user's profile holds before Korvane comes. The per-user programs
-# folder is Windows' own (it holds every per-user installation), so it may stay.
+# What the user's profile holds before Korvane comes, the temporary folder
+# included. The per-user programs folder is Windows' own (it holds every
+# per-user installation), so it may stay.
 profile_files() {
-  (cd "$WINEPREFIX/drive_c/users" &&
-    find . ! -path "./$user/Temp/*" ! -path "./$user/AppData/Local/Programs" | sort)
+  (cd "$WINEPREFIX/drive_c/users" && find . ! -path "./$user/AppData/Local/Programs" | sort)
 }
 profile_files >"$work/profile-before"
 
@@ -77,6 +78,18 @@ for field in "\"DisplayName\"=\"$KORVANE_PRODUCT_NAME\"" "\"DisplayVersion\"=\"$
 done
 echo "installed"
 
+# The installed files with their checksums, and the Apps & features entry as
+# the running Wine sees it (user.reg is written only when Wine ends).
+installation() { (cd "$folder" && find . -type f -exec md5sum {} + | sort); }
+entry_present() {
+  wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Korvane' \
+    /v DisplayName 2>/dev/null | grep -q "$KORVANE_PRODUCT_NAME"
+}
+# The uninstaller's copies in the temporary folder, $TEMP\~nsuN.tmp.
+uninstaller_copies() { find "$home/Temp" -maxdepth 1 -name '~nsu*'; }
+no_uninstaller_copy() { [ -z "$(uninstaller_copies)" ]; }
+installation >"$work/installed"
+
 # Waits until a visible program window titled $1 has the client width $2
 # (any width without $2), for up to $3 tenths of a second (15 s without).
 wait_for() { korvane_wait_for_window "^$1\$" "${2:-}" "${3:-150}"; }
@@ -88,32 +101,16 @@ pixels_of() {
     -format '%[fx:round(mean*w*h)]' info:
 }
 
-# Waits up to 10 s for the window to show at least $3 pixels of colour $2;
-# prints the last count.
-wait_for_pixels() {
-  local count=0
-  for _ in $(seq 1 40); do
-    count=$(pixels_of "$1" "$2")
-    [ "$count" -ge "$3" ] && break
-    sleep 0.25
-  done
-  echo "$count"
-}
+# Activates the window and waits for it to have the focus.
+activate() { korvane_activate "$1" || fail "window $1 did not get the focus"; }
+running() { kill -0 "$1" 2>/dev/null; }
+ended() { ! running "$1"; }
 
-# Opens a menu by its Alt key and chooses an entry by its key, then waits
-# up to 10 s for the check command $3... to succeed; on a busy machine the
-# entry's key can arrive before the menu is open, so it tries three times.
-choose_from_menu() {
-  local menu="$1" entry="$2"
-  shift 2
-  for _ in 1 2 3; do
-    xdotool key "alt+$menu"
-    sleep 0.5
-    xdotool key "$entry"
-    for _ in $(seq 1 100); do "$@" && return 0; sleep 0.1; done
-    xdotool key Escape Escape
-  done
-  return 1
+# Succeeds when the window shows at least $3 pixels of colour $2, leaving
+# the count in $pixels.
+shows_pixels() {
+  pixels=$(pixels_of "$1" "$2")
+  [ "$pixels" -ge "$3" ]
 }
 
 wine "$folder/korvane.exe" &
@@ -121,8 +118,7 @@ program=$!
 started+=("$program")
 # The first start in a fresh prefix sets Wine up and can take a while.
 main=$(wait_for "$KORVANE_CAPTION" 488 600) || fail "the birth details window did not appear"
-xdotool windowactivate --sync "$main" 2>/dev/null || true
-sleep 0.5
+activate "$main"
 shot wine-birth-details
 
 # A second copy is turned away, and the first one stays.
@@ -131,53 +127,67 @@ second=$!
 started+=("$second")
 box=$(wait_for "$KORVANE_PRODUCT_NAME") || fail "the second copy showed no message"
 shot wine-already-running
-xdotool windowactivate --sync "$box" 2>/dev/null || true
+activate "$box"
 xdotool key Return
-for _ in $(seq 1 50); do kill -0 "$second" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$second" 2>/dev/null && fail "the second copy is still running"
+korvane_poll 50 ended "$second" || fail "the second copy is still running"
 wait "$second" || fail "the second copy ended with status $?"
-kill -0 "$program" 2>/dev/null || fail "the first copy ended too"
+running "$program" || fail "the first copy ended too"
 echo "second copy refused"
 
+# While Korvane runs, its files are in use: a silent install and a silent
+# uninstall each end with status 2 and leave the installation as it was.
+status=0
+wine "$setup" /S || status=$?
+[ "$status" -eq 2 ] || fail "the installer, with Korvane running, ended with status $status"
+status=0
+wine "$folder/uninstall.exe" /S "_?=$(winepath -w "$folder")" || status=$?
+[ "$status" -eq 2 ] || fail "the uninstaller, with Korvane running, ended with status $status"
+# As Apps & features starts it: from a copy in the temporary folder, which
+# goes once it has ended.
+wine "$folder/uninstall.exe" /S || fail "the uninstaller's launcher ended with status $?"
+korvane_poll 300 no_uninstaller_copy ||
+  fail "the uninstaller's copy is still in Temp: $(uninstaller_copies)"
+installation | cmp -s - "$work/installed" ||
+  fail "the installation changed while Korvane ran: $(installation | diff "$work/installed" - || true)"
+entry_present || fail "the Apps & features entry is gone while Korvane runs"
+[ -f "$shortcut" ] || fail "the Start-menu shortcut is gone while Korvane runs"
+running "$program" || fail "Korvane ended during the refused install"
+echo "install and uninstall refused while Korvane runs"
+
 # A reading: 15 March 1975 is Pisces, whose car colour is yellow.
-xdotool windowactivate --sync "$main" 2>/dev/null || true
-sleep 0.3
+activate "$main"
 korvane_type_birth_details
 xdotool key alt+g
 result=$(wait_for "$KORVANE_CAPTION" 521) || fail "the result window did not appear"
-yellow=$(wait_for_pixels "$result" "rgb(255,255,0)" 400)
+korvane_poll 100 shows_pixels "$result" "rgb(255,255,0)" 400 ||
+  fail "no yellow swatch on the astrology tab ($pixels pixels)"
 shot wine-result-astrology
-[ "$yellow" -ge 400 ] || fail "no yellow swatch on the astrology tab ($yellow pixels)"
 xdotool key ctrl+Tab
-coral=$(wait_for_pixels "$result" "rgb(255,120,80)" 400)
+korvane_poll 100 shows_pixels "$result" "rgb(255,120,80)" 400 ||
+  fail "no coral swatch on the Feng Shui tab ($pixels pixels)"
 shot wine-result-feng-shui
-[ "$coral" -ge 400 ] || fail "no coral swatch on the Feng Shui tab ($coral pixels)"
 echo "reading shown"
 
 xdotool key alt+b
 main=$(wait_for "$KORVANE_CAPTION" 488) || fail "Back did not return to the birth details window"
-sleep 0.5
+activate "$main"
 # Help, Visit Us Online: through the shell to the browser.
-choose_from_menu h v test -s "$work/opened" || fail "Visit Us Online handed nothing to the browser"
+korvane_choose_from_menu h v test -s "$work/opened" || fail "Visit Us Online handed nothing to the browser"
 [ "$(cat "$work/opened")" = "https://$KORVANE_MAIN_SITE_HOST/" ] ||
   fail "the browser was given '$(cat "$work/opened")'"
 echo "link handed to the browser"
 
 # File, Exit: the exit window, above other windows, then its Exit button.
-xdotool windowactivate --sync "$main" 2>/dev/null || true
-sleep 0.3
-choose_from_menu f x korvane_wait_for_window "^$KORVANE_CAPTION\$" 741 1 >/dev/null ||
+activate "$main"
+korvane_choose_from_menu f x korvane_wait_for_window "^$KORVANE_CAPTION\$" 741 1 >/dev/null ||
   fail "File, Exit showed no exit promotion window"
 nag=$(wait_for "$KORVANE_CAPTION" 741) || fail "the exit promotion window did not appear"
-sleep 0.5
+activate "$nag"
 shot wine-exit-promotion
 xprop -id "$nag" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE ||
   fail "the exit promotion window is not kept on top"
-xdotool windowactivate --sync "$nag" 2>/dev/null || true
-sleep 0.3
 xdotool key alt+x
-for _ in $(seq 1 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$program" 2>/dev/null && fail "the program is still running after Exit"
+korvane_poll 100 ended "$program" || fail "the program is still running after Exit"
 wait "$program" || fail "the program ended with status $?"
 echo "program ended"
 
@@ -200,13 +210,19 @@ grep -qF "\"$(scramble Duration)\"=\"$(scramble "$today")\"" <<<"$stored" ||
 if grep -q "Duration\|$today" <<<"$stored"; then fail "the reminder is stored readably"; fi
 echo "setting stored scrambled"
 
-# Silent uninstall; the uninstaller runs on from a copy, so wait for Wine.
+# With Korvane ended, installing over the installation works again.
+wine "$setup" /S || fail "the installer, with Korvane ended, ended with status $?"
+wineserver -w
+installation | cmp -s - "$work/installed" || fail "the reinstalled files differ"
+echo "reinstalled"
+
+# Silent uninstall; the uninstaller runs on from a copy, and a command prompt
+# removes that copy once it has ended: wait for Wine.
 wine "$folder/uninstall.exe" /S || fail "the uninstaller ended with status $?"
 wineserver -w
 [ ! -e "$folder" ] || fail "left behind: $(find "$folder" | tr '\n' ' ')"
 [ ! -e "$shortcut" ] || fail "the Start-menu shortcut is still there"
 grep -qi 'korvane' "$WINEPREFIX/user.reg" && fail "registry keys left: $(grep -i korvane "$WINEPREFIX/user.reg")"
-# The uninstaller's own copy in the temporary folder goes at the next restart.
 profile_files >"$work/profile-after"
 diff "$work/profile-before" "$work/profile-after" >"$work/profile-diff" ||
   fail "the profile changed: $(cat "$work/profile-diff")"
