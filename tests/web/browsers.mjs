@@ -220,6 +220,15 @@ async function session(name) {
     equal('offline: a reading after a reload with the server gone', (await astrology(page)).sign,
       'Pisces');
 
+    if (name === 'chromium') {
+      // A dark system theme leaves Korvane's own colours as they are.
+      await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: 'dark' }]);
+      equal('under a dark theme the page keeps its blue and its white boxes',
+        await page.evaluate(() => [getComputedStyle(document.documentElement).backgroundColor,
+          getComputedStyle(document.getElementById('name')).backgroundColor]),
+        ['rgb(68, 109, 217)', 'rgb(255, 255, 255)']);
+    }
+
     equal('no request left the page\'s own origin', foreign, []);
     equal('no errors on the console (a blocked resource would show here)', problems, []);
   } finally {

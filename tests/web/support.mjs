@@ -19,7 +19,7 @@ export async function serve(siteDir) {
   return {
     url: first.value.trim(),
     stop: () => new Promise((resolve) => {
-      if (server.exitCode !== null) return resolve();
+      if (server.exitCode !== null || server.signalCode !== null) return resolve();
       server.once('exit', resolve);
       server.kill('SIGTERM');
     }),
