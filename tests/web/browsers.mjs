@@ -1,6 +1,9 @@
 // The page in Debian's Chromium and Firefox ESR, driven as a person would:
 //   node browsers.mjs SITE_DIR [chromium|firefox ...]
 // Prints every check and a summary; exits non-zero when one fails.
+import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { Tally, launch, serve } from './support.mjs';
 
 const [siteDir, ...chosen] = process.argv.slice(2);
@@ -237,10 +240,48 @@ async function session(name) {
   }
 }
 
+// A new version of the site replaces the cached one on the next visit: a
+// copy of the site is visited, then changed as a new build changes it (new
+// files, so a new cache version in the service worker).
+async function newVersion(name) {
+  const copy = mkdtempSync(join(tmpdir(), 'korvane-site-'));
+  cpSync(siteDir, copy, { recursive: true });
+  const server = await serve(copy);
+  const { browser, close } = await launch(name);
+  try {
+    const page = await browser.newPage();
+    await page.goto(server.url, { waitUntil: 'load' });
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await page.reload({ waitUntil: 'load' });
+    const before = await page.title();
+    const index = join(copy, 'index.html');
+    writeFileSync(index, readFileSync(index, 'utf8').replace('<title>', '<title>New '));
+    const worker = join(copy, 'sw.js');
+    writeFileSync(worker, readFileSync(worker, 'utf8').replace(/const VERSION = '(\w+)'/,
+      (_, version) => `const VERSION = '${version}-new'`));
+    // The visit after the change finds the new worker, which takes over and
+    // drops the old cache; the visit after that shows the new page.
+    await page.reload({ waitUntil: 'load' });
+    await page.waitForFunction(() => navigator.serviceWorker.controller?.scriptURL &&
+      caches.keys().then((keys) => keys.length === 1 && keys[0].endsWith('-new')), { timeout: 10000 })
+      .catch(() => {});
+    await page.reload({ waitUntil: 'load' });
+    tally.equal(`${name}: a new version of the site replaces the cached one on the next visit`,
+      [before.startsWith('New '), await page.title().then((t) => t.startsWith('New ')),
+        await page.evaluate(() => caches.keys())],
+      [false, true, [`korvane-${readFileSync(worker, 'utf8').match(/const VERSION = '([\w-]+)'/)[1]}`]]);
+  } finally {
+    await close();
+    await server.stop();
+    rmSync(copy, { recursive: true, force: true });
+  }
+}
+
 for (const name of browsers) {
   console.log(`${name}:`);
   try {
     await session(name);
+    await newVersion(name);
   } catch (error) {
     tally.check(`${name}: the session ran to its end`, false, String(error.stack ?? error));
   }
