@@ -24,7 +24,8 @@ constexpr int kYearCount = kLastYear - kFirstYear + 1;
 std::string answer;
 std::string nameText;
 // The page has no message box: the message keeps its first text.
-std::array<std::string, kReferFieldCount> referFields = {"", "", std::string(kReferMessageText), "", ""};
+std::array<std::string, kReferFieldCount> referFields = {"", "", std::string(kReferMessageText), "",
+                                                         ""};
 
 char* Resized(std::string& buffer, int size) {
     buffer.assign(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
