@@ -224,6 +224,11 @@ async function session(name) {
       'Pisces');
 
     if (name === 'chromium') {
+      // Manifest, icons and service worker as Chromium wants them for installing.
+      const devtools = await page.createCDPSession();
+      const { installabilityErrors } = await devtools.send('Page.getInstallabilityErrors');
+      equal('Chromium finds the page installable', installabilityErrors, []);
+      await devtools.detach();
       // A dark system theme leaves Korvane's own colours as they are.
       await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: 'dark' }]);
       equal('under a dark theme the page keeps its blue and its white boxes',
