@@ -44,9 +44,14 @@ std::string PercentEncoded(std::string_view text) {
 }
 
 ReferOutcome ReferAFriend(const std::array<std::string, kReferFieldCount>& fields) {
+    // A box left empty, or holding spaces only, shows its placeholder again,
+    // and the checks read that.
     std::array<std::string_view, kReferFieldCount> trimmed;
-    for (int i = 0; i < kReferFieldCount; ++i)
+    for (int i = 0; i < kReferFieldCount; ++i) {
         trimmed[i] = TrimSpaces(fields[i]);
+        if (trimmed[i].empty())
+            trimmed[i] = kReferPlaceholders[i];
+    }
     if (trimmed[kReferEmail] == trimmed[kReferFriendEmail])
         return {false, "Please Enter Distinct Email Addresses"};
     if (!LooksProper(trimmed[kReferEmail]) || !LooksProper(trimmed[kReferFriendEmail]))

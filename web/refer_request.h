@@ -23,7 +23,8 @@ struct ReferOutcome {
 };
 
 // Checks the five fields as typed (distinct and proper e-mail addresses,
-// then every field filled) and composes the request address, with every
+// then every field filled; an empty field counts as showing its
+// placeholder) and composes the request address, with every
 // value percent-encoded.
 ReferOutcome ReferAFriend(const std::array<std::string, kReferFieldCount>& fields);
 

@@ -170,6 +170,19 @@ async function session(name) {
 
     // Refer a friend: the same checks and the percent-encoded address.
     await page.click('#open-refer');
+    await page.click('#refer-send');
+    equal('refer a friend, untouched: the e-mail check comes first', await text(page, '#refer-problem'),
+      'Please Enter Proper Email Address');
+    await page.type('#refer-email', 'ann@a.example');
+    await page.type('#refer-friend-email', 'bo@b.example');
+    await page.click('#refer-send');
+    equal('refer a friend without a name', await text(page, '#refer-problem'), 'Please Enter Your Name');
+    await page.type('#refer-name', 'Ann');
+    await page.click('#refer-send');
+    equal('refer a friend without the friend\'s name', await text(page, '#refer-problem'),
+      'Please Enter Your Friend\'s Name');
+    for (const box of ['#refer-name', '#refer-email', '#refer-friend-email'])
+      await page.$eval(box, (input) => { input.value = ''; });
     await page.type('#refer-name', '  Ann & Lee ');
     await page.type('#refer-email', 'ann@a.example');
     await page.type('#refer-friend-name', 'Bo');
