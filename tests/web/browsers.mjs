@@ -250,6 +250,14 @@ async function session(name) {
         ['rgb(68, 109, 217)', 'rgb(255, 255, 255)']);
     }
 
+    // Nothing of the birth details is kept: no cookie, no web storage, and
+    // the cache holds the site's own files only.
+    equal('no cookies, no web storage, only the site\'s files in the cache', await page.evaluate(
+      async (site) => [document.cookie, localStorage.length, sessionStorage.length,
+        (await Promise.all((await caches.keys()).map(async (key) =>
+          (await (await caches.open(key)).keys()).map((request) => request.url))))
+          .flat().filter((url) => !url.startsWith(site) || url.includes('?'))], server.url),
+    ['', 0, 0, []]);
     equal('no request left the page\'s own origin', foreign, []);
     equal('no errors on the console (a blocked resource would show here)', problems, []);
   } finally {
