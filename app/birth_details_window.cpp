@@ -2,6 +2,7 @@
 
 #include "about_window.h"
 #include "birth_details.h"
+#include "birth_details_check.h"
 #include "frame_group.h"
 #include "help_menus.h"
 #include "label_group.h"
@@ -249,32 +250,27 @@ bool frmMain::IsCoBrandInFront() const {
 }
 
 bool frmMain::ValidateBirthDetails() {
-    if (txtName->text().isEmpty()) {
-        ThePlatform().ShowMessage(this, QStringLiteral("Please Enter Your Name"),
-                                  MessageIcon::Critical, MessageButtons::Ok);
+    const std::string name = txtName->text().toStdString();
+    const std::string year = cboYear->currentText().toStdString();
+    BirthDetailsForm form;
+    form.nameText = name;
+    form.maleSelected = optSex[0]->isChecked();
+    form.femaleSelected = optSex[1]->isChecked();
+    form.yearText = year;
+    form.monthIndex = cboMonth->currentIndex();
+    form.dayIndex = cboDate->currentIndex();
+    const auto problem = CheckBirthDetails(form);
+    if (!problem)
+        return true;
+    ThePlatform().ShowMessage(
+        this, QString::fromUtf8(problem->text.data(), static_cast<qsizetype>(problem->text.size())),
+        problem->icon == ProblemIcon::Critical ? MessageIcon::Critical : MessageIcon::Information,
+        MessageButtons::Ok);
+    if (problem->focus == ProblemFocus::Name)
         txtName->setFocus();
-        return false;
-    }
-    if (!optSex[0]->isChecked() && !optSex[1]->isChecked()) {
-        ThePlatform().ShowMessage(this, QStringLiteral("Please Specify Your Sex"),
-                                  MessageIcon::Critical, MessageButtons::Ok);
+    else if (problem->focus == ProblemFocus::ProceedButton)
         cmdProceed->setFocus();
-        return false;
-    }
-    switch (CheckBirthDate(cboYear->currentText().toStdString(), cboMonth->currentIndex(),
-                           cboDate->currentIndex())) {
-    case BirthDateCheck::WrongFebruaryDay:
-        ThePlatform().ShowMessage(this, QStringLiteral("Please Enter Correct Date Or Month!"),
-                                  MessageIcon::Information, MessageButtons::Ok);
-        return false;
-    case BirthDateCheck::WrongThirtyFirst:
-        ThePlatform().ShowMessage(this, QStringLiteral("Please Enter Correct Date Or Month !"),
-                                  MessageIcon::Information, MessageButtons::Ok);
-        return false;
-    case BirthDateCheck::Valid:
-        break;
-    }
-    return true;
+    return false;
 }
 
 void frmMain::cmdProceed_Click() {

@@ -23,6 +23,24 @@ KORVANE_WINDOWS_PACKAGES=(cmake ninja-build xz-utils zip nsis
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   qt6-base-dev qt6-base-dev-tools wine wine64 fonts-dejavu-core
   xvfb xauth x11-utils xdotool openbox imagemagick)
+# Korvane in the browser: the WebAssembly compiler and Node.js with npm for
+# the build step (a Node.js that did not come from Debian is kept), and the
+# two browsers its tests drive.
+KORVANE_WEB_PACKAGES=(emscripten node-acorn nodejs npm)
+KORVANE_WEB_TEST_PACKAGES=(chromium firefox-esr fonts-dejavu-core)
+
+# The web packages that are missing, leaving out Node.js and npm when their
+# commands are already there (a Node.js from elsewhere brings its own npm).
+korvane_web_packages() {
+  local package
+  for package in "${KORVANE_WEB_PACKAGES[@]}"; do
+    case "$package" in
+      nodejs) command -v node >/dev/null && continue ;;
+      npm) command -v npm >/dev/null && continue ;;
+    esac
+    echo "$package"
+  done
+}
 
 # Prints the packages among the arguments that are not installed.
 korvane_missing_packages() {

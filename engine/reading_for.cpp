@@ -1,0 +1,56 @@
+#include "reading_for.h"
+
+#include "astrology.h"
+#include "feng_shui.h"
+#include "reading_display.h"
+
+namespace korvane {
+namespace {
+
+class FengShuiValues : public FengShuiDisplay {
+public:
+    explicit FengShuiValues(Reading& reading) : reading_(reading) {}
+    void SetPurposeColourName(Purpose purpose, std::string_view name) override {
+        reading_.purposes[static_cast<int>(purpose)].name = name;
+    }
+    void SetPurposeSwatch(Purpose purpose, ColourValue colour) override {
+        reading_.purposes[static_cast<int>(purpose)].swatch = colour;
+    }
+
+private:
+    Reading& reading_;
+};
+
+class AstrologyValues : public AstrologyDisplay {
+public:
+    explicit AstrologyValues(Reading& reading) : reading_(reading) {}
+    void SetCarColour(std::string_view name) override { reading_.carColour = name; }
+    void SetCarColourDescription(std::string_view description) override {
+        reading_.carColourDescription = description;
+    }
+    void SetKuaNumber(std::string_view number) override { reading_.kuaNumber = number; }
+    void SetRulingPlanet(std::string_view planet) override { reading_.rulingPlanet = planet; }
+    void SetSunSign(std::string_view sign) override { reading_.sunSign = sign; }
+    void SetSunSignDescription(std::string_view text) override {
+        reading_.sunSignDescription = text;
+    }
+    void SetCarColourSwatch(ColourValue colour) override { reading_.carColourSwatch = colour; }
+
+private:
+    Reading& reading_;
+};
+
+} // namespace
+
+Reading ReadingFor(const BirthInputs& inputs) {
+    ReadingRecord record;
+    FillReadingRecord(record, inputs);
+    Reading reading;
+    FengShuiValues fengShui(reading);
+    FengShuiReading(record.intKuaNumber, record, fengShui);
+    AstrologyValues astrology(reading);
+    AstrologyReading(record, astrology);
+    return reading;
+}
+
+} // namespace korvane

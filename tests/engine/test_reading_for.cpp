@@ -1,0 +1,112 @@
+#include "birth_details_check.h"
+#include "reading_for.h"
+
+#include <QTest>
+
+using namespace korvane;
+
+namespace {
+
+BirthInputs Inputs(bool male, int day, const char* month, const char* year) {
+    BirthInputs inputs;
+    inputs.nameText = "Ann";
+    inputs.maleSelected = male;
+    inputs.dayIndex = day - 1;
+    inputs.dayText = std::to_string(day);
+    inputs.monthText = month;
+    inputs.yearText = year;
+    return inputs;
+}
+
+BirthDetailsForm Form(std::string_view name, bool male, bool female, std::string_view year,
+                      int monthIndex, int day) {
+    BirthDetailsForm form;
+    form.nameText = name;
+    form.maleSelected = male;
+    form.femaleSelected = female;
+    form.yearText = year;
+    form.monthIndex = monthIndex;
+    form.dayIndex = day - 1;
+    return form;
+}
+
+} // namespace
+
+class TestReadingFor : public QObject {
+    Q_OBJECT
+private slots:
+    void marchBirthGivesTheWholeReading();
+    void januaryBirthCountsFromTheYearBefore();
+    void readingLeavesTheSharedRecordAlone();
+    void checksComeInOrderWithTheirMessages();
+    void validDatesPass();
+};
+
+void TestReadingFor::marchBirthGivesTheWholeReading() {
+    const Reading reading = ReadingFor(Inputs(true, 15, "March", "1975"));
+    QCOMPARE(reading.kuaNumber, std::string("7"));
+    QCOMPARE(reading.sunSign, std::string("Pisces"));
+    QCOMPARE(reading.rulingPlanet, std::string("Jupiter"));
+    QCOMPARE(reading.carColour, std::string("Yellow"));
+    QCOMPARE(reading.carColourSwatch, std::optional<ColourValue>(MakeColour(255, 255, 0)));
+    QVERIFY(reading.carColourDescription.size() > 20);
+    QVERIFY(reading.sunSignDescription.find("\r\n\r\n") != std::string_view::npos);
+    const char* names[4] = {"White", "Coral", "Beige", "Gold"};
+    const ColourValue swatches[4] = {MakeColour(255, 255, 255), MakeColour(255, 120, 80),
+                                     MakeColour(255, 200, 150), MakeColour(255, 215, 0)};
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(reading.purposes[i].name, std::string(names[i]));
+        QCOMPARE(reading.purposes[i].swatch, std::optional<ColourValue>(swatches[i]));
+    }
+}
+
+void TestReadingFor::januaryBirthCountsFromTheYearBefore() {
+    // 1975 counts as 1974 before the solar new year: 7 + 4 = 11, 1 + 1 = 2, 10 - 2 = 8.
+    const Reading reading = ReadingFor(Inputs(true, 10, "January", "1975"));
+    QCOMPARE(reading.kuaNumber, std::string("8"));
+    QCOMPARE(reading.sunSign, std::string("Capricorn"));
+    QCOMPARE(reading.rulingPlanet, std::string("Saturn"));
+    QCOMPARE(reading.carColour, std::string("Violet"));
+    QCOMPARE(reading.purposes[0].name, std::string("Coral"));
+    QCOMPARE(reading.purposes[3].name, std::string("Beige"));
+}
+
+void TestReadingFor::readingLeavesTheSharedRecordAlone() {
+    TheReadingRecord().strSunSign = "untouched";
+    ReadingFor(Inputs(false, 1, "July", "2001"));
+    QCOMPARE(TheReadingRecord().strSunSign, std::string("untouched"));
+}
+
+void TestReadingFor::checksComeInOrderWithTheirMessages() {
+    // An empty name is reported before a wrong date; a name of blanks passes.
+    auto problem = CheckBirthDetails(Form("", true, false, "1980", 3, 31));
+    QVERIFY(problem);
+    QCOMPARE(problem->text, std::string_view("Please Enter Your Name"));
+    QCOMPARE(problem->icon, ProblemIcon::Critical);
+    QCOMPARE(problem->focus, ProblemFocus::Name);
+
+    problem = CheckBirthDetails(Form("  ", false, false, "1980", 3, 31));
+    QVERIFY(problem);
+    QCOMPARE(problem->text, std::string_view("Please Specify Your Sex"));
+    QCOMPARE(problem->focus, ProblemFocus::ProceedButton);
+
+    problem = CheckBirthDetails(Form("Ann", false, true, "1999", 1, 29));
+    QVERIFY(problem);
+    QCOMPARE(problem->text, std::string_view("Please Enter Correct Date Or Month!"));
+    QCOMPARE(problem->icon, ProblemIcon::Information);
+    QCOMPARE(problem->focus, ProblemFocus::Unchanged);
+
+    problem = CheckBirthDetails(Form("Ann", true, false, "1980", 3, 31));
+    QVERIFY(problem);
+    QCOMPARE(problem->text, std::string_view("Please Enter Correct Date Or Month !"));
+    QCOMPARE(problem->icon, ProblemIcon::Information);
+}
+
+void TestReadingFor::validDatesPass() {
+    QVERIFY(!CheckBirthDetails(Form("Ann", true, false, "2000", 1, 29)));
+    QVERIFY(!CheckBirthDetails(Form(" ", false, true, "1980", 2, 31)));
+    QVERIFY(!CheckBirthDetails(Form("Ann", true, false, "1980", 3, 30)));
+}
+
+QTEST_GUILESS_MAIN(TestReadingFor)
+#include "test_reading_for.moc"
