@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QPixmapCache>
 #include <QWidget>
 
 #include <vector>
@@ -60,6 +61,18 @@ constexpr const char* kThemedClasses[] = {
     "QMenuBar",          "QTextEdit",   "QPlainTextEdit", "QLineEdit",    "QComboBox",
     "QMessageBoxLabel",  "QTextControl"};
 
+// The style keeps pictures of the controls it draws (button faces, list
+// boxes, scroll bars) in Qt's pixmap cache, named after the palette they
+// were drawn with. Every window the program builds has palettes of its own,
+// so a picture can only be used again while its window is up; yet the
+// cache holds them up to its 10 MB limit, and Qt 6.4 keeps the name of
+// every picture it has dropped: a long session grew by about 6 kB with
+// every reading. With no room in the cache, each control is drawn straight
+// away, exactly as it would have been drawn into its picture.
+void KeepNoPicturesOfControls() {
+    QPixmapCache::setCacheLimit(0);
+}
+
 } // namespace
 
 const QPalette& ProgramPalette() {
@@ -79,6 +92,7 @@ void ApplyProgramLook() {
     QApplication::setPalette(palette);
     for (const char* className : themed)
         QApplication::setPalette(palette, className);
+    KeepNoPicturesOfControls();
 
     static bool rolesInstalled = false;
     if (!rolesInstalled) {

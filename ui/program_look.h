@@ -10,8 +10,9 @@ namespace korvane {
 // dark desktop palette would leave parts of them unreadable.
 const QPalette& ProgramPalette();
 
-// Gives the whole program its own palette in place of the desktop's, and
-// makes its top-level windows known to screen readers as windows. Call once,
+// Gives the whole program its own palette in place of the desktop's, keeps
+// no cached pictures of controls, and makes its top-level windows known to
+// screen readers as windows. Call once,
 // after the application object exists and before the first window is built.
 void ApplyProgramLook();
 
