@@ -12,10 +12,10 @@
 // keeps nothing between readings stays flat once its caches are warm.
 // Used by bench/run.sh (the soak) and by the test suite (a shorter run).
 #include "birth_details_window.h"
-#include "program_icon.h"
 #include "program_identity.h"
 #include "program_look.h"
 #include "result_window.h"
+#include "startup.h"
 #include "window_registry.h"
 
 #include <QApplication>
@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QWindow>
 
 #include <cstdio>
 #if defined(__GLIBC__)
@@ -153,7 +154,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(korvane::kApplicationName);
     QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(KORVANE_DESKTOP_ID));
-    QApplication::setWindowIcon(korvane::ProgramIcon());
     QApplication::setQuitOnLastWindowClosed(false);
     korvane::ApplyProgramLook();
 
@@ -177,7 +177,12 @@ int main(int argc, char** argv) {
     if (checkpoints.empty() || checkpoints.back() != readings)
         checkpoints.push_back(readings);
 
-    WindowRegistry::Instance().Use<frmMain>().ShowCentred();
+    frmMain& first = WindowRegistry::Instance().Use<frmMain>();
+    first.ShowCentred();
+    if (!ProcessEventsUntil([&first] { return first.windowHandle()->isExposed(); }, 5000))
+        return 1;
+    Settle(20);
+    korvane::FinishStartUp();
     std::vector<long> sampled;
     std::size_t next = 0;
     for (int reading = 1; reading <= readings; ++reading) {

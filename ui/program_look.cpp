@@ -61,18 +61,6 @@ constexpr const char* kThemedClasses[] = {
     "QMenuBar",          "QTextEdit",   "QPlainTextEdit", "QLineEdit",    "QComboBox",
     "QMessageBoxLabel",  "QTextControl"};
 
-// The style keeps pictures of the controls it draws (button faces, list
-// boxes, scroll bars) in Qt's pixmap cache, named after the palette they
-// were drawn with. Every window the program builds has palettes of its own,
-// so a picture can only be used again while its window is up; yet the
-// cache holds them up to its 10 MB limit, and Qt 6.4 keeps the name of
-// every picture it has dropped: a long session grew by about 6 kB with
-// every reading. With no room in the cache, each control is drawn straight
-// away, exactly as it would have been drawn into its picture.
-void KeepNoPicturesOfControls() {
-    QPixmapCache::setCacheLimit(0);
-}
-
 } // namespace
 
 const QPalette& ProgramPalette() {
@@ -92,13 +80,23 @@ void ApplyProgramLook() {
     QApplication::setPalette(palette);
     for (const char* className : themed)
         QApplication::setPalette(palette, className);
-    KeepNoPicturesOfControls();
 
     static bool rolesInstalled = false;
     if (!rolesInstalled) {
         QAccessible::installFactory(WindowRoleFactory);
         rolesInstalled = true;
     }
+}
+
+void KeepNoPicturesOfControls() {
+    // Every window the program builds has palettes of its own, and the
+    // style names the pictures it keeps of controls after the palette they
+    // were drawn with: once their window is gone they are never found
+    // again, yet Qt's cache holds them up to its 10 MB limit, and Qt 6.4
+    // keeps the name of every picture it has dropped. With no room in the
+    // cache, each control is drawn straight away, exactly as it would have
+    // been drawn into its picture.
+    QPixmapCache::setCacheLimit(0);
 }
 
 } // namespace korvane

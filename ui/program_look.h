@@ -10,10 +10,15 @@ namespace korvane {
 // dark desktop palette would leave parts of them unreadable.
 const QPalette& ProgramPalette();
 
-// Gives the whole program its own palette in place of the desktop's, keeps
-// no cached pictures of controls, and makes its top-level windows known to
-// screen readers as windows. Call once,
+// Gives the whole program its own palette in place of the desktop's, and
+// makes its top-level windows known to screen readers as windows. Call once,
 // after the application object exists and before the first window is built.
 void ApplyProgramLook();
+
+// Leaves Qt's pixmap cache no room, so that the style keeps no pictures of
+// the controls it draws: a long session would otherwise grow with every
+// reading (the pictures' names are never dropped). The first window may use
+// the cache while it paints its first frame.
+void KeepNoPicturesOfControls();
 
 } // namespace korvane
