@@ -15,6 +15,9 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QWindow>
+
+#include <functional>
 
 #include <cmath>
 #include <cstdio>
@@ -41,6 +44,39 @@ void CoBrand_Randomize() {
     const std::int16_t intCoBrandRandomNumber = CoBrandNumber(TheProgramRandom().NextSingle());
     if (auto* window = WindowRegistry::Instance().Find<frmMain>())
         window->BringCoBrandToFront(CoBrandInFront(intCoBrandRandomNumber));
+}
+
+namespace {
+
+// Runs work once, after the window's first frame has been painted and handed
+// to the window system. That frame is drawn while the first expose event is
+// handled; a zero timer started as it arrives fires only after that.
+class AfterFirstFrame : public QObject {
+public:
+    AfterFirstFrame(QWidget& window, std::function<void()> work)
+        : QObject(window.windowHandle()), work_(std::move(work)) {
+        parent()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Expose) {
+            QTimer::singleShot(0, [work = work_] { work(); });
+            deleteLater();
+            parent()->removeEventFilter(this);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> work_;
+};
+
+} // namespace
+
+void FinishStartUp() {
+    QApplication::setWindowIcon(ProgramIcon());
+    KeepNoPicturesOfControls();
 }
 
 int RunKorvane(int argc, char** argv) {
@@ -92,9 +128,7 @@ int RunKorvane(int argc, char** argv) {
         QApplication::setFont(systemFont);
     }
     CoBrand_Randomize();
-    // The icon's images are decoded once the first window is on its way to
-    // the screen, not before; every window then takes it from the program.
-    QTimer::singleShot(0, [] { QApplication::setWindowIcon(ProgramIcon()); });
+    new AfterFirstFrame(windows.Use<frmMain>(), FinishStartUp);
 
     const int status = QApplication::exec();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -16,6 +16,11 @@ bool CoBrandInFront(std::int16_t coBrandNumber);
 // window; runs once, at the end of start-up.
 void CoBrand_Randomize();
 
+// What can wait until the first window's first frame is on the screen: the
+// program's icon (its images are decoded only then; every window takes it
+// from the program) and the bound on Qt's picture cache.
+void FinishStartUp();
+
 // The whole run of the program, from the single-instance guard to the end
 // of the event loop. Returns the process's exit status.
 int RunKorvane(int argc, char** argv);

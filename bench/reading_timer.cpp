@@ -14,9 +14,10 @@
 // instructions of the timed readings only (bench/reading_instructions.sh).
 #include "astrology.h"
 #include "birth_details_window.h"
-#include "program_icon.h"
 #include "program_identity.h"
+#include "program_look.h"
 #include "result_window.h"
+#include "startup.h"
 #include "value_label.h"
 #include "window_registry.h"
 
@@ -171,14 +172,16 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(korvane::kApplicationName);
     QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(KORVANE_DESKTOP_ID));
-    QApplication::setWindowIcon(korvane::ProgramIcon());
     QApplication::setQuitOnLastWindowClosed(false);
+    korvane::ApplyProgramLook();
 
     EarlyPaintGuard guard;
     application.installEventFilter(&guard);
 
     WindowRegistry& windows = WindowRegistry::Instance();
     windows.Use<frmMain>().ShowCentred();
+    Settle(50);
+    korvane::FinishStartUp();
 
     std::vector<double> toPaint, handOff;
     double firstReading = -1;

@@ -13,16 +13,19 @@
 #      the X server, Korvane against a bare Qt Widgets main window, in
 #      alternation (pairs, 30 by default, after two warm-up pairs),
 #   4. resident memory of both, 300 ms after the window became viewable,
-#   5. the instructions both execute until their window is mapped
-#      (callgrind, bench/startup_instructions.sh): unlike the times, these
-#      do not move with the machine's load.
+#   5. the instructions both execute until their window is mapped and until
+#      their first frame goes to the X server (callgrind,
+#      bench/startup_instructions.sh): unlike the times, these do not move
+#      with the machine's load,
+#   6. a long session: 400 readings in one process (bench/reading_soak),
+#      with the resident memory after 100 and after 400 readings.
 # Prints a table and writes it to bench/results.txt. Exits non-zero when a
 # measurement cannot be made; a missed target is reported, not an error.
 #
 # To compare a change, build it elsewhere and point the start-up and memory
 # runs at it (the table then goes to stdout only, results.txt is kept):
 #   KORVANE_BENCH_PROGRAM=/path/to/korvane KORVANE_BENCH_PARTS=startup bench/run.sh
-# KORVANE_BENCH_PARTS is any of "engine reading startup" (all by default).
+# KORVANE_BENCH_PARTS is any of "engine reading startup soak" (all by default).
 set -euo pipefail
 shopt -s inherit_errexit
 
@@ -36,9 +39,11 @@ rss_after_ms=300
 engine_repetitions=9
 readings=30
 reading_warm_up=3
-parts=" ${KORVANE_BENCH_PARTS:-engine reading startup} "
+soak_readings=400
+soak_from=100
+parts=" ${KORVANE_BENCH_PARTS:-engine reading startup soak} "
 results="$bench/results.txt"
-[ -n "${KORVANE_BENCH_PROGRAM:-}" ] || [ "$parts" != " engine reading startup " ] && results=/dev/null
+[ -n "${KORVANE_BENCH_PROGRAM:-}" ] || [ "$parts" != " engine reading startup soak " ] && results=/dev/null
 baseline_title="Qt baseline"
 
 # --- What the benchmark needs --------------------------------------------
@@ -182,6 +187,19 @@ if [[ $parts == *" startup "* ]]; then
   instr_k="$(value korvane_instructions "$instructions_line")"
   instr_b="$(value baseline_instructions "$instructions_line")"
   instr_ratio="$(value ratio "$instructions_line")"
+  frame_k="$(value korvane_frame_instructions "$instructions_line")"
+  frame_b="$(value baseline_frame_instructions "$instructions_line")"
+  frame_ratio="$(value frame_ratio "$instructions_line")"
+fi
+# --- 6. A long session --------------------------------------------------------
+if [[ $parts == *" soak "* ]]; then
+  echo "Long session: $soak_readings readings in one process ..."
+  soak_line="$(run_isolated "$build/reading_soak" "$soak_readings" "$soak_from")"
+  soak_from_kb="$(value "rss_kb_at_$soak_from" "$soak_line")"
+  soak_end_kb="$(value "rss_kb_at_$soak_readings" "$soak_line")"
+  soak_heap_from_kb="$(value "heap_kb_at_$soak_from" "$soak_line")"
+  soak_heap_end_kb="$(value "heap_kb_at_$soak_readings" "$soak_line")"
+  soak_growth_kb=$((soak_end_kb - soak_from_kb))
 fi
 load_after="$(cut -d' ' -f1-3 /proc/loadavg)"
 
@@ -218,6 +236,13 @@ row() { printf '%-40s %12s %12s %8s %16s %5s\n' "$@"; }
       "$(printf '%.2f' "$rss_ratio")" "ratio <= 1.05" "$(met "$rss_ratio" "<=" 1.05)"
     row "Start-up instructions, to the mapping" "$(mi "$instr_k")" "$(mi "$instr_b")" \
       "$(printf '%.3f' "$instr_ratio")" "ratio <= 1.05" "$(met "$instr_ratio" "<=" 1.05)"
+    row "Start-up instructions, to the first frame" "$(mi "$frame_k")" "$(mi "$frame_b")" \
+      "$(printf '%.3f' "$frame_ratio")" "ratio <= 1.15" "$(met "$frame_ratio" "<=" 1.15)"
+  fi
+  if [[ $parts == *" soak "* ]]; then
+    row "Resident memory after $soak_from readings" "$(mb "$soak_from_kb")" "-" "-" "-" "-"
+    row "Resident memory after $soak_readings readings" "$(mb "$soak_end_kb")" "-" "-" \
+      "<= +1 MB" "$(met "$soak_growth_kb" "<=" 1024)"
   fi
   echo
   if [[ $parts == *" engine "* ]]; then
@@ -230,11 +255,18 @@ row() { printf '%-40s %12s %12s %8s %16s %5s\n' "$@"; }
       "instructions counted by callgrind over $reading_instr_readings readings after" \
       "$reading_instr_warm_up warm-up."
   fi
+  if [[ $parts == *" soak "* ]]; then
+    echo "Long session: readings by bench/reading_soak (name typed, date and sex chosen, Get, Back)" \
+      "in one process; resident memory grew by $soak_growth_kb kB from reading $soak_from to" \
+      "$soak_readings; heap in use $soak_heap_from_kb kB, then $soak_heap_end_kb kB."
+  fi
   if [[ $parts == *" startup "* ]]; then
     echo "Start-up and memory: ratios are medians of the $measured_pairs pair-by-pair ratios" \
       "(Korvane / baseline), after $warm_pairs warm-up pairs."
-    echo "Instructions: counted by callgrind from the start of the process until the window is mapped;" \
-      "Korvane on its second start. The figure that holds on a noisy machine."
+    echo "Instructions: counted by callgrind from the start of the process until the window is mapped" \
+      "(QXcbWindow::show) and until the first frame is handed to the X server (the first" \
+      "xcb_shm_put_image or xcb_copy_area); Korvane on its second start. The figures that hold on a" \
+      "noisy machine."
     echo "Memory detail: anonymous RSS $(mb "$anon_k") vs $(mb "$anon_b"), PSS $(mb "$pss_k") vs $(mb "$pss_b")."
     echo
     echo "Pairs: start-up ms and VmRSS kB of Korvane, then of the baseline"

@@ -1,20 +1,24 @@
 #!/usr/bin/env bash
 # Instructions Korvane executes from the start of the process until its
-# first window is mapped, against a bare Qt main window, counted by
-# callgrind. Unlike times, the counts do not move with the machine's load.
+# first window is mapped, and until its first frame is handed to the X
+# server, against a bare Qt main window, counted by callgrind. Unlike times,
+# the counts do not move with the machine's load.
 #
-#   bench/startup_instructions.sh KORVANE BASELINE [LIMIT]
+#   bench/startup_instructions.sh KORVANE BASELINE [FRAME_LIMIT [MAPPING_LIMIT]]
 #
 # Needs valgrind and an X server in DISPLAY. Korvane is measured on its
 # second start, with the settings its first start stored. Prints
 #   korvane_instructions=N baseline_instructions=N ratio=R
-# and, when LIMIT is given, fails if the ratio is above it.
+#   korvane_frame_instructions=N baseline_frame_instructions=N frame_ratio=R
+# (the first three to the mapping, the others to the first frame) and fails
+# when a ratio is above the limit given for it.
 set -euo pipefail
 shopt -s inherit_errexit
 
 program="$1"
 baseline="$2"
-limit="${3:-}"
+frame_limit="${3:-}"
+mapping_limit="${4:-}"
 command -v valgrind >/dev/null || { echo "valgrind is needed (apt-get install valgrind)" >&2; exit 2; }
 [ -n "${DISPLAY:-}" ] || { echo "no X server in DISPLAY" >&2; exit 2; }
 
@@ -70,17 +74,22 @@ wait_for 30 test -s "$work/first/config/korvane.conf" || {
 }
 stop_running
 
-# count NAME PROGRAM [SETTINGS]: instructions until the window is mapped.
+# count NAME PROGRAM [SETTINGS]: "MAPPING FRAME", the instructions until the
+# window is mapped (QXcbWindow::show) and until the first frame goes to the
+# X server: the first xcb_shm_put_image, or xcb_copy_area without shared
+# memory (Qt's own flush is not an exported symbol).
 count() {
   local dir="$work/$1" dump
   mkdir -p "$dir/config"
   [ -n "${3:-}" ] && cp "$3" "$dir/config/korvane.conf"
   dump="$dir/callgrind.out"
   start_clean "$dir" valgrind --tool=callgrind --callgrind-out-file="$dump" --dump-instr=no \
-    "--dump-before=QXcbWindow::show()" "$2"
-  # callgrind writes everything up to the mapping as $dump.1; its last line
-  # is the total.
-  wait_for 240 grep -q '^totals:' "$dump.1" 2>/dev/null || {
+    "--dump-before=QXcbWindow::show()" --dump-before=xcb_shm_put_image \
+    --dump-before=xcb_copy_area "$2"
+  # callgrind writes one part per dump point, $dump.1, $dump.2 and so on,
+  # each ending with its total; the first frame's part is the first whose
+  # trigger is not the mapping.
+  wait_for 240 has_first_frame "$dump" || {
     echo "callgrind wrote no count for $2" >&2
     cat "$dir/output" >&2
     # This runs in a command substitution's subshell, whose exit does not
@@ -89,14 +98,47 @@ count() {
     exit 1
   }
   stop_running
-  sed -n 's/^totals: *//p' "$dump.1"
+  local part mapping="" frame=0 last
+  last="$(first_frame_part "$dump")"
+  for ((part = 1; part <= last; part++)); do
+    frame=$((frame + $(sed -n 's/^totals: *//p' "$dump.$part")))
+    grep -q '^desc: Trigger: .*QXcbWindow::show' "$dump.$part" && mapping=$frame
+  done
+  [ -n "$mapping" ] || { echo "$2 drew a frame before its window was mapped" >&2; exit 1; }
+  echo "$mapping $frame"
 }
 
-korvane="$(count korvane "$program" "$work/first/config/korvane.conf")"
-bare="$(count baseline "$baseline")"
+# first_frame_part DUMP: the number of the first complete part that ends at
+# a frame; fails while there is none.
+first_frame_part() {
+  local part
+  for ((part = 1; ; part++)); do
+    grep -q '^totals:' "$1.$part" 2>/dev/null || return 1
+    if ! grep -q '^desc: Trigger: .*QXcbWindow::show' "$1.$part"; then
+      echo "$part"
+      return 0
+    fi
+  done
+}
+has_first_frame() { first_frame_part "$1" >/dev/null; }
+
+counted="$(count korvane "$program" "$work/first/config/korvane.conf")"
+read -r korvane korvane_frame <<<"$counted"
+counted="$(count baseline "$baseline")"
+read -r bare bare_frame <<<"$counted"
 ratio="$(awk -v k="$korvane" -v b="$bare" 'BEGIN { printf "%.3f", k / b }')"
+frame_ratio="$(awk -v k="$korvane_frame" -v b="$bare_frame" 'BEGIN { printf "%.3f", k / b }')"
 echo "korvane_instructions=$korvane baseline_instructions=$bare ratio=$ratio"
-if [ -n "$limit" ] && awk -v r="$ratio" -v l="$limit" 'BEGIN { exit !(r > l) }'; then
-  echo "Korvane's start-up takes $ratio times the bare window's instructions, more than $limit" >&2
+echo "korvane_frame_instructions=$korvane_frame baseline_frame_instructions=$bare_frame" \
+  "frame_ratio=$frame_ratio"
+above() { [ -n "$2" ] && awk -v r="$1" -v l="$2" 'BEGIN { exit !(r > l) }'; }
+if above "$frame_ratio" "$frame_limit"; then
+  echo "Korvane's first frame takes $frame_ratio times the bare window's instructions," \
+    "more than $frame_limit" >&2
+  exit 1
+fi
+if above "$ratio" "$mapping_limit"; then
+  echo "Korvane's mapping takes $ratio times the bare window's instructions," \
+    "more than $mapping_limit" >&2
   exit 1
 fi

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QPixmapCache>
 #include <QWidget>
 
 #include <vector>
@@ -85,6 +86,17 @@ void ApplyProgramLook() {
         QAccessible::installFactory(WindowRoleFactory);
         rolesInstalled = true;
     }
+}
+
+void KeepNoPicturesOfControls() {
+    // Every window the program builds has palettes of its own, and the
+    // style names the pictures it keeps of controls after the palette they
+    // were drawn with: once their window is gone they are never found
+    // again, yet Qt's cache holds them up to its 10 MB limit, and Qt 6.4
+    // keeps the name of every picture it has dropped. With no room in the
+    // cache, each control is drawn straight away, exactly as it would have
+    // been drawn into its picture.
+    QPixmapCache::setCacheLimit(0);
 }
 
 } // namespace korvane

@@ -15,4 +15,10 @@ const QPalette& ProgramPalette();
 // after the application object exists and before the first window is built.
 void ApplyProgramLook();
 
+// Leaves Qt's pixmap cache no room, so that the style keeps no pictures of
+// the controls it draws: a long session would otherwise grow with every
+// reading (the pictures' names are never dropped). The first window may use
+// the cache while it paints its first frame.
+void KeepNoPicturesOfControls();
+
 } // namespace korvane
