@@ -140,7 +140,7 @@ void frmMain::BuildControls(QWidget* client) {
         cmdProceed_Click();
     });
 
-    fraFullBrand = new QGroupBox(client);
+    fraFullBrand = new FrameGroup(client);
     fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
     fraFullBrand->setGeometry(TwipsRect(0, 3600, 7300, 900));
     fraFullBrand->setAccessibleName(QStringLiteral("Offers"));

@@ -1,5 +1,6 @@
 #include "result_window.h"
 
+#include "frame_group.h"
 #include "help_menus.h"
 #include "link_label.h"
 #include "look.h"
@@ -127,7 +128,7 @@ void frmLuckyCarResult::BuildWindowControls(QWidget* client) {
     BuildAstrologyPanel(fraResult[0]);
     BuildFengShuiPanel(fraResult[1]);
 
-    fraFullBrand = new QGroupBox(client);
+    fraFullBrand = new FrameGroup(client);
     fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
     fraFullBrand->setGeometry(TwipsRect(0, 5400, 6600, 855));
     fraFullBrand->setAccessibleName(QStringLiteral("Offers"));
