@@ -167,7 +167,7 @@ void frmMain::BuildProceed(const QFont& bold) {
 
 // The two offers sharing one rectangle; the full-branding one in front.
 void frmMain::BuildOffers(QWidget* client) {
-    fraFullBrand = new QGroupBox(client);
+    fraFullBrand = new FrameGroup(client);
     fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
     fraFullBrand->setGeometry(TwipsRect(0, 3600, 7300, 900));
     fraFullBrand->setAccessibleName(QStringLiteral("Offers"));

@@ -1,5 +1,6 @@
 #include "exit_promotion_window.h"
 
+#include "frame_group.h"
 #include "link_label.h"
 #include "look.h"
 #include "platform.h"
@@ -27,7 +28,7 @@ const QColor kLinkBlue(0, 0, 255);
 const QColor kYellow(255, 255, 0);
 
 QGroupBox* MakeDarkFrame(const QString& caption, QWidget* parent, const QRect& rect) {
-    auto* frame = new QGroupBox(caption, parent);
+    auto* frame = new FrameGroup(caption, parent);
     frame->setFont(ProgramFont(8.25, true));
     SetOpaqueBackground(frame, kDarkBlue);
     SetTextColour(frame, Qt::white);

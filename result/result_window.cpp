@@ -1,5 +1,6 @@
 #include "result_window.h"
 
+#include "frame_group.h"
 #include "help_menus.h"
 #include "link_label.h"
 #include "look.h"
@@ -140,7 +141,7 @@ void frmLuckyCarResult::BuildReadingTabs(QWidget* client) {
 }
 
 void frmLuckyCarResult::BuildOffers(QWidget* client) {
-    fraFullBrand = new QGroupBox(client);
+    fraFullBrand = new FrameGroup(client);
     fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
     fraFullBrand->setGeometry(TwipsRect(0, 5400, 6600, 855));
     fraFullBrand->setAccessibleName(QStringLiteral("Offers"));

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian package the way a user would, on a freshly bootstrapped
-# minimal Debian 12, and checks that the installed program shows its window
-# on this test's X server.
-#   fresh_root.sh FOLDER CAPTION    (FOLDER holds the one .deb to install)
+# minimal Debian, and checks that the installed program shows its window on
+# this test's X server.
+#   fresh_root.sh FOLDER CAPTION [SUITE]
+# FOLDER holds the one .deb to install; SUITE is the Debian release to
+# install it on (bookworm, trixie), this machine's own by default.
 # Needs root (chroot, mounts in a private namespace) and debootstrap; exits
 # 77 (skipped) without root or without mount namespaces.
 # The bootstrapped root is kept as a tarball in the cache folder, so only
@@ -10,11 +12,13 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 . "$here/../../scripts/lib/common.sh"
+. "$here/debian_root.sh"
 debs=("$1"/*.deb)
 [ -f "${debs[0]}" ] || { echo "FAILED: no .deb in $1"; exit 1; }
 deb="$(realpath "${debs[0]}")"
 caption="$2"
-suite=bookworm
+# The release the package was made for: this machine's, unless named.
+suite="${3:-$(korvane_debian_codename)}"
 
 # Skipped where it cannot run, except in CI, where it must.
 skip() {
@@ -35,39 +39,6 @@ if ! unshare --mount --propagation private true 2>/dev/null; then
 fi
 [ -n "${DISPLAY:-}" ] || { echo "FAILED: no X server to show the window on"; exit 1; }
 
-# The Debian mirror this machine's apt uses for the suite.
-debian_mirror() {
-  if [ -n "${KORVANE_DEBIAN_MIRROR:-}" ]; then
-    echo "$KORVANE_DEBIAN_MIRROR"
-    return 0
-  fi
-  local found=""
-  if compgen -G "/etc/apt/sources.list.d/*.sources" >/dev/null; then
-    # deb822 stanzas: the first URI of a "deb" stanza that lists the suite.
-    found="$(awk -v suite="$suite" '
-      BEGIN { RS = ""; FS = "\n" }
-      {
-        types = ""; uris = ""; suites = ""
-        for (i = 1; i <= NF; i++) {
-          if ($i ~ /^Types:/) types = $i
-          if ($i ~ /^URIs:/) uris = $i
-          if ($i ~ /^Suites:/) suites = $i
-        }
-        if (types ~ /[ \t]deb([ \t]|$)/ && (suites " ") ~ ("[ \t]" suite "[ \t]")) {
-          sub(/^URIs:[ \t]*/, "", uris); split(uris, u, /[ \t]+/); print u[1]; exit
-        }
-      }' /etc/apt/sources.list.d/*.sources)"
-  fi
-  if [ -z "$found" ] && [ -f /etc/apt/sources.list ]; then
-    found="$(sed -E 's/\[[^]]*\]//' /etc/apt/sources.list |
-      awk -v suite="$suite" '$1 == "deb" && $3 == suite { print $2; exit }')"
-  fi
-  [ -n "$found" ] || return 1
-  echo "$found"
-}
-
-cache="${XDG_CACHE_HOME:-$HOME/.cache}/korvane"
-tarball="$cache/debian-$suite-minbase-$(dpkg --print-architecture).tar.gz"
 work="$(mktemp -d)"
 root="$work/root"
 program_pid=""
@@ -84,20 +55,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-mirror="$(debian_mirror)" || { echo "FAILED: no $suite mirror in /etc/apt/sources.list*"; exit 1; }
-mkdir -p "$cache"
-if [ ! -s "$tarball" ]; then
-  echo "bootstrapping a minimal Debian $suite from $mirror (kept in $tarball) ..."
-  started=$SECONDS
-  # debootstrap mounts /proc and /sys in the new root: in a private mount
-  # namespace those mounts end with it.
-  unshare --mount --propagation private \
-    debootstrap --variant=minbase "$suite" "$root" "$mirror" >"$work/debootstrap.log" 2>&1 ||
-    { tail -n 30 "$work/debootstrap.log"; echo "FAILED: debootstrap"; exit 1; }
-  tar -C "$root" -czf "$tarball.partial" . && mv "$tarball.partial" "$tarball"
-  echo "bootstrapped in $((SECONDS - started)) s, $(du -sh "$tarball" | cut -f1) cached"
-  rm -rf "$root"
-fi
+tarball="$(korvane_debian_root_tarball "$suite" "$work")"
 mkdir -p "$root"
 tar -C "$root" -xzf "$tarball"
 
@@ -105,11 +63,11 @@ tar -C "$root" -xzf "$tarball"
 # server's socket and its cookie, and the package downloads of earlier runs.
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 cp "$deb" "$root/tmp/"
-mkdir -p "$root/tmp/.X11-unix" "$root/tmp/home" "$root/tmp/runtime" "$cache/apt-archives"
+mkdir -p "$root/tmp/.X11-unix" "$root/tmp/home" "$root/tmp/runtime"
 chmod 1777 "$root/tmp/.X11-unix"
 chmod 700 "$root/tmp/runtime"
 [ -n "${XAUTHORITY:-}" ] && [ -f "$XAUTHORITY" ] && cp "$XAUTHORITY" "$root/tmp/xauthority"
-find "$cache/apt-archives" -name '*.deb' -exec cp -t "$root/var/cache/apt/archives/" {} +
+korvane_archives_in "$suite" "$root"
 
 # Everything mounted happens inside a private mount namespace, which takes
 # its mounts with it when it ends, however this script ends.
@@ -146,7 +104,7 @@ while [ ! -s "$root/tmp/korvane.pid" ]; do
   sleep 0.2
 done
 program_pid="$(cat "$root/tmp/korvane.pid")"
-find "$root/var/cache/apt/archives" -maxdepth 1 -name '*.deb' -exec cp -nt "$cache/apt-archives/" {} +
+korvane_archives_out "$suite" "$root"
 
 status=0
 if window="$(korvane_wait_for_window "^$caption\$" "" 150)"; then

@@ -16,8 +16,10 @@ debs=("$out"/*.deb)
 deb="${debs[0]}"
 depends="$(dpkg-deb --field "$deb" Depends)"
 echo "$(basename "$deb"): Depends: $depends"
+# Debian 13 renamed the Qt libraries for 64-bit time ("t64"): libqt6core6t64
+# is libqt6core6 there.
 for library in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6; do
-  tr ',' '\n' <<<"$depends" | awk '{ print $1 }' | grep -qFx "$library" ||
+  tr ',' '\n' <<<"$depends" | awk '{ print $1 }' | grep -qEx "${library//+/\\+}(t64)?" ||
     { echo "FAILED: the package does not depend on $library"; exit 1; }
 done
 # Installed binaries are stripped: no debugging sections left.
