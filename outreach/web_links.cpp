@@ -6,52 +6,47 @@
 namespace korvane {
 namespace {
 
-// Every page goes over TLS: the refer-a-friend request carries people's
-// names and e-mail addresses.
-QString SiteRoot(const char* host) {
-    return QStringLiteral("https://") + QString::fromUtf8(host) + QLatin1Char('/');
-}
-
-QString MainSite() {
-    return SiteRoot(KORVANE_MAIN_SITE_HOST);
-}
-QString HelpSite() {
-    return SiteRoot(KORVANE_HELP_SITE_HOST);
+QString Shown(const std::string& address) {
+    return QString::fromUtf8(address.data(), static_cast<qsizetype>(address.size()));
 }
 
 } // namespace
+
+SiteHosts MakerHosts() {
+    return {KORVANE_MAIN_SITE_HOST, KORVANE_HELP_SITE_HOST, KORVANE_PRODUCT_SITE_HOST};
+}
 
 void OpenWebPage(const QString& address) {
     ThePlatform().OpenAddress(address);
 }
 
 QString ProductSiteRoot() {
-    return SiteRoot(KORVANE_PRODUCT_SITE_HOST);
+    return Shown(ProductSiteRoot(MakerHosts()));
 }
 QString ReferAFriendPage() {
-    return MainSite() + QStringLiteral("tell-a-friend.html");
+    return Shown(ReferAFriendPageAddress(MakerHosts()));
 }
 
 QString SoftwaresPageAddress() {
-    return MainSite() + QStringLiteral("softwares.html");
+    return Shown(SoftwaresPageAddress(MakerHosts()));
 }
 QString DonatePageAddress() {
-    return HelpSite() + QStringLiteral("donate.html");
+    return Shown(DonatePageAddress(MakerHosts()));
 }
 QString OnlineHelpAddress() {
-    return ProductSiteRoot() + QStringLiteral("korvane-help.html");
+    return Shown(OnlineHelpAddress(MakerHosts()));
 }
 QString FullBrandPageAddress() {
-    return HelpSite() + QStringLiteral("fully-branded.html");
+    return Shown(FullBrandPageAddress(MakerHosts()));
 }
 QString CoBrandPageAddress() {
-    return HelpSite() + QStringLiteral("co-brand.html");
+    return Shown(CoBrandPageAddress(MakerHosts()));
 }
 QString HomePageAddress() {
-    return MainSite();
+    return Shown(HomePageAddress(MakerHosts()));
 }
 QString DownloadPageAddress() {
-    return ProductSiteRoot() + QStringLiteral("download-korvane.html");
+    return Shown(DownloadPageAddress(MakerHosts()));
 }
 
 void OpenSoftwaresPage() {
