@@ -7,10 +7,6 @@
 namespace korvane {
 namespace {
 
-QString Shown(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 std::string Utf8(const QString& text) {
     return text.toUtf8().toStdString();
 }
@@ -31,11 +27,11 @@ std::array<std::string_view, kReferFieldCount> ViewsOf(const Utf8Fields& fields)
 
 } // namespace
 
-const QString kNamePlaceholder = Shown(kReferPlaceholders[kReferName]);
-const QString kEmailPlaceholder = Shown(kReferPlaceholders[kReferEmail]);
-const QString kMessagePlaceholder = Shown(kReferPlaceholders[kReferMessage]);
-const QString kFriendNamePlaceholder = Shown(kReferPlaceholders[kReferFriendName]);
-const QString kFriendEmailPlaceholder = Shown(kReferPlaceholders[kReferFriendEmail]);
+const QString kNamePlaceholder = QString::fromUtf8(kReferPlaceholders[kReferName]);
+const QString kEmailPlaceholder = QString::fromUtf8(kReferPlaceholders[kReferEmail]);
+const QString kMessagePlaceholder = QString::fromUtf8(kReferPlaceholders[kReferMessage]);
+const QString kFriendNamePlaceholder = QString::fromUtf8(kReferPlaceholders[kReferFriendName]);
+const QString kFriendEmailPlaceholder = QString::fromUtf8(kReferPlaceholders[kReferFriendEmail]);
 
 ReferAFriendStrings& TheReferAFriendStrings() {
     static ReferAFriendStrings strings;
@@ -63,7 +59,7 @@ std::optional<QString> TextOnFocusOut(const QString& text, const QString& placeh
 
 std::optional<QString> RefusalInEmailBox(const QString& typed) {
     if (const auto refusal = EmailBoxRefusal(Utf8(typed)))
-        return Shown(*refusal);
+        return QString::fromUtf8(*refusal);
     return std::nullopt;
 }
 
@@ -77,7 +73,7 @@ std::optional<QString> SubmitReferAFriend(const ReferAFriendForm& form) {
 
     if (const auto problem =
             EmailAddressesProblem(Utf8(strings.strReferEmail), Utf8(strings.strReferFriendEmail)))
-        return Shown(*problem);
+        return QString::fromUtf8(*problem);
     return SendReferAFriend();
 }
 
@@ -85,7 +81,7 @@ std::optional<QString> SendReferAFriend() {
     ReferAFriendStrings& strings = TheReferAFriendStrings();
     const Utf8Fields values = Utf8Of(strings);
     if (const auto problem = UnfilledFieldProblem(ViewsOf(values)))
-        return Shown(*problem);
+        return QString::fromUtf8(*problem);
     strings.strReferAddress = ComposeReferAddress(strings);
     OpenWebPage(strings.strReferAddress);
     return std::nullopt;
@@ -93,7 +89,7 @@ std::optional<QString> SendReferAFriend() {
 
 QString ComposeReferAddress(const ReferAFriendStrings& strings) {
     const Utf8Fields values = Utf8Of(strings);
-    return Shown(ReferRequestAddress(ViewsOf(values), MakerHosts()));
+    return QString::fromUtf8(ReferRequestAddress(ViewsOf(values), MakerHosts()));
 }
 
 } // namespace korvane

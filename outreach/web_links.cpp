@@ -4,13 +4,6 @@
 #include "platform.h"
 
 namespace korvane {
-namespace {
-
-QString Shown(const std::string& address) {
-    return QString::fromUtf8(address.data(), static_cast<qsizetype>(address.size()));
-}
-
-} // namespace
 
 SiteHosts MakerHosts() {
     return {KORVANE_MAIN_SITE_HOST, KORVANE_HELP_SITE_HOST, KORVANE_PRODUCT_SITE_HOST};
@@ -21,32 +14,32 @@ void OpenWebPage(const QString& address) {
 }
 
 QString ProductSiteRoot() {
-    return Shown(ProductSiteRoot(MakerHosts()));
+    return QString::fromUtf8(ProductSiteRoot(MakerHosts()));
 }
 QString ReferAFriendPage() {
-    return Shown(ReferAFriendPageAddress(MakerHosts()));
+    return QString::fromUtf8(ReferAFriendPageAddress(MakerHosts()));
 }
 
 QString SoftwaresPageAddress() {
-    return Shown(SoftwaresPageAddress(MakerHosts()));
+    return QString::fromUtf8(SoftwaresPageAddress(MakerHosts()));
 }
 QString DonatePageAddress() {
-    return Shown(DonatePageAddress(MakerHosts()));
+    return QString::fromUtf8(DonatePageAddress(MakerHosts()));
 }
 QString OnlineHelpAddress() {
-    return Shown(OnlineHelpAddress(MakerHosts()));
+    return QString::fromUtf8(OnlineHelpAddress(MakerHosts()));
 }
 QString FullBrandPageAddress() {
-    return Shown(FullBrandPageAddress(MakerHosts()));
+    return QString::fromUtf8(FullBrandPageAddress(MakerHosts()));
 }
 QString CoBrandPageAddress() {
-    return Shown(CoBrandPageAddress(MakerHosts()));
+    return QString::fromUtf8(CoBrandPageAddress(MakerHosts()));
 }
 QString HomePageAddress() {
-    return Shown(HomePageAddress(MakerHosts()));
+    return QString::fromUtf8(HomePageAddress(MakerHosts()));
 }
 QString DownloadPageAddress() {
-    return Shown(DownloadPageAddress(MakerHosts()));
+    return QString::fromUtf8(DownloadPageAddress(MakerHosts()));
 }
 
 void OpenSoftwaresPage() {
