@@ -1,5 +1,6 @@
 #include "about_window.h"
 
+#include "about_texts.h"
 #include "link_label.h"
 #include "look.h"
 #include "program_icon.h"
@@ -71,26 +72,25 @@ void frmAbout::BuildHeading() {
 
 // What the program does, and the link to the maker.
 void frmAbout::BuildDescription() {
-    Label1 = MakeLabel(AboutDescription(), this, TwipsRect(120, 720, 5745, 975), ProgramFont());
+    Label1 = MakeLabel(QString::fromUtf8(kAboutDescription), this, TwipsRect(120, 720, 5745, 975),
+                       ProgramFont());
     Label1->setObjectName(QStringLiteral("Label1"));
 
-    lblHomePage = MakeLink(QStringLiteral("Click here to visit Quillory"), this,
-                           TwipsRect(1815, 1695, 4050, 195));
+    lblHomePage =
+        MakeLink(QString::fromUtf8(kAboutHomeLink), this, TwipsRect(1815, 1695, 4050, 195));
     lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
     connect(lblHomePage, &LinkLabel::activated, this, [] { OpenHomePage(); });
 }
 
 // The full-branding offer and its link.
 void frmAbout::BuildOffer() {
-    Label3 = MakeLabel(QStringLiteral("Home Business Opportunity. Start your own Internet business "
-                                      "and make money online. Get this software fully branded "
-                                      "for your website."),
-                       this, TwipsRect(120, 2040, 5745, 555), ProgramFont(8.25, true));
+    Label3 = MakeLabel(QString::fromUtf8(kAboutOffer), this, TwipsRect(120, 2040, 5745, 555),
+                       ProgramFont(8.25, true));
     Label3->setObjectName(QStringLiteral("Label3"));
     SetTextColour(Label3, QColor(0, 0, 128));
 
-    lblCobrand = MakeLink(QStringLiteral("Click here for more details"), this,
-                          TwipsRect(3570, 2580, 2295, 195));
+    lblCobrand =
+        MakeLink(QString::fromUtf8(kAboutOfferLink), this, TwipsRect(3570, 2580, 2295, 195));
     lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
     connect(lblCobrand, &LinkLabel::activated, this, [] { OpenFullBrandPage(); });
 }

@@ -1,6 +1,7 @@
 #include "birth_details_window.h"
 
 #include "about_window.h"
+#include "birth_date_lists.h"
 #include "birth_details.h"
 #include "birth_details_check.h"
 #include "frame_group.h"
@@ -78,18 +79,15 @@ void frmMain::BuildControls(QWidget* client) {
 }
 
 void frmMain::BuildForumLink(QWidget* client) {
-    Label14 = MakeLinkLabel(ForumInvitation(), client, TwipsRect(1215, 0, 4890, 450));
+    Label14 =
+        MakeLinkLabel(QString::fromUtf8(kForumInvitation), client, TwipsRect(1215, 0, 4890, 450));
     Label14->setObjectName(QStringLiteral("Label14"));
     connect(Label14, &LinkLabel::activated, this, [] { OpenHomePage(); });
 }
 
 void frmMain::BuildIntroduction(QWidget* client) {
-    Label1_1 =
-        MakePlainLabel(QStringLiteral("Your car color reflects your personality. Choose your car "
-                                      "color based on Astrology & Feng Shui. Choose the color "
-                                      "that suits your purpose in life. Just enter your name and "
-                                      "date of birth to get started!"),
-                       client, TwipsRect(240, 600, 6855, 675), ProgramFont(9, true));
+    Label1_1 = MakePlainLabel(QString::fromUtf8(kIntroText), client, TwipsRect(240, 600, 6855, 675),
+                              ProgramFont(9, true));
     Label1_1->setObjectName(QStringLiteral("Label1_1"));
     Label1_1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1_1->setWordWrap(true);
@@ -173,12 +171,14 @@ void frmMain::BuildOffers(QWidget* client) {
     fraFullBrand->setAccessibleName(QStringLiteral("Offers"));
     SetOpaqueBackground(fraFullBrand, kProgramBlue);
 
-    lblCobrand = MakeLinkLabel(CoBrandOfferText(), fraFullBrand, TwipsRect(60, 165, 7200, 700));
+    lblCobrand = MakeLinkLabel(QString::fromUtf8(kCoBrandOffer), fraFullBrand,
+                               TwipsRect(60, 165, 7200, 700));
     lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
     SetOpaqueBackground(lblCobrand, kProgramBlue);
     connect(lblCobrand, &LinkLabel::activated, this, [] { OpenCoBrandPage(); });
 
-    lblFullBrand = MakeLinkLabel(FullBrandOfferText(), fraFullBrand, TwipsRect(60, 165, 7200, 700));
+    lblFullBrand = MakeLinkLabel(QString::fromUtf8(kFullBrandOffer), fraFullBrand,
+                                 TwipsRect(60, 165, 7200, 700));
     lblFullBrand->setObjectName(QStringLiteral("lblFullBrand"));
     SetOpaqueBackground(lblFullBrand, kProgramBlue);
     connect(lblFullBrand, &LinkLabel::activated, this, [] { OpenFullBrandPage(); });
@@ -215,13 +215,13 @@ void frmMain::SetTabOrder() {
 void frmMain::LoadLists() {
     // Each list is filled in one call: item by item costs start-up time.
     QStringList days;
-    for (int day = 1; day <= 31; ++day)
+    for (int day = kFirstListedDay; day <= kLastListedDay; ++day)
         days.append(QString::number(day));
     QStringList months;
     for (const auto month : kMonthNames)
         months.append(QString::fromUtf8(month.data(), static_cast<qsizetype>(month.size())));
     QStringList years;
-    for (int year = 1900; year <= 2050; ++year)
+    for (int year = kFirstListedYear; year <= kLastListedYear; ++year)
         years.append(QString::number(year));
     cboDate->clear();
     cboDate->addItems(days);

@@ -11,6 +11,7 @@
 // and exits non-zero when passes disagree or a display went unwritten. That
 // the results are right for every input is a test (test_reading_domain).
 #include "astrology.h"
+#include "birth_date_lists.h"
 #include "birth_details.h"
 #include "feng_shui.h"
 #include "month_names.h"
@@ -50,10 +51,12 @@ public:
 
 std::vector<korvane::BirthInputs> AllInputs() {
     std::vector<korvane::BirthInputs> inputs;
-    inputs.reserve(151 * 12 * 31 * 2);
-    for (int year = 1900; year <= 2050; ++year) {
-        for (const auto month : korvane::kMonthNames) {
-            for (int day = 1; day <= 31; ++day) {
+    using namespace korvane;
+    inputs.reserve(static_cast<std::size_t>(kLastListedYear - kFirstListedYear + 1) *
+                   kMonthNames.size() * (kLastListedDay - kFirstListedDay + 1) * 2);
+    for (int year = kFirstListedYear; year <= kLastListedYear; ++year) {
+        for (const auto month : kMonthNames) {
+            for (int day = kFirstListedDay; day <= kLastListedDay; ++day) {
                 for (const bool male : {true, false}) {
                     korvane::BirthInputs in;
                     in.nameText = "Benchmark";

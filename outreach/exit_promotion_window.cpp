@@ -1,13 +1,15 @@
 #include "exit_promotion_window.h"
 
 #include "frame_group.h"
+#include "line_breaks.h"
 #include "link_label.h"
 #include "look.h"
 #include "platform.h"
 #include "program_icon.h"
 #include "program_random.h"
-#include "promotion_texts.h"
 #include "refer_a_friend.h"
+#include "refer_request.h"
+#include "support_texts.h"
 #include "twips.h"
 #include "ui_texts.h"
 #include "web_links.h"
@@ -133,7 +135,9 @@ void frmNagScreen2::BuildReferAFriend() {
     txtMessage->setObjectName(QStringLiteral("txtMessage"));
     txtMessage->setProperty("placeholder", kMessagePlaceholder);
     txtMessage->setFont(ProgramFont());
-    txtMessage->setPlainText(kMessagePlaceholder + QStringLiteral("\n"));
+    // Its first text is the engine's, the placeholder and a line break;
+    // MessageText() gives the line break back as CR LF.
+    txtMessage->setPlainText(WithLineFeeds(QString::fromUtf8(kReferMessageFirstText)));
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setAccessibleName(kMessagePlaceholder);
     NameScrollingParts(txtMessage);

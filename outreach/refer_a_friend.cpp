@@ -1,24 +1,37 @@
 #include "refer_a_friend.h"
 
+#include "refer_request.h"
 #include "text_utils.h"
 #include "web_links.h"
-
-#include <QUrl>
 
 namespace korvane {
 namespace {
 
-bool IsFilled(const QString& value, const QString& placeholder) {
-    const QString trimmed = TrimSpaces(value);
-    return !trimmed.isEmpty() && trimmed != placeholder;
+std::string Utf8(const QString& text) {
+    return text.toUtf8().toStdString();
 }
 
-QString Encoded(const QString& value) {
-    // UTF-8 with everything but the unreserved characters escaped.
-    return QString::fromLatin1(QUrl::toPercentEncoding(value));
+// The stored strings in the engine's order, in UTF-8.
+using Utf8Fields = std::array<std::string, kReferFieldCount>;
+Utf8Fields Utf8Of(const ReferAFriendStrings& strings) {
+    return {Utf8(strings.strReferName), Utf8(strings.strReferEmail), Utf8(strings.strReferMessage),
+            Utf8(strings.strReferFriendName), Utf8(strings.strReferFriendEmail)};
+}
+
+std::array<std::string_view, kReferFieldCount> ViewsOf(const Utf8Fields& fields) {
+    std::array<std::string_view, kReferFieldCount> views;
+    for (int i = 0; i < kReferFieldCount; ++i)
+        views[i] = fields[i];
+    return views;
 }
 
 } // namespace
+
+const QString kNamePlaceholder = QString::fromUtf8(kReferPlaceholders[kReferName]);
+const QString kEmailPlaceholder = QString::fromUtf8(kReferPlaceholders[kReferEmail]);
+const QString kMessagePlaceholder = QString::fromUtf8(kReferPlaceholders[kReferMessage]);
+const QString kFriendNamePlaceholder = QString::fromUtf8(kReferPlaceholders[kReferFriendName]);
+const QString kFriendEmailPlaceholder = QString::fromUtf8(kReferPlaceholders[kReferFriendEmail]);
 
 ReferAFriendStrings& TheReferAFriendStrings() {
     static ReferAFriendStrings strings;
@@ -45,8 +58,8 @@ std::optional<QString> TextOnFocusOut(const QString& text, const QString& placeh
 }
 
 std::optional<QString> RefusalInEmailBox(const QString& typed) {
-    if (typed.contains(QLatin1Char(' ')))
-        return QStringLiteral("Email Address Cannot Contain Space");
+    if (const auto refusal = EmailBoxRefusal(Utf8(typed)))
+        return QString::fromUtf8(*refusal);
     return std::nullopt;
 }
 
@@ -58,48 +71,25 @@ std::optional<QString> SubmitReferAFriend(const ReferAFriendForm& form) {
     strings.strReferFriendName = TrimSpaces(form.friendName);
     strings.strReferFriendEmail = TrimSpaces(form.friendEmail);
 
-    const QString& email = strings.strReferEmail;
-    const QString& friendEmail = strings.strReferFriendEmail;
-    if (email == friendEmail)
-        return QStringLiteral("Please Enter Distinct Email Addresses");
-    // Where the "@" and the "." stand is not looked at.
-    const auto looksProper = [](const QString& address) {
-        return address.contains(QLatin1Char('@')) && address.contains(QLatin1Char('.'));
-    };
-    if (!looksProper(email) || !looksProper(friendEmail))
-        return QStringLiteral("Please Enter Proper Email Address");
+    if (const auto problem =
+            EmailAddressesProblem(Utf8(strings.strReferEmail), Utf8(strings.strReferFriendEmail)))
+        return QString::fromUtf8(*problem);
     return SendReferAFriend();
 }
 
 std::optional<QString> SendReferAFriend() {
     ReferAFriendStrings& strings = TheReferAFriendStrings();
-    const struct {
-        const QString& value;
-        const QString& placeholder;
-        const char* message;
-    } fields[] = {
-        {strings.strReferName, kNamePlaceholder, "Please Enter Your Name"},
-        {strings.strReferEmail, kEmailPlaceholder, "Please Enter Your Email"},
-        {strings.strReferMessage, kMessagePlaceholder, "Please Enter Your Message"},
-        {strings.strReferFriendName, kFriendNamePlaceholder, "Please Enter Your Friend's Name"},
-        {strings.strReferFriendEmail, kFriendEmailPlaceholder, "Please Enter Your Friend's Email"},
-    };
-    for (const auto& field : fields) {
-        if (!IsFilled(field.value, field.placeholder))
-            return QString::fromUtf8(field.message);
-    }
+    const Utf8Fields values = Utf8Of(strings);
+    if (const auto problem = UnfilledFieldProblem(ViewsOf(values)))
+        return QString::fromUtf8(*problem);
     strings.strReferAddress = ComposeReferAddress(strings);
     OpenWebPage(strings.strReferAddress);
     return std::nullopt;
 }
 
 QString ComposeReferAddress(const ReferAFriendStrings& strings) {
-    return ReferAFriendPage() + QStringLiteral("?") + QStringLiteral("taf1=") +
-           Encoded(strings.strReferName) + QStringLiteral("&taf2=") +
-           Encoded(strings.strReferEmail) + QStringLiteral("&taf3=") +
-           Encoded(strings.strReferMessage) + QStringLiteral("&taf4=") +
-           Encoded(strings.strReferFriendName) + QStringLiteral("&taf5=") +
-           Encoded(strings.strReferFriendEmail) + QStringLiteral("&taf6=") + ProductSiteRoot();
+    const Utf8Fields values = Utf8Of(strings);
+    return QString::fromUtf8(ReferRequestAddress(ViewsOf(values), MakerHosts()));
 }
 
 } // namespace korvane

@@ -27,12 +27,12 @@ struct ReferAFriendForm {
     QString friendEmail;
 };
 
-// Placeholders the boxes show while empty.
-inline const QString kNamePlaceholder = QStringLiteral("Your Name");
-inline const QString kEmailPlaceholder = QStringLiteral("Your Email Address");
-inline const QString kMessagePlaceholder = QStringLiteral("Your Message");
-inline const QString kFriendNamePlaceholder = QStringLiteral("Friend's Name");
-inline const QString kFriendEmailPlaceholder = QStringLiteral("Friend's Email Address");
+// Placeholders the boxes show while empty (the engine's kReferPlaceholders).
+extern const QString kNamePlaceholder;
+extern const QString kEmailPlaceholder;
+extern const QString kMessagePlaceholder;
+extern const QString kFriendNamePlaceholder;
+extern const QString kFriendEmailPlaceholder;
 
 // Removes leading and trailing spaces only.
 QString TrimSpaces(const QString& text);

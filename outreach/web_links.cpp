@@ -4,54 +4,42 @@
 #include "platform.h"
 
 namespace korvane {
-namespace {
 
-// Every page goes over TLS: the refer-a-friend request carries people's
-// names and e-mail addresses.
-QString SiteRoot(const char* host) {
-    return QStringLiteral("https://") + QString::fromUtf8(host) + QLatin1Char('/');
+SiteHosts MakerHosts() {
+    return {KORVANE_MAIN_SITE_HOST, KORVANE_HELP_SITE_HOST, KORVANE_PRODUCT_SITE_HOST};
 }
-
-QString MainSite() {
-    return SiteRoot(KORVANE_MAIN_SITE_HOST);
-}
-QString HelpSite() {
-    return SiteRoot(KORVANE_HELP_SITE_HOST);
-}
-
-} // namespace
 
 void OpenWebPage(const QString& address) {
     ThePlatform().OpenAddress(address);
 }
 
 QString ProductSiteRoot() {
-    return SiteRoot(KORVANE_PRODUCT_SITE_HOST);
+    return QString::fromUtf8(ProductSiteRoot(MakerHosts()));
 }
 QString ReferAFriendPage() {
-    return MainSite() + QStringLiteral("tell-a-friend.html");
+    return QString::fromUtf8(ReferAFriendPageAddress(MakerHosts()));
 }
 
 QString SoftwaresPageAddress() {
-    return MainSite() + QStringLiteral("softwares.html");
+    return QString::fromUtf8(SoftwaresPageAddress(MakerHosts()));
 }
 QString DonatePageAddress() {
-    return HelpSite() + QStringLiteral("donate.html");
+    return QString::fromUtf8(DonatePageAddress(MakerHosts()));
 }
 QString OnlineHelpAddress() {
-    return ProductSiteRoot() + QStringLiteral("korvane-help.html");
+    return QString::fromUtf8(OnlineHelpAddress(MakerHosts()));
 }
 QString FullBrandPageAddress() {
-    return HelpSite() + QStringLiteral("fully-branded.html");
+    return QString::fromUtf8(FullBrandPageAddress(MakerHosts()));
 }
 QString CoBrandPageAddress() {
-    return HelpSite() + QStringLiteral("co-brand.html");
+    return QString::fromUtf8(CoBrandPageAddress(MakerHosts()));
 }
 QString HomePageAddress() {
-    return MainSite();
+    return QString::fromUtf8(HomePageAddress(MakerHosts()));
 }
 QString DownloadPageAddress() {
-    return ProductSiteRoot() + QStringLiteral("download-korvane.html");
+    return QString::fromUtf8(DownloadPageAddress(MakerHosts()));
 }
 
 void OpenSoftwaresPage() {

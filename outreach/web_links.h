@@ -1,8 +1,14 @@
 #pragma once
 
+#include "web_pages.h"
+
 #include <QString>
 
 namespace korvane {
+
+// The maker's hosts, from the program's identity; the addresses of their
+// pages are the engine's (web_pages.h).
+SiteHosts MakerHosts();
 
 // The one shell operation behind every link: hands the address to the
 // desktop and returns at once. Failure is not reported.

@@ -63,13 +63,6 @@ LinkLabel* MakeOffer(const QString& text, QWidget* parent) {
     return offer;
 }
 
-QString ForumInvitationWithoutFullStop() {
-    QString text = ForumInvitation();
-    if (text.endsWith(QLatin1Char('.')))
-        text.chop(1);
-    return text;
-}
-
 } // namespace
 
 frmLuckyCarResult::frmLuckyCarResult() {
@@ -99,7 +92,7 @@ void frmLuckyCarResult::BuildWindowControls(QWidget* client) {
 }
 
 void frmLuckyCarResult::BuildForumLink(QWidget* client) {
-    Label14 = new LinkLabel(ForumInvitationWithoutFullStop(), client);
+    Label14 = new LinkLabel(QString::fromUtf8(ForumInvitationWithoutFullStop()), client);
     Label14->setObjectName(QStringLiteral("Label14"));
     QFont linkFont = ProgramFont(8.25, true);
     linkFont.setUnderline(true);
@@ -146,10 +139,10 @@ void frmLuckyCarResult::BuildOffers(QWidget* client) {
     fraFullBrand->setGeometry(TwipsRect(0, 5400, 6600, 855));
     fraFullBrand->setAccessibleName(QStringLiteral("Offers"));
     SetOpaqueBackground(fraFullBrand, kProgramBlue);
-    lblFullBrand = MakeOffer(FullBrandOfferText(), fraFullBrand);
+    lblFullBrand = MakeOffer(QString::fromUtf8(kFullBrandOffer), fraFullBrand);
     lblFullBrand->setObjectName(QStringLiteral("lblFullBrand"));
     connect(lblFullBrand, &LinkLabel::activated, this, [] { OpenFullBrandPage(); });
-    lblCobrand = MakeOffer(CoBrandOfferText(), fraFullBrand);
+    lblCobrand = MakeOffer(QString::fromUtf8(kCoBrandOffer), fraFullBrand);
     lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
     connect(lblCobrand, &LinkLabel::activated, this, [] { OpenCoBrandPage(); });
     // The co-branding offer covers the full-branding one for good.

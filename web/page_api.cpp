@@ -1,13 +1,16 @@
 // What the page asks of the engine. Each call answers with JSON in a buffer
 // that stays valid until the next call; texts come in through buffers the
 // page writes UTF-8 into.
+#include "about_texts.h"
+#include "birth_date_lists.h"
 #include "birth_details_check.h"
 #include "json_text.h"
 #include "korvane_identity.h"
 #include "month_names.h"
+#include "promotion_texts.h"
 #include "reading_for.h"
 #include "refer_request.h"
-#include "web_texts.h"
+#include "web_pages.h"
 
 #include <array>
 #include <optional>
@@ -16,16 +19,16 @@
 namespace korvane {
 namespace {
 
-constexpr int kDayCount = 31;
-constexpr int kFirstYear = 1900;
-constexpr int kLastYear = 2050;
-constexpr int kYearCount = kLastYear - kFirstYear + 1;
+constexpr int kDayCount = kLastListedDay - kFirstListedDay + 1;
+constexpr int kYearCount = kLastListedYear - kFirstListedYear + 1;
+constexpr SiteHosts kHosts = {KORVANE_MAIN_SITE_HOST, KORVANE_HELP_SITE_HOST,
+                              KORVANE_PRODUCT_SITE_HOST};
 
 std::string answer;
 std::string nameText;
 // The page has no message box: the message keeps its first text.
-std::array<std::string, kReferFieldCount> referFields = {"", "", std::string(kReferMessageText), "",
-                                                         ""};
+std::array<std::string, kReferFieldCount> referFields = {
+    "", "", std::string(kReferMessageFirstText), "", ""};
 
 char* Resized(std::string& buffer, int size) {
     buffer.assign(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
@@ -76,9 +79,9 @@ BirthInputs InputsFor(bool male, int dayIndex, int monthIndex, int yearIndex) {
     inputs.nameText = nameText;
     inputs.maleSelected = male;
     inputs.dayIndex = dayIndex;
-    inputs.dayText = std::to_string(dayIndex + 1);
+    inputs.dayText = std::to_string(kFirstListedDay + dayIndex);
     inputs.monthText = kMonthNames[monthIndex];
-    inputs.yearText = std::to_string(kFirstYear + yearIndex);
+    inputs.yearText = std::to_string(kFirstListedYear + yearIndex);
     return inputs;
 }
 
@@ -130,19 +133,6 @@ void AppendProblem(std::string& out, const BirthDetailsProblem& problem) {
 
 } // namespace
 
-std::string SiteRoot(std::string_view host) {
-    return "https://" + std::string(host) + "/";
-}
-std::string MainSiteRoot() {
-    return SiteRoot(KORVANE_MAIN_SITE_HOST);
-}
-std::string HelpSiteRoot() {
-    return SiteRoot(KORVANE_HELP_SITE_HOST);
-}
-std::string ProductSiteRoot() {
-    return SiteRoot(KORVANE_PRODUCT_SITE_HOST);
-}
-
 } // namespace korvane
 
 using namespace korvane;
@@ -168,7 +158,7 @@ const char* korvane_page() {
     out = "{";
     AppendJsonField(out, "caption", KORVANE_CAPTION);
     out += ',';
-    AppendList(out, "days", 1, kDayCount);
+    AppendList(out, "days", kFirstListedDay, kDayCount);
     out += ",\"months\":[";
     for (std::size_t i = 0; i < kMonthNames.size(); ++i) {
         if (i > 0)
@@ -176,12 +166,12 @@ const char* korvane_page() {
         AppendJsonString(out, kMonthNames[i]);
     }
     out += "],";
-    AppendList(out, "years", kFirstYear, kYearCount);
+    AppendList(out, "years", kFirstListedYear, kYearCount);
     out += ",\"texts\":{";
     const std::pair<std::string_view, std::string_view> texts[] = {
         {"intro", kIntroText},
         {"forum", kForumInvitation},
-        {"forumShort", kForumInvitationShort},
+        {"forumShort", ForumInvitationWithoutFullStop()},
         {"fullBrand", kFullBrandOffer},
         {"coBrand", kCoBrandOffer},
         {"aboutTitle", KORVANE_CAPTION},
@@ -190,7 +180,7 @@ const char* korvane_page() {
         {"aboutOffer", kAboutOffer},
         {"aboutOfferLink", kAboutOfferLink},
         {"emailSpace", kEmailSpaceRefusal},
-        {"referMessage", kReferMessageText},
+        {"referMessage", kReferMessageFirstText},
     };
     for (std::size_t i = 0; i < std::size(texts); ++i) {
         if (i > 0)
@@ -205,12 +195,9 @@ const char* korvane_page() {
     }
     out += "],\"links\":{";
     const std::pair<std::string_view, std::string> links[] = {
-        {"home", MainSiteRoot()},
-        {"coBrand", HelpSiteRoot() + "co-brand.html"},
-        {"fullBrand", HelpSiteRoot() + "fully-branded.html"},
-        {"onlineHelp", ProductSiteRoot() + "korvane-help.html"},
-        {"download", ProductSiteRoot() + "download-korvane.html"},
-        {"donate", HelpSiteRoot() + "donate.html"},
+        {"home", HomePageAddress(kHosts)},           {"coBrand", CoBrandPageAddress(kHosts)},
+        {"fullBrand", FullBrandPageAddress(kHosts)}, {"onlineHelp", OnlineHelpAddress(kHosts)},
+        {"download", DownloadPageAddress(kHosts)},   {"donate", DonatePageAddress(kHosts)},
     };
     for (std::size_t i = 0; i < std::size(links); ++i) {
         if (i > 0)
@@ -228,7 +215,7 @@ const char* korvane_check(int male, int female, int dayIndex, int monthIndex, in
         answer = "{\"ok\":false}";
         return answer.c_str();
     }
-    const std::string year = std::to_string(kFirstYear + yearIndex);
+    const std::string year = std::to_string(kFirstListedYear + yearIndex);
     BirthDetailsForm form;
     form.nameText = nameText;
     form.maleSelected = male != 0;
@@ -254,7 +241,7 @@ const char* korvane_reading(int male, int dayIndex, int monthIndex, int yearInde
 
 // Checks the refer-a-friend fields and composes the request address.
 const char* korvane_refer() {
-    const ReferOutcome outcome = ReferAFriend(referFields);
+    const ReferOutcome outcome = ReferAFriend(referFields, kHosts);
     answer = "{\"ok\":";
     answer += outcome.ok ? "true," : "false,";
     AppendJsonField(answer, outcome.ok ? "address" : "text", outcome.text);

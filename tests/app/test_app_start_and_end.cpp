@@ -2,9 +2,9 @@
 #include "exit_path.h"
 #include "exit_promotion_window.h"
 #include "program_random.h"
-#include "promotion_texts.h"
 #include "result_window.h"
 #include "startup.h"
+#include "support_texts.h"
 #include "window_registry.h"
 #include "window_test_support.h"
 

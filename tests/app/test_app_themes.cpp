@@ -7,8 +7,8 @@
 #include "exit_promotion_window.h"
 #include "look.h"
 #include "program_look.h"
-#include "promotion_texts.h"
 #include "result_window.h"
+#include "support_texts.h"
 #include "window_registry.h"
 #include "window_test_support.h"
 

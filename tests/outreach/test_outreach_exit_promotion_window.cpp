@@ -1,6 +1,6 @@
 #include "exit_promotion_window.h"
 #include "link_label.h"
-#include "promotion_texts.h"
+#include "support_texts.h"
 #include "window_registry.h"
 #include "window_test_support.h"
 

@@ -58,6 +58,9 @@ void AddFormColumns() {
 
 } // namespace
 
+// The checks and the encoding are the engine's (engine/test_refer_request.cpp);
+// these cases follow the desktop's path through them: the boxes' texts, the
+// stored strings and the page handed to the desktop.
 class TestOutreachReferAFriend : public QObject {
     Q_OBJECT
 private slots:
@@ -131,11 +134,6 @@ void TestOutreachReferAFriend::refusesIncompleteForm_data() {
         << kFriendEmailPlaceholder << kProper;
     QTest::newRow("e-mail without @")
         << kAnn << "ann.mail.example" << kHello << kBob << kBobMail << kProper;
-    QTest::newRow("friend's e-mail without @")
-        << kAnn << kAnnMail << kHello << kBob << "bob.mail.example" << kProper;
-    QTest::newRow("e-mail without dot") << kAnn << "a@b" << kHello << kBob << kBobMail << kProper;
-    QTest::newRow("friend's e-mail without dot")
-        << kAnn << kAnnMail << kHello << kBob << "bob@mailexample" << kProper;
     QTest::newRow("e-mail empty") << kAnn << "" << kHello << kBob << kBobMail << kProper;
     QTest::newRow("bad e-mail before missing name") << ""
                                                     << "a@b"
@@ -146,20 +144,13 @@ void TestOutreachReferAFriend::refusesIncompleteForm_data() {
     QTest::newRow("name at placeholder within spaces")
         << "  Your Name  " << kAnnMail << kHello << kBob << kBobMail << kName;
     QTest::newRow("name empty") << "" << kAnnMail << kHello << kBob << kBobMail << kName;
-    QTest::newRow("name only spaces") << "   " << kAnnMail << kHello << kBob << kBobMail << kName;
-    QTest::newRow("e-mails differing in case pass, name missing")
-        << kNamePlaceholder << "Ann@Mail.example" << kHello << kBob << "ann@mail.example" << kName;
     QTest::newRow("message at placeholder")
         << kAnn << kAnnMail << kMessagePlaceholder << kBob << kBobMail << kMessage;
     QTest::newRow("message empty") << kAnn << kAnnMail << "" << kBob << kBobMail << kMessage;
     QTest::newRow("friend's name at placeholder")
         << kAnn << kAnnMail << kHello << kFriendNamePlaceholder << kBobMail << kFriendName;
-    QTest::newRow("friend's name only spaces")
-        << kAnn << kAnnMail << kHello << "  " << kBobMail << kFriendName;
     QTest::newRow("name reported before message") << "" << kAnnMail << ""
                                                   << "" << kBobMail << kName;
-    QTest::newRow("message reported before friend's name")
-        << kAnn << kAnnMail << kMessagePlaceholder << "" << kBobMail << kMessage;
 }
 
 void TestOutreachReferAFriend::refusesIncompleteForm() {
@@ -229,31 +220,11 @@ void TestOutreachReferAFriend::sendsEncodedRequest_data() {
         << kBob << kBobMail
         << RequestFor("Ann", "ann%40mail.example", "Your%20Message%0D%0A", "Bob",
                       "bob%40mail.example");
-    QTest::newRow("tabs and line breaks kept")
-        << "\tAnn\t" << kAnnMail << "\r\nHi\r\n"
-        << "Bob\n"
-        << kBobMail
-        << RequestFor("%09Ann%09", "ann%40mail.example", "%0D%0AHi%0D%0A", "Bob%0A",
-                      "bob%40mail.example");
-    QTest::newRow("reserved characters")
-        << "a&b=c#d+e" << kAnnMail << "50% off? /path;x,y:z!'()*$@[]" << kBob << kBobMail
-        << RequestFor("a%26b%3Dc%23d%2Be", "ann%40mail.example",
-                      "50%25%20off%3F%20%2Fpath%3Bx%2Cy%3Az%21%27%28%29%2A%24%40%5B%5D", "Bob",
-                      "bob%40mail.example");
-    QTest::newRow("unreserved characters kept")
-        << "AZaz09-._~" << kAnnMail << kHello << kBob << kBobMail
-        << RequestFor("AZaz09-._~", "ann%40mail.example", "Hello", "Bob", "bob%40mail.example");
     QTest::newRow("non-ASCII as UTF-8")
         << QStringLiteral("Ren\u00e9e") << kAnnMail << QStringLiteral("\u20ac5")
         << QStringLiteral("Zo\u00eb \u65e5\u672c") << kBobMail
         << RequestFor("Ren%C3%A9e", "ann%40mail.example", "%E2%82%AC5",
                       "Zo%C3%AB%20%E6%97%A5%E6%9C%AC", "bob%40mail.example");
-    QTest::newRow("plus in e-mail")
-        << kAnn << "ann+cars@mail.example" << kHello << kBob << kBobMail
-        << RequestFor("Ann", "ann%2Bcars%40mail.example", "Hello", "Bob", "bob%40mail.example");
-    QTest::newRow("e-mails differing in case")
-        << kAnn << "Ann@Mail.example" << kHello << kBob << "ann@mail.example"
-        << RequestFor("Ann", "Ann%40Mail.example", "Hello", "Bob", "ann%40mail.example");
     QTest::newRow("placeholder words inside longer text")
         << "Your Name Jr" << kAnnMail << "Your Message."
         << "Friend's Names" << kBobMail
@@ -263,11 +234,6 @@ void TestOutreachReferAFriend::sendsEncodedRequest_data() {
         << "Ann&taf6=evil#x" << kAnnMail << kHello << kBob << kBobMail
         << RequestFor("Ann%26taf6%3Devil%23x", "ann%40mail.example", "Hello", "Bob",
                       "bob%40mail.example");
-    QTest::newRow("fields smuggled into message and e-mail")
-        << kAnn << "ann@mail.example&taf5=x@y.z"
-        << "x&taf1=Mallory&taf7=1?" << kBob << kBobMail
-        << RequestFor("Ann", "ann%40mail.example%26taf5%3Dx%40y.z",
-                      "x%26taf1%3DMallory%26taf7%3D1%3F", "Bob", "bob%40mail.example");
 }
 
 void TestOutreachReferAFriend::sendsEncodedRequest() {
@@ -368,13 +334,10 @@ void TestOutreachReferAFriend::placeholdersComeAndGo() {
 }
 
 void TestOutreachReferAFriend::emailBoxesRefuseSpaces() {
-    QCOMPARE(RefusalInEmailBox(" "), QString("Email Address Cannot Contain Space"));
-    QVERIFY(RefusalInEmailBox("a b").has_value());
-    QVERIFY(!RefusalInEmailBox("a").has_value());
-    QVERIFY(!RefusalInEmailBox("@").has_value());
-    QVERIFY(!RefusalInEmailBox("").has_value());
-    // A tab is not a space.
-    QVERIFY(!RefusalInEmailBox("\t").has_value());
+    // The rule is the engine's (test_refer_request); the text arrives intact.
+    QCOMPARE(RefusalInEmailBox(QStringLiteral("a\u00e9 b")),
+             QString("Email Address Cannot Contain Space"));
+    QVERIFY(!RefusalInEmailBox(QStringLiteral("\u00e9@b.c")).has_value());
 }
 
 QTEST_GUILESS_MAIN(TestOutreachReferAFriend)

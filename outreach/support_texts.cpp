@@ -1,28 +1,6 @@
-#include "promotion_texts.h"
+#include "support_texts.h"
 
 namespace korvane {
-
-QString ForumInvitation() {
-    return QStringLiteral("Talk car colors with friends in our forum. "
-                          "Click Here To Visit Quillory Now.");
-}
-
-QString FullBrandOfferText() {
-    return QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                          "money online. Get this software fully branded for your website. Click "
-                          "here for more details.");
-}
-
-QString CoBrandOfferText() {
-    // As designed, the caption escapes its one "&" as "&&", the way an
-    // access-key caption does.
-    QString shown =
-        QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic "
-                       "to your site. Put your site's name &&  link here. See \"Help\" for "
-                       "details. Click Here for more info on co-branding.");
-    shown.replace(QStringLiteral("&&"), QStringLiteral("&"));
-    return shown;
-}
 
 QStringList SupportTexts() {
     return {

@@ -5,16 +5,6 @@
 
 namespace korvane {
 
-// The invitation to the maker's discussion forum on the birth details
-// window; the result window shows it without the final full stop.
-QString ForumInvitation();
-
-// The full-branding offer on both main windows.
-QString FullBrandOfferText();
-
-// The co-branding offer on both main windows, as it is shown.
-QString CoBrandOfferText();
-
 // The four requests for support, one of which the exit promotion window
 // shows. The second is also the label's design text.
 QStringList SupportTexts();

@@ -1,0 +1,94 @@
+#include "refer_request.h"
+
+#include "text_utils.h"
+
+namespace korvane {
+namespace {
+
+constexpr std::array<std::string_view, kReferFieldCount> kNotFilledMessages = {
+    "Please Enter Your Name", "Please Enter Your Email", "Please Enter Your Message",
+    "Please Enter Your Friend's Name", "Please Enter Your Friend's Email"};
+
+bool IsUnreserved(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
+           c == '.' || c == '_' || c == '~';
+}
+
+bool LooksProper(std::string_view address) {
+    return address.find('@') != std::string_view::npos &&
+           address.find('.') != std::string_view::npos;
+}
+
+} // namespace
+
+std::optional<std::string_view> EmailBoxRefusal(std::string_view typed) {
+    if (typed.find(' ') != std::string_view::npos)
+        return kEmailSpaceRefusal;
+    return std::nullopt;
+}
+
+std::optional<std::string_view> EmailAddressesProblem(std::string_view email,
+                                                      std::string_view friendEmail) {
+    if (email == friendEmail)
+        return "Please Enter Distinct Email Addresses";
+    if (!LooksProper(email) || !LooksProper(friendEmail))
+        return "Please Enter Proper Email Address";
+    return std::nullopt;
+}
+
+std::optional<std::string_view>
+UnfilledFieldProblem(const std::array<std::string_view, kReferFieldCount>& values) {
+    for (int i = 0; i < kReferFieldCount; ++i) {
+        const std::string_view trimmed = TrimmedBlanks(values[i]);
+        if (trimmed.empty() || trimmed == kReferPlaceholders[i])
+            return kNotFilledMessages[i];
+    }
+    return std::nullopt;
+}
+
+std::string PercentEncoded(std::string_view text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (IsUnreserved(byte)) {
+            out += c;
+        } else {
+            out += '%';
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+        }
+    }
+    return out;
+}
+
+std::string ReferRequestAddress(const std::array<std::string_view, kReferFieldCount>& values,
+                                const SiteHosts& hosts) {
+    std::string address = ReferAFriendPageAddress(hosts) + "?";
+    for (int i = 0; i < kReferFieldCount; ++i) {
+        address += (i == 0 ? "taf" : "&taf") + std::to_string(i + 1) + "=";
+        address += PercentEncoded(values[i]);
+    }
+    address += "&taf6=" + ProductSiteRoot(hosts);
+    return address;
+}
+
+ReferOutcome ReferAFriend(const std::array<std::string, kReferFieldCount>& fields,
+                          const SiteHosts& hosts) {
+    // A box left empty, or holding spaces only, shows its placeholder again,
+    // and the checks read that.
+    std::array<std::string_view, kReferFieldCount> trimmed;
+    for (int i = 0; i < kReferFieldCount; ++i) {
+        trimmed[i] = TrimmedBlanks(fields[i]);
+        if (trimmed[i].empty())
+            trimmed[i] = kReferPlaceholders[i];
+    }
+    if (const auto problem =
+            EmailAddressesProblem(trimmed[kReferEmail], trimmed[kReferFriendEmail]))
+        return {false, std::string(*problem)};
+    if (const auto problem = UnfilledFieldProblem(trimmed))
+        return {false, std::string(*problem)};
+    return {true, ReferRequestAddress(trimmed, hosts)};
+}
+
+} // namespace korvane

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "web_pages.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace korvane {
+
+// The refer-a-friend form: its fields, their checks and the request address.
+// Texts are UTF-8.
+
+// The fields in the order they are checked and sent.
+enum ReferField { kReferName, kReferEmail, kReferMessage, kReferFriendName, kReferFriendEmail };
+inline constexpr int kReferFieldCount = 5;
+
+// What each box shows while it is empty.
+inline constexpr std::array<std::string_view, kReferFieldCount> kReferPlaceholders = {
+    "Your Name", "Your Email Address", "Your Message", "Friend's Name", "Friend's Email Address"};
+
+// The message box's first text: its placeholder and a line break, which
+// counts as filled in.
+inline constexpr std::string_view kReferMessageFirstText = "Your Message\r\n";
+
+// E-mail addresses hold no spaces: what is typed into either e-mail box is
+// refused with this message when it holds a space.
+inline constexpr std::string_view kEmailSpaceRefusal = "Email Address Cannot Contain Space";
+std::optional<std::string_view> EmailBoxRefusal(std::string_view typed);
+
+// The two e-mail addresses, trimmed: the message when they are the same or
+// either lacks an "@" or a "." (where they stand is not looked at).
+std::optional<std::string_view> EmailAddressesProblem(std::string_view email,
+                                                      std::string_view friendEmail);
+
+// The message for the first field that is empty, holds spaces only or shows
+// its placeholder.
+std::optional<std::string_view>
+UnfilledFieldProblem(const std::array<std::string_view, kReferFieldCount>& values);
+
+// The request address for the five values as they are. Every value is
+// percent-encoded, so that nothing typed can add, change or cut off a field.
+std::string ReferRequestAddress(const std::array<std::string_view, kReferFieldCount>& values,
+                                const SiteHosts& hosts);
+
+// Either the message for the first thing that is wrong, or the request address.
+struct ReferOutcome {
+    bool ok = false;
+    std::string text; // the message, or the address when ok
+};
+
+// The whole check of the five fields as typed, where an empty box counts as
+// showing its placeholder: distinct and proper e-mail addresses, then every
+// field filled; then the request address for the trimmed values.
+ReferOutcome ReferAFriend(const std::array<std::string, kReferFieldCount>& fields,
+                          const SiteHosts& hosts);
+
+// UTF-8 with everything but the unreserved characters escaped.
+std::string PercentEncoded(std::string_view text);
+
+} // namespace korvane

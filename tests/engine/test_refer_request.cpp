@@ -1,0 +1,245 @@
+#include "refer_request.h"
+
+#include <QTest>
+
+#include <string>
+
+using namespace korvane;
+
+Q_DECLARE_METATYPE(std::string)
+
+namespace {
+
+const SiteHosts kHosts = {"main.test", "help.test", "product.test"};
+const std::string kPage = "https://main.test/tell-a-friend.html";
+const std::string kProductRoot = "https://product.test/";
+
+const std::string kDistinct = "Please Enter Distinct Email Addresses";
+const std::string kProper = "Please Enter Proper Email Address";
+const std::string kName = "Please Enter Your Name";
+const std::string kEmail = "Please Enter Your Email";
+const std::string kMessage = "Please Enter Your Message";
+const std::string kFriendName = "Please Enter Your Friend's Name";
+const std::string kFriendEmail = "Please Enter Your Friend's Email";
+const std::string kNone = "(none)";
+
+const std::string kAnnMail = "ann@mail.example";
+const std::string kBobMail = "bob@mail.example";
+
+std::string Outcome(std::optional<std::string_view> problem) {
+    return problem ? std::string(*problem) : kNone;
+}
+
+std::string RequestFor(const std::string& name, const std::string& email,
+                       const std::string& message, const std::string& friendName,
+                       const std::string& friendEmail) {
+    return kPage + "?taf1=" + name + "&taf2=" + email + "&taf3=" + message + "&taf4=" + friendName +
+           "&taf5=" + friendEmail + "&taf6=" + kProductRoot;
+}
+
+void AddFieldColumns() {
+    QTest::addColumn<std::string>("name");
+    QTest::addColumn<std::string>("email");
+    QTest::addColumn<std::string>("message");
+    QTest::addColumn<std::string>("friendName");
+    QTest::addColumn<std::string>("friendEmail");
+}
+
+std::array<std::string, kReferFieldCount> FetchedFields() {
+    QFETCH(std::string, name);
+    QFETCH(std::string, email);
+    QFETCH(std::string, message);
+    QFETCH(std::string, friendName);
+    QFETCH(std::string, friendEmail);
+    return {name, email, message, friendName, friendEmail};
+}
+
+std::array<std::string_view, kReferFieldCount>
+ViewsOf(const std::array<std::string, kReferFieldCount>& fields) {
+    std::array<std::string_view, kReferFieldCount> views;
+    for (int i = 0; i < kReferFieldCount; ++i)
+        views[i] = fields[i];
+    return views;
+}
+
+} // namespace
+
+class TestReferRequest : public QObject {
+    Q_OBJECT
+private slots:
+    void emailBoxesRefuseSpaces();
+    void emailAddressesAreChecked_data();
+    void emailAddressesAreChecked();
+    void unfilledFieldsAreReportedInOrder_data();
+    void unfilledFieldsAreReportedInOrder();
+    void requestEncodesEveryValue_data();
+    void requestEncodesEveryValue();
+    void wholeFormAsTyped_data();
+    void wholeFormAsTyped();
+};
+
+void TestReferRequest::emailBoxesRefuseSpaces() {
+    QCOMPARE(Outcome(EmailBoxRefusal(" ")), std::string("Email Address Cannot Contain Space"));
+    QCOMPARE(Outcome(EmailBoxRefusal("a b")), std::string(kEmailSpaceRefusal));
+    QCOMPARE(Outcome(EmailBoxRefusal("a")), kNone);
+    QCOMPARE(Outcome(EmailBoxRefusal("")), kNone);
+    // A tab is not a space.
+    QCOMPARE(Outcome(EmailBoxRefusal("\t")), kNone);
+}
+
+void TestReferRequest::emailAddressesAreChecked_data() {
+    QTest::addColumn<std::string>("email");
+    QTest::addColumn<std::string>("friendEmail");
+    QTest::addColumn<std::string>("problem");
+    QTest::newRow("same") << kAnnMail << kAnnMail << kDistinct;
+    QTest::newRow("both empty") << std::string() << std::string() << kDistinct;
+    QTest::newRow("same but not proper") << std::string("x") << std::string("x") << kDistinct;
+    QTest::newRow("both at placeholders")
+        << std::string(kReferPlaceholders[kReferEmail])
+        << std::string(kReferPlaceholders[kReferFriendEmail]) << kProper;
+    QTest::newRow("without @") << std::string("ann.mail.example") << kBobMail << kProper;
+    QTest::newRow("friend's without @") << kAnnMail << std::string("bob.mail.example") << kProper;
+    QTest::newRow("without dot") << std::string("a@b") << kBobMail << kProper;
+    QTest::newRow("friend's without dot") << kAnnMail << std::string("bob@mailexample") << kProper;
+    QTest::newRow("one empty") << std::string() << kBobMail << kProper;
+    // Where the "@" and the "." stand is not looked at.
+    QTest::newRow("dot before @") << std::string(".a@b") << kBobMail << kNone;
+    QTest::newRow("differing in case")
+        << std::string("Ann@Mail.example") << std::string("ann@mail.example") << kNone;
+}
+
+void TestReferRequest::emailAddressesAreChecked() {
+    QFETCH(std::string, email);
+    QFETCH(std::string, friendEmail);
+    QFETCH(std::string, problem);
+    QCOMPARE(Outcome(EmailAddressesProblem(email, friendEmail)), problem);
+}
+
+void TestReferRequest::unfilledFieldsAreReportedInOrder_data() {
+    AddFieldColumns();
+    QTest::addColumn<std::string>("problem");
+    const std::string ann = "Ann", hello = "Hello", bob = "Bob";
+    const auto placeholder = [](ReferField field) {
+        return std::string(kReferPlaceholders[field]);
+    };
+    QTest::newRow("all filled") << ann << kAnnMail << hello << bob << kBobMail << kNone;
+    QTest::newRow("name at placeholder")
+        << placeholder(kReferName) << kAnnMail << hello << bob << kBobMail << kName;
+    QTest::newRow("name at placeholder within spaces")
+        << std::string("  Your Name  ") << kAnnMail << hello << bob << kBobMail << kName;
+    QTest::newRow("name empty") << std::string() << kAnnMail << hello << bob << kBobMail << kName;
+    QTest::newRow("name only spaces")
+        << std::string("   ") << kAnnMail << hello << bob << kBobMail << kName;
+    QTest::newRow("e-mail at placeholder")
+        << ann << placeholder(kReferEmail) << hello << bob << kBobMail << kEmail;
+    QTest::newRow("message at placeholder")
+        << ann << kAnnMail << placeholder(kReferMessage) << bob << kBobMail << kMessage;
+    QTest::newRow("friend's name only spaces")
+        << ann << kAnnMail << hello << std::string("  ") << kBobMail << kFriendName;
+    QTest::newRow("friend's e-mail at placeholder")
+        << ann << kAnnMail << hello << bob << placeholder(kReferFriendEmail) << kFriendEmail;
+    QTest::newRow("name reported before message")
+        << std::string() << kAnnMail << std::string() << std::string() << kBobMail << kName;
+    QTest::newRow("message reported before friend's name")
+        << ann << kAnnMail << placeholder(kReferMessage) << std::string() << kBobMail << kMessage;
+    // Only spaces are trimmed, and the comparison is exact.
+    QTest::newRow("message's first text counts as filled")
+        << ann << kAnnMail << std::string(kReferMessageFirstText) << bob << kBobMail << kNone;
+    QTest::newRow("tab only counts as filled")
+        << std::string("\t") << kAnnMail << hello << bob << kBobMail << kNone;
+    QTest::newRow("placeholder in other case counts as filled")
+        << std::string("your name") << kAnnMail << hello << bob << kBobMail << kNone;
+}
+
+void TestReferRequest::unfilledFieldsAreReportedInOrder() {
+    const auto fields = FetchedFields();
+    QFETCH(std::string, problem);
+    QCOMPARE(Outcome(UnfilledFieldProblem(ViewsOf(fields))), problem);
+}
+
+void TestReferRequest::requestEncodesEveryValue_data() {
+    AddFieldColumns();
+    QTest::addColumn<std::string>("request");
+    const std::string ann = "Ann", hello = "Hello", bob = "Bob";
+    const std::string annMail = "ann%40mail.example", bobMail = "bob%40mail.example";
+
+    QTest::newRow("plain") << ann << kAnnMail << hello << bob << kBobMail
+                           << RequestFor(ann, annMail, hello, bob, bobMail);
+    QTest::newRow("values as they are, spaces included")
+        << std::string(" Ann ") << kAnnMail << hello << bob << kBobMail
+        << RequestFor("%20Ann%20", annMail, hello, bob, bobMail);
+    QTest::newRow("message's first text")
+        << ann << kAnnMail << std::string(kReferMessageFirstText) << bob << kBobMail
+        << RequestFor(ann, annMail, "Your%20Message%0D%0A", bob, bobMail);
+    QTest::newRow("tabs and line breaks")
+        << std::string("\tAnn\t") << kAnnMail << std::string("\r\nHi\r\n") << std::string("Bob\n")
+        << kBobMail << RequestFor("%09Ann%09", annMail, "%0D%0AHi%0D%0A", "Bob%0A", bobMail);
+    QTest::newRow("reserved characters")
+        << std::string("a&b=c#d+e") << kAnnMail << std::string("50% off? /path;x,y:z!'()*$@[]")
+        << bob << kBobMail
+        << RequestFor("a%26b%3Dc%23d%2Be", annMail,
+                      "50%25%20off%3F%20%2Fpath%3Bx%2Cy%3Az%21%27%28%29%2A%24%40%5B%5D", bob,
+                      bobMail);
+    QTest::newRow("unreserved characters kept")
+        << std::string("AZaz09-._~") << kAnnMail << hello << bob << kBobMail
+        << RequestFor("AZaz09-._~", annMail, hello, bob, bobMail);
+    QTest::newRow("non-ASCII as UTF-8")
+        << std::string("Ren\xc3\xa9") << kAnnMail
+        << std::string("\xe2\x82\xac"
+                       "5")
+        << std::string("Zo\xc3\xab \xe6\x97\xa5\xe6\x9c\xac") << kBobMail
+        << RequestFor("Ren%C3%A9", annMail, "%E2%82%AC5", "Zo%C3%AB%20%E6%97%A5%E6%9C%AC", bobMail);
+    QTest::newRow("plus in e-mail")
+        << ann << std::string("ann+cars@mail.example") << hello << bob << kBobMail
+        << RequestFor(ann, "ann%2Bcars%40mail.example", hello, bob, bobMail);
+    QTest::newRow("field smuggled into name")
+        << std::string("Ann&taf6=evil#x") << kAnnMail << hello << bob << kBobMail
+        << RequestFor("Ann%26taf6%3Devil%23x", annMail, hello, bob, bobMail);
+    QTest::newRow("fields smuggled into message and e-mail")
+        << ann << std::string("ann@mail.example&taf5=x@y.z")
+        << std::string("x&taf1=Mallory&taf7=1?") << bob << kBobMail
+        << RequestFor(ann, "ann%40mail.example%26taf5%3Dx%40y.z",
+                      "x%26taf1%3DMallory%26taf7%3D1%3F", bob, bobMail);
+}
+
+void TestReferRequest::requestEncodesEveryValue() {
+    const auto fields = FetchedFields();
+    QFETCH(std::string, request);
+    QCOMPARE(ReferRequestAddress(ViewsOf(fields), kHosts), request);
+}
+
+// The page's form: an empty box shows its placeholder, and the values are
+// trimmed before the checks and the request.
+void TestReferRequest::wholeFormAsTyped_data() {
+    AddFieldColumns();
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<std::string>("text");
+    const std::string ann = "Ann", hello = "Hello", bob = "Bob";
+    QTest::newRow("sent, trimmed")
+        << std::string("  Ann Lee ") << std::string(" ann@mail.example") << hello << bob << kBobMail
+        << true << RequestFor("Ann%20Lee", "ann%40mail.example", hello, bob, "bob%40mail.example");
+    QTest::newRow("same e-mails once trimmed")
+        << ann << std::string("  ann@mail.example") << hello << bob
+        << std::string("ann@mail.example   ") << false << kDistinct;
+    QTest::newRow("empty e-mail boxes show different placeholders")
+        << ann << std::string() << hello << bob << std::string("  ") << false << kProper;
+    QTest::newRow("bad e-mail before missing name")
+        << std::string() << std::string("a@b") << std::string() << std::string() << kBobMail
+        << false << kProper;
+    QTest::newRow("empty name box shows its placeholder")
+        << std::string() << kAnnMail << hello << bob << kBobMail << false << kName;
+    QTest::newRow("empty message box shows its placeholder")
+        << ann << kAnnMail << std::string(" ") << bob << kBobMail << false << kMessage;
+}
+
+void TestReferRequest::wholeFormAsTyped() {
+    const auto fields = FetchedFields();
+    QFETCH(bool, ok);
+    QFETCH(std::string, text);
+    const ReferOutcome outcome = ReferAFriend(fields, kHosts);
+    QCOMPARE(outcome.ok, ok);
+    QCOMPARE(outcome.text, text);
+}
+
+QTEST_GUILESS_MAIN(TestReferRequest)
+#include "test_refer_request.moc"
