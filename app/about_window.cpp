@@ -61,7 +61,7 @@ void frmAbout::BuildHeading() {
     picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(TwipsRect(120, 150, 480, 480));
-    picIcon->setPixmap(ProgramIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
+    picIcon->setPixmap(ProgramIconPicture(32, devicePixelRatioF()));
     picIcon->setAccessibleName(QStringLiteral("Korvane icon"));
 
     Label2 = MakeLabel(kWindowCaptionText(), this, TwipsRect(780, 360, 4275, 270),

@@ -61,7 +61,7 @@ void frmNagScreen2::BuildHeader() {
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(TwipsRect(360, 217, 480, 480));
-    Picture1->setPixmap(ProgramIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
+    Picture1->setPixmap(ProgramIconPicture(32, devicePixelRatioF()));
     Picture1->setAccessibleName(QStringLiteral("Korvane icon"));
 
     Label1 = new QLabel(kWindowCaptionText(), this);

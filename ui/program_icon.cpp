@@ -1,5 +1,7 @@
 #include "program_icon.h"
 
+#include <QPixmap>
+
 namespace korvane {
 
 QIcon ProgramIcon() {
@@ -13,6 +15,13 @@ QIcon ProgramIcon() {
         return loaded;
     }();
     return icon;
+}
+
+QPixmap ProgramIconPicture(int size, qreal scale) {
+    const int pixels = qRound(size * scale);
+    QPixmap picture = ProgramIcon().pixmap(QSize(pixels, pixels), 1.0);
+    picture.setDevicePixelRatio(scale);
+    return picture;
 }
 
 } // namespace korvane
