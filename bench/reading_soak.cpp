@@ -16,6 +16,7 @@
 #include "program_look.h"
 #include "result_window.h"
 #include "startup.h"
+#include "window_driving.h"
 #include "window_registry.h"
 
 #include <QApplication>
@@ -44,29 +45,8 @@ namespace {
 using korvane::frmLuckyCarResult;
 using korvane::frmMain;
 using korvane::WindowRegistry;
-
-template <class T> T* Control(const QObject& window, const char* name) {
-    auto* found = window.findChild<T*>(QString::fromLatin1(name));
-    if (!found) {
-        std::fprintf(stderr, "reading_soak: no control %s\n", name);
-        std::exit(EXIT_FAILURE);
-    }
-    return found;
-}
-
-// Runs the event loop until done() holds; closed windows are deleted here
-// too, as the program's own event loop would.
-bool ProcessEventsUntil(const std::function<bool()>& done, int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    return true;
-}
+using korvane::bench::Control;
+using korvane::bench::ProcessEventsUntil;
 
 void Settle(int ms) {
     ProcessEventsUntil([] { return false; }, ms);

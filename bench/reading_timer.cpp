@@ -19,6 +19,7 @@
 #include "result_window.h"
 #include "startup.h"
 #include "value_label.h"
+#include "window_driving.h"
 #include "window_registry.h"
 
 #include <QApplication>
@@ -52,16 +53,8 @@ namespace {
 using korvane::frmLuckyCarResult;
 using korvane::frmMain;
 using korvane::WindowRegistry;
-
-// A window's control by its object name; the benchmark cannot go on without it.
-template <class T> T* Control(const QObject& window, const char* name) {
-    auto* found = window.findChild<T*>(QString::fromLatin1(name));
-    if (!found) {
-        std::fprintf(stderr, "reading_timer: no control %s\n", name);
-        std::exit(EXIT_FAILURE);
-    }
-    return found;
-}
+using korvane::bench::Control;
+using korvane::bench::ProcessEventsUntil;
 
 // Notes when the result window's first frame is done: Qt paints a window
 // and hands the picture to the X server while it handles an expose event of
@@ -120,19 +113,6 @@ protected:
         return false;
     }
 };
-
-bool ProcessEventsUntil(const std::function<bool()>& done, int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-        // Outside an event loop, closed windows are only deleted here.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    return true;
-}
 
 // Lets everything that is pending settle: deferred deletes, paints, X events.
 void Settle(int ms) {

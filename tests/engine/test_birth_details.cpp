@@ -1,23 +1,9 @@
 #include "birth_details.h"
+#include "birth_inputs.h"
 
 #include <QTest>
 
 using namespace korvane;
-
-namespace {
-
-BirthInputs Inputs(const char* name, bool male, int day, const char* month, const char* year) {
-    BirthInputs inputs;
-    inputs.nameText = name;
-    inputs.maleSelected = male;
-    inputs.dayIndex = day - 1;
-    inputs.dayText = std::to_string(day);
-    inputs.monthText = month;
-    inputs.yearText = year;
-    return inputs;
-}
-
-} // namespace
 
 Q_DECLARE_METATYPE(BirthDateCheck)
 
@@ -148,7 +134,7 @@ void TestBirthDetails::workedReadings() {
     ReadingRecord record;
     const std::string monthText = month.toStdString();
     const std::string yearText = year.toStdString();
-    FillReadingRecord(record, Inputs("Ann", male, day, monthText.c_str(), yearText.c_str()));
+    FillReadingRecord(record, InputsFor("Ann", male, day, monthText, yearText));
     QCOMPARE(QString::fromStdString(record.strBirthYear), storedYear);
     QCOMPARE(record.intKuaNumber, kua);
     QCOMPARE(QString::fromStdString(record.strSex), male ? "Male" : "Female");
@@ -162,23 +148,23 @@ void TestBirthDetails::workedReadings() {
 
 void TestBirthDetails::nameIsTrimmedOfBlanksOnly() {
     ReadingRecord record;
-    FillReadingRecord(record, Inputs("  Mary Ann  ", true, 1, "March", "1980"));
+    FillReadingRecord(record, InputsFor("  Mary Ann  ", true, 1, "March", "1980"));
     QCOMPARE(record.strUserName, std::string("Mary Ann"));
-    FillReadingRecord(record, Inputs("   ", true, 1, "March", "1980"));
+    FillReadingRecord(record, InputsFor("   ", true, 1, "March", "1980"));
     QCOMPARE(record.strUserName, std::string());
-    FillReadingRecord(record, Inputs("\tTab ", true, 1, "March", "1980"));
+    FillReadingRecord(record, InputsFor("\tTab ", true, 1, "March", "1980"));
     QCOMPARE(record.strUserName, std::string("\tTab"));
 }
 
 void TestBirthDetails::unconvertibleDateKeepsThePreviousOne() {
     ReadingRecord record;
-    FillReadingRecord(record, Inputs("A", false, 29, "February", "1900"));
+    FillReadingRecord(record, InputsFor("A", false, 29, "February", "1900"));
     QVERIFY(!record.dtBirthDate.has_value());
     QCOMPARE(record.strBirthYear, std::string("1899"));
     QCOMPARE(record.intKuaNumber, 5);
 
-    FillReadingRecord(record, Inputs("A", true, 15, "March", "1975"));
-    FillReadingRecord(record, Inputs("A", true, 29, "February", "1900"));
+    FillReadingRecord(record, InputsFor("A", true, 15, "March", "1975"));
+    FillReadingRecord(record, InputsFor("A", true, 29, "February", "1900"));
     QCOMPARE(*record.dtBirthDate, (CalendarDate{1975, 3, 15}));
     QCOMPARE(record.intKuaNumber, 1);
 }
@@ -186,11 +172,11 @@ void TestBirthDetails::unconvertibleDateKeepsThePreviousOne() {
 void TestBirthDetails::onlyJanuaryAndFebruaryMoveTheYear() {
     ReadingRecord record;
     for (const char* month : {"March", "December", "january", "Feb", ""}) {
-        FillReadingRecord(record, Inputs("A", true, 1, month, "1975"));
+        FillReadingRecord(record, InputsFor("A", true, 1, month, "1975"));
         QCOMPARE(record.strBirthYear, std::string("1975"));
     }
     // A year text that is not a number is left as it is.
-    FillReadingRecord(record, Inputs("A", true, 1, "January", "19x5"));
+    FillReadingRecord(record, InputsFor("A", true, 1, "January", "19x5"));
     QCOMPARE(record.strBirthYear, std::string("19x5"));
 }
 

@@ -1,4 +1,5 @@
 #include "birth_details_check.h"
+#include "birth_inputs.h"
 #include "reading_for.h"
 
 #include <QTest>
@@ -6,17 +7,6 @@
 using namespace korvane;
 
 namespace {
-
-BirthInputs Inputs(bool male, int day, const char* month, const char* year) {
-    BirthInputs inputs;
-    inputs.nameText = "Ann";
-    inputs.maleSelected = male;
-    inputs.dayIndex = day - 1;
-    inputs.dayText = std::to_string(day);
-    inputs.monthText = month;
-    inputs.yearText = year;
-    return inputs;
-}
 
 BirthDetailsForm Form(std::string_view name, bool male, bool female, std::string_view year,
                       int monthIndex, int day) {
@@ -43,7 +33,7 @@ private slots:
 };
 
 void TestReadingFor::marchBirthGivesTheWholeReading() {
-    const Reading reading = ReadingFor(Inputs(true, 15, "March", "1975"));
+    const Reading reading = ReadingFor(InputsFor("Ann", true, 15, "March", "1975"));
     QCOMPARE(reading.kuaNumber, std::string("7"));
     QCOMPARE(reading.sunSign, std::string("Pisces"));
     QCOMPARE(reading.rulingPlanet, std::string("Jupiter"));
@@ -62,7 +52,7 @@ void TestReadingFor::marchBirthGivesTheWholeReading() {
 
 void TestReadingFor::januaryBirthCountsFromTheYearBefore() {
     // 1975 counts as 1974 before the solar new year: 7 + 4 = 11, 1 + 1 = 2, 10 - 2 = 8.
-    const Reading reading = ReadingFor(Inputs(true, 10, "January", "1975"));
+    const Reading reading = ReadingFor(InputsFor("Ann", true, 10, "January", "1975"));
     QCOMPARE(reading.kuaNumber, std::string("8"));
     QCOMPARE(reading.sunSign, std::string("Capricorn"));
     QCOMPARE(reading.rulingPlanet, std::string("Saturn"));
@@ -73,7 +63,7 @@ void TestReadingFor::januaryBirthCountsFromTheYearBefore() {
 
 void TestReadingFor::readingLeavesTheSharedRecordAlone() {
     TheReadingRecord().strSunSign = "untouched";
-    ReadingFor(Inputs(false, 1, "July", "2001"));
+    ReadingFor(InputsFor("Ann", false, 1, "July", "2001"));
     QCOMPARE(TheReadingRecord().strSunSign, std::string("untouched"));
 }
 
