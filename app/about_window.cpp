@@ -53,7 +53,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setTabOrder(cmdOK, lblHomePage);
     setTabOrder(lblHomePage, lblCobrand);
     cmdOK->setFocus();
-    FitWrappedLabels(this);
+    FitTexts(this);
 }
 
 // The icon and the program's name and version.

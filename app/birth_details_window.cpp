@@ -68,7 +68,7 @@ void frmMain::ShowCentred() {
     // window system and before its first paint (nothing is drawn until the
     // event loop runs again), so the bold fonts this needs do not hold the
     // window back.
-    FitWrappedLabels(this);
+    FitTexts(this);
 }
 
 void frmMain::BuildControls(QWidget* client) {

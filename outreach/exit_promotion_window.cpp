@@ -53,7 +53,7 @@ frmNagScreen2::frmNagScreen2() {
     BuildReferAFriend();
     BuildCatalogue();
     SetTabOrder();
-    FitWrappedLabels(this);
+    FitTexts(this);
     Load();
 }
 

@@ -70,7 +70,7 @@ frmLuckyCarResult::frmLuckyCarResult() {
     BuildWindowControls(client);
     BuildMenus();
     BuildTabShortcuts();
-    FitWrappedLabels(this);
+    FitTexts(this);
     fengShuiWriter_ = std::make_unique<FengShuiPanelWriter>(FengShuiPanelControls{
         {lblColourToWearSuccess, lblColourToWearHealth, lblColourToWearRelationships,
          lblColourToWearPersonal},

@@ -35,16 +35,20 @@ void SetTextColour(QWidget* widget, const QColor& colour);
 // minimise box when asked.
 void MakeFixedWindow(QWidget* window, bool withMinimise);
 
-// Verdana is not everywhere: when a word-wrapped label's text does not fit
-// its rectangle in the font that stands in for it, the font is made a
-// little smaller until it does, so that no text is ever cut off.
-void ShrinkFontToFit(QLabel* label, double smallestPointSize = 6.5);
+// Verdana is not everywhere, and other languages run longer than English:
+// when a control's text does not fit its rectangle in the font that stands in
+// for it, the font is made a little smaller until it does, so that no text
+// is ever cut off. Labels, buttons, option buttons, check boxes and tab bars.
+void ShrinkFontToFit(QWidget* control, double smallestPointSize = 6.5);
 
-// Shrinks every word-wrapped label of a window as needed (see above).
-void FitWrappedLabels(QWidget* root);
+// Shrinks every text of a window that has a fixed rectangle as needed (see
+// above); value labels grow with their text instead.
+void FitTexts(QWidget* root);
 
-// Whether a label's whole text fits inside its rectangle.
-bool TextFits(const QLabel* label);
+// Whether a control's whole text fits inside its rectangle: a label's inside
+// its contents, a button's beside its indicator or within its margins, a tab
+// bar's tabs side by side.
+bool TextFits(const QWidget* control);
 
 // Sets up one of the two main windows: caption, font, fixed size, and a blue
 // client area of the given size in twips below the menu bar, which it returns.
