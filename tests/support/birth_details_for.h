@@ -1,24 +1,23 @@
 #pragma once
 
-#include "birth_details.h"
+#include "birth_date_lists.h"
 
+#include <algorithm>
 #include <string>
-#include <utility>
 
 namespace korvane {
 
-// The inputs as the birth details window hands them over for a date picked
-// from its lists.
-inline BirthInputs InputsFor(std::string name, bool male, int day, std::string month,
-                             std::string year) {
-    BirthInputs inputs;
-    inputs.nameText = std::move(name);
-    inputs.maleSelected = male;
-    inputs.dayIndex = day - 1;
-    inputs.dayText = std::to_string(day);
-    inputs.monthText = std::move(month);
-    inputs.yearText = std::move(year);
-    return inputs;
+// The details of a form with the given name, sex and date picked from its
+// lists (the month by its name).
+inline BirthDetails DetailsFor(std::string name, bool male, int day, std::string_view month,
+                               int year) {
+    const auto monthAt = std::find(kMonthNames.begin(), kMonthNames.end(), month);
+    return {std::move(name),
+            male,
+            !male,
+            day - kFirstListedDay,
+            static_cast<int>(monthAt - kMonthNames.begin()),
+            year - kFirstListedYear};
 }
 
 } // namespace korvane
