@@ -13,13 +13,6 @@ void OpenWebPage(const QString& address) {
     ThePlatform().OpenAddress(address);
 }
 
-QString ProductSiteRoot() {
-    return QString::fromUtf8(ProductSiteRoot(MakerHosts()));
-}
-QString ReferAFriendPage() {
-    return QString::fromUtf8(ReferAFriendPageAddress(MakerHosts()));
-}
-
 QString SoftwaresPageAddress() {
     return QString::fromUtf8(SoftwaresPageAddress(MakerHosts()));
 }
