@@ -56,4 +56,10 @@ private:
 // Processes pending events, including deferred deletions.
 void Settle();
 
+// The threads of Qt's global thread pool in this process now, by id (Linux,
+// from /proc; empty elsewhere). Qt's raster engine shares large stretched
+// pictures out to them, and they then stay for half a minute; other threads
+// of the desktop's libraries come and go as they please.
+QStringList PooledThreads();
+
 } // namespace korvane
