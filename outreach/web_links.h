@@ -23,13 +23,4 @@ void OpenCoBrandPage();
 void OpenHomePage();
 void OpenDownloadPage();
 
-// The fixed address of each page.
-QString SoftwaresPageAddress();
-QString DonatePageAddress();
-QString OnlineHelpAddress();
-QString FullBrandPageAddress();
-QString CoBrandPageAddress();
-QString HomePageAddress();
-QString DownloadPageAddress();
-
 } // namespace korvane

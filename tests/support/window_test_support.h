@@ -1,5 +1,6 @@
 #pragma once
 
+#include "find_control.h"
 #include "recording_platform.h"
 
 #include <QObject>
@@ -25,16 +26,6 @@ public:
 // The top-level windows of the program that are visible now, by object name,
 // sorted.
 QStringList VisibleWindowNames();
-
-// A window's control by its object name, which is the name the program's
-// design gives it ("txtName", "optSex1"). Stops the test when there is none.
-template <class T> T* Control(const QObject& window, const QString& name) {
-    auto* found = window.findChild<T*>(name);
-    if (!found)
-        qFatal("%s has no control %s of that kind", qPrintable(window.objectName()),
-               qPrintable(name));
-    return found;
-}
 
 // Picks a birth date in the birth details window's lists by their texts; an
 // empty year leaves the year as it is. False when a text is not in its list.
