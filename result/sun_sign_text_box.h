@@ -15,7 +15,6 @@ public:
     explicit SunSignTextBox(QWidget* parent);
 
     void SetDescription(const QString& text);
-    QString Description() const { return description_; }
 
 protected:
     // Every way the box hands its selection out (copying, the X selection,
