@@ -9,7 +9,6 @@
 #include "label_group.h"
 #include "link_label.h"
 #include "look.h"
-#include "month_names.h"
 #include "platform.h"
 #include "promotion_texts.h"
 #include "twips.h"
@@ -215,14 +214,16 @@ void frmMain::SetTabOrder() {
 void frmMain::LoadLists() {
     // Each list is filled in one call: item by item costs start-up time.
     QStringList days;
-    for (int day = kFirstListedDay; day <= kLastListedDay; ++day)
-        days.append(QString::number(day));
+    for (int day = 0; day < kListedDayCount; ++day)
+        days.append(QString::fromStdString(ListedDayText(day)));
     QStringList months;
-    for (const auto month : kMonthNames)
-        months.append(QString::fromUtf8(month.data(), static_cast<qsizetype>(month.size())));
+    for (int month = 0; month < kListedMonthCount; ++month) {
+        const std::string_view name = ListedMonthText(month);
+        months.append(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    }
     QStringList years;
-    for (int year = kFirstListedYear; year <= kLastListedYear; ++year)
-        years.append(QString::number(year));
+    for (int year = 0; year < kListedYearCount; ++year)
+        years.append(QString::fromStdString(ListedYearText(year)));
     cboDate->clear();
     cboDate->addItems(days);
     cboMonth->addItems(months);
@@ -245,21 +246,8 @@ void frmMain::BringCoBrandToFront(bool coBrand) {
     back->hide();
 }
 
-bool frmMain::IsCoBrandInFront() const {
-    return lblCobrand->isVisibleTo(fraFullBrand);
-}
-
 bool frmMain::ValidateBirthDetails() {
-    const std::string name = txtName->text().toStdString();
-    const std::string year = cboYear->currentText().toStdString();
-    BirthDetailsForm form;
-    form.nameText = name;
-    form.maleSelected = optSex[0]->isChecked();
-    form.femaleSelected = optSex[1]->isChecked();
-    form.yearText = year;
-    form.monthIndex = cboMonth->currentIndex();
-    form.dayIndex = cboDate->currentIndex();
-    const auto problem = CheckBirthDetails(form);
+    const auto problem = CheckBirthDetails(Details());
     if (!problem)
         return true;
     ThePlatform().ShowMessage(
@@ -278,15 +266,9 @@ void frmMain::cmdProceed_Click() {
         emit readingRequested();
 }
 
-BirthInputs frmMain::Inputs() const {
-    BirthInputs inputs;
-    inputs.nameText = txtName->text().toStdString();
-    inputs.maleSelected = optSex[0]->isChecked();
-    inputs.dayIndex = cboDate->currentIndex();
-    inputs.dayText = cboDate->currentText().toStdString();
-    inputs.monthText = cboMonth->currentText().toStdString();
-    inputs.yearText = cboYear->currentText().toStdString();
-    return inputs;
+BirthDetails frmMain::Details() const {
+    return {txtName->text().toStdString(), optSex[0]->isChecked(),   optSex[1]->isChecked(),
+            cboDate->currentIndex(),       cboMonth->currentIndex(), cboYear->currentIndex()};
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

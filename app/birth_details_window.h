@@ -29,8 +29,8 @@ public:
     // moves the focus where the user has to act and returns false.
     bool ValidateBirthDetails();
 
-    // The inputs as they stand, for the reading.
-    BirthInputs Inputs() const;
+    // The details as the form holds them.
+    BirthDetails Details() const;
 
     // True only while "Get My Lucky Car Color" is being handled: closing
     // then is the hand-off to the result window, not leaving.
@@ -38,7 +38,6 @@ public:
 
     // Puts the co-branding offer (true) or the full-branding offer in front.
     void BringCoBrandToFront(bool coBrand);
-    bool IsCoBrandInFront() const;
 
 signals:
     // The inputs were accepted and a reading is wanted.

@@ -49,27 +49,42 @@ void CoBrand_Randomize() {
 namespace {
 
 // Runs work once, after the window's first frame has been painted and handed
-// to the window system. That frame is drawn while the first expose event is
-// handled; a zero timer started as it arrives fires only after that.
+// to the window system. That frame is drawn while the window's first expose
+// event is handled; a zero timer started as it arrives fires only after
+// that. A platform that sends no expose, or a window without a native window
+// to watch, still gets the work, at the latest some seconds after showing.
 class AfterFirstFrame : public QObject {
 public:
     AfterFirstFrame(QWidget& window, std::function<void()> work)
-        : QObject(window.windowHandle()), work_(std::move(work)) {
-        parent()->installEventFilter(this);
+        : QObject(QCoreApplication::instance()), work_(std::move(work)) {
+        if (QWindow* handle = window.windowHandle())
+            handle->installEventFilter(this);
+        QTimer::singleShot(kLatestMs, this, &AfterFirstFrame::Run);
     }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Expose) {
-            QTimer::singleShot(0, [work = work_] { work(); });
-            deleteLater();
-            parent()->removeEventFilter(this);
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, &AfterFirstFrame::Run);
         }
         return false;
     }
 
 private:
+    // Long enough never to come before the first frame, even under valgrind.
+    static constexpr int kLatestMs = 10000;
+
+    void Run() {
+        if (done_)
+            return;
+        done_ = true;
+        work_();
+        deleteLater();
+    }
+
     std::function<void()> work_;
+    bool done_ = false;
 };
 
 } // namespace

@@ -1,17 +1,18 @@
 #include "birth_details_check.h"
 
-#include "birth_details.h"
+#include "birth_date_lists.h"
 
 namespace korvane {
 
-std::optional<BirthDetailsProblem> CheckBirthDetails(const BirthDetailsForm& form) {
-    if (form.nameText.empty())
+std::optional<BirthDetailsProblem> CheckBirthDetails(const BirthDetails& details) {
+    if (details.nameText.empty())
         return BirthDetailsProblem{"Please Enter Your Name", ProblemIcon::Critical,
                                    ProblemFocus::Name};
-    if (!form.maleSelected && !form.femaleSelected)
+    if (!details.maleSelected && !details.femaleSelected)
         return BirthDetailsProblem{"Please Specify Your Sex", ProblemIcon::Critical,
                                    ProblemFocus::ProceedButton};
-    switch (CheckBirthDate(form.yearText, form.monthIndex, form.dayIndex)) {
+    switch (CheckBirthDate(kFirstListedYear + details.yearIndex, details.monthIndex,
+                           details.dayIndex)) {
     case BirthDateCheck::WrongFebruaryDay:
         return BirthDetailsProblem{"Please Enter Correct Date Or Month!", ProblemIcon::Information,
                                    ProblemFocus::Unchanged};

@@ -1,19 +1,11 @@
 #pragma once
 
+#include "birth_details.h"
+
 #include <optional>
 #include <string_view>
 
 namespace korvane {
-
-// The birth details as the form holds them when the button is pressed.
-struct BirthDetailsForm {
-    std::string_view nameText; // as typed, not trimmed
-    bool maleSelected = true;
-    bool femaleSelected = false;
-    std::string_view yearText;
-    int monthIndex = 0; // 0 for January
-    int dayIndex = 0;   // 0 for "1"
-};
 
 enum class ProblemIcon { Critical, Information };
 
@@ -28,6 +20,6 @@ struct BirthDetailsProblem {
 
 // Checks name, sex and date in this order; the first failure decides and
 // comes back with the message the user is shown. Nothing when all is well.
-std::optional<BirthDetailsProblem> CheckBirthDetails(const BirthDetailsForm& form);
+std::optional<BirthDetailsProblem> CheckBirthDetails(const BirthDetails& details);
 
 } // namespace korvane

@@ -2,7 +2,6 @@
 
 #include "astrology.h"
 #include "feng_shui.h"
-#include "reading_display.h"
 
 namespace korvane {
 namespace {
@@ -42,15 +41,36 @@ private:
 
 } // namespace
 
-Reading ReadingFor(const BirthInputs& inputs) {
-    ReadingRecord record;
-    FillReadingRecord(record, inputs);
+Reading ReadingFor(const BirthDetails& details, ReadingRecord& record) {
+    FillReadingRecord(record, details);
     Reading reading;
     FengShuiValues fengShui(reading);
     FengShuiReading(record.intKuaNumber, record, fengShui);
     AstrologyValues astrology(reading);
     AstrologyReading(record, astrology);
     return reading;
+}
+
+Reading ReadingFor(const BirthDetails& details) {
+    ReadingRecord record;
+    return ReadingFor(details, record);
+}
+
+void ShowReading(const Reading& reading, FengShuiDisplay& fengShui, AstrologyDisplay& astrology) {
+    for (std::size_t i = 0; i < reading.purposes.size(); ++i) {
+        const auto purpose = static_cast<Purpose>(i);
+        fengShui.SetPurposeColourName(purpose, reading.purposes[i].name);
+        if (reading.purposes[i].swatch)
+            fengShui.SetPurposeSwatch(purpose, *reading.purposes[i].swatch);
+    }
+    astrology.SetCarColour(reading.carColour);
+    astrology.SetCarColourDescription(reading.carColourDescription);
+    astrology.SetKuaNumber(reading.kuaNumber);
+    astrology.SetRulingPlanet(reading.rulingPlanet);
+    astrology.SetSunSign(reading.sunSign);
+    astrology.SetSunSignDescription(reading.sunSignDescription);
+    if (reading.carColourSwatch)
+        astrology.SetCarColourSwatch(*reading.carColourSwatch);
 }
 
 } // namespace korvane

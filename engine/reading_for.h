@@ -2,6 +2,7 @@
 
 #include "birth_details.h"
 #include "colour.h"
+#include "reading_display.h"
 
 #include <array>
 #include <optional>
@@ -30,8 +31,16 @@ struct Reading {
     std::string_view sunSignDescription;
 };
 
-// The reading for accepted birth details, worked out exactly as the desktop
-// window does it, without touching the process-wide reading record.
-Reading ReadingFor(const BirthInputs& inputs);
+// The reading for accepted birth details: fills the record from them, then
+// runs the Feng Shui and the astrology readings. The desktop passes the
+// process-wide record; every face shows what comes back.
+Reading ReadingFor(const BirthDetails& details, ReadingRecord& record);
+
+// The same, in a record of its own: the process-wide one is left alone.
+Reading ReadingFor(const BirthDetails& details);
+
+// Writes a reading into the two displays in the order the readings write
+// it; a swatch that the reading leaves as designed is not written.
+void ShowReading(const Reading& reading, FengShuiDisplay& fengShui, AstrologyDisplay& astrology);
 
 } // namespace korvane

@@ -19,7 +19,42 @@ bool LooksProper(std::string_view address) {
            address.find('.') != std::string_view::npos;
 }
 
+// UTF-8 with everything but the unreserved characters escaped.
+std::string PercentEncoded(std::string_view text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (IsUnreserved(byte)) {
+            out += c;
+        } else {
+            out += '%';
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+        }
+    }
+    return out;
+}
+
+// What a box shows: its text trimmed, or its placeholder when that is empty.
+std::string_view Shown(int field, std::string_view text) {
+    const std::string_view trimmed = TrimmedBlanks(text);
+    return trimmed.empty() ? kReferPlaceholders[field] : trimmed;
+}
+
 } // namespace
+
+std::optional<std::string_view> ReferBoxTextOnFocusIn(ReferField field, std::string_view text) {
+    if (TrimmedBlanks(text) == kReferPlaceholders[field])
+        return std::string_view();
+    return std::nullopt;
+}
+
+std::optional<std::string_view> ReferBoxTextOnFocusOut(ReferField field, std::string_view text) {
+    if (TrimmedBlanks(text).empty())
+        return kReferPlaceholders[field];
+    return std::nullopt;
+}
 
 std::optional<std::string_view> EmailBoxRefusal(std::string_view typed) {
     if (typed.find(' ') != std::string_view::npos)
@@ -46,22 +81,6 @@ UnfilledFieldProblem(const std::array<std::string_view, kReferFieldCount>& value
     return std::nullopt;
 }
 
-std::string PercentEncoded(std::string_view text) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string out;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (IsUnreserved(byte)) {
-            out += c;
-        } else {
-            out += '%';
-            out += kHex[byte >> 4];
-            out += kHex[byte & 0xF];
-        }
-    }
-    return out;
-}
-
 std::string ReferRequestAddress(const std::array<std::string_view, kReferFieldCount>& values,
                                 const SiteHosts& hosts) {
     std::string address = ReferAFriendPageAddress(hosts) + "?";
@@ -78,11 +97,8 @@ ReferOutcome ReferAFriend(const std::array<std::string, kReferFieldCount>& field
     // A box left empty, or holding spaces only, shows its placeholder again,
     // and the checks read that.
     std::array<std::string_view, kReferFieldCount> trimmed;
-    for (int i = 0; i < kReferFieldCount; ++i) {
-        trimmed[i] = TrimmedBlanks(fields[i]);
-        if (trimmed[i].empty())
-            trimmed[i] = kReferPlaceholders[i];
-    }
+    for (int i = 0; i < kReferFieldCount; ++i)
+        trimmed[i] = Shown(i, fields[i]);
     if (const auto problem =
             EmailAddressesProblem(trimmed[kReferEmail], trimmed[kReferFriendEmail]))
         return {false, std::string(*problem)};

@@ -24,6 +24,13 @@ inline constexpr std::array<std::string_view, kReferFieldCount> kReferPlaceholde
 // counts as filled in.
 inline constexpr std::string_view kReferMessageFirstText = "Your Message\r\n";
 
+// Each box shows its placeholder while it is empty: a box showing it is
+// emptied as it gains the focus, and one left empty or with spaces only gets
+// it back as it loses the focus. Each answers the box's new text, or nothing
+// when the box stays as it is.
+std::optional<std::string_view> ReferBoxTextOnFocusIn(ReferField field, std::string_view text);
+std::optional<std::string_view> ReferBoxTextOnFocusOut(ReferField field, std::string_view text);
+
 // E-mail addresses hold no spaces: what is typed into either e-mail box is
 // refused with this message when it holds a space.
 inline constexpr std::string_view kEmailSpaceRefusal = "Email Address Cannot Contain Space";
@@ -55,8 +62,5 @@ struct ReferOutcome {
 // field filled; then the request address for the trimmed values.
 ReferOutcome ReferAFriend(const std::array<std::string, kReferFieldCount>& fields,
                           const SiteHosts& hosts);
-
-// UTF-8 with everything but the unreserved characters escaped.
-std::string PercentEncoded(std::string_view text);
 
 } // namespace korvane

@@ -38,6 +38,14 @@ QGroupBox* MakeDarkFrame(const QString& caption, QWidget* parent, const QRect& r
     return frame;
 }
 
+QString PlaceholderOf(ReferField field) {
+    return QString::fromUtf8(kReferPlaceholders[field]);
+}
+
+// The refer-a-friend field a box holds, as the property the event filter
+// reads.
+constexpr char kReferFieldProperty[] = "referField";
+
 } // namespace
 
 frmNagScreen2::frmNagScreen2() {
@@ -98,9 +106,10 @@ void frmNagScreen2::BuildHeader() {
     connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::exitPressed);
 }
 
-QLineEdit* frmNagScreen2::MakeFormBox(const QString& placeholder, const QRect& rect) {
+QLineEdit* frmNagScreen2::MakeFormBox(ReferField field, const QRect& rect) {
+    const QString placeholder = PlaceholderOf(field);
     auto* box = new QLineEdit(placeholder, Frame2);
-    box->setProperty("placeholder", placeholder);
+    box->setProperty(kReferFieldProperty, static_cast<int>(field));
     box->setFont(ProgramFont());
     box->setAccessibleName(placeholder);
     box->setGeometry(rect);
@@ -113,13 +122,13 @@ void frmNagScreen2::BuildReferAFriend() {
         MakeDarkFrame(QStringLiteral("Refer A Friend"), this, TwipsRect(120, 3240, 7065, 1455));
     Frame2->setObjectName(QStringLiteral("Frame2"));
 
-    txtName = MakeFormBox(kNamePlaceholder, TwipsRect(85, 360, 3375, 285));
+    txtName = MakeFormBox(kReferName, TwipsRect(85, 360, 3375, 285));
     txtName->setObjectName(QStringLiteral("txtName"));
-    txtEmail = MakeFormBox(kEmailPlaceholder, TwipsRect(3600, 360, 3375, 285));
+    txtEmail = MakeFormBox(kReferEmail, TwipsRect(3600, 360, 3375, 285));
     txtEmail->setObjectName(QStringLiteral("txtEmail"));
-    txtFriendName = MakeFormBox(kFriendNamePlaceholder, TwipsRect(85, 720, 3375, 285));
+    txtFriendName = MakeFormBox(kReferFriendName, TwipsRect(85, 720, 3375, 285));
     txtFriendName->setObjectName(QStringLiteral("txtFriendName"));
-    txtFriendEmail = MakeFormBox(kFriendEmailPlaceholder, TwipsRect(3600, 720, 3375, 285));
+    txtFriendEmail = MakeFormBox(kReferFriendEmail, TwipsRect(3600, 720, 3375, 285));
     txtFriendEmail->setObjectName(QStringLiteral("txtFriendEmail"));
 
     cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), Frame2);
@@ -133,13 +142,13 @@ void frmNagScreen2::BuildReferAFriend() {
     // Lies below the frame's edge, so it is never seen.
     txtMessage = new QPlainTextEdit(Frame2);
     txtMessage->setObjectName(QStringLiteral("txtMessage"));
-    txtMessage->setProperty("placeholder", kMessagePlaceholder);
+    txtMessage->setProperty(kReferFieldProperty, static_cast<int>(kReferMessage));
     txtMessage->setFont(ProgramFont());
     // Its first text is the engine's, the placeholder and a line break;
     // MessageText() gives the line break back as CR LF.
     txtMessage->setPlainText(WithLineFeeds(QString::fromUtf8(kReferMessageFirstText)));
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtMessage->setAccessibleName(kMessagePlaceholder);
+    txtMessage->setAccessibleName(PlaceholderOf(kReferMessage));
     NameScrollingParts(txtMessage);
     txtMessage->setGeometry(TwipsRect(4800, 3600, 1815, 495));
     txtMessage->installEventFilter(this);
@@ -218,31 +227,34 @@ void frmNagScreen2::cmdSubmit_Click() {
 }
 
 bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event) {
-    const QVariant placeholder = watched->property("placeholder");
-    if (!placeholder.isValid())
+    const QVariant fieldProperty = watched->property(kReferFieldProperty);
+    if (!fieldProperty.isValid())
         return QWidget::eventFilter(watched, event);
+    const auto field = static_cast<ReferField>(fieldProperty.toInt());
 
     auto* line = qobject_cast<QLineEdit*>(watched);
     if (event->type() == QEvent::KeyPress && (line == txtEmail || line == txtFriendEmail)) {
         // The space bar counts with any modifier, whatever text it would type.
         const auto* key = static_cast<QKeyEvent*>(event);
         const QString typed = key->key() == Qt::Key_Space ? QStringLiteral(" ") : key->text();
-        if (const auto refusal = RefusalInEmailBox(typed)) {
-            ThePlatform().ShowMessage(this, *refusal, MessageIcon::Critical, MessageButtons::Ok);
+        if (const auto refusal = EmailBoxRefusal(typed.toStdString())) {
+            ThePlatform().ShowMessage(this, QString::fromUtf8(*refusal), MessageIcon::Critical,
+                                      MessageButtons::Ok);
             line->setFocus();
             return true;
         }
     }
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-        const QString text = line ? line->text() : MessageText();
+        const std::string text = (line ? line->text() : MessageText()).toStdString();
         const auto replacement = event->type() == QEvent::FocusIn
-                                     ? TextOnFocusIn(text, placeholder.toString())
-                                     : TextOnFocusOut(text, placeholder.toString());
+                                     ? ReferBoxTextOnFocusIn(field, text)
+                                     : ReferBoxTextOnFocusOut(field, text);
         if (replacement) {
+            const QString shown = QString::fromUtf8(*replacement);
             if (line)
-                line->setText(*replacement);
+                line->setText(shown);
             else
-                txtMessage->setPlainText(*replacement);
+                txtMessage->setPlainText(shown);
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -303,20 +303,12 @@ void frmLuckyCarResult::BuildTabShortcuts() {
     }
 }
 
-AstrologyDisplay& frmLuckyCarResult::AstrologyPanel() {
-    return *astrologyWriter_;
-}
-
-FengShuiDisplay& frmLuckyCarResult::FengShuiPanel() {
-    return *fengShuiWriter_;
+void frmLuckyCarResult::ShowReading(const Reading& reading) {
+    korvane::ShowReading(reading, *fengShuiWriter_, *astrologyWriter_);
 }
 
 void frmLuckyCarResult::ShowCentred() {
     ShowMainWindowCentred(this);
-}
-
-int frmLuckyCarResult::FrontPanel() const {
-    return panels->currentIndex();
 }
 
 void frmLuckyCarResult::TS_Click() {

@@ -32,8 +32,4 @@ void Swatch::SetColour(const QColor& colour, const QString& colourName) {
                           .arg(colour.blue()));
 }
 
-QColor Swatch::Colour() const {
-    return palette().color(QPalette::Window);
-}
-
 } // namespace korvane

@@ -74,15 +74,8 @@ void AppendParagraphs(std::string& out, std::string_view name, std::string_view 
     out += ']';
 }
 
-BirthInputs InputsFor(bool male, int dayIndex, int monthIndex, int yearIndex) {
-    BirthInputs inputs;
-    inputs.nameText = nameText;
-    inputs.maleSelected = male;
-    inputs.dayIndex = dayIndex;
-    inputs.dayText = std::to_string(kFirstListedDay + dayIndex);
-    inputs.monthText = kMonthNames[monthIndex];
-    inputs.yearText = std::to_string(kFirstListedYear + yearIndex);
-    return inputs;
+BirthDetails DetailsFor(bool male, bool female, int dayIndex, int monthIndex, int yearIndex) {
+    return {nameText, male, female, dayIndex, monthIndex, yearIndex};
 }
 
 bool InLists(int dayIndex, int monthIndex, int yearIndex) {
@@ -215,15 +208,8 @@ const char* korvane_check(int male, int female, int dayIndex, int monthIndex, in
         answer = "{\"ok\":false}";
         return answer.c_str();
     }
-    const std::string year = std::to_string(kFirstListedYear + yearIndex);
-    BirthDetailsForm form;
-    form.nameText = nameText;
-    form.maleSelected = male != 0;
-    form.femaleSelected = female != 0;
-    form.yearText = year;
-    form.monthIndex = monthIndex;
-    form.dayIndex = dayIndex;
-    if (const auto problem = CheckBirthDetails(form))
+    if (const auto problem =
+            CheckBirthDetails(DetailsFor(male != 0, female != 0, dayIndex, monthIndex, yearIndex)))
         AppendProblem(answer, *problem);
     else
         answer = "{\"ok\":true}";
@@ -235,7 +221,8 @@ const char* korvane_reading(int male, int dayIndex, int monthIndex, int yearInde
     answer.clear();
     if (!InLists(dayIndex, monthIndex, yearIndex))
         return "null";
-    AppendReading(answer, ReadingFor(InputsFor(male != 0, dayIndex, monthIndex, yearIndex)));
+    AppendReading(answer,
+                  ReadingFor(DetailsFor(male != 0, male == 0, dayIndex, monthIndex, yearIndex)));
     return answer.c_str();
 }
 

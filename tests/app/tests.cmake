@@ -22,3 +22,6 @@ if(KORVANE_XVFB_RUN)
 endif()
 korvane_add_test(test_app_about_window
   SOURCES app/test_app_about_window.cpp LIBS korvane_test_support)
+korvane_add_test(test_app_first_frame
+  SOURCES app/test_app_first_frame.cpp LIBS korvane_gui
+  X11)

@@ -67,6 +67,8 @@ ViewsOf(const std::array<std::string, kReferFieldCount>& fields) {
 class TestReferRequest : public QObject {
     Q_OBJECT
 private slots:
+    void placeholdersComeAndGo_data();
+    void placeholdersComeAndGo();
     void emailBoxesRefuseSpaces();
     void emailAddressesAreChecked_data();
     void emailAddressesAreChecked();
@@ -77,6 +79,29 @@ private slots:
     void wholeFormAsTyped_data();
     void wholeFormAsTyped();
 };
+
+void TestReferRequest::placeholdersComeAndGo_data() {
+    QTest::addColumn<std::string>("text");
+    QTest::addColumn<std::string>("onFocusIn");  // the box's new text, or kNone
+    QTest::addColumn<std::string>("onFocusOut"); // the same when leaving
+    const std::string placeholder(kReferPlaceholders[kReferName]);
+    QTest::newRow("placeholder") << placeholder << std::string() << kNone;
+    QTest::newRow("placeholder with spaces") << "  " + placeholder + " " << std::string() << kNone;
+    QTest::newRow("empty") << std::string() << kNone << placeholder;
+    QTest::newRow("spaces only") << std::string("   ") << kNone << placeholder;
+    // Only spaces are trimmed, and the comparison is exact.
+    QTest::newRow("tab only") << std::string("\t") << kNone << kNone;
+    QTest::newRow("other case") << std::string("your name") << kNone << kNone;
+    QTest::newRow("typed name") << std::string("Ann") << kNone << kNone;
+}
+
+void TestReferRequest::placeholdersComeAndGo() {
+    QFETCH(std::string, text);
+    QFETCH(std::string, onFocusIn);
+    QFETCH(std::string, onFocusOut);
+    QCOMPARE(Outcome(ReferBoxTextOnFocusIn(kReferName, text)), onFocusIn);
+    QCOMPARE(Outcome(ReferBoxTextOnFocusOut(kReferName, text)), onFocusOut);
+}
 
 void TestReferRequest::emailBoxesRefuseSpaces() {
     QCOMPARE(Outcome(EmailBoxRefusal(" ")), std::string("Email Address Cannot Contain Space"));

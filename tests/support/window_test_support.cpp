@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 
 namespace korvane {
 namespace {
@@ -55,6 +57,17 @@ ModalFailsafe::ModalFailsafe() {
             modal->close();
     });
     timer_.start(3000);
+}
+
+QStringList PooledThreads() {
+    QStringList pooled;
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString& id : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile name(tasks.filePath(id + QStringLiteral("/comm")));
+        if (name.open(QIODevice::ReadOnly) && name.readAll().trimmed() == "Thread (pooled)")
+            pooled << id;
+    }
+    return pooled;
 }
 
 void Settle() {
