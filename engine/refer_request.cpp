@@ -19,6 +19,22 @@ bool LooksProper(std::string_view address) {
            address.find('.') != std::string_view::npos;
 }
 
+std::optional<ReferField>
+FirstUnfilledField(const std::array<std::string_view, kReferFieldCount>& values) {
+    for (int i = 0; i < kReferFieldCount; ++i) {
+        const std::string_view trimmed = TrimmedBlanks(values[i]);
+        if (trimmed.empty() || trimmed == kReferPlaceholders[i])
+            return static_cast<ReferField>(i);
+    }
+    return std::nullopt;
+}
+
+// The e-mail box that EmailAddressesProblem finds fault with: the friend's
+// when both are the same, otherwise the first that is not proper.
+ReferField EmailBoxInFault(std::string_view email, std::string_view friendEmail) {
+    return email == friendEmail || LooksProper(email) ? kReferFriendEmail : kReferEmail;
+}
+
 } // namespace
 
 std::optional<std::string_view> EmailBoxRefusal(std::string_view typed) {
@@ -38,11 +54,8 @@ std::optional<std::string_view> EmailAddressesProblem(std::string_view email,
 
 std::optional<std::string_view>
 UnfilledFieldProblem(const std::array<std::string_view, kReferFieldCount>& values) {
-    for (int i = 0; i < kReferFieldCount; ++i) {
-        const std::string_view trimmed = TrimmedBlanks(values[i]);
-        if (trimmed.empty() || trimmed == kReferPlaceholders[i])
-            return kNotFilledMessages[i];
-    }
+    if (const auto field = FirstUnfilledField(values))
+        return kNotFilledMessages[*field];
     return std::nullopt;
 }
 
@@ -85,10 +98,11 @@ ReferOutcome ReferAFriend(const std::array<std::string, kReferFieldCount>& field
     }
     if (const auto problem =
             EmailAddressesProblem(trimmed[kReferEmail], trimmed[kReferFriendEmail]))
-        return {false, std::string(*problem)};
-    if (const auto problem = UnfilledFieldProblem(trimmed))
-        return {false, std::string(*problem)};
-    return {true, ReferRequestAddress(trimmed, hosts)};
+        return {false, std::string(*problem),
+                EmailBoxInFault(trimmed[kReferEmail], trimmed[kReferFriendEmail])};
+    if (const auto field = FirstUnfilledField(trimmed))
+        return {false, std::string(kNotFilledMessages[*field]), field};
+    return {true, ReferRequestAddress(trimmed, hosts), std::nullopt};
 }
 
 } // namespace korvane
