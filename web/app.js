@@ -55,6 +55,7 @@ async function readyEngine() {
   if (engine) return engine;
   $('waiting').textContent = texts.loading;
   const loaded = await engineLoading;
+  $('waiting').textContent = '';
   if (!loaded && !$('retry').hidden) $('retry').focus();
   return loaded;
 }
@@ -346,9 +347,10 @@ if ('serviceWorker' in navigator) {
     const offer = () => {
       if (registration.waiting && navigator.serviceWorker.controller) $('new-version').hidden = false;
     };
+    const watch = (worker) => worker?.addEventListener('statechange', offer);
     offer();
-    registration.addEventListener('updatefound', () =>
-      registration.installing?.addEventListener('statechange', offer));
+    watch(registration.installing);
+    registration.addEventListener('updatefound', () => watch(registration.installing));
     $('reload').addEventListener('click', () => {
       reloadAsked = true;
       if (registration.waiting) registration.waiting.postMessage('take-over');
