@@ -37,11 +37,12 @@ run_part() {
 }
 cd "$here"
 run_part parity node parity.mjs "$site" "$build/native/tests/web/korvane_web_parity"
-run_part browsers node browsers.mjs "$site" chromium firefox
+mkdir -p "$build/tests/screenshots"
+run_part browsers env KORVANE_WEB_OUT="$build/tests/screenshots" node browsers.mjs "$site" chromium firefox
 run_part accessibility node accessibility.mjs "$site"
 run_part look node look.mjs "$site" "$build/tests/screenshots"
 
 echo "== Korvane in the browser: summary"
 printf '  %s\n' "${results[@]}"
-echo "  (screenshots of this run, to look at: $build/tests/screenshots)"
+echo "  (screenshots, the saved pictures and the printed pages of this run, to look at: $build/tests/screenshots)"
 exit "$status"
