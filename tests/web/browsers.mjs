@@ -7,7 +7,6 @@ import { execFileSync } from 'node:child_process';
 import { copyFileSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { pathToFileURL } from 'node:url';
 import { PNG } from 'pngjs';
 import {
   Tally, copySite, example, fillForm, launch, openPage, serve, waitForReading, walkViews,
@@ -17,7 +16,6 @@ const [siteDir, ...chosen] = process.argv.slice(2);
 const browsers = chosen.length ? chosen : ['chromium', 'firefox'];
 const out = process.env.KORVANE_WEB_OUT;
 const tally = new Tally();
-const { swatchPlaces } = await import(pathToFileURL(join(siteDir, 'picture.js')));
 
 const text = (page, selector) => page.$eval(selector, (node) => node.textContent);
 const visible = (page, selector) => page.$eval(selector, (node) => !node.closest('[hidden]'));
@@ -326,7 +324,7 @@ async function session(name) {
     })), 'base64');
     if (out) writeFileSync(join(out, `${name}-picture.png`), saved);
     const picture = PNG.sync.read(saved);
-    const places = swatchPlaces();
+    const places = await page.evaluate(async () => (await import('./picture.js')).swatchPlaces());
     const colourAt = (place) => {
       const i = 4 * ((place.y + place.size / 2) * picture.width + place.x + place.size / 2);
       return `#${[0, 1, 2].map((c) => picture.data[i + c].toString(16).padStart(2, '0')).join('')}`;
