@@ -42,6 +42,22 @@ std::string_view Shown(int field, std::string_view text) {
     return trimmed.empty() ? kReferPlaceholders[field] : trimmed;
 }
 
+std::optional<ReferField>
+FirstUnfilledField(const std::array<std::string_view, kReferFieldCount>& values) {
+    for (int i = 0; i < kReferFieldCount; ++i) {
+        const std::string_view trimmed = TrimmedBlanks(values[i]);
+        if (trimmed.empty() || trimmed == kReferPlaceholders[i])
+            return static_cast<ReferField>(i);
+    }
+    return std::nullopt;
+}
+
+// The e-mail box that EmailAddressesProblem finds fault with: the friend's
+// when both are the same, otherwise the first that is not proper.
+ReferField EmailBoxInFault(std::string_view email, std::string_view friendEmail) {
+    return email == friendEmail || LooksProper(email) ? kReferFriendEmail : kReferEmail;
+}
+
 } // namespace
 
 std::optional<std::string_view> ReferBoxTextOnFocusIn(ReferField field, std::string_view text) {
@@ -73,11 +89,8 @@ std::optional<std::string_view> EmailAddressesProblem(std::string_view email,
 
 std::optional<std::string_view>
 UnfilledFieldProblem(const std::array<std::string_view, kReferFieldCount>& values) {
-    for (int i = 0; i < kReferFieldCount; ++i) {
-        const std::string_view trimmed = TrimmedBlanks(values[i]);
-        if (trimmed.empty() || trimmed == kReferPlaceholders[i])
-            return kNotFilledMessages[i];
-    }
+    if (const auto field = FirstUnfilledField(values))
+        return kNotFilledMessages[*field];
     return std::nullopt;
 }
 
@@ -101,10 +114,11 @@ ReferOutcome ReferAFriend(const std::array<std::string, kReferFieldCount>& field
         trimmed[i] = Shown(i, fields[i]);
     if (const auto problem =
             EmailAddressesProblem(trimmed[kReferEmail], trimmed[kReferFriendEmail]))
-        return {false, std::string(*problem)};
-    if (const auto problem = UnfilledFieldProblem(trimmed))
-        return {false, std::string(*problem)};
-    return {true, ReferRequestAddress(trimmed, hosts)};
+        return {false, std::string(*problem),
+                EmailBoxInFault(trimmed[kReferEmail], trimmed[kReferFriendEmail])};
+    if (const auto field = FirstUnfilledField(trimmed))
+        return {false, std::string(kNotFilledMessages[*field]), field};
+    return {true, ReferRequestAddress(trimmed, hosts), std::nullopt};
 }
 
 } // namespace korvane

@@ -55,6 +55,8 @@ std::string ReferRequestAddress(const std::array<std::string_view, kReferFieldCo
 struct ReferOutcome {
     bool ok = false;
     std::string text; // the message, or the address when ok
+    // The box the message is about, so that a form can mark it.
+    std::optional<ReferField> field;
 };
 
 // The whole check of the five fields as typed, where an empty box counts as

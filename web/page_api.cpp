@@ -1,20 +1,24 @@
-// What the page asks of the engine. Each call answers with JSON in a buffer
-// that stays valid until the next call; texts come in through buffers the
-// page writes UTF-8 into.
+// What the page asks of the engine, one call per action. A text comes in as
+// its UTF-8 bytes and their count, in memory the page took with malloc; each
+// answer is JSON in memory of its own, which the page frees once read.
 #include "about_texts.h"
 #include "birth_date_lists.h"
 #include "birth_details_check.h"
 #include "json_text.h"
 #include "korvane_identity.h"
 #include "month_names.h"
+#include "page_texts.h"
 #include "promotion_texts.h"
 #include "reading_for.h"
 #include "refer_request.h"
 #include "web_pages.h"
 
 #include <array>
+#include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace korvane {
 namespace {
@@ -23,16 +27,21 @@ constexpr int kDayCount = kLastListedDay - kFirstListedDay + 1;
 constexpr int kYearCount = kLastListedYear - kFirstListedYear + 1;
 constexpr SiteHosts kHosts = {KORVANE_MAIN_SITE_HOST, KORVANE_HELP_SITE_HOST,
                               KORVANE_PRODUCT_SITE_HOST};
+// The names by which the page knows the refer-a-friend boxes.
+constexpr std::array<std::string_view, kReferFieldCount> kReferBoxes = {
+    "name", "email", "message", "friendName", "friendEmail"};
 
-std::string answer;
-std::string nameText;
-// The page has no message box: the message keeps its first text.
-std::array<std::string, kReferFieldCount> referFields = {
-    "", "", std::string(kReferMessageFirstText), "", ""};
+// The answer as the page takes it: a copy of its own, which it frees.
+char* Handed(const std::string& json) {
+    auto* out = static_cast<char*>(std::malloc(json.size() + 1));
+    if (out != nullptr)
+        std::memcpy(out, json.c_str(), json.size() + 1);
+    return out;
+}
 
-char* Resized(std::string& buffer, int size) {
-    buffer.assign(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
-    return buffer.data();
+std::string_view TextOf(const char* bytes, int size) {
+    return bytes != nullptr && size > 0 ? std::string_view(bytes, static_cast<std::size_t>(size))
+                                        : std::string_view();
 }
 
 std::string SwatchText(std::optional<ColourValue> colour) {
@@ -58,6 +67,20 @@ void AppendList(std::string& out, std::string_view name, int first, int count) {
     out += ']';
 }
 
+template <typename Entries>
+void AppendObject(std::string& out, std::string_view name, const Entries& entries) {
+    AppendJsonString(out, name);
+    out += ":{";
+    bool first = true;
+    for (const auto& [key, text] : entries) {
+        if (!first)
+            out += ',';
+        first = false;
+        AppendJsonField(out, key, text);
+    }
+    out += '}';
+}
+
 // The paragraphs of a text whose paragraphs are parted by an empty line.
 void AppendParagraphs(std::string& out, std::string_view name, std::string_view text) {
     AppendJsonString(out, name);
@@ -74,18 +97,20 @@ void AppendParagraphs(std::string& out, std::string_view name, std::string_view 
     out += ']';
 }
 
-BirthDetails DetailsFor(bool male, bool female, int dayIndex, int monthIndex, int yearIndex) {
-    return {nameText, male, female, dayIndex, monthIndex, yearIndex};
-}
-
 bool InLists(int dayIndex, int monthIndex, int yearIndex) {
     return dayIndex >= 0 && dayIndex < kDayCount && monthIndex >= 0 &&
            monthIndex < static_cast<int>(kMonthNames.size()) && yearIndex >= 0 &&
            yearIndex < kYearCount;
 }
 
-void AppendReading(std::string& out, const Reading& reading) {
-    out += '{';
+// The birth details as the form holds them, by list positions.
+BirthDetails DetailsFor(std::string_view name, bool male, bool female, int dayIndex, int monthIndex,
+                        int yearIndex) {
+    return {std::string(name), male, female, dayIndex, monthIndex, yearIndex};
+}
+
+std::string ReadingAnswer(const Reading& reading) {
+    std::string out = "{\"ok\":true,\"reading\":{";
     AppendJsonField(out, "kuaNumber", reading.kuaNumber);
     out += ',';
     AppendJsonField(out, "sunSign", reading.sunSign);
@@ -109,12 +134,13 @@ void AppendReading(std::string& out, const Reading& reading) {
         AppendJsonField(out, "swatch", SwatchText(reading.purposes[i].swatch));
         out += '}';
     }
-    out += "]}";
+    out += "]}}";
+    return out;
 }
 
-void AppendProblem(std::string& out, const BirthDetailsProblem& problem) {
+std::string ProblemAnswer(const BirthDetailsProblem& problem) {
     static constexpr std::array<std::string_view, 3> kFocus = {"name", "proceed", "unchanged"};
-    out += "{\"ok\":false,";
+    std::string out = "{\"ok\":false,";
     AppendJsonField(out, "text", problem.text);
     out += ',';
     AppendJsonField(out, "icon",
@@ -122,33 +148,13 @@ void AppendProblem(std::string& out, const BirthDetailsProblem& problem) {
     out += ',';
     AppendJsonField(out, "focus", kFocus[static_cast<int>(problem.focus)]);
     out += '}';
+    return out;
 }
 
-} // namespace
-
-} // namespace korvane
-
-using namespace korvane;
-
-extern "C" {
-
-// A buffer of `size` bytes for the name as typed, in UTF-8.
-char* korvane_name_buffer(int size) {
-    return Resized(nameText, size);
-}
-
-// A buffer of `size` bytes for one refer-a-friend field (0 to 4, in the
-// order name, e-mail, message, friend's name, friend's e-mail).
-char* korvane_refer_buffer(int field, int size) {
-    if (field < 0 || field >= kReferFieldCount)
-        return nullptr;
-    return Resized(referFields[field], size);
-}
-
-// The lists with their defaults, and the texts and links around the form.
-const char* korvane_page() {
-    std::string& out = answer;
-    out = "{";
+std::string PageAnswer() {
+    std::string out = "{";
+    AppendJsonField(out, "product", KORVANE_PRODUCT_NAME);
+    out += ',';
     AppendJsonField(out, "caption", KORVANE_CAPTION);
     out += ',';
     AppendList(out, "days", kFirstListedDay, kDayCount);
@@ -160,7 +166,7 @@ const char* korvane_page() {
     }
     out += "],";
     AppendList(out, "years", kFirstListedYear, kYearCount);
-    out += ",\"texts\":{";
+    out += ',';
     const std::pair<std::string_view, std::string_view> texts[] = {
         {"intro", kIntroText},
         {"forum", kForumInvitation},
@@ -172,68 +178,103 @@ const char* korvane_page() {
         {"aboutHomeLink", kAboutHomeLink},
         {"aboutOffer", kAboutOffer},
         {"aboutOfferLink", kAboutOfferLink},
-        {"emailSpace", kEmailSpaceRefusal},
-        {"referMessage", kReferMessageFirstText},
+        {"referName", kReferPlaceholders[kReferName]},
+        {"referEmail", kReferPlaceholders[kReferEmail]},
+        {"referFriendName", kReferPlaceholders[kReferFriendName]},
+        {"referFriendEmail", kReferPlaceholders[kReferFriendEmail]},
+        {"loading", kPageEngineLoading},
+        {"engineFailed", kPageEngineFailed},
+        {"noWebAssembly", kPageNoWebAssembly},
+        {"retry", kPageRetry},
+        {"noScript", kPageNoScript},
+        {"newVersion", kPageNewVersion},
+        {"reload", kPageReload},
+        {"readingHeading", kPageReadingHeading},
+        {"share", kPageShare},
+        {"picture", kPagePicture},
+        {"print", kPagePrint},
+        {"shareLink", kPageShareLink},
+        {"linkCopied", kPageLinkCopied},
+        {"referOpened", kPageReferOpened},
+        {"popupBlocked", kPagePopupBlocked},
     };
-    for (std::size_t i = 0; i < std::size(texts); ++i) {
-        if (i > 0)
-            out += ',';
-        AppendJsonField(out, texts[i].first, texts[i].second);
-    }
-    out += "},\"placeholders\":[";
-    for (std::size_t i = 0; i < kReferPlaceholders.size(); ++i) {
-        if (i > 0)
-            out += ',';
-        AppendJsonString(out, kReferPlaceholders[i]);
-    }
-    out += "],\"links\":{";
+    AppendObject(out, "texts", texts);
+    out += ',';
     const std::pair<std::string_view, std::string> links[] = {
         {"home", HomePageAddress(kHosts)},           {"coBrand", CoBrandPageAddress(kHosts)},
         {"fullBrand", FullBrandPageAddress(kHosts)}, {"onlineHelp", OnlineHelpAddress(kHosts)},
-        {"download", DownloadPageAddress(kHosts)},   {"donate", DonatePageAddress(kHosts)},
+        {"donate", DonatePageAddress(kHosts)},
     };
-    for (std::size_t i = 0; i < std::size(links); ++i) {
-        if (i > 0)
-            out += ',';
-        AppendJsonField(out, links[i].first, links[i].second);
-    }
-    out += "}}";
-    return out.c_str();
+    AppendObject(out, "links", links);
+    out += '}';
+    return out;
 }
 
-// The check of the birth details; the list positions name the date.
-const char* korvane_check(int male, int female, int dayIndex, int monthIndex, int yearIndex) {
-    answer.clear();
-    if (!InLists(dayIndex, monthIndex, yearIndex)) {
-        answer = "{\"ok\":false}";
-        return answer.c_str();
-    }
-    if (const auto problem =
-            CheckBirthDetails(DetailsFor(male != 0, female != 0, dayIndex, monthIndex, yearIndex)))
-        AppendProblem(answer, *problem);
-    else
-        answer = "{\"ok\":true}";
-    return answer.c_str();
+} // namespace
+} // namespace korvane
+
+using namespace korvane;
+
+extern "C" {
+
+// The lists, texts, links and identity the page is built from.
+char* korvane_page() {
+    return Handed(PageAnswer());
 }
 
-// The reading for list positions, whether or not they pass the check.
-const char* korvane_reading(int male, int dayIndex, int monthIndex, int yearIndex) {
-    answer.clear();
+// "Get My Lucky Car Color": the check of the birth details, then the reading.
+// The list positions name the date.
+char* korvane_read(const char* name, int nameSize, int male, int female, int dayIndex,
+                   int monthIndex, int yearIndex) {
     if (!InLists(dayIndex, monthIndex, yearIndex))
-        return "null";
-    AppendReading(answer,
-                  ReadingFor(DetailsFor(male != 0, male == 0, dayIndex, monthIndex, yearIndex)));
-    return answer.c_str();
+        return Handed("{\"ok\":false}");
+    const BirthDetails details =
+        DetailsFor(TextOf(name, nameSize), male != 0, female != 0, dayIndex, monthIndex, yearIndex);
+    if (const auto problem = CheckBirthDetails(details))
+        return Handed(ProblemAnswer(*problem));
+    return Handed(ReadingAnswer(ReadingFor(details)));
 }
 
-// Checks the refer-a-friend fields and composes the request address.
-const char* korvane_refer() {
-    const ReferOutcome outcome = ReferAFriend(referFields, kHosts);
-    answer = "{\"ok\":";
-    answer += outcome.ok ? "true," : "false,";
-    AppendJsonField(answer, outcome.ok ? "address" : "text", outcome.text);
-    answer += '}';
-    return answer.c_str();
+// A shared reading, which names no one: the reading when the date is one the
+// form accepts, otherwise {"ok":false}.
+char* korvane_shared_reading(int male, int dayIndex, int monthIndex, int yearIndex) {
+    if (!InLists(dayIndex, monthIndex, yearIndex) ||
+        CheckBirthDate(kFirstListedYear + yearIndex, monthIndex, dayIndex) != BirthDateCheck::Valid)
+        return Handed("{\"ok\":false}");
+    return Handed(ReadingAnswer(
+        ReadingFor(DetailsFor("", male != 0, male == 0, dayIndex, monthIndex, yearIndex))));
+}
+
+// What an e-mail box holds, as typed: refused with a message when it holds a space.
+char* korvane_email_box(const char* text, int size) {
+    const auto refusal = EmailBoxRefusal(TextOf(text, size));
+    if (!refusal)
+        return Handed("{\"ok\":true}");
+    std::string out = "{\"ok\":false,";
+    AppendJsonField(out, "text", *refusal);
+    out += '}';
+    return Handed(out);
+}
+
+// "Refer A Friend Now": the checks, then the request address. The page has
+// no message box, so the message is the box's first text.
+char* korvane_refer(const char* name, int nameSize, const char* email, int emailSize,
+                    const char* friendName, int friendNameSize, const char* friendEmail,
+                    int friendEmailSize) {
+    const std::array<std::string, kReferFieldCount> fields = {
+        std::string(TextOf(name, nameSize)), std::string(TextOf(email, emailSize)),
+        std::string(kReferMessageFirstText), std::string(TextOf(friendName, friendNameSize)),
+        std::string(TextOf(friendEmail, friendEmailSize))};
+    const ReferOutcome outcome = ReferAFriend(fields, kHosts);
+    std::string out = "{\"ok\":";
+    out += outcome.ok ? "true," : "false,";
+    AppendJsonField(out, outcome.ok ? "address" : "text", outcome.text);
+    if (outcome.field) {
+        out += ',';
+        AppendJsonField(out, "field", kReferBoxes[*outcome.field]);
+    }
+    out += '}';
+    return Handed(out);
 }
 
 } // extern "C"

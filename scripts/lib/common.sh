@@ -24,10 +24,11 @@ KORVANE_WINDOWS_PACKAGES=(cmake ninja-build xz-utils zip nsis
   qt6-base-dev qt6-base-dev-tools wine wine64 fonts-dejavu-core
   xvfb xauth x11-utils xdotool openbox imagemagick)
 # Korvane in the browser: the WebAssembly compiler and Node.js with npm for
-# the build step (a Node.js that did not come from Debian is kept), and the
-# two browsers its tests drive.
+# the build step (a Node.js that did not come from Debian is kept); for its
+# tests the two browsers they drive, the PDF tools that read a printed page,
+# and the native compiler for the engine the page is compared with.
 KORVANE_WEB_PACKAGES=(emscripten node-acorn nodejs npm)
-KORVANE_WEB_TEST_PACKAGES=(chromium firefox-esr fonts-dejavu-core)
+KORVANE_WEB_TEST_PACKAGES=(chromium firefox-esr fonts-dejavu-core poppler-utils g++ cmake make)
 
 # The web packages that are missing, leaving out Node.js and npm when their
 # commands are already there (a Node.js from elsewhere brings its own npm).
@@ -40,6 +41,25 @@ korvane_web_packages() {
     esac
     echo "$package"
   done
+}
+
+# Builds the web page into the build folder (scripts/build-web.sh, which the
+# further arguments go to) and installs the browser tests' packages and their
+# pinned npm tools, again only when the lock file changed; prints the site
+# folder. Shared by tests/web/run.sh and bench/web.sh.
+#   korvane_prepare_web_tests BUILD [-DVARIABLE=VALUE ...]
+korvane_prepare_web_tests() {
+  local build="$1" top site
+  shift
+  top="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+  korvane_install_packages "${KORVANE_WEB_TEST_PACKAGES[@]}" >&2
+  site="$("$top/scripts/build-web.sh" "$build" "$@" | tail -n 1)"
+  local tools="$top/tests/web"
+  if [ ! -f "$tools/node_modules/.package-lock.json" ] ||
+    [ "$tools/package-lock.json" -nt "$tools/node_modules/.package-lock.json" ]; then
+    (cd "$tools" && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --ignore-scripts --no-audit --no-fund) >&2
+  fi
+  echo "$site"
 }
 
 # Prints the packages among the arguments that are not installed.

@@ -239,31 +239,45 @@ void TestReferRequest::wholeFormAsTyped_data() {
     AddFieldColumns();
     QTest::addColumn<bool>("ok");
     QTest::addColumn<std::string>("text");
+    // The box the message is about, -1 for none.
+    QTest::addColumn<int>("field");
     const std::string ann = "Ann", hello = "Hello", bob = "Bob";
     QTest::newRow("sent, trimmed")
         << std::string("  Ann Lee ") << std::string(" ann@mail.example") << hello << bob << kBobMail
-        << true << RequestFor("Ann%20Lee", "ann%40mail.example", hello, bob, "bob%40mail.example");
+        << true << RequestFor("Ann%20Lee", "ann%40mail.example", hello, bob, "bob%40mail.example")
+        << -1;
     QTest::newRow("same e-mails once trimmed")
         << ann << std::string("  ann@mail.example") << hello << bob
-        << std::string("ann@mail.example   ") << false << kDistinct;
+        << std::string("ann@mail.example   ") << false << kDistinct << int(kReferFriendEmail);
     QTest::newRow("empty e-mail boxes show different placeholders")
-        << ann << std::string() << hello << bob << std::string("  ") << false << kProper;
+        << ann << std::string() << hello << bob << std::string("  ") << false << kProper
+        << int(kReferEmail);
+    QTest::newRow("only the friend's e-mail is not proper")
+        << ann << kAnnMail << hello << bob << std::string("bob@mail") << false << kProper
+        << int(kReferFriendEmail);
     QTest::newRow("bad e-mail before missing name")
         << std::string() << std::string("a@b") << std::string() << std::string() << kBobMail
-        << false << kProper;
+        << false << kProper << int(kReferEmail);
     QTest::newRow("empty name box shows its placeholder")
-        << std::string() << kAnnMail << hello << bob << kBobMail << false << kName;
+        << std::string() << kAnnMail << hello << bob << kBobMail << false << kName
+        << int(kReferName);
     QTest::newRow("empty message box shows its placeholder")
-        << ann << kAnnMail << std::string(" ") << bob << kBobMail << false << kMessage;
+        << ann << kAnnMail << std::string(" ") << bob << kBobMail << false << kMessage
+        << int(kReferMessage);
+    QTest::newRow("friend's name last")
+        << ann << kAnnMail << hello << std::string("Friend's Name") << kBobMail << false
+        << kFriendName << int(kReferFriendName);
 }
 
 void TestReferRequest::wholeFormAsTyped() {
     const auto fields = FetchedFields();
     QFETCH(bool, ok);
     QFETCH(std::string, text);
+    QFETCH(int, field);
     const ReferOutcome outcome = ReferAFriend(fields, kHosts);
     QCOMPARE(outcome.ok, ok);
     QCOMPARE(outcome.text, text);
+    QCOMPARE(outcome.field ? int(*outcome.field) : -1, field);
 }
 
 QTEST_GUILESS_MAIN(TestReferRequest)
