@@ -16,6 +16,7 @@ class QRadioButton;
 namespace korvane {
 
 class LinkLabel;
+enum class DatePart;
 
 // The birth details window: name, sex and birth date in, a reading out.
 class frmMain : public QMainWindow {
@@ -81,6 +82,8 @@ private:
     void BuildDetailsFrame(QWidget* client);
     void BuildName(const QFont& bold);
     void BuildBirthDay(const QFont& bold);
+    void PlaceDateLists();
+    QComboBox* DateList(DatePart part) const;
     void BuildSex(const QFont& bold);
     void BuildProceed(const QFont& bold);
     void BuildOffers(QWidget* client);

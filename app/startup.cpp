@@ -1,7 +1,9 @@
 #include "startup.h"
 
 #include "birth_details_window.h"
+#include "catalogue.h"
 #include "display_check.h"
+#include "languages.h"
 #include "look.h"
 #include "platform.h"
 #include "program_icon.h"
@@ -9,6 +11,7 @@
 #include "program_look.h"
 #include "program_random.h"
 #include "running_copy_mark.h"
+#include "shown_text.h"
 #include "single_instance_guard.h"
 #include "update_reminder.h"
 #include "window_registry.h"
@@ -87,6 +90,18 @@ private:
     bool done_ = false;
 };
 
+// The windows speak the first of the user's languages that has a catalogue;
+// English, the program's own, needs nothing loaded.
+void UseUsersLanguage() {
+    const int catalogue = CatalogueFor(UserLanguages());
+    if (catalogue == kEnglish)
+        return;
+    SetShownCatalogue(catalogue);
+    UseQtTranslations(QString::fromUtf8(Catalogues()[catalogue].code));
+    SetMessageButtonTexts({ShownText(TextId::MessageOk), ShownText(TextId::MessageYes),
+                           ShownText(TextId::MessageNo)});
+}
+
 } // namespace
 
 void FinishStartUp() {
@@ -112,12 +127,13 @@ int RunKorvane(int argc, char** argv) {
     // Only the exit promotion window ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     ApplyProgramLook();
+    UseUsersLanguage();
 
     SingleInstanceGuard guard;
     switch (guard.Claim()) {
     case InstanceClaim::AlreadyRunning:
         QApplication::setWindowIcon(ProgramIcon());
-        ThePlatform().ShowMessage(nullptr, QStringLiteral("Application is already running"),
+        ThePlatform().ShowMessage(nullptr, ShownText(TextId::MessageAlreadyRunning),
                                   MessageIcon::Information, MessageButtons::Ok);
         return EXIT_SUCCESS;
     case InstanceClaim::Unguarded:

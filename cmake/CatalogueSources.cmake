@@ -103,9 +103,11 @@ foreach(code IN LISTS CATALOGUES)
   string(APPEND entries "        {\"${code}\", \"${tags}\", {${cpp_order}}, ${table_name}},\n")
 
   string(REPLACE " " "\",\"" json_tags "${tags}")
-  set(language_name "${${po}_STR_language.name}")
+  # The language's own name, for the page's list of languages.
+  set(name_key "language.name")
+  set(language_name "${${po}_STR_${name_key}}")
   if(code STREQUAL source OR language_name STREQUAL "")
-    set(language_name "${po_${source}_ID_language.name}")
+    set(language_name "${po_${source}_ID_${name_key}}")
   endif()
   korvane_po_plain(language_name "${language_name}")
   if(NOT json_index STREQUAL "")
@@ -144,6 +146,10 @@ ${entries}    };
 
 std::string_view TextKey(TextId id) {
     return kKeys[static_cast<int>(id)];
+}
+
+std::string_view EnglishText(TextId id) {
+    return k_${source}[static_cast<int>(id)];
 }
 
 } // namespace korvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "birth_details.h"
+#include "catalogue.h"
 #include "month_names.h"
 
 #include <string>
@@ -9,13 +10,13 @@
 namespace korvane {
 
 // The day and year lists of the birth details form, first to last; the
-// months are kMonthNames.
+// months are kMonthTextIds, by their English names.
 inline constexpr int kFirstListedDay = 1;
 inline constexpr int kLastListedDay = 31;
 inline constexpr int kFirstListedYear = 1900;
 inline constexpr int kLastListedYear = 2050;
 inline constexpr int kListedDayCount = kLastListedDay - kFirstListedDay + 1;
-inline constexpr int kListedMonthCount = static_cast<int>(kMonthNames.size());
+inline constexpr int kListedMonthCount = static_cast<int>(kMonthTextIds.size());
 inline constexpr int kListedYearCount = kLastListedYear - kFirstListedYear + 1;
 
 // The text of a list's entry by its place in the list; empty outside it.
@@ -27,7 +28,7 @@ inline std::string ListedDayText(int dayIndex) {
 inline std::string_view ListedMonthText(int monthIndex) {
     if (monthIndex < 0 || monthIndex >= kListedMonthCount)
         return {};
-    return kMonthNames[static_cast<std::size_t>(monthIndex)];
+    return EnglishText(kMonthTextIds[static_cast<std::size_t>(monthIndex)]);
 }
 inline std::string ListedYearText(int yearIndex) {
     if (yearIndex < 0 || yearIndex >= kListedYearCount)

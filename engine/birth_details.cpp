@@ -1,6 +1,7 @@
 #include "birth_details.h"
 
 #include "birth_date_lists.h"
+#include "catalogue.h"
 #include "kua_number.h"
 #include "month_names.h"
 #include "text_utils.h"
@@ -57,10 +58,11 @@ std::optional<CalendarDate> DateFromWords(std::string_view dayWord, std::string_
                                           std::string_view yearWord) {
     const auto day = ParseInt16(dayWord);
     const auto year = ParseInt16(yearWord);
-    const auto month = std::find(kMonthNames.begin(), kMonthNames.end(), monthWord);
-    if (!day || !year || month == kMonthNames.end() || *year < 1)
+    const auto month = std::find_if(kMonthTextIds.begin(), kMonthTextIds.end(),
+                                    [&](TextId name) { return EnglishText(name) == monthWord; });
+    if (!day || !year || month == kMonthTextIds.end() || *year < 1)
         return std::nullopt;
-    const int monthNumber = static_cast<int>(month - kMonthNames.begin()) + 1;
+    const int monthNumber = static_cast<int>(month - kMonthTextIds.begin()) + 1;
     if (*day < 1 || *day > DaysInMonth(*year, monthNumber))
         return std::nullopt;
     return CalendarDate{*year, monthNumber, *day};

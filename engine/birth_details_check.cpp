@@ -6,19 +6,19 @@ namespace korvane {
 
 std::optional<BirthDetailsProblem> CheckBirthDetails(const BirthDetails& details) {
     if (details.nameText.empty())
-        return BirthDetailsProblem{"Please Enter Your Name", ProblemIcon::Critical,
+        return BirthDetailsProblem{TextId::MessageEnterName, ProblemIcon::Critical,
                                    ProblemFocus::Name};
     if (!details.maleSelected && !details.femaleSelected)
-        return BirthDetailsProblem{"Please Specify Your Sex", ProblemIcon::Critical,
+        return BirthDetailsProblem{TextId::MessageSpecifySex, ProblemIcon::Critical,
                                    ProblemFocus::ProceedButton};
     switch (CheckBirthDate(kFirstListedYear + details.yearIndex, details.monthIndex,
                            details.dayIndex)) {
     case BirthDateCheck::WrongFebruaryDay:
-        return BirthDetailsProblem{"Please Enter Correct Date Or Month!", ProblemIcon::Information,
+        return BirthDetailsProblem{TextId::MessageWrongDate, ProblemIcon::Information,
                                    ProblemFocus::Unchanged};
     case BirthDateCheck::WrongThirtyFirst:
         // The blank before the exclamation mark tells the two date messages apart.
-        return BirthDetailsProblem{"Please Enter Correct Date Or Month !", ProblemIcon::Information,
+        return BirthDetailsProblem{TextId::MessageWrongThirtyFirst, ProblemIcon::Information,
                                    ProblemFocus::Unchanged};
     case BirthDateCheck::Valid:
         break;

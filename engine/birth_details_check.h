@@ -1,6 +1,7 @@
 #pragma once
 
 #include "birth_details.h"
+#include "korvane_texts.h"
 
 #include <optional>
 #include <string_view>
@@ -13,7 +14,7 @@ enum class ProblemIcon { Critical, Information };
 enum class ProblemFocus { Name, ProceedButton, Unchanged };
 
 struct BirthDetailsProblem {
-    std::string_view text;
+    TextId text;
     ProblemIcon icon = ProblemIcon::Critical;
     ProblemFocus focus = ProblemFocus::Unchanged;
 };

@@ -27,6 +27,11 @@ std::string_view TextKey(TextId id);
 
 inline constexpr int kEnglish = 0;
 
+// A shown text in English, the source: the fixed words the engine's rules
+// compare and keep in the reading record. (Unlike Text(), it brings no other
+// language into a program that needs none.)
+std::string_view EnglishText(TextId id);
+
 // A shown text in one catalogue's language (English by default), UTF-8.
 std::string_view Text(TextId id, int catalogue = kEnglish);
 

@@ -1,5 +1,6 @@
 #include "kua_number.h"
 
+#include "catalogue.h"
 #include "text_utils.h"
 
 namespace korvane {
@@ -19,7 +20,8 @@ int ReduceOnce(int n) {
 } // namespace
 
 std::string KuaBirthYear(std::string_view yearText, std::string_view monthName) {
-    if (monthName == "January" || monthName == "February") {
+    if (monthName == EnglishText(TextId::MonthJanuary) ||
+        monthName == EnglishText(TextId::MonthFebruary)) {
         if (const auto year = ParseInt16(yearText))
             return std::to_string(*year - 1);
     }

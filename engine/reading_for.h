@@ -7,28 +7,29 @@
 #include <array>
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace korvane {
 
 // One purpose colour of the Feng Shui reading.
 struct PurposeColour {
-    std::string name;
+    // Nothing when the purpose has no colour.
+    std::optional<TextId> name;
     // Nothing when the reading leaves the swatch as designed.
     std::optional<ColourValue> swatch;
 };
 
-// Everything a reading shows, as plain values.
+// Everything a reading shows, as plain values: its texts by their catalogue
+// entries, so that each face shows them in its language.
 struct Reading {
     // Success, health, relationships, personal development.
     std::array<PurposeColour, 4> purposes;
-    std::string carColour;
-    std::string_view carColourDescription;
+    std::optional<TextId> carColour;
+    std::optional<TextId> carColourDescription;
     std::optional<ColourValue> carColourSwatch;
     std::string kuaNumber; // as shown
-    std::string rulingPlanet;
-    std::string sunSign;
-    std::string_view sunSignDescription;
+    std::optional<TextId> rulingPlanet;
+    std::optional<TextId> sunSign;
+    std::optional<TextId> sunSignDescription;
 };
 
 // The reading for accepted birth details: fills the record from them, then

@@ -1,13 +1,14 @@
 #include "refer_request.h"
 
+#include "catalogue.h"
 #include "text_utils.h"
 
 namespace korvane {
 namespace {
 
-constexpr std::array<std::string_view, kReferFieldCount> kNotFilledMessages = {
-    "Please Enter Your Name", "Please Enter Your Email", "Please Enter Your Message",
-    "Please Enter Your Friend's Name", "Please Enter Your Friend's Email"};
+constexpr std::array<TextId, kReferFieldCount> kNotFilledMessages = {
+    TextId::MessageEnterName, TextId::MessageEnterEmail, TextId::MessageEnterMessage,
+    TextId::MessageEnterFriendName, TextId::MessageEnterFriendEmail};
 
 bool IsUnreserved(unsigned char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
@@ -37,16 +38,16 @@ std::string PercentEncoded(std::string_view text) {
 }
 
 // What a box shows: its text trimmed, or its placeholder when that is empty.
-std::string_view Shown(int field, std::string_view text) {
+std::string_view Shown(int field, std::string_view text, int catalogue) {
     const std::string_view trimmed = TrimmedBlanks(text);
-    return trimmed.empty() ? kReferPlaceholders[field] : trimmed;
+    return trimmed.empty() ? ReferPlaceholder(static_cast<ReferField>(field), catalogue) : trimmed;
 }
 
 std::optional<ReferField>
-FirstUnfilledField(const std::array<std::string_view, kReferFieldCount>& values) {
+FirstUnfilledField(const std::array<std::string_view, kReferFieldCount>& values, int catalogue) {
     for (int i = 0; i < kReferFieldCount; ++i) {
         const std::string_view trimmed = TrimmedBlanks(values[i]);
-        if (trimmed.empty() || trimmed == kReferPlaceholders[i])
+        if (trimmed.empty() || trimmed == ReferPlaceholder(static_cast<ReferField>(i), catalogue))
             return static_cast<ReferField>(i);
     }
     return std::nullopt;
@@ -60,36 +61,53 @@ ReferField EmailBoxInFault(std::string_view email, std::string_view friendEmail)
 
 } // namespace
 
-std::optional<std::string_view> ReferBoxTextOnFocusIn(ReferField field, std::string_view text) {
-    if (TrimmedBlanks(text) == kReferPlaceholders[field])
+std::string_view ReferPlaceholder(ReferField field, int catalogue) {
+    switch (field) {
+    case kReferName:
+        return Text(TextId::ReferYourName, catalogue);
+    case kReferEmail:
+        return Text(TextId::ReferYourEmail, catalogue);
+    case kReferMessage:
+        return "Your Message";
+    case kReferFriendName:
+        return Text(TextId::ReferFriendName, catalogue);
+    case kReferFriendEmail:
+        return Text(TextId::ReferFriendEmail, catalogue);
+    }
+    return {};
+}
+
+std::optional<std::string_view> ReferBoxTextOnFocusIn(ReferField field, std::string_view text,
+                                                      int catalogue) {
+    if (TrimmedBlanks(text) == ReferPlaceholder(field, catalogue))
         return std::string_view();
     return std::nullopt;
 }
 
-std::optional<std::string_view> ReferBoxTextOnFocusOut(ReferField field, std::string_view text) {
+std::optional<std::string_view> ReferBoxTextOnFocusOut(ReferField field, std::string_view text,
+                                                       int catalogue) {
     if (TrimmedBlanks(text).empty())
-        return kReferPlaceholders[field];
+        return ReferPlaceholder(field, catalogue);
     return std::nullopt;
 }
 
-std::optional<std::string_view> EmailBoxRefusal(std::string_view typed) {
+std::optional<TextId> EmailBoxRefusal(std::string_view typed) {
     if (typed.find(' ') != std::string_view::npos)
-        return kEmailSpaceRefusal;
+        return TextId::MessageEmailSpace;
     return std::nullopt;
 }
 
-std::optional<std::string_view> EmailAddressesProblem(std::string_view email,
-                                                      std::string_view friendEmail) {
+std::optional<TextId> EmailAddressesProblem(std::string_view email, std::string_view friendEmail) {
     if (email == friendEmail)
-        return "Please Enter Distinct Email Addresses";
+        return TextId::MessageDistinctEmails;
     if (!LooksProper(email) || !LooksProper(friendEmail))
-        return "Please Enter Proper Email Address";
+        return TextId::MessageProperEmail;
     return std::nullopt;
 }
 
-std::optional<std::string_view>
-UnfilledFieldProblem(const std::array<std::string_view, kReferFieldCount>& values) {
-    if (const auto field = FirstUnfilledField(values))
+std::optional<TextId>
+UnfilledFieldProblem(const std::array<std::string_view, kReferFieldCount>& values, int catalogue) {
+    if (const auto field = FirstUnfilledField(values, catalogue))
         return kNotFilledMessages[*field];
     return std::nullopt;
 }
@@ -106,19 +124,18 @@ std::string ReferRequestAddress(const std::array<std::string_view, kReferFieldCo
 }
 
 ReferOutcome ReferAFriend(const std::array<std::string, kReferFieldCount>& fields,
-                          const SiteHosts& hosts) {
+                          const SiteHosts& hosts, int catalogue) {
     // A box left empty, or holding spaces only, shows its placeholder again,
     // and the checks read that.
     std::array<std::string_view, kReferFieldCount> trimmed;
     for (int i = 0; i < kReferFieldCount; ++i)
-        trimmed[i] = Shown(i, fields[i]);
+        trimmed[i] = Shown(i, fields[i], catalogue);
     if (const auto problem =
             EmailAddressesProblem(trimmed[kReferEmail], trimmed[kReferFriendEmail]))
-        return {false, std::string(*problem),
-                EmailBoxInFault(trimmed[kReferEmail], trimmed[kReferFriendEmail])};
-    if (const auto field = FirstUnfilledField(trimmed))
-        return {false, std::string(kNotFilledMessages[*field]), field};
-    return {true, ReferRequestAddress(trimmed, hosts), std::nullopt};
+        return {problem, EmailBoxInFault(trimmed[kReferEmail], trimmed[kReferFriendEmail]), {}};
+    if (const auto field = FirstUnfilledField(trimmed, catalogue))
+        return {kNotFilledMessages[*field], field, {}};
+    return {std::nullopt, std::nullopt, ReferRequestAddress(trimmed, hosts)};
 }
 
 } // namespace korvane

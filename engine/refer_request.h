@@ -1,5 +1,6 @@
 #pragma once
 
+#include "korvane_texts.h"
 #include "web_pages.h"
 
 #include <array>
@@ -16,9 +17,10 @@ namespace korvane {
 enum ReferField { kReferName, kReferEmail, kReferMessage, kReferFriendName, kReferFriendEmail };
 inline constexpr int kReferFieldCount = 5;
 
-// What each box shows while it is empty.
-inline constexpr std::array<std::string_view, kReferFieldCount> kReferPlaceholders = {
-    "Your Name", "Your Email Address", "Your Message", "Friend's Name", "Friend's Email Address"};
+// What a box shows while it is empty, in a catalogue's language. The message
+// box is never seen and its text is sent as it stands, so its placeholder is
+// the same in every language.
+std::string_view ReferPlaceholder(ReferField field, int catalogue);
 
 // The message box's first text: its placeholder and a line break, which
 // counts as filled in.
@@ -28,23 +30,23 @@ inline constexpr std::string_view kReferMessageFirstText = "Your Message\r\n";
 // emptied as it gains the focus, and one left empty or with spaces only gets
 // it back as it loses the focus. Each answers the box's new text, or nothing
 // when the box stays as it is.
-std::optional<std::string_view> ReferBoxTextOnFocusIn(ReferField field, std::string_view text);
-std::optional<std::string_view> ReferBoxTextOnFocusOut(ReferField field, std::string_view text);
+std::optional<std::string_view> ReferBoxTextOnFocusIn(ReferField field, std::string_view text,
+                                                      int catalogue);
+std::optional<std::string_view> ReferBoxTextOnFocusOut(ReferField field, std::string_view text,
+                                                       int catalogue);
 
 // E-mail addresses hold no spaces: what is typed into either e-mail box is
-// refused with this message when it holds a space.
-inline constexpr std::string_view kEmailSpaceRefusal = "Email Address Cannot Contain Space";
-std::optional<std::string_view> EmailBoxRefusal(std::string_view typed);
+// refused with a message when it holds a space.
+std::optional<TextId> EmailBoxRefusal(std::string_view typed);
 
 // The two e-mail addresses, trimmed: the message when they are the same or
 // either lacks an "@" or a "." (where they stand is not looked at).
-std::optional<std::string_view> EmailAddressesProblem(std::string_view email,
-                                                      std::string_view friendEmail);
+std::optional<TextId> EmailAddressesProblem(std::string_view email, std::string_view friendEmail);
 
 // The message for the first field that is empty, holds spaces only or shows
-// its placeholder.
-std::optional<std::string_view>
-UnfilledFieldProblem(const std::array<std::string_view, kReferFieldCount>& values);
+// its placeholder in the catalogue's language.
+std::optional<TextId>
+UnfilledFieldProblem(const std::array<std::string_view, kReferFieldCount>& values, int catalogue);
 
 // The request address for the five values as they are. Every value is
 // percent-encoded, so that nothing typed can add, change or cut off a field.
@@ -53,16 +55,17 @@ std::string ReferRequestAddress(const std::array<std::string_view, kReferFieldCo
 
 // Either the message for the first thing that is wrong, or the request address.
 struct ReferOutcome {
-    bool ok = false;
-    std::string text; // the message, or the address when ok
+    std::optional<TextId> message;
     // The box the message is about, so that a form can mark it.
     std::optional<ReferField> field;
+    std::string address; // when there is no message
 };
 
 // The whole check of the five fields as typed, where an empty box counts as
-// showing its placeholder: distinct and proper e-mail addresses, then every
-// field filled; then the request address for the trimmed values.
+// showing its placeholder in the catalogue's language: distinct and proper
+// e-mail addresses, then every field filled; then the request address for
+// the trimmed values.
 ReferOutcome ReferAFriend(const std::array<std::string, kReferFieldCount>& fields,
-                          const SiteHosts& hosts);
+                          const SiteHosts& hosts, int catalogue);
 
 } // namespace korvane

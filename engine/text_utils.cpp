@@ -36,4 +36,12 @@ std::optional<std::int16_t> ParseInt16(std::string_view text) {
     return static_cast<std::int16_t>(value);
 }
 
+std::string_view WithoutFinalFullStop(std::string_view text) {
+    for (const std::string_view stop : {std::string_view("."), std::string_view("\u3002")}) {
+        if (text.ends_with(stop))
+            return text.substr(0, text.size() - stop.size());
+    }
+    return text;
+}
+
 } // namespace korvane

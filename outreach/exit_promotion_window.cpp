@@ -9,6 +9,7 @@
 #include "program_random.h"
 #include "refer_a_friend.h"
 #include "refer_request.h"
+#include "shown_text.h"
 #include "support_texts.h"
 #include "twips.h"
 #include "ui_texts.h"
@@ -39,7 +40,7 @@ QGroupBox* MakeDarkFrame(const QString& caption, QWidget* parent, const QRect& r
 }
 
 QString PlaceholderOf(ReferField field) {
-    return QString::fromUtf8(kReferPlaceholders[field]);
+    return QString::fromUtf8(ReferPlaceholder(field, ShownCatalogue()));
 }
 
 // The refer-a-friend field a box holds, as the property the event filter
@@ -70,7 +71,7 @@ void frmNagScreen2::BuildHeader() {
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(TwipsRect(360, 217, 480, 480));
     Picture1->setPixmap(ProgramIconPicture(32, devicePixelRatioF()));
-    Picture1->setAccessibleName(QStringLiteral("Korvane icon"));
+    Picture1->setAccessibleName(ShownText(TextId::ProgramIcon));
 
     Label1 = new QLabel(kWindowCaptionText(), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -88,7 +89,7 @@ void frmNagScreen2::BuildHeader() {
     Label2->setText(SupportTexts().at(1));
     Label2->setGeometry(TwipsRect(120, 840, 6975, 1095));
 
-    Check1 = new QPushButton(QStringLiteral("Click Here To Visit Quillory Now"), this);
+    Check1 = new QPushButton(ShownText(TextId::ExitVisit), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setCheckable(true);
     Check1->setFont(ProgramFont(14, false));
@@ -98,7 +99,7 @@ void frmNagScreen2::BuildHeader() {
     Check1->setAutoDefault(true);
     connect(Check1, &QPushButton::clicked, this, [this] { Check1_Click(); });
 
-    cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
+    cmdClose = new QPushButton(ShownText(TextId::CommandExit), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setGeometry(TwipsRect(6000, 2760, 1245, 375));
     // Enter on the focused button presses it, as in a dialog.
@@ -119,7 +120,7 @@ QLineEdit* frmNagScreen2::MakeFormBox(ReferField field, const QRect& rect) {
 
 void frmNagScreen2::BuildReferAFriend() {
     Frame2 =
-        MakeDarkFrame(QStringLiteral("Refer A Friend"), this, TwipsRect(120, 3240, 7065, 1455));
+        MakeDarkFrame(ShownText(TextId::ExitReferFrame), this, TwipsRect(120, 3240, 7065, 1455));
     Frame2->setObjectName(QStringLiteral("Frame2"));
 
     txtName = MakeFormBox(kReferName, TwipsRect(85, 360, 3375, 285));
@@ -131,7 +132,7 @@ void frmNagScreen2::BuildReferAFriend() {
     txtFriendEmail = MakeFormBox(kReferFriendEmail, TwipsRect(3600, 720, 3375, 285));
     txtFriendEmail->setObjectName(QStringLiteral("txtFriendEmail"));
 
-    cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), Frame2);
+    cmdSubmit = new QPushButton(ShownText(TextId::ExitReferNow), Frame2);
     cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
     cmdSubmit->setFont(ProgramFont(8.25, false));
     SetTextColour(cmdSubmit, Qt::black);
@@ -158,8 +159,8 @@ void frmNagScreen2::BuildReferAFriend() {
 }
 
 void frmNagScreen2::BuildCatalogue() {
-    Frame6 = MakeDarkFrame(QStringLiteral("Download Quillory Softwares"), this,
-                           TwipsRect(7320, 120, 3735, 4575));
+    Frame6 =
+        MakeDarkFrame(ShownText(TextId::ExitDownloadFrame), this, TwipsRect(7320, 120, 3735, 4575));
     Frame6->setObjectName(QStringLiteral("Frame6"));
 
     Label3 = new QLabel(Frame6);
@@ -171,7 +172,7 @@ void frmNagScreen2::BuildCatalogue() {
     Label3->setText(CatalogueText());
     Label3->setGeometry(TwipsRect(120, 360, 3495, 3855));
 
-    lblGoToHome = new LinkLabel(QStringLiteral("Click Here To Visit Quillory Softwares"), Frame6);
+    lblGoToHome = new LinkLabel(ShownText(TextId::ExitVisitSoftwares), Frame6);
     lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
     QFont linkFont = ProgramFont(8.25, true);
     linkFont.setUnderline(true);
@@ -238,7 +239,7 @@ bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QString typed = key->key() == Qt::Key_Space ? QStringLiteral(" ") : key->text();
         if (const auto refusal = EmailBoxRefusal(typed.toStdString())) {
-            ThePlatform().ShowMessage(this, QString::fromUtf8(*refusal), MessageIcon::Critical,
+            ThePlatform().ShowMessage(this, ShownText(*refusal), MessageIcon::Critical,
                                       MessageButtons::Ok);
             line->setFocus();
             return true;
@@ -247,8 +248,8 @@ bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
         const std::string text = (line ? line->text() : MessageText()).toStdString();
         const auto replacement = event->type() == QEvent::FocusIn
-                                     ? ReferBoxTextOnFocusIn(field, text)
-                                     : ReferBoxTextOnFocusOut(field, text);
+                                     ? ReferBoxTextOnFocusIn(field, text, ShownCatalogue())
+                                     : ReferBoxTextOnFocusOut(field, text, ShownCatalogue());
         if (replacement) {
             const QString shown = QString::fromUtf8(*replacement);
             if (line)

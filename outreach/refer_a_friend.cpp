@@ -1,6 +1,7 @@
 #include "refer_a_friend.h"
 
 #include "refer_request.h"
+#include "shown_text.h"
 #include "web_links.h"
 
 namespace korvane {
@@ -9,10 +10,10 @@ std::optional<QString> SubmitReferAFriend(const ReferAFriendForm& form) {
     const std::array<std::string, kReferFieldCount> fields = {
         form.name.toStdString(), form.email.toStdString(), form.message.toStdString(),
         form.friendName.toStdString(), form.friendEmail.toStdString()};
-    const ReferOutcome outcome = ReferAFriend(fields, MakerHosts());
-    if (!outcome.ok)
-        return QString::fromStdString(outcome.text);
-    OpenWebPage(QString::fromStdString(outcome.text));
+    const ReferOutcome outcome = ReferAFriend(fields, MakerHosts(), ShownCatalogue());
+    if (outcome.message)
+        return ShownText(*outcome.message);
+    OpenWebPage(QString::fromStdString(outcome.address));
     return std::nullopt;
 }
 

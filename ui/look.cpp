@@ -1,5 +1,6 @@
 #include "look.h"
 
+#include "shown_text.h"
 #include "twips.h"
 #include "ui_texts.h"
 #include "value_label.h"
@@ -202,7 +203,7 @@ QWidget* SetUpMainWindow(QMainWindow* window, const QString& name, int widthTwip
     SetOpaqueBackground(client, kProgramBlue);
     // Screen readers list the client area and the menu bar too.
     client->setAccessibleName(kWindowCaptionText());
-    window->menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
+    window->menuBar()->setAccessibleName(ShownText(TextId::MenuBar));
     window->setCentralWidget(client);
     window->layout()->setSizeConstraint(QLayout::SetFixedSize);
     return client;
@@ -220,8 +221,8 @@ void NameScrollingParts(QAbstractScrollArea* box) {
     box->viewport()->setAccessibleName(name);
     for (QScrollBar* bar : {box->verticalScrollBar(), box->horizontalScrollBar()}) {
         const QString what = bar->orientation() == Qt::Vertical
-                                 ? QStringLiteral(", vertical scroll bar")
-                                 : QStringLiteral(", horizontal scroll bar");
+                                 ? ShownText(TextId::ScrollVertical)
+                                 : ShownText(TextId::ScrollHorizontal);
         bar->setAccessibleName(name + what);
         if (QWidget* holder = bar->parentWidget(); holder && holder != box)
             holder->setAccessibleName(name + what);

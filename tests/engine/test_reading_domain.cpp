@@ -96,7 +96,7 @@ void TestReadingDomain::everyListInput() {
         if (astrology.values["kua"] != std::to_string(record.intKuaNumber))
             faults.Note(in, "astrology panel shows another Kua number");
         const auto choice = ChooseSignAndColour(day, ListedMonthText(monthIndex));
-        if (astrology.values["sign"] != SunSigns()[choice.signIndex].name ||
+        if (astrology.values["sign"] != EnglishText(SunSigns()[choice.signIndex].name) ||
             record.strSunSign != astrology.values["sign"])
             faults.Note(in, "sun sign differs from the sign chosen for the date");
         if (record.strSunSignDesc.empty() || record.strCarColour.empty())

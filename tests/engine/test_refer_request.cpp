@@ -1,3 +1,4 @@
+#include "catalogue.h"
 #include "refer_request.h"
 
 #include <QTest>
@@ -26,8 +27,12 @@ const std::string kNone = "(none)";
 const std::string kAnnMail = "ann@mail.example";
 const std::string kBobMail = "bob@mail.example";
 
-std::string Outcome(std::optional<std::string_view> problem) {
-    return problem ? std::string(*problem) : kNone;
+std::string Outcome(std::optional<std::string_view> text) {
+    return text ? std::string(*text) : kNone;
+}
+
+std::string Outcome(std::optional<TextId> message) {
+    return message ? std::string(EnglishText(*message)) : kNone;
 }
 
 std::string RequestFor(const std::string& name, const std::string& email,
@@ -69,6 +74,7 @@ class TestReferRequest : public QObject {
 private slots:
     void placeholdersComeAndGo_data();
     void placeholdersComeAndGo();
+    void placeholdersFollowTheLanguage();
     void emailBoxesRefuseSpaces();
     void emailAddressesAreChecked_data();
     void emailAddressesAreChecked();
@@ -84,7 +90,7 @@ void TestReferRequest::placeholdersComeAndGo_data() {
     QTest::addColumn<std::string>("text");
     QTest::addColumn<std::string>("onFocusIn");  // the box's new text, or kNone
     QTest::addColumn<std::string>("onFocusOut"); // the same when leaving
-    const std::string placeholder(kReferPlaceholders[kReferName]);
+    const std::string placeholder(ReferPlaceholder(kReferName, kEnglish));
     QTest::newRow("placeholder") << placeholder << std::string() << kNone;
     QTest::newRow("placeholder with spaces") << "  " + placeholder + " " << std::string() << kNone;
     QTest::newRow("empty") << std::string() << kNone << placeholder;
@@ -99,13 +105,32 @@ void TestReferRequest::placeholdersComeAndGo() {
     QFETCH(std::string, text);
     QFETCH(std::string, onFocusIn);
     QFETCH(std::string, onFocusOut);
-    QCOMPARE(Outcome(ReferBoxTextOnFocusIn(kReferName, text)), onFocusIn);
-    QCOMPARE(Outcome(ReferBoxTextOnFocusOut(kReferName, text)), onFocusOut);
+    QCOMPARE(Outcome(ReferBoxTextOnFocusIn(kReferName, text, kEnglish)), onFocusIn);
+    QCOMPARE(Outcome(ReferBoxTextOnFocusOut(kReferName, text, kEnglish)), onFocusOut);
+}
+
+// A box shows its placeholder in the program's language, and only that one
+// counts as not filled; the hidden message box's text is sent as it stands,
+// so its placeholder stays the same.
+void TestReferRequest::placeholdersFollowTheLanguage() {
+    for (int catalogue = 0; catalogue < kCatalogueCount; ++catalogue) {
+        const std::string_view name = Text(TextId::ReferYourName, catalogue);
+        QCOMPARE(ReferBoxTextOnFocusOut(kReferName, "", catalogue), std::optional(name));
+        QCOMPARE(ReferBoxTextOnFocusIn(kReferName, name, catalogue),
+                 std::optional(std::string_view()));
+        QCOMPARE(ReferPlaceholder(kReferMessage, catalogue), std::string_view("Your Message"));
+        const std::array<std::string_view, kReferFieldCount> fields = {name, kAnnMail, "Hello",
+                                                                       "Bob", kBobMail};
+        QCOMPARE(Outcome(UnfilledFieldProblem(fields, catalogue)), kName);
+    }
+    const std::array<std::string_view, kReferFieldCount> englishPlaceholder = {
+        "Your Name", kAnnMail, "Hello", "Bob", kBobMail};
+    QCOMPARE(Outcome(UnfilledFieldProblem(englishPlaceholder, 1)), kNone);
 }
 
 void TestReferRequest::emailBoxesRefuseSpaces() {
     QCOMPARE(Outcome(EmailBoxRefusal(" ")), std::string("Email Address Cannot Contain Space"));
-    QCOMPARE(Outcome(EmailBoxRefusal("a b")), std::string(kEmailSpaceRefusal));
+    QCOMPARE(Outcome(EmailBoxRefusal("a b")), std::string("Email Address Cannot Contain Space"));
     QCOMPARE(Outcome(EmailBoxRefusal("a")), kNone);
     QCOMPARE(Outcome(EmailBoxRefusal("")), kNone);
     // A tab is not a space.
@@ -120,8 +145,8 @@ void TestReferRequest::emailAddressesAreChecked_data() {
     QTest::newRow("both empty") << std::string() << std::string() << kDistinct;
     QTest::newRow("same but not proper") << std::string("x") << std::string("x") << kDistinct;
     QTest::newRow("both at placeholders")
-        << std::string(kReferPlaceholders[kReferEmail])
-        << std::string(kReferPlaceholders[kReferFriendEmail]) << kProper;
+        << std::string(ReferPlaceholder(kReferEmail, kEnglish))
+        << std::string(ReferPlaceholder(kReferFriendEmail, kEnglish)) << kProper;
     QTest::newRow("without @") << std::string("ann.mail.example") << kBobMail << kProper;
     QTest::newRow("friend's without @") << kAnnMail << std::string("bob.mail.example") << kProper;
     QTest::newRow("without dot") << std::string("a@b") << kBobMail << kProper;
@@ -145,7 +170,7 @@ void TestReferRequest::unfilledFieldsAreReportedInOrder_data() {
     QTest::addColumn<std::string>("problem");
     const std::string ann = "Ann", hello = "Hello", bob = "Bob";
     const auto placeholder = [](ReferField field) {
-        return std::string(kReferPlaceholders[field]);
+        return std::string(ReferPlaceholder(field, kEnglish));
     };
     QTest::newRow("all filled") << ann << kAnnMail << hello << bob << kBobMail << kNone;
     QTest::newRow("name at placeholder")
@@ -179,7 +204,7 @@ void TestReferRequest::unfilledFieldsAreReportedInOrder_data() {
 void TestReferRequest::unfilledFieldsAreReportedInOrder() {
     const auto fields = FetchedFields();
     QFETCH(std::string, problem);
-    QCOMPARE(Outcome(UnfilledFieldProblem(ViewsOf(fields))), problem);
+    QCOMPARE(Outcome(UnfilledFieldProblem(ViewsOf(fields), kEnglish)), problem);
 }
 
 void TestReferRequest::requestEncodesEveryValue_data() {
@@ -274,9 +299,9 @@ void TestReferRequest::wholeFormAsTyped() {
     QFETCH(bool, ok);
     QFETCH(std::string, text);
     QFETCH(int, field);
-    const ReferOutcome outcome = ReferAFriend(fields, kHosts);
-    QCOMPARE(outcome.ok, ok);
-    QCOMPARE(outcome.text, text);
+    const ReferOutcome outcome = ReferAFriend(fields, kHosts, kEnglish);
+    QCOMPARE(!outcome.message, ok);
+    QCOMPARE(outcome.message ? Outcome(outcome.message) : outcome.address, text);
     QCOMPARE(outcome.field ? int(*outcome.field) : -1, field);
 }
 

@@ -11,12 +11,13 @@ namespace korvane {
 // lists (the month by its name).
 inline BirthDetails DetailsFor(std::string name, bool male, int day, std::string_view month,
                                int year) {
-    const auto monthAt = std::find(kMonthNames.begin(), kMonthNames.end(), month);
+    const auto monthAt = std::find_if(kMonthTextIds.begin(), kMonthTextIds.end(),
+                                      [&](TextId name) { return EnglishText(name) == month; });
     return {std::move(name),
             male,
             !male,
             day - kFirstListedDay,
-            static_cast<int>(monthAt - kMonthNames.begin()),
+            static_cast<int>(monthAt - kMonthTextIds.begin()),
             year - kFirstListedYear};
 }
 
