@@ -1,6 +1,6 @@
 # Writes what the program reads of the language catalogues:
 #
-#   cmake -DKORVANE_SOURCE_DIR=<root> -DCATALOGUES="en;zh_CN;..." -DOUTPUT_DIR=<dir>
+#   cmake -DKORVANE_SOURCE_DIR=<root> -DCATALOGUES="en;zh_CN;..." [-DOUTPUT_DIR=<dir>]
 #         [-DJSON_DIR=<dir>] -P cmake/CatalogueSources.cmake
 #
 # OUTPUT_DIR gets korvane_texts.h (TextId, one name per key of the English
@@ -34,11 +34,15 @@ list(LENGTH keys key_count)
 list(LENGTH CATALOGUES catalogue_count)
 
 # The header: one name per key.
+if(NOT DEFINED OUTPUT_DIR)
+  set(OUTPUT_DIR "")
+endif()
 set(ids "")
 foreach(key IN LISTS keys)
   korvane_text_id(id "${key}")
   string(APPEND ids "    ${id}, // ${key}\n")
 endforeach()
+if(OUTPUT_DIR)
 write_if_changed("${OUTPUT_DIR}/korvane_texts.h" "\
 // Written by cmake/CatalogueSources.cmake from i18n/${source}.po.
 #pragma once
@@ -56,6 +60,7 @@ inline constexpr int kCatalogueCount = ${catalogue_count};
 
 } // namespace korvane
 ")
+endif()
 
 # The tables. A text missing from a catalogue (the check of the catalogues
 # fails on it) falls back to the English one.
@@ -126,6 +131,7 @@ set(keys_table "")
 foreach(key IN LISTS keys)
   string(APPEND keys_table "    \"${key}\",\n")
 endforeach()
+if(OUTPUT_DIR)
 write_if_changed("${OUTPUT_DIR}/korvane_texts.cpp" "\
 // Written by cmake/CatalogueSources.cmake from i18n/*.po.
 #include \"catalogue.h\"
@@ -154,3 +160,4 @@ std::string_view EnglishText(TextId id) {
 
 } // namespace korvane
 ")
+endif()

@@ -1,6 +1,5 @@
 #include "refer_request.h"
 
-#include "catalogue.h"
 #include "text_utils.h"
 
 namespace korvane {
@@ -38,16 +37,17 @@ std::string PercentEncoded(std::string_view text) {
 }
 
 // What a box shows: its text trimmed, or its placeholder when that is empty.
-std::string_view Shown(int field, std::string_view text, int catalogue) {
+std::string_view Shown(int field, std::string_view text, const ReferPlaceholders& placeholders) {
     const std::string_view trimmed = TrimmedBlanks(text);
-    return trimmed.empty() ? ReferPlaceholder(static_cast<ReferField>(field), catalogue) : trimmed;
+    return trimmed.empty() ? placeholders[static_cast<std::size_t>(field)] : trimmed;
 }
 
 std::optional<ReferField>
-FirstUnfilledField(const std::array<std::string_view, kReferFieldCount>& values, int catalogue) {
-    for (int i = 0; i < kReferFieldCount; ++i) {
+FirstUnfilledField(const std::array<std::string_view, kReferFieldCount>& values,
+                   const ReferPlaceholders& placeholders) {
+    for (std::size_t i = 0; i < kReferFieldCount; ++i) {
         const std::string_view trimmed = TrimmedBlanks(values[i]);
-        if (trimmed.empty() || trimmed == ReferPlaceholder(static_cast<ReferField>(i), catalogue))
+        if (trimmed.empty() || trimmed == placeholders[i])
             return static_cast<ReferField>(i);
     }
     return std::nullopt;
@@ -61,33 +61,17 @@ ReferField EmailBoxInFault(std::string_view email, std::string_view friendEmail)
 
 } // namespace
 
-std::string_view ReferPlaceholder(ReferField field, int catalogue) {
-    switch (field) {
-    case kReferName:
-        return Text(TextId::ReferYourName, catalogue);
-    case kReferEmail:
-        return Text(TextId::ReferYourEmail, catalogue);
-    case kReferMessage:
-        return "Your Message";
-    case kReferFriendName:
-        return Text(TextId::ReferFriendName, catalogue);
-    case kReferFriendEmail:
-        return Text(TextId::ReferFriendEmail, catalogue);
-    }
-    return {};
-}
-
 std::optional<std::string_view> ReferBoxTextOnFocusIn(ReferField field, std::string_view text,
-                                                      int catalogue) {
-    if (TrimmedBlanks(text) == ReferPlaceholder(field, catalogue))
+                                                      const ReferPlaceholders& placeholders) {
+    if (TrimmedBlanks(text) == placeholders[field])
         return std::string_view();
     return std::nullopt;
 }
 
 std::optional<std::string_view> ReferBoxTextOnFocusOut(ReferField field, std::string_view text,
-                                                       int catalogue) {
+                                                       const ReferPlaceholders& placeholders) {
     if (TrimmedBlanks(text).empty())
-        return ReferPlaceholder(field, catalogue);
+        return placeholders[field];
     return std::nullopt;
 }
 
@@ -106,8 +90,9 @@ std::optional<TextId> EmailAddressesProblem(std::string_view email, std::string_
 }
 
 std::optional<TextId>
-UnfilledFieldProblem(const std::array<std::string_view, kReferFieldCount>& values, int catalogue) {
-    if (const auto field = FirstUnfilledField(values, catalogue))
+UnfilledFieldProblem(const std::array<std::string_view, kReferFieldCount>& values,
+                     const ReferPlaceholders& placeholders) {
+    if (const auto field = FirstUnfilledField(values, placeholders))
         return kNotFilledMessages[*field];
     return std::nullopt;
 }
@@ -124,16 +109,16 @@ std::string ReferRequestAddress(const std::array<std::string_view, kReferFieldCo
 }
 
 ReferOutcome ReferAFriend(const std::array<std::string, kReferFieldCount>& fields,
-                          const SiteHosts& hosts, int catalogue) {
+                          const SiteHosts& hosts, const ReferPlaceholders& placeholders) {
     // A box left empty, or holding spaces only, shows its placeholder again,
     // and the checks read that.
     std::array<std::string_view, kReferFieldCount> trimmed;
     for (int i = 0; i < kReferFieldCount; ++i)
-        trimmed[i] = Shown(i, fields[i], catalogue);
+        trimmed[i] = Shown(i, fields[i], placeholders);
     if (const auto problem =
             EmailAddressesProblem(trimmed[kReferEmail], trimmed[kReferFriendEmail]))
         return {problem, EmailBoxInFault(trimmed[kReferEmail], trimmed[kReferFriendEmail]), {}};
-    if (const auto field = FirstUnfilledField(trimmed, catalogue))
+    if (const auto field = FirstUnfilledField(trimmed, placeholders))
         return {kNotFilledMessages[*field], field, {}};
     return {std::nullopt, std::nullopt, ReferRequestAddress(trimmed, hosts)};
 }

@@ -17,10 +17,25 @@ namespace korvane {
 enum ReferField { kReferName, kReferEmail, kReferMessage, kReferFriendName, kReferFriendEmail };
 inline constexpr int kReferFieldCount = 5;
 
-// What a box shows while it is empty, in a catalogue's language. The message
-// box is never seen and its text is sent as it stands, so its placeholder is
-// the same in every language.
-std::string_view ReferPlaceholder(ReferField field, int catalogue);
+// What each box shows while it is empty: a text of the catalogues, but for
+// the message box, which is never seen and is sent as it stands, so that its
+// placeholder is the same in every language.
+inline constexpr std::array<std::optional<TextId>, kReferFieldCount> kReferPlaceholderTexts = {
+    TextId::ReferYourName, TextId::ReferYourEmail, std::nullopt, TextId::ReferFriendName,
+    TextId::ReferFriendEmail};
+inline constexpr std::string_view kReferMessagePlaceholder = "Your Message";
+
+// The placeholders in one language, by the field; `text` gives a catalogue
+// entry's words (EnglishText, or one catalogue's Text).
+using ReferPlaceholders = std::array<std::string_view, kReferFieldCount>;
+template <class TextOf> ReferPlaceholders ReferPlaceholdersIn(TextOf&& text) {
+    ReferPlaceholders placeholders;
+    for (int i = 0; i < kReferFieldCount; ++i) {
+        const auto entry = kReferPlaceholderTexts[static_cast<std::size_t>(i)];
+        placeholders[static_cast<std::size_t>(i)] = entry ? text(*entry) : kReferMessagePlaceholder;
+    }
+    return placeholders;
+}
 
 // The message box's first text: its placeholder and a line break, which
 // counts as filled in.
@@ -31,9 +46,9 @@ inline constexpr std::string_view kReferMessageFirstText = "Your Message\r\n";
 // it back as it loses the focus. Each answers the box's new text, or nothing
 // when the box stays as it is.
 std::optional<std::string_view> ReferBoxTextOnFocusIn(ReferField field, std::string_view text,
-                                                      int catalogue);
+                                                      const ReferPlaceholders& placeholders);
 std::optional<std::string_view> ReferBoxTextOnFocusOut(ReferField field, std::string_view text,
-                                                       int catalogue);
+                                                       const ReferPlaceholders& placeholders);
 
 // E-mail addresses hold no spaces: what is typed into either e-mail box is
 // refused with a message when it holds a space.
@@ -44,9 +59,10 @@ std::optional<TextId> EmailBoxRefusal(std::string_view typed);
 std::optional<TextId> EmailAddressesProblem(std::string_view email, std::string_view friendEmail);
 
 // The message for the first field that is empty, holds spaces only or shows
-// its placeholder in the catalogue's language.
+// its placeholder.
 std::optional<TextId>
-UnfilledFieldProblem(const std::array<std::string_view, kReferFieldCount>& values, int catalogue);
+UnfilledFieldProblem(const std::array<std::string_view, kReferFieldCount>& values,
+                     const ReferPlaceholders& placeholders);
 
 // The request address for the five values as they are. Every value is
 // percent-encoded, so that nothing typed can add, change or cut off a field.
@@ -62,10 +78,9 @@ struct ReferOutcome {
 };
 
 // The whole check of the five fields as typed, where an empty box counts as
-// showing its placeholder in the catalogue's language: distinct and proper
-// e-mail addresses, then every field filled; then the request address for
-// the trimmed values.
+// showing its placeholder: distinct and proper e-mail addresses, then every
+// field filled; then the request address for the trimmed values.
 ReferOutcome ReferAFriend(const std::array<std::string, kReferFieldCount>& fields,
-                          const SiteHosts& hosts, int catalogue);
+                          const SiteHosts& hosts, const ReferPlaceholders& placeholders);
 
 } // namespace korvane

@@ -39,8 +39,12 @@ QGroupBox* MakeDarkFrame(const QString& caption, QWidget* parent, const QRect& r
     return frame;
 }
 
+ReferPlaceholders ShownPlaceholders() {
+    return ReferPlaceholdersIn(ShownUtf8);
+}
+
 QString PlaceholderOf(ReferField field) {
-    return QString::fromUtf8(ReferPlaceholder(field, ShownCatalogue()));
+    return QString::fromUtf8(ShownPlaceholders()[field]);
 }
 
 // The refer-a-friend field a box holds, as the property the event filter
@@ -248,8 +252,8 @@ bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
         const std::string text = (line ? line->text() : MessageText()).toStdString();
         const auto replacement = event->type() == QEvent::FocusIn
-                                     ? ReferBoxTextOnFocusIn(field, text, ShownCatalogue())
-                                     : ReferBoxTextOnFocusOut(field, text, ShownCatalogue());
+                                     ? ReferBoxTextOnFocusIn(field, text, ShownPlaceholders())
+                                     : ReferBoxTextOnFocusOut(field, text, ShownPlaceholders());
         if (replacement) {
             const QString shown = QString::fromUtf8(*replacement);
             if (line)

@@ -10,7 +10,7 @@ std::optional<QString> SubmitReferAFriend(const ReferAFriendForm& form) {
     const std::array<std::string, kReferFieldCount> fields = {
         form.name.toStdString(), form.email.toStdString(), form.message.toStdString(),
         form.friendName.toStdString(), form.friendEmail.toStdString()};
-    const ReferOutcome outcome = ReferAFriend(fields, MakerHosts(), ShownCatalogue());
+    const ReferOutcome outcome = ReferAFriend(fields, MakerHosts(), ReferPlaceholdersIn(ShownUtf8));
     if (outcome.message)
         return ShownText(*outcome.message);
     OpenWebPage(QString::fromStdString(outcome.address));

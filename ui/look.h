@@ -1,5 +1,7 @@
 #pragma once
 
+#include "program_colours.h"
+
 #include <QColor>
 #include <QFont>
 
@@ -11,7 +13,7 @@ class QWidget;
 namespace korvane {
 
 // The program's blue, behind both main windows.
-inline const QColor kProgramBlue(68, 109, 217);
+inline const QColor kProgramBlue(RedOf(kKorvaneBlue), GreenOf(kKorvaneBlue), BlueOf(kKorvaneBlue));
 inline const QColor kSwatchDesignColour(128, 0, 128);
 
 // Verdana where it is installed, otherwise the closest sans-serif.

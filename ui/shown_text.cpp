@@ -16,7 +16,11 @@ int ShownCatalogue() {
 }
 
 QString ShownText(TextId id) {
-    return QString::fromUtf8(Text(id, shownCatalogue));
+    return QString::fromUtf8(ShownUtf8(id));
+}
+
+std::string_view ShownUtf8(TextId id) {
+    return Text(id, shownCatalogue);
 }
 
 } // namespace korvane

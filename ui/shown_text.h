@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <string_view>
+
 namespace korvane {
 
 // The catalogue the windows show their texts from (English unless set).
@@ -13,5 +15,8 @@ int ShownCatalogue();
 // A shown text in the program's language; "&" marks an access key where the
 // text has one.
 QString ShownText(TextId id);
+
+// The same as UTF-8, as the engine's rules take it.
+std::string_view ShownUtf8(TextId id);
 
 } // namespace korvane

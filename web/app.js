@@ -3,15 +3,15 @@ import { loadEngine } from './engine.js';
 import { savePicture } from './picture.js';
 
 const $ = (id) => document.getElementById(id);
-// The texts the page composes at run time, written into it by its build.
-const texts = JSON.parse($('page-texts').textContent);
+// The languages, their tags and date orders, and the program's name, written
+// into the page by its build.
+const catalogues = JSON.parse($('catalogues').textContent);
 
 const formView = $('form-view');
 const resultView = $('result-view');
 const problem = $('problem');
 const proceed = $('proceed');
 const forum = $('forum');
-const forumLong = forum.textContent;
 const tabs = [$('tab-astrology'), $('tab-feng-shui')];
 const referBoxes = {
   name: $('refer-name'),
@@ -19,6 +19,73 @@ const referBoxes = {
   friendName: $('refer-friend-name'),
   friendEmail: $('refer-friend-email'),
 };
+
+// --- The language: the reader's, or the one chosen from the list. ---
+
+// The texts of the page's language, by their catalogue keys; the page is
+// written in English until they are there.
+let dictionary = null;
+let language = catalogues.languages[0];
+const t = (key) => dictionary?.[key] ?? '';
+const filled = (text, ...values) => text.replace(/%(\d)/g, (_, n) => values[Number(n) - 1]);
+
+// The catalogue for the first of the tags (best first) that one answers,
+// each tried again without its last part ("zh-Hant-HK", "zh-Hant", "zh");
+// English when none does.
+function languageFor(tags) {
+  for (const wanted of tags) {
+    let tag = String(wanted).toLowerCase().replace(/_/g, '-');
+    while (tag) {
+      const found = catalogues.languages.find((each) =>
+        each.tags.some((known) => known.toLowerCase() === tag));
+      if (found) return found;
+      tag = tag.slice(0, Math.max(0, tag.lastIndexOf('-')));
+    }
+  }
+  return catalogues.languages[0];
+}
+
+// Puts the page into a language: every marked text and label, the title,
+// the order of the date lists and what the page shows at the moment.
+function showLanguage() {
+  document.documentElement.lang = language.tag;
+  document.title = filled(t('page.title'), catalogues.caption);
+  for (const element of document.querySelectorAll('[data-text]')) {
+    element.textContent = t(element.dataset.text);
+  }
+  for (const element of document.querySelectorAll('[data-label]')) {
+    element.setAttribute('aria-label', t(element.dataset.label));
+  }
+  $('language').value = language.tag;
+  const date = document.querySelector('.date');
+  date.append(...language.dateOrder.map((part) => $(part)));
+  const manifest = document.querySelector('link[rel="manifest"]');
+  manifest.href = language === catalogues.languages[0]
+    ? 'manifest.webmanifest' : `manifest.${language.tag}.webmanifest`;
+  showNotes(!resultView.hidden);
+  if (shownReading) fillReading(shownReading);
+}
+
+let languageLoading = null;
+function useLanguage(chosen, inAddress) {
+  languageLoading = (async () => {
+    const response = await fetch(`lang/${chosen.code}.json`);
+    if (!response.ok) throw new Error(`lang/${chosen.code}.json: ${response.status}`);
+    dictionary = await response.json();
+    language = chosen;
+    showLanguage();
+    if (inAddress) {
+      // The address keeps the choice, so that a link keeps the language.
+      const address = new URL(window.location.href);
+      address.searchParams.set('lang', chosen.tag);
+      window.history.replaceState(window.history.state, '', address);
+    }
+    return true;
+  })().catch(() => false);
+  return languageLoading;
+}
+
+$('language').addEventListener('change', (event) => useLanguage(languageFor([event.target.value]), true));
 
 // --- The engine: loaded at once; until then the button shows it is busy. ---
 
@@ -45,17 +112,17 @@ function loadTheEngine(again) {
     return null;
   }).finally(() => {
     proceed.setAttribute('aria-busy', 'false');
-    $('waiting').textContent = '';
+    showText($('waiting'), null);
   });
   return engineLoading;
 }
 
 // The engine, once it is there; a wait the user sees while it loads.
 async function readyEngine() {
-  if (engine) return engine;
-  $('waiting').textContent = texts.loading;
-  const loaded = await engineLoading;
-  $('waiting').textContent = '';
+  if (engine && await languageLoading) return engine;
+  showText($('waiting'), 'page.loading');
+  const [loaded] = await Promise.all([engineLoading, languageLoading]);
+  showText($('waiting'), null);
   if (!loaded && !$('retry').hidden) $('retry').focus();
   return loaded;
 }
@@ -76,11 +143,20 @@ function formInputs() {
 }
 
 // What a reading is made from, without the name: kept in the history entry
-// and in a shared link.
+// and in a shared link; and the reading shown.
 let shown = null;
+let shownReading = null;
 
-function showProblem(box, text, icon) {
-  box.textContent = text;
+// An element that shows a text of the catalogues, kept in the page's
+// language; nothing empties it.
+function showText(element, key) {
+  if (key) element.dataset.text = key;
+  else delete element.dataset.text;
+  element.textContent = key ? t(key) : '';
+}
+
+function showProblem(box, key, icon) {
+  showText(box, key);
   box.dataset.icon = icon || 'critical';
   box.hidden = false;
 }
@@ -101,30 +177,41 @@ function selectTab(index, moveFocus) {
 }
 
 function showNotes(forReading) {
-  forum.textContent = forReading ? forum.dataset.short : forumLong;
+  // The result shows the forum invitation without its full stop.
+  if (dictionary) {
+    const invitation = t('promo.forum');
+    forum.textContent = forReading && engine ? engine.withoutFullStop(invitation) : invitation;
+  }
   $('full-brand').hidden = forReading;
   $('co-brand').hidden = !forReading;
 }
 
-function showReading(reading, basis, history) {
-  shown = basis;
-  $('result-heading').textContent = texts.readingHeading
-    .replace('{sign}', reading.sunSign).replace('{kua}', reading.kuaNumber);
-  $('car-colour').textContent = reading.carColour;
+// The reading's words in the page's language; its texts come as keys.
+function fillReading(reading) {
+  $('result-heading').textContent =
+    filled(t('page.readingHeading'), t(reading.sunSign), reading.kuaNumber);
+  $('car-colour').textContent = t(reading.carColour);
   setSwatch($('car-swatch'), reading.carColourSwatch);
-  $('car-text').textContent = reading.carColourDescription;
+  $('car-text').textContent = t(reading.carColourDescription);
   $('kua').textContent = reading.kuaNumber;
-  $('planet').textContent = reading.rulingPlanet;
-  $('sign').textContent = reading.sunSign;
-  $('sign-text').replaceChildren(...reading.sunSignParagraphs.map((paragraph) => {
+  $('planet').textContent = t(reading.rulingPlanet);
+  $('sign').textContent = t(reading.sunSign);
+  // Its paragraphs are parted by an empty line.
+  $('sign-text').replaceChildren(...t(reading.sunSignText).split('\n\n').map((paragraph) => {
     const p = document.createElement('p');
     p.textContent = paragraph;
     return p;
   }));
   document.querySelectorAll('.purposes dd').forEach((row, i) => {
-    row.querySelector('.value').textContent = reading.purposes[i].name;
+    row.querySelector('.value').textContent = t(reading.purposes[i].name);
     setSwatch(row.querySelector('.swatch'), reading.purposes[i].swatch);
   });
+}
+
+function showReading(reading, basis, history) {
+  shown = basis;
+  shownReading = reading;
+  fillReading(reading);
   selectTab(0, false);
   $('share-box').hidden = true;
   formView.hidden = true;
@@ -136,6 +223,7 @@ function showReading(reading, basis, history) {
 }
 
 function showForm() {
+  shownReading = null;
   resultView.hidden = true;
   formView.hidden = false;
   showNotes(false);
@@ -231,12 +319,12 @@ $('share').addEventListener('click', async () => {
   const field = $('share-link');
   field.value = link;
   $('share-box').hidden = false;
-  $('share-status').textContent = '';
+  showText($('share-status'), null);
   field.focus();
   field.select();
   try {
     await navigator.clipboard.writeText(link);
-    $('share-status').textContent = texts.linkCopied;
+    showText($('share-status'), 'page.linkCopied');
   } catch {
     // Not allowed here: the link stays selected in its field.
   }
@@ -362,6 +450,8 @@ if ('serviceWorker' in navigator) {
   });
 }
 
+const asked = new URLSearchParams(window.location.search).get('lang');
+useLanguage(languageFor(asked ? [asked] : navigator.languages ?? [navigator.language]), false);
 loadTheEngine(false).then(() => {
   if (!engine) return;
   // A shared link shows its reading, with its date in the form behind it; a

@@ -41,13 +41,15 @@ export async function loadEngine(bytes) {
 
   return {
     page: () => call(x.korvane_page),
-    // The check of the form, then its reading: {ok, text, icon, focus} or {ok, reading}.
+    // The check of the form, then its reading: {ok, text, icon, focus} or {ok, reading};
+    // texts come as the keys of their catalogue entries.
     read: (form) => call(x.korvane_read, form.name, form.male, form.female,
       form.dayIndex, form.monthIndex, form.yearIndex),
     // A reading that names no one, for list positions: {ok, reading}.
     shared: (male, dayIndex, monthIndex, yearIndex) =>
       call(x.korvane_shared_reading, male, dayIndex, monthIndex, yearIndex),
     emailBox: (text) => call(x.korvane_email_box, text),
+    withoutFullStop: (text) => call(x.korvane_without_full_stop, text),
     // The refer-a-friend request: {ok, address} or {ok, text, field}.
     refer: (boxes) => call(x.korvane_refer, boxes.name, boxes.email, boxes.friendName,
       boxes.friendEmail),

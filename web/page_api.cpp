@@ -1,16 +1,18 @@
 // What the page asks of the engine, one call per action. A text comes in as
 // its UTF-8 bytes and their count, in memory the page took with malloc; each
-// answer is JSON in memory of its own, which the page frees once read.
-#include "about_texts.h"
+// answer is JSON in memory of its own, which the page frees once read. Texts
+// go out as the keys of their catalogue entries: the page shows them in its
+// language.
 #include "birth_date_lists.h"
 #include "birth_details_check.h"
+#include "catalogue.h"
 #include "json_text.h"
 #include "korvane_identity.h"
 #include "month_names.h"
-#include "page_texts.h"
-#include "promotion_texts.h"
+#include "program_colours.h"
 #include "reading_for.h"
 #include "refer_request.h"
+#include "text_utils.h"
 #include "web_pages.h"
 
 #include <array>
@@ -81,25 +83,14 @@ void AppendObject(std::string& out, std::string_view name, const Entries& entrie
     out += '}';
 }
 
-// The paragraphs of a text whose paragraphs are parted by an empty line.
-void AppendParagraphs(std::string& out, std::string_view name, std::string_view text) {
-    AppendJsonString(out, name);
-    out += ":[";
-    constexpr std::string_view kBreak = "\r\n\r\n";
-    for (bool first = true; !text.empty() || first; first = false) {
-        const auto end = text.find(kBreak);
-        if (!first)
-            out += ',';
-        AppendJsonString(out, text.substr(0, end));
-        text =
-            end == std::string_view::npos ? std::string_view() : text.substr(end + kBreak.size());
-    }
-    out += ']';
+// "name": followed by the catalogue key of the text, or "" for none.
+void AppendKeyField(std::string& out, std::string_view name, std::optional<TextId> text) {
+    AppendJsonField(out, name, text ? TextKey(*text) : std::string_view());
 }
 
 bool InLists(int dayIndex, int monthIndex, int yearIndex) {
     return dayIndex >= 0 && dayIndex < kDayCount && monthIndex >= 0 &&
-           monthIndex < static_cast<int>(kMonthNames.size()) && yearIndex >= 0 &&
+           monthIndex < static_cast<int>(kMonthTextIds.size()) && yearIndex >= 0 &&
            yearIndex < kYearCount;
 }
 
@@ -113,15 +104,15 @@ std::string ReadingAnswer(const Reading& reading) {
     std::string out = "{\"ok\":true,\"reading\":{";
     AppendJsonField(out, "kuaNumber", reading.kuaNumber);
     out += ',';
-    AppendJsonField(out, "sunSign", reading.sunSign);
+    AppendKeyField(out, "sunSign", reading.sunSign);
     out += ',';
-    AppendJsonField(out, "rulingPlanet", reading.rulingPlanet);
+    AppendKeyField(out, "rulingPlanet", reading.rulingPlanet);
     out += ',';
-    AppendParagraphs(out, "sunSignParagraphs", reading.sunSignDescription);
+    AppendKeyField(out, "sunSignText", reading.sunSignDescription);
     out += ',';
-    AppendJsonField(out, "carColour", reading.carColour);
+    AppendKeyField(out, "carColour", reading.carColour);
     out += ',';
-    AppendJsonField(out, "carColourDescription", reading.carColourDescription);
+    AppendKeyField(out, "carColourDescription", reading.carColourDescription);
     out += ',';
     AppendJsonField(out, "carColourSwatch", SwatchText(reading.carColourSwatch));
     out += ",\"purposes\":[";
@@ -129,7 +120,7 @@ std::string ReadingAnswer(const Reading& reading) {
         if (i > 0)
             out += ',';
         out += '{';
-        AppendJsonField(out, "name", reading.purposes[i].name);
+        AppendKeyField(out, "name", reading.purposes[i].name);
         out += ',';
         AppendJsonField(out, "swatch", SwatchText(reading.purposes[i].swatch));
         out += '}';
@@ -141,7 +132,7 @@ std::string ReadingAnswer(const Reading& reading) {
 std::string ProblemAnswer(const BirthDetailsProblem& problem) {
     static constexpr std::array<std::string_view, 3> kFocus = {"name", "proceed", "unchanged"};
     std::string out = "{\"ok\":false,";
-    AppendJsonField(out, "text", problem.text);
+    AppendKeyField(out, "text", problem.text);
     out += ',';
     AppendJsonField(out, "icon",
                     problem.icon == ProblemIcon::Critical ? "critical" : "information");
@@ -159,46 +150,13 @@ std::string PageAnswer() {
     out += ',';
     AppendList(out, "days", kFirstListedDay, kDayCount);
     out += ",\"months\":[";
-    for (std::size_t i = 0; i < kMonthNames.size(); ++i) {
+    for (std::size_t i = 0; i < kMonthTextIds.size(); ++i) {
         if (i > 0)
             out += ',';
-        AppendJsonString(out, kMonthNames[i]);
+        AppendJsonString(out, TextKey(kMonthTextIds[i]));
     }
     out += "],";
     AppendList(out, "years", kFirstListedYear, kYearCount);
-    out += ',';
-    const std::pair<std::string_view, std::string_view> texts[] = {
-        {"intro", kIntroText},
-        {"forum", kForumInvitation},
-        {"forumShort", ForumInvitationWithoutFullStop()},
-        {"fullBrand", kFullBrandOffer},
-        {"coBrand", kCoBrandOffer},
-        {"aboutTitle", KORVANE_CAPTION},
-        {"aboutDescription", kAboutDescription},
-        {"aboutHomeLink", kAboutHomeLink},
-        {"aboutOffer", kAboutOffer},
-        {"aboutOfferLink", kAboutOfferLink},
-        {"referName", kReferPlaceholders[kReferName]},
-        {"referEmail", kReferPlaceholders[kReferEmail]},
-        {"referFriendName", kReferPlaceholders[kReferFriendName]},
-        {"referFriendEmail", kReferPlaceholders[kReferFriendEmail]},
-        {"loading", kPageEngineLoading},
-        {"engineFailed", kPageEngineFailed},
-        {"noWebAssembly", kPageNoWebAssembly},
-        {"retry", kPageRetry},
-        {"noScript", kPageNoScript},
-        {"newVersion", kPageNewVersion},
-        {"reload", kPageReload},
-        {"readingHeading", kPageReadingHeading},
-        {"share", kPageShare},
-        {"picture", kPagePicture},
-        {"print", kPagePrint},
-        {"shareLink", kPageShareLink},
-        {"linkCopied", kPageLinkCopied},
-        {"referOpened", kPageReferOpened},
-        {"popupBlocked", kPagePopupBlocked},
-    };
-    AppendObject(out, "texts", texts);
     out += ',';
     const std::pair<std::string_view, std::string> links[] = {
         {"home", HomePageAddress(kHosts)},           {"coBrand", CoBrandPageAddress(kHosts)},
@@ -206,6 +164,8 @@ std::string PageAnswer() {
         {"donate", DonatePageAddress(kHosts)},
     };
     AppendObject(out, "links", links);
+    out += ',';
+    AppendJsonField(out, "blue", SwatchText(kKorvaneBlue));
     out += '}';
     return out;
 }
@@ -217,7 +177,8 @@ using namespace korvane;
 
 extern "C" {
 
-// The lists, texts, links and identity the page is built from.
+// The lists (the months by their keys), links and identity the page is
+// built from.
 char* korvane_page() {
     return Handed(PageAnswer());
 }
@@ -251,8 +212,15 @@ char* korvane_email_box(const char* text, int size) {
     if (!refusal)
         return Handed("{\"ok\":true}");
     std::string out = "{\"ok\":false,";
-    AppendJsonField(out, "text", *refusal);
+    AppendKeyField(out, "text", refusal);
     out += '}';
+    return Handed(out);
+}
+
+// The forum invitation as the result shows it, without its full stop.
+char* korvane_without_full_stop(const char* text, int size) {
+    std::string out;
+    AppendJsonString(out, WithoutFinalFullStop(TextOf(text, size)));
     return Handed(out);
 }
 
@@ -265,10 +233,15 @@ char* korvane_refer(const char* name, int nameSize, const char* email, int email
         std::string(TextOf(name, nameSize)), std::string(TextOf(email, emailSize)),
         std::string(kReferMessageFirstText), std::string(TextOf(friendName, friendNameSize)),
         std::string(TextOf(friendEmail, friendEmailSize))};
-    const ReferOutcome outcome = ReferAFriend(fields, kHosts);
+    // The page's boxes hold only what was typed: its placeholders are not
+    // part of their text, so the English ones serve every language.
+    const ReferOutcome outcome = ReferAFriend(fields, kHosts, ReferPlaceholdersIn(EnglishText));
     std::string out = "{\"ok\":";
-    out += outcome.ok ? "true," : "false,";
-    AppendJsonField(out, outcome.ok ? "address" : "text", outcome.text);
+    out += outcome.message ? "false," : "true,";
+    if (outcome.message)
+        AppendKeyField(out, "text", outcome.message);
+    else
+        AppendJsonField(out, "address", outcome.address);
     if (outcome.field) {
         out += ',';
         AppendJsonField(out, "field", kReferBoxes[*outcome.field]);
