@@ -77,10 +77,10 @@ const files = [
 ].sort();
 const digest = createHash('sha256');
 for (const file of files) digest.update(file).update(readFileSync(join(siteDir, file)));
-const stored = files.filter((file) => !file.startsWith('lang/') && !file.startsWith('manifest.'));
+const stored = files.filter((file) => !file.startsWith('lang/') &&
+  (file === 'manifest.webmanifest' || !file.startsWith('manifest.')));
 const worker = readFileSync(join(webDir, 'sw.js'), 'utf8')
   .replace('{{version}}', digest.digest('hex').slice(0, 16))
-  .replace('{{files}}', JSON.stringify(['./', ...stored, 'manifest.webmanifest']))
-  .replace('{{languages}}', JSON.stringify(files.filter((file) => file.startsWith('lang/') ||
-    file.startsWith('manifest.'))));
+  .replace('{{files}}', JSON.stringify(['./', ...stored]))
+  .replace('{{languages}}', JSON.stringify(files.filter((file) => !stored.includes(file))));
 writeFileSync(join(siteDir, 'sw.js'), worker);

@@ -544,7 +544,7 @@ async function serviceWorker(name) {
     const before = await page.evaluate(() => caches.keys());
 
     const changed = {
-      'index.html': (t) => t.replace('<title>', '<title>New '),
+      'index.html': (t) => t.replace('<h1>', '<h1>New '),
       'app.js': (t) => `${t}\n// new\n`,
       'korvane.css': (t) => `${t}\n/* new */\n`,
       'sw.js': (t) => t.replace(/const VERSION = '(\w+)'/, "const VERSION = '$1-new'"),
@@ -555,7 +555,8 @@ async function serviceWorker(name) {
     }
     await openPage(page, `${server.url}a/`);
     await page.waitForSelector('#new-version:not([hidden])', { timeout: 10000 });
-    const oldTitle = await page.title();
+    const heading = () => page.$eval('h1', (h1) => h1.textContent);
+    const oldTitle = await heading();
     await Promise.all([page.waitForNavigation({ waitUntil: 'load' }), page.click('#reload')]);
     await page.waitForSelector('#proceed[aria-busy="false"]');
     const after = await page.evaluate(() => caches.keys());
@@ -570,7 +571,7 @@ async function serviceWorker(name) {
       body !== readFileSync(join(copy.folder, 'a', file), 'utf8')).map(([file]) => file);
     tally.equal(`${name}: a new version in a sub-folder: offered, then shown on Reload, with only its own files; ` +
       'the other copy\'s and the other app\'s caches kept',
-    [oldTitle.startsWith('New '), (await page.title()).startsWith('New '), newCache.endsWith('-new'),
+    [oldTitle.startsWith('New '), (await heading()).startsWith('New '), newCache.endsWith('-new'),
       after.filter((key) => key.startsWith(scope)).length, stale,
       before.filter((key) => !key.startsWith(scope)).every((key) => after.includes(key)), after.length],
     [false, true, true, 1, [], true, 3]);

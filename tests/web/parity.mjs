@@ -16,7 +16,6 @@ import { Tally } from './support.mjs';
 const [siteDir, nativeProgram] = process.argv.slice(2);
 const engine = await loadEngine(readFileSync(join(siteDir, 'korvane.wasm')));
 const tally = new Tally();
-const escaped = (text) => text.replace(/\r/g, '\\r').replace(/\n/g, '\\n');
 
 // The web's answers, written as the native side writes its own.
 const web = {
@@ -25,7 +24,7 @@ const web = {
     if (!answer.ok) return ['problem', answer.text, answer.icon, answer.focus].join('\t');
     const r = answer.reading;
     return ['reading', r.kuaNumber, r.sunSign, r.rulingPlanet, r.carColour,
-      escaped(r.carColourDescription), r.carColourSwatch, escaped(r.sunSignParagraphs.join('\r\n\r\n')),
+      r.carColourDescription, r.carColourSwatch, r.sunSignText,
       ...r.purposes.flatMap((purpose) => [purpose.name, purpose.swatch])].join('\t');
   },
   email(text) {

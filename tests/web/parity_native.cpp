@@ -1,16 +1,17 @@
 // The native side of the web page's parity test: the engine's functions as
 // the desktop program calls them, from the library it links, answering one
-// line for each line read. Fields are parted by tabs; line breaks in a text
-// are written as \r and \n.
+// line for each line read. Fields are parted by tabs; texts are the keys of
+// their catalogue entries.
 //   identity                          caption, product name, the three hosts
 //   read NAME MALE FEMALE DAY MONTH YEAR   (list positions)
 //                                     problem TEXT ICON FOCUS, or
-//                                     reading KUA SIGN PLANET COLOUR TEXT SWATCH
+//                                     reading KUA SIGN PLANET COLOUR COLOUR-TEXT SWATCH
 //                                             SIGN-TEXT then NAME SWATCH per purpose
 //   email TEXT                        ok, or refused TEXT
 //   refer NAME EMAIL FRIEND FRIEND-EMAIL   sent ADDRESS, or refused TEXT BOX
 #include "birth_date_lists.h"
 #include "birth_details_check.h"
+#include "catalogue.h"
 #include "korvane_identity.h"
 #include "month_names.h"
 #include "reading_for.h"
@@ -37,11 +38,8 @@ std::vector<std::string> Fields(const std::string& line) {
     return fields;
 }
 
-std::string Escaped(std::string_view text) {
-    std::string out;
-    for (const char c : text)
-        out += c == '\r' ? std::string("\\r") : c == '\n' ? std::string("\\n") : std::string(1, c);
-    return out;
+std::string Key(std::optional<TextId> text) {
+    return text ? std::string(TextKey(*text)) : std::string();
 }
 
 std::string Swatch(std::optional<ColourValue> colour) {
@@ -58,17 +56,17 @@ std::string Read(const std::vector<std::string>& f) {
     const BirthDetails details = {f[1], f[2] == "1", f[3] == "1", day, month, year};
     if (const auto problem = CheckBirthDetails(details)) {
         static constexpr std::array<const char*, 3> kFocus = {"name", "proceed", "unchanged"};
-        return "problem\t" + std::string(problem->text) + '\t' +
+        return "problem\t" + Key(problem->text) + '\t' +
                (problem->icon == ProblemIcon::Critical ? "critical" : "information") + '\t' +
                kFocus[static_cast<int>(problem->focus)];
     }
     const Reading reading = ReadingFor(details);
-    std::string out = "reading\t" + reading.kuaNumber + '\t' + reading.sunSign + '\t' +
-                      reading.rulingPlanet + '\t' + reading.carColour + '\t' +
-                      Escaped(reading.carColourDescription) + '\t' +
-                      Swatch(reading.carColourSwatch) + '\t' + Escaped(reading.sunSignDescription);
+    std::string out = "reading\t" + reading.kuaNumber + '\t' + Key(reading.sunSign) + '\t' +
+                      Key(reading.rulingPlanet) + '\t' + Key(reading.carColour) + '\t' +
+                      Key(reading.carColourDescription) + '\t' + Swatch(reading.carColourSwatch) +
+                      '\t' + Key(reading.sunSignDescription);
     for (const PurposeColour& purpose : reading.purposes)
-        out += '\t' + purpose.name + '\t' + Swatch(purpose.swatch);
+        out += '\t' + Key(purpose.name) + '\t' + Swatch(purpose.swatch);
     return out;
 }
 
@@ -76,10 +74,12 @@ std::string Refer(const std::vector<std::string>& f, const SiteHosts& hosts) {
     static constexpr std::array<const char*, kReferFieldCount> kBoxes = {
         "name", "email", "message", "friendName", "friendEmail"};
     const ReferOutcome outcome =
-        ReferAFriend({f[1], f[2], std::string(kReferMessageFirstText), f[3], f[4]}, hosts);
-    if (outcome.ok)
-        return "sent\t" + outcome.text;
-    return "refused\t" + outcome.text + '\t' + (outcome.field ? kBoxes[*outcome.field] : "");
+        ReferAFriend({f[1], f[2], std::string(kReferMessageFirstText), f[3], f[4]}, hosts,
+                     ReferPlaceholdersIn(EnglishText));
+    if (!outcome.message)
+        return "sent\t" + outcome.address;
+    return "refused\t" + Key(outcome.message) + '\t' +
+           (outcome.field ? kBoxes[*outcome.field] : "");
 }
 
 } // namespace
@@ -100,7 +100,7 @@ int main() {
             answer = Read(f);
         } else if (f[0] == "email" && f.size() == 2) {
             const auto refusal = EmailBoxRefusal(f[1]);
-            answer = refusal ? "refused\t" + std::string(*refusal) : "ok";
+            answer = refusal ? "refused\t" + Key(refusal) : "ok";
         } else if (f[0] == "refer" && f.size() == 5) {
             answer = Refer(f, hosts);
         } else {
