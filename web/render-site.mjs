@@ -26,8 +26,9 @@ const languages = catalogues.map(({ code, tags, name, dateOrder }) =>
   ({ code, tag: tags[0], tags, name, dateOrder }));
 
 function renderer(texts, lang) {
+  // A month's value is its English name, the same in every language.
   const options = (items, keyed) => items.map((item) => (keyed
-    ? `<option data-text="${item}">${escaped(texts[item])}</option>`
+    ? `<option value="${escaped(englishTexts[item])}" data-text="${item}">${escaped(texts[item])}</option>`
     : `<option>${escaped(item)}</option>`)).join('');
   const raw = {
     'options.days': options(page.days, false),
@@ -52,7 +53,8 @@ function renderer(texts, lang) {
   });
 }
 
-const english = renderer(readJson(`${catalogues[0].code}.json`), languages[0].tag);
+const englishTexts = readJson(`${catalogues[0].code}.json`);
+const english = renderer(englishTexts, languages[0].tag);
 writeFileSync(join(siteDir, 'index.html'),
   english(readFileSync(join(webDir, 'index.html'), 'utf8'), true));
 // A manifest for each language, which the page links to as it changes.

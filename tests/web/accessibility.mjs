@@ -1,8 +1,9 @@
-// axe-core over every view of the page in Chromium, at desktop and phone
-// width (the views of walkViews in support.mjs):  node accessibility.mjs SITE_DIR
+// axe-core over every view of the page in Chromium, in every language, at
+// desktop and phone width (the views of walkViews in support.mjs):
+//   node accessibility.mjs SITE_DIR
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
-import { Tally, launch, serve, walkViews, widths } from './support.mjs';
+import { Tally, languages, launch, serve, walkViews, widths } from './support.mjs';
 
 const [siteDir] = process.argv.slice(2);
 const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
@@ -12,9 +13,10 @@ const server = await serve(siteDir);
 const { browser, close } = await launch('chromium');
 try {
   const page = await browser.newPage();
-  for (const [width, height] of Object.values(widths)) {
+  for (const [[width, height], { tag }] of Object.values(widths)
+    .flatMap((size) => languages(siteDir).map((language) => [size, language]))) {
     await page.setViewport({ width, height });
-    await walkViews(page, server.url, async (view) => {
+    await walkViews(page, `${server.url}?lang=${tag}`, async (view) => {
       // Evaluated through the DevTools protocol, which the page's own
       // Content-Security-Policy does not govern.
       await page.evaluate(axeSource);
@@ -22,7 +24,7 @@ try {
         const result = await window.axe.run(document);
         return result.violations.map((v) => `${v.id} (${v.nodes.map((n) => n.target.join(' ')).join(', ')})`);
       });
-      tally.equal(`axe finds nothing on ${view} at ${width} px`, violations, []);
+      tally.equal(`axe finds nothing on ${view} in ${tag} at ${width} px`, violations, []);
     });
   }
 } catch (error) {

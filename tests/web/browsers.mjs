@@ -9,7 +9,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { PNG } from 'pngjs';
 import {
-  Tally, copySite, example, fillForm, launch, openPage, serve, waitForReading, walkViews,
+  Tally, copySite, example, fillForm, languages, launch, openPage, serve, waitForReading, walkViews,
 } from './support.mjs';
 
 const [siteDir, ...chosen] = process.argv.slice(2);
@@ -582,9 +582,75 @@ async function serviceWorker(name) {
   }
 }
 
+// The reader's language, chosen by the browser's languages or from the list
+// (at once, and kept in the address): the same reading as in English, in the
+// language's words; and at a phone's width every view of every language fits.
+async function inLanguages(name) {
+  const server = await serve(siteDir);
+  const { browser, close } = await launch(name);
+  const wordsOf = (code) => JSON.parse(readFileSync(join(siteDir, 'lang', `${code}.json`), 'utf8'));
+  const filled = (text, ...values) => text.replace(/%(\d)/g, (_, n) => values[Number(n) - 1]);
+  try {
+    for (const [code, tag, how] of [['zh_CN', 'zh-CN', 'browser'], ['zh_CN', 'zh-CN', 'list'],
+      ['vi', 'vi', 'browser'], ['vi', 'vi', 'list']]) {
+      const words = wordsOf(code);
+      const page = await browser.newPage();
+      if (how === 'browser') {
+        await page.evaluateOnNewDocument((tags) => {
+          Object.defineProperty(navigator, 'languages', { get: () => tags });
+        }, [tag, 'en']);
+      }
+      await openPage(page, server.url);
+      await page.evaluate(() => { window.samePage = true; });
+      if (how === 'list') await page.select('#language', tag);
+      await page.waitForFunction((lang) => document.documentElement.lang === lang, {}, tag);
+      await fillForm(page);
+      await page.click('#proceed');
+      await waitForReading(page);
+      const seen = await page.evaluate(() => ({
+        page: [window.samePage === true, location.search, document.querySelector('.date select').id],
+        heading: document.getElementById('result-heading').textContent,
+        colour: [document.getElementById('car-colour').textContent,
+          getComputedStyle(document.getElementById('car-swatch')).backgroundColor],
+        purposes: [...document.querySelectorAll('.purposes dd')].map((row) => [
+          row.querySelector('.value').textContent,
+          getComputedStyle(row.querySelector('.swatch')).backgroundColor]),
+        // Latin words left on screen, but for the names (the program's, the
+        // maker's, the languages' own in their list).
+        latin: [...document.querySelectorAll('#language option')].map((o) => o.textContent)
+          .reduce((text, own) => text.replace(own, ''), document.body.innerText)
+          .replace(/Korvane|Quillory|Softwares|Kua|Feng Shui/g, '').match(/[A-Za-z]{3,}/g) ?? [],
+      }));
+      const english = ['White', 'Coral', 'Beige', 'Gold'];
+      tally.equal(`${name}: ${code} chosen by the ${how}: the reading of 15 March 1975 in its words, ` +
+        'with the English swatches' + (code === 'vi' ? '' : ', no Latin word but the names'), seen, {
+        page: [true, how === 'list' ? `?lang=${tag}` : '', code === 'vi' ? 'day' : 'year'],
+        heading: filled(words['page.readingHeading'], words['sign.pisces'], '7'),
+        colour: [words['colour.yellow'], 'rgb(255, 255, 0)'],
+        purposes: kua7.map(([, hex], i) => [words[`colour.${english[i].toLowerCase()}`], rgb(hex)]),
+        latin: code === 'vi' ? seen.latin : [],
+      });
+      await page.close();
+    }
+    const phone = await browser.newPage();
+    await phone.setViewport({ width: 360, height: 740 });
+    for (const { tag } of languages(siteDir).slice(1)) {
+      const problems = [];
+      await walkViews(phone, `${server.url}?lang=${tag}`, async (view) => {
+        problems.push(...(await phone.evaluate(phoneProblems)).map((problem) => `${view}: ${problem}`));
+      });
+      tally.equal(`${name}: ${tag} at 360 px, every view: no sideways scrolling, no text cut, also at 200 % text`,
+        problems, []);
+    }
+  } finally {
+    await close();
+    await server.stop();
+  }
+}
+
 for (const name of browsers) {
   console.log(`${name}:`);
-  for (const part of [session, engineTrouble, serviceWorker]) {
+  for (const part of [session, engineTrouble, serviceWorker, inLanguages]) {
     try {
       await part(name);
     } catch (error) {

@@ -12,7 +12,7 @@
 import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { PNG } from 'pngjs';
-import { Tally, launch, root, serve, walkViews, widths } from './support.mjs';
+import { Tally, languages, launch, root, serve, walkViews, widths } from './support.mjs';
 
 const [siteDir, outDir, flag] = process.argv.slice(2);
 const update = flag === '--update';
@@ -120,6 +120,19 @@ for (const name of ['chromium', 'firefox']) {
           tally.check(`${shot}: layout and colours as in its reference`, found.length === 0, found.join('; '));
         }
       });
+    }
+    // The other languages, in Chromium, for a person to look at: whether
+    // they fit is checked by the browser tests.
+    for (const { tag } of name === 'chromium' && !update ? languages(siteDir).slice(1) : []) {
+      for (const [width, [w, h]] of Object.entries(widths)) {
+        await page.setViewport({ width: w, height: h });
+        await walkViews(page, `${server.url}?lang=${tag}`, async (view) => {
+          if (!views.includes(view)) return;
+          await page.evaluate(() => document.activeElement?.blur());
+          await page.screenshot({ path: join(outDir, `${name}-${tag}-${width}-${view}.png`),
+            fullPage: !dialogs.includes(view) });
+        });
+      }
     }
   } catch (error) {
     tally.check(`${name}: every view was looked at`, false, String(error.stack ?? error));

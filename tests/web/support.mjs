@@ -2,7 +2,7 @@
 // the two browsers, filling the form, a walk over every view, and a tally of
 // checks that ends in a summary.
 import { spawn } from 'node:child_process';
-import { cpSync, mkdtempSync, rmSync } from 'node:fs';
+import { cpSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { createInterface } from 'node:readline';
@@ -74,6 +74,12 @@ export async function launch(name) {
 
 // The example reading of every test: 15 March 1975, Male.
 export const example = { name: 'Ann Lee', day: '15', month: 'March', year: '1975', male: true };
+
+// The page's languages, English first, as its build wrote them into it.
+export function languages(siteDir) {
+  const page = readFileSync(join(siteDir, 'index.html'), 'utf8');
+  return JSON.parse(/id="catalogues">(.*?)<\/script>/.exec(page)[1]).languages;
+}
 
 // Opens the page as a new history entry and waits until its engine is there.
 export async function openPage(page, url) {
