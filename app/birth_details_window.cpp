@@ -63,6 +63,11 @@ frmMain::frmMain() {
 
 void frmMain::ShowCentred() {
     ShowMainWindowCentred(this);
+    // The labels of the form may take the room to their left in a language
+    // whose words are longer.
+    for (QLabel* label : {Label1_0, Label2, Label5})
+        GrowLeftToFit(label, Px(60));
+    WidenInRowToFit({optSex[0], optSex[1]}, Px(135));
     // The wrapped texts are fitted once the window has been handed to the
     // window system and before its first paint (nothing is drawn until the
     // event loop runs again), so the bold fonts this needs do not hold the

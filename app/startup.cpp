@@ -90,8 +90,13 @@ private:
     bool done_ = false;
 };
 
-// The windows speak the first of the user's languages that has a catalogue;
-// English, the program's own, needs nothing loaded.
+} // namespace
+
+void FinishStartUp() {
+    QApplication::setWindowIcon(ProgramIcon());
+    KeepNoPicturesOfControls();
+}
+
 void UseUsersLanguage() {
     const int catalogue = CatalogueFor(UserLanguages());
     if (catalogue == kEnglish)
@@ -100,13 +105,6 @@ void UseUsersLanguage() {
     UseQtTranslations(QString::fromUtf8(Catalogues()[catalogue].code));
     SetMessageButtonTexts({ShownText(TextId::MessageOk), ShownText(TextId::MessageYes),
                            ShownText(TextId::MessageNo)});
-}
-
-} // namespace
-
-void FinishStartUp() {
-    QApplication::setWindowIcon(ProgramIcon());
-    KeepNoPicturesOfControls();
 }
 
 int RunKorvane(int argc, char** argv) {

@@ -6,7 +6,8 @@
 # keeps for an English text that changed or went; on placeholders (%1),
 # line breaks or access keys ("&x") that differ from the English; on a
 # header without the fields the program reads; and on an English entry that
-# no source uses, by its C++ name (SignAriesText) or its key ("sign.aries.text").
+# no source uses, by its C++ name (SignAriesText), its key in quotes
+# ("sign.aries.text") or in a page template ({{t:sign.aries.text}}).
 cmake_minimum_required(VERSION 3.25)
 include("${CMAKE_CURRENT_LIST_DIR}/Catalogues.cmake")
 include("${KORVANE_SOURCE_DIR}/i18n/catalogues.cmake")
@@ -115,7 +116,7 @@ foreach(key IN LISTS keys)
   korvane_text_id(id "${key}")
   string(REGEX MATCH "[^A-Za-z0-9_]${id}[^A-Za-z0-9_]" by_id "${all_sources}")
   string(REPLACE "." "[.]" key_pattern "${key}")
-  string(REGEX MATCH "[\"'`]${key_pattern}[\"'`]" by_key "${all_sources}")
+  string(REGEX MATCH "([\"'`]|{{t:)${key_pattern}([\"'`]|}})" by_key "${all_sources}")
   if(by_id STREQUAL "" AND by_key STREQUAL "")
     problem("${source}.po: ${key}: nothing shows it (no ${id} or ${key} in the sources)")
   endif()

@@ -3,9 +3,12 @@
 #include "look.h"
 #include "shown_text.h"
 #include "sun_sign_text_box.h"
+#include "twips.h"
 #include "value_label.h"
 
 #include <QColor>
+
+#include <algorithm>
 
 namespace korvane {
 namespace {
@@ -26,6 +29,10 @@ std::size_t PurposeIndex(Purpose purpose) {
 
 void AstrologyPanelWriter::SetCarColour(TextId name) {
     controls_.carColour->SetValue(ShownText(name));
+    // The swatch stands beside the name, further right for a longer one.
+    QWidget* swatch = controls_.carColourSwatch;
+    const int beside = controls_.carColour->geometry().right() + 1 + Px(135);
+    swatch->move(std::max(Px(3360), beside), swatch->y());
 }
 
 void AstrologyPanelWriter::SetCarColourDescription(TextId description) {

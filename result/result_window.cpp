@@ -24,6 +24,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 
+#include <algorithm>
 #include <array>
 
 namespace korvane {
@@ -33,14 +34,18 @@ constexpr int kAstrologyTab = 0;
 constexpr int kFengShuiTab = 1;
 
 // A bold black heading that sizes itself to its text.
-QLabel* MakeCaption(const QString& text, QWidget* parent, int leftTwips, int topTwips) {
+// A caption takes the width of its text, up to the value beside it (where
+// a longer text in another language is made smaller to fit).
+QLabel* MakeCaption(const QString& text, QWidget* parent, int leftTwips, int topTwips,
+                    int valueLeftTwips) {
     auto* caption = new QLabel(parent);
     caption->setTextFormat(Qt::PlainText);
     caption->setText(text);
     caption->setFont(ProgramFont(8.25, true));
     SetTextColour(caption, Qt::black);
     caption->move(Px(leftTwips), Px(topTwips));
-    caption->resize(OneLineTextSize(caption->font(), text));
+    const QSize size = OneLineTextSize(caption->font(), text);
+    caption->resize(std::min(size.width(), Px(valueLeftTwips - leftTwips - 60)), size.height());
     return caption;
 }
 
@@ -183,7 +188,7 @@ void frmLuckyCarResult::SetTabOrder() {
 void frmLuckyCarResult::BuildAstrologyPanel(QWidget* panel) {
     const QString carColourCaption = ShownText(TextId::ResultCarColor);
     const QString designColour = ShownText(TextId::ColourTurquoise);
-    lblCaption[2] = MakeCaption(carColourCaption, panel, 120, 240);
+    lblCaption[2] = MakeCaption(carColourCaption, panel, 120, 240, 1560);
     auto* carColour =
         MakeValue(designColour, carColourCaption, panel, TwipsRect(1560, 165, 1605, 345));
     carColour->setFont(ProgramFont(14.25, true));
@@ -200,13 +205,13 @@ void frmLuckyCarResult::BuildAstrologyPanel(QWidget* panel) {
     SetTextColour(description, Qt::white);
     description->setGeometry(TwipsRect(120, 510, 7545, 1215));
 
-    lblCaption[3] = MakeCaption(ShownText(TextId::ResultKuaNumber), panel, 120, 1815);
+    lblCaption[3] = MakeCaption(ShownText(TextId::ResultKuaNumber), panel, 120, 1815, 2160);
     auto* kuaNumber = MakeValue(QStringLiteral("Label1"), lblCaption[3]->text(), panel,
                                 TwipsRect(2160, 1815, 555, 195));
-    lblCaption[1] = MakeCaption(ShownText(TextId::ResultRulingPlanet), panel, 120, 2085);
+    lblCaption[1] = MakeCaption(ShownText(TextId::ResultRulingPlanet), panel, 120, 2085, 2160);
     auto* rulingPlanet = MakeValue(QStringLiteral("Label1"), lblCaption[1]->text(), panel,
                                    TwipsRect(2160, 2085, 555, 195));
-    lblCaption[0] = MakeCaption(ShownText(TextId::ResultSunSign), panel, 120, 2370);
+    lblCaption[0] = MakeCaption(ShownText(TextId::ResultSunSign), panel, 120, 2370, 2160);
     auto* sunSign = MakeValue(QStringLiteral("Label1"), lblCaption[0]->text(), panel,
                               TwipsRect(2160, 2370, 555, 195));
 
@@ -254,7 +259,8 @@ void frmLuckyCarResult::BuildFengShuiPanel(QWidget* panel) {
     };
     for (int i = 0; i < 4; ++i) {
         const Row& row = rows[i];
-        lblCaption[row.caption] = MakeCaption(ShownText(row.heading), panel, 240, row.headingTop);
+        lblCaption[row.caption] =
+            MakeCaption(ShownText(row.heading), panel, 240, row.headingTop, 5160);
         *row.value = MakeValue(ShownText(row.designText), ShownText(row.purpose), panel,
                                TwipsRect(5160, row.headingTop, row.valueWidth, 195));
         lblColorCode[i + 1] = new Swatch(ShownText(row.purpose), panel);

@@ -1,5 +1,7 @@
 #include "look.h"
 
+#include <algorithm>
+
 #include "shown_text.h"
 #include "twips.h"
 #include "ui_texts.h"
@@ -177,6 +179,26 @@ void ShrinkFontToFit(QWidget* control, double smallestPointSize) {
         control->setFont(font);
     }
     fitted.insert(key, font.pointSizeF());
+}
+
+void GrowLeftToFit(QLabel* label, int leftmost) {
+    const int needed = OneLineTextSize(label->font(), label->text()).width();
+    const QRect rect = label->geometry();
+    if (needed <= rect.width())
+        return;
+    const int left = std::max(leftmost, rect.right() + 1 - needed);
+    label->setGeometry(left, rect.y(), rect.right() + 1 - left, rect.height());
+}
+
+void WidenInRowToFit(const QList<QAbstractButton*>& row, int gap) {
+    int left = row.isEmpty() ? 0 : row.front()->x();
+    for (QAbstractButton* button : row) {
+        const int text =
+            QFontMetrics(button->font()).size(Qt::TextShowMnemonic, button->text()).width();
+        const int width = button->width() + std::max(0, text - ButtonTextRoom(button));
+        button->setGeometry(std::max(button->x(), left), button->y(), width, button->height());
+        left = button->geometry().right() + 1 + gap;
+    }
 }
 
 void FitTexts(QWidget* root) {

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 
+class QAbstractButton;
 class QAbstractScrollArea;
 class QLabel;
 class QMainWindow;
@@ -42,6 +43,15 @@ void MakeFixedWindow(QWidget* window, bool withMinimise);
 // for it, the font is made a little smaller until it does, so that no text
 // is ever cut off. Labels, buttons, option buttons, check boxes and tab bars.
 void ShrinkFontToFit(QWidget* control, double smallestPointSize = 6.5);
+
+// A label before its control: when its text is longer than its rectangle,
+// it first grows to its left, up to `leftmost` (in its parent), keeping its
+// right edge; only what still does not fit is then made smaller.
+void GrowLeftToFit(QLabel* label, int leftmost);
+
+// Buttons in a row (option buttons): each as wide as its text needs and no
+// narrower than it was made, the next one moved on to keep the gap.
+void WidenInRowToFit(const QList<QAbstractButton*>& row, int gap);
 
 // Shrinks every text of a window that has a fixed rectangle as needed (see
 // above); value labels grow with their text instead.

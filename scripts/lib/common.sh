@@ -250,11 +250,19 @@ korvane_activate() {
 # Types the birth details of the example reading into the focused birth
 # details window by keyboard: Ann Lee, born 15 March 1975 (Pisces, whose car
 # colour is yellow).
+# The date lists come in the order of the window's language, "day month
+# year" unless given; the month is picked by its place, in any language.
 korvane_type_birth_details() {
+  local part
   xdotool type --delay 30 "Ann Lee"
-  xdotool key Tab && xdotool type "15"
-  xdotool key Tab && xdotool type "Mar"
-  xdotool key Tab && xdotool type "1975"
+  for part in ${1:-day month year}; do
+    xdotool key Tab
+    case "$part" in
+      day) xdotool type "15" ;;
+      month) xdotool key Home Down Down ;;
+      year) xdotool type "1975" ;;
+    esac
+  done
 }
 
 # Ends the given processes with SIGKILL and reaps those that are children.

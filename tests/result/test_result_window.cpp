@@ -29,11 +29,6 @@ int ShownPanel(const QWidget& window) {
     return astrology == fengShui ? -1 : (astrology ? 0 : 1);
 }
 
-// The colour a swatch shows, at its middle, as drawn.
-QColor ShownColour(QWidget* swatch) {
-    return swatch->grab().toImage().pixelColor(swatch->rect().center());
-}
-
 } // namespace
 
 class TestResultWindow : public QObject {

@@ -1,5 +1,7 @@
 #include "window_test_support.h"
 
+#include "catalogue.h"
+#include "month_names.h"
 #include "window_registry.h"
 
 #include <QApplication>
@@ -7,6 +9,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+
+#include <algorithm>
 
 namespace korvane {
 namespace {
@@ -45,9 +49,20 @@ QStringList VisibleWindowNames() {
 }
 
 bool ChooseBirthDate(const QWidget& window, int day, const QString& month, const QString& year) {
+    // The month by its English name, in whatever language the list shows it.
+    const auto at = std::find_if(kMonthTextIds.begin(), kMonthTextIds.end(), [&](TextId name) {
+        return QString::fromUtf8(EnglishText(name)) == month;
+    });
+    if (at == kMonthTextIds.end())
+        return false;
+    Control<QComboBox>(window, QStringLiteral("cboMonth"))
+        ->setCurrentIndex(static_cast<int>(at - kMonthTextIds.begin()));
     return Pick(window, QStringLiteral("cboDate"), QString::number(day)) &&
-           Pick(window, QStringLiteral("cboMonth"), month) &&
            (year.isEmpty() || Pick(window, QStringLiteral("cboYear"), year));
+}
+
+QColor ShownColour(QWidget* swatch) {
+    return swatch->grab().toImage().pixelColor(swatch->rect().center());
 }
 
 ModalFailsafe::ModalFailsafe() {

@@ -3,6 +3,7 @@
 #include "find_control.h"
 #include "recording_platform.h"
 
+#include <QColor>
 #include <QObject>
 #include <QTimer>
 #include <QWidget>
@@ -27,8 +28,9 @@ public:
 // sorted.
 QStringList VisibleWindowNames();
 
-// Picks a birth date in the birth details window's lists by their texts; an
-// empty year leaves the year as it is. False when a text is not in its list.
+// Picks a birth date in the birth details window's lists by their texts,
+// the month by its English name; an empty year leaves the year as it is.
+// False when a text is not in its list.
 bool ChooseBirthDate(const QWidget& window, int day, const QString& month,
                      const QString& year = QString());
 
@@ -43,6 +45,9 @@ public:
 private:
     QTimer timer_;
 };
+
+// The colour a swatch shows, at its middle, as drawn.
+QColor ShownColour(QWidget* swatch);
 
 // Processes pending events, including deferred deletions.
 void Settle();
