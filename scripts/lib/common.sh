@@ -5,9 +5,10 @@
 
 # --- Packages -------------------------------------------------------------
 
-# Building and running: a compiler, CMake, Qt 6 and a font.
+# Building and running: a compiler, CMake, Qt 6, a font, one with Chinese
+# characters, and Qt's own translations.
 KORVANE_BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-  fonts-dejavu-core)
+  fonts-dejavu-core fonts-wqy-microhei qt6-translations-l10n)
 # The tests: X servers and window tools, the desktop-file and metainfo
 # checkers, clang with its sanitizers and llvm-symbolizer for their reports,
 # the formatting check, valgrind for the start-up instruction count, Qt's GTK
@@ -28,7 +29,7 @@ KORVANE_WINDOWS_PACKAGES=(cmake ninja-build xz-utils zip nsis
 # tests the two browsers they drive, the PDF tools that read a printed page,
 # and the native compiler for the engine the page is compared with.
 KORVANE_WEB_PACKAGES=(emscripten node-acorn nodejs npm)
-KORVANE_WEB_TEST_PACKAGES=(chromium firefox-esr fonts-dejavu-core poppler-utils g++ cmake make)
+KORVANE_WEB_TEST_PACKAGES=(chromium firefox-esr fonts-dejavu-core fonts-wqy-microhei poppler-utils g++ cmake make)
 
 # The web packages that are missing, leaving out Node.js and npm when their
 # commands are already there (a Node.js from elsewhere brings its own npm).
