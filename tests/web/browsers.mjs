@@ -591,14 +591,16 @@ async function inLanguages(name) {
   const wordsOf = (code) => JSON.parse(readFileSync(join(siteDir, 'lang', `${code}.json`), 'utf8'));
   const filled = (text, ...values) => text.replace(/%(\d)/g, (_, n) => values[Number(n) - 1]);
   try {
-    for (const [code, tag, how] of [['zh_CN', 'zh-CN', 'browser'], ['zh_CN', 'zh-CN', 'list'],
-      ['vi', 'vi', 'browser'], ['vi', 'vi', 'list']]) {
+    // A browser's languages as browsers name them: the catalogue answers its
+    // language with or without script and region.
+    for (const [code, tag, how, asked] of [['zh_CN', 'zh-CN', 'browser', 'zh-Hans-CN'],
+      ['zh_CN', 'zh-CN', 'list'], ['vi', 'vi', 'browser', 'vi-VN'], ['vi', 'vi', 'list']]) {
       const words = wordsOf(code);
       const page = await browser.newPage();
       if (how === 'browser') {
         await page.evaluateOnNewDocument((tags) => {
           Object.defineProperty(navigator, 'languages', { get: () => tags });
-        }, [tag, 'en']);
+        }, [asked, 'en']);
       }
       await openPage(page, server.url);
       await page.evaluate(() => { window.samePage = true; });
