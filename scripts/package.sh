@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Builds Korvane as released and writes its Debian package:
 #   scripts/package.sh [build folder]     (build-package/ by default)
-# The last line of output is the package's path.
+# The last line of output is the package's path. Built twice from one
+# commit, the package is the same, byte for byte.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 . "$root/scripts/lib/common.sh"
+. "$root/scripts/lib/reproducible.sh"
+korvane_reproducible_environment "$root"
 build="$(realpath -m "${1:-$root/build-package}")"
 
 korvane_install_packages "${KORVANE_BUILD_PACKAGES[@]}" "${KORVANE_PACKAGING_PACKAGES[@]}"

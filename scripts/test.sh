@@ -5,9 +5,12 @@
 #      UndefinedBehaviorSanitizer (clang), plus a bounded run of each fuzzer;
 #   3. the web page built with emscripten, tested in Chromium and Firefox
 #      ESR (tests/web/run.sh);
-#   4. the Windows build, its tests and its installer under Wine
+#   4. the Debian package and the web site built a second time from a copy
+#      of the tree elsewhere, compared byte for byte with the first
+#      (tests/delivery/reproducible.sh);
+#   5. the Windows build, its tests and its installer under Wine
 #      (tests/windows/run.sh; KORVANE_SKIP_WINDOWS=1 leaves it out);
-#   5. from Debian 12, the release build and its tests in a fresh Debian 13
+#   6. from Debian 12, the release build and its tests in a fresh Debian 13
 #      root, and both Debian packages installed on Debian 13
 #      (tests/debian13/run.sh).
 set -euo pipefail
@@ -45,6 +48,9 @@ ctest --preset sanitize --timeout 300 || status=1
 
 # The web page: parity with the native engine, two browsers, axe, the look.
 "$root/tests/web/run.sh" || status=1
+
+# The Debian package and the web site built again elsewhere: the same bytes.
+"$root/tests/delivery/reproducible.sh" "$root/build" "$root/build-web" || status=1
 
 if [ "$windows" = yes ]; then
   "$root/tests/windows/run.sh" || status=1

@@ -12,10 +12,12 @@ KORVANE_BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tool
 # The tests: X servers and window tools, the desktop-file and metainfo
 # checkers, clang with its sanitizers and llvm-symbolizer for their reports,
 # the formatting check, valgrind for the start-up instruction count, Qt's GTK
-# theme for the dark-theme test, and the package checks (lintian, a fresh
-# Debian root).
+# theme for the dark-theme test, the package checks (lintian, a fresh
+# Debian root) and diffoscope, which shows how two builds that should be the
+# same differ.
 KORVANE_TEST_PACKAGES=(xvfb xauth x11-utils xdotool openbox desktop-file-utils appstream
-  clang libclang-rt-dev llvm clang-format valgrind qt6-gtk-platformtheme lintian debootstrap)
+  clang libclang-rt-dev llvm clang-format valgrind qt6-gtk-platformtheme lintian debootstrap
+  diffoscope-minimal)
 # Writing the Debian package with its computed dependencies.
 KORVANE_PACKAGING_PACKAGES=(file dpkg-dev)
 # Cross-building for Windows, its installer, and running both under Wine on

@@ -4,6 +4,11 @@
 # package without computed dependencies installs but cannot start.
 #   make_package.sh BUILD
 set -euo pipefail
+repo="$(cd "$(dirname "$0")/../.." && pwd)"
+. "$repo/scripts/lib/reproducible.sh"
+# As scripts/package.sh makes it, so that the reproducibility check can
+# compare the two.
+korvane_reproducible_environment "$repo"
 build="$1"
 out="$build/package"
 rm -rf "$out"
