@@ -32,6 +32,17 @@ korvane_reproducible_environment "$root"
 [ -z "$(git -C "$root" status --porcelain --untracked-files=no)" ] ||
   echo "Uncommitted changes are not in the release: it is built from commit $commit alone."
 
+# Runs a script, its output shown as it comes, and prints its last line.
+last_line() {
+  local log
+  log="$(mktemp)"
+  local status=0
+  "$@" | tee "$log" >&2 || status=$?
+  [ "$status" -eq 0 ] && tail -n 1 "$log"
+  rm -f "$log"
+  return "$status"
+}
+
 # Builds the release of the commit in the work folder, from a copy of the
 # commit there, and writes its files into the dist folder.
 #   make_release WORK DIST
@@ -43,13 +54,13 @@ make_release() {
   local deb site name
 
   echo "== the Debian 12 package"
-  deb="$("$source/scripts/package.sh" "$work/debian12" | tee /dev/stderr | tail -n 1)"
+  deb="$(last_line "$source/scripts/package.sh" "$work/debian12")"
   korvane_load_identity "$work/debian12"
   name="$KORVANE_EXECUTABLE-$KORVANE_VERSION"
   cp "$deb" "$dist/${KORVANE_EXECUTABLE}_${KORVANE_VERSION}_debian12_amd64.deb"
 
   echo "== the web site"
-  site="$("$source/scripts/build-web.sh" "$work/web" | tee /dev/stderr | tail -n 1)"
+  site="$(last_line "$source/scripts/build-web.sh" "$work/web")"
   korvane_pack_folder "$site" "$name-web" "$dist/$name-web.tar.gz"
 
   (cd "$dist" && export LC_ALL=C && sha256sum -- * >SHA256SUMS)
