@@ -37,7 +37,8 @@ fi
 
 # The language the program takes from LANGUAGE: its catalogue gives the
 # access keys to press and the order of the date lists.
-catalogue="$root/i18n/${LANGUAGE%%[:.]*}.po"
+language="${LANGUAGE:-en}"
+catalogue="$root/i18n/${language%%[:.]*}.po"
 [ -f "$catalogue" ] || catalogue="$root/i18n/en.po"
 entry_text() { # the shown text of a catalogue entry, by its key
   awk -v key="$1" '$0 == "msgctxt \"" key "\"" { found = 1; next }
