@@ -20,6 +20,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,10 +28,11 @@ namespace {
 
 using korvane::ColourValue;
 using korvane::Purpose;
+using korvane::TextId;
 
 class CountingFengShui : public korvane::FengShuiDisplay {
 public:
-    void SetPurposeColourName(Purpose, std::string_view) override { ++names; }
+    void SetPurposeColourName(Purpose, std::optional<TextId>) override { ++names; }
     void SetPurposeSwatch(Purpose, ColourValue) override { ++swatches; }
     long names = 0;
     long swatches = 0;
@@ -38,12 +40,12 @@ public:
 
 class CountingAstrology : public korvane::AstrologyDisplay {
 public:
-    void SetCarColour(std::string_view) override { ++calls; }
-    void SetCarColourDescription(std::string_view) override { ++calls; }
+    void SetCarColour(TextId) override { ++calls; }
+    void SetCarColourDescription(TextId) override { ++calls; }
     void SetKuaNumber(std::string_view) override { ++calls; }
-    void SetRulingPlanet(std::string_view) override { ++calls; }
-    void SetSunSign(std::string_view) override { ++calls; }
-    void SetSunSignDescription(std::string_view) override { ++calls; }
+    void SetRulingPlanet(TextId) override { ++calls; }
+    void SetSunSign(TextId) override { ++calls; }
+    void SetSunSignDescription(TextId) override { ++calls; }
     void SetCarColourSwatch(ColourValue) override { ++calls; }
     long calls = 0;
 };

@@ -18,6 +18,7 @@
 #include "program_identity.h"
 #include "program_look.h"
 #include "result_window.h"
+#include "shown_text.h"
 #include "startup.h"
 #include "value_label.h"
 #include "window_registry.h"
@@ -227,9 +228,7 @@ int main(int argc, char** argv) {
 
         // The window shows the engine's reading for the date that was entered.
         const auto choice = korvane::ChooseSignAndColour(day, monthName.toStdString());
-        const QString expectedSign = QString::fromUtf8(
-            korvane::SunSigns()[choice.signIndex].name.data(),
-            static_cast<qsizetype>(korvane::SunSigns()[choice.signIndex].name.size()));
+        const QString expectedSign = korvane::ShownText(korvane::SunSigns()[choice.signIndex].name);
         if (Control<QLabel>(*result, "lblLuckyCar_Result4")->text() != expectedSign)
             return Fail("result window shows another sun sign than the engine's", reading);
         if (windows.Find<frmMain>())
