@@ -4,7 +4,7 @@
 # the static site around it.
 #   scripts/build-web.sh [build folder] [-DVARIABLE=VALUE ...]
 # The build folder is build-web/ by default; the -D options are the desktop
-# build's (the hosts, see the README), kept in the folder's CMake cache.
+# build's (the hosts, see docs/building.md), kept in the folder's CMake cache.
 # The last line of output is the site folder's path.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"

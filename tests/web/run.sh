@@ -7,7 +7,7 @@
 # Ends with a summary; fails when any part fails.
 #   tests/web/run.sh [build folder] [-DVARIABLE=VALUE ...]
 # The build folder is build-web/ by default; the -D options (the hosts, see
-# the README) go to the web build and to the desktop engine it is compared with.
+# docs/building.md) go to the web build and to the desktop engine it is compared with.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 . "$root/scripts/lib/common.sh"
