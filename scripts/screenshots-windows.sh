@@ -59,51 +59,50 @@ wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f
 wine reg add 'HKCU\Software\Wine\Fonts' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
 wineserver -w
 
-# Waits for the window titled $1 with a client area $2 logical pixels wide.
-window() {
-  korvane_wait_for_window "^$1\$" "${2:+$(($2 * scale))}" 300 ||
-    {
-      echo "no window '$1' ${2:+$2 wide}; there are: $(xdotool search --onlyvisible --name . getwindowname %@ | tr '\n' ',')" >&2
-      import -window root "$out/failure.png"
-      exit 1
-    }
-}
+# Shoots the window titled $2 with a client area $3 logical pixels wide (any
+# width without $3) as $1.png, once it is there and has been painted.
 shoot() {
-  # Until the window has been painted after its last change.
+  local id
+  id="$(korvane_wait_for_window "^$2\$" "${3:+$(($3 * scale))}" 300)" || {
+    echo "no window '$2' ${3:+$3 wide}; there are:" \
+      "$(xdotool search --onlyvisible --name . getwindowname %@ | tr '\n' ',')" >&2
+    import -window root "$out/failure.png"
+    exit 1
+  }
   sleep 1
-  import -frame -window "$1" "$out/$2.png"
-  echo "wrote $out/$2.png"
+  import -frame -window "$id" "$out/$1.png"
+  echo "wrote $out/$1.png"
 }
 
 wine "$program" &
 started+=($!)
-main="$(window "$KORVANE_CAPTION" 488)"
+main="$(korvane_wait_for_window "^$KORVANE_CAPTION\$" $((488 * scale)) 600)" ||
+  { echo "the birth details window did not appear" >&2; exit 1; }
 korvane_activate "$main" || true
 korvane_type_birth_details
 xdotool key Tab
-shoot "$main" windows-birth-details
+shoot windows-birth-details "$KORVANE_CAPTION" 488
 
 korvane_choose_from_menu h a korvane_wait_for_window "^$KORVANE_CAPTION\$" $((399 * scale)) 1 >/dev/null ||
   { echo "Help, About showed no about window" >&2; exit 1; }
-shoot "$(window "$KORVANE_CAPTION" 399)" windows-about
+shoot windows-about "$KORVANE_CAPTION" 399
 xdotool key Escape
 
 # A second copy's message.
 wine "$program" &
 started+=($!)
-shoot "$(window "$KORVANE_PRODUCT_NAME")" windows-already-running
+shoot windows-already-running "$KORVANE_PRODUCT_NAME"
 xdotool key Return
 
 korvane_activate "$main" || true
 xdotool key alt+g
-result="$(window "$KORVANE_CAPTION" 521)"
-shoot "$result" windows-result-astrology
+shoot windows-result-astrology "$KORVANE_CAPTION" 521
 xdotool key ctrl+Tab
-shoot "$result" windows-result-feng-shui
+shoot windows-result-feng-shui "$KORVANE_CAPTION" 521
 
 korvane_choose_from_menu f x korvane_wait_for_window "^$KORVANE_CAPTION\$" $((741 * scale)) 1 >/dev/null ||
   { echo "File, Exit showed no exit window" >&2; exit 1; }
-shoot "$(window "$KORVANE_CAPTION" 741)" windows-exit-promotion
+shoot windows-exit-promotion "$KORVANE_CAPTION" 741
 xdotool key alt+x
 wineserver -w
 
@@ -111,5 +110,5 @@ wineserver -w
 wine winecfg -v win81 >/dev/null 2>&1
 wine "$setup" &
 started+=($!)
-shoot "$(window "$KORVANE_PRODUCT_NAME Setup")" windows-setup-too-old
+shoot windows-setup-too-old "$KORVANE_PRODUCT_NAME Setup"
 xdotool key Return

@@ -52,7 +52,7 @@ korvane_check_qt_windows_archive() {
 # paths inside. Returns the script's status.
 #   korvane_in_windows_root REPO ROOT_OR_EMPTY [--bind FOLDER]... SCRIPT [ARGUMENT...]
 korvane_in_windows_root() {
-  local repo="$1" root="$2" lock archive status=0
+  local repo="$1" root="$2" lock root_lock="" archive status=0
   shift 2
   local binds=(--bind "$repo" --bind "$KORVANE_QT_WINDOWS_CACHE")
   while [ "$1" = --bind ]; do
@@ -66,8 +66,8 @@ korvane_in_windows_root() {
   flock -n "$lock" || { echo "waiting for another Windows build in $repo/build-windows ..."; flock "$lock"; }
   if [ -z "$root" ]; then
     root="$KORVANE_WINDOWS_ROOT"
-    exec {lock}>"$root.lock"
-    flock -n "$lock" || { echo "waiting for another build in $root ..."; flock "$lock"; }
+    exec {root_lock}>"$root.lock"
+    flock -n "$root_lock" || { echo "waiting for another build in $root ..."; flock "$root_lock"; }
     if [ ! -x "$root/usr/bin/apt-get" ]; then
       echo "making a Debian 13 root for Windows builds in $root (delete it to start afresh)"
       rm -rf "$root.partial"
@@ -83,5 +83,7 @@ korvane_in_windows_root() {
     KORVANE_E2E_SHOTS="${KORVANE_E2E_SHOTS:-}" DEBIAN_FRONTEND=noninteractive \
     -- bash "$1" --here "${@:2}"
   korvane_root_wait || status=$?
+  exec {lock}>&-
+  [ -z "$root_lock" ] || exec {root_lock}>&-
   return "$status"
 }
