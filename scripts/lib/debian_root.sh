@@ -180,15 +180,25 @@ korvane_root_running() {
   [ -n "${KORVANE_ROOT_PID:-}" ] && kill -0 "$KORVANE_ROOT_PID" 2>/dev/null
 }
 
-# Ends everything that runs in the root at once and returns when it is all
-# gone: the namespace's first process is killed, the kernel then kills every
-# other one, and unshare returns once they have all ended. Never fails.
+# Ends everything that runs in the root and returns when it is all gone: the
+# namespace's first process ends when asked (or is killed after ten seconds),
+# the kernel then kills every other process in the namespace, and unshare
+# returns once they have all ended. Never fails.
 korvane_root_stop() {
   [ -n "${KORVANE_ROOT_PID:-}" ] || return 0
-  local first
+  local first _
   first="$(cat "/proc/$KORVANE_ROOT_PID/task/$KORVANE_ROOT_PID/children" 2>/dev/null || true)"
-  # Not forked yet: unshare's own end kills its child (--kill-child).
-  kill -KILL ${first:-$KORVANE_ROOT_PID} 2>/dev/null || true
+  if [ -n "$first" ]; then
+    kill -TERM $first 2>/dev/null || true
+    for _ in $(seq 1 100); do
+      kill -0 $first 2>/dev/null || break
+      sleep 0.1
+    done
+    kill -KILL $first 2>/dev/null || true
+  else
+    # Not forked yet: unshare's own end kills its child (--kill-child).
+    kill -KILL "$KORVANE_ROOT_PID" 2>/dev/null || true
+  fi
   wait "$KORVANE_ROOT_PID" 2>/dev/null || true
   KORVANE_ROOT_PID=""
 }

@@ -5,6 +5,9 @@
 # to this mount namespace alone and go with it.
 #   in_root.sh ROOT [OPTION...] -- COMMAND [ARGUMENT...]
 set -euo pipefail
+# The end that korvane_root_stop asks for: when this first process of the
+# namespace ends, the kernel ends every other process in it.
+trap 'exit 143' TERM
 root="$1"
 shift
 binds=()
