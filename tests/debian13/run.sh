@@ -35,12 +35,28 @@ korvane_load_identity "$repo/build"
 
 work="$(mktemp -d)"
 root="$work/root"
+step_pid=""
 cleanup() {
+  if [ -n "$step_pid" ]; then
+    kill -TERM "$step_pid" 2>/dev/null || true
+    wait "$step_pid" 2>/dev/null || true
+  fi
   korvane_root_stop
+  korvane_stop_xvfb
   korvane_root_remove "$work"
 }
 trap cleanup EXIT
 trap "exit 1" INT TERM
+# Runs a step in the background and waits for it, so that an interruption
+# reaches the cleanup at once rather than once the step has ended.
+run_step() {
+  local status=0
+  "$@" &
+  step_pid=$!
+  wait "$step_pid" || status=$?
+  step_pid=""
+  return "$status"
+}
 started=$SECONDS
 step() { echo "== Debian 13, $((SECONDS - started)) s: $*"; }
 
@@ -55,12 +71,14 @@ korvane_root_wait || status=1
 
 if [ -n "$windows" ]; then
   step "the Windows part, in the same root"
-  "$repo/tests/windows/run.sh" --root "$root" || status=1
+  run_step "$repo/tests/windows/run.sh" --root "$root" || status=1
 fi
 
 step "the Debian 12 package on a fresh Debian 13 root"
-xvfb-run -a -s "-screen 0 1280x1024x24" \
-  bash "$repo/tests/delivery/fresh_root.sh" "$package12" "$KORVANE_CAPTION" "$suite" || status=1
+mkdir -p "$work/x"
+korvane_start_xvfb "$work/x"
+run_step bash "$repo/tests/delivery/fresh_root.sh" "$package12" "$KORVANE_CAPTION" "$suite" || status=1
+korvane_stop_xvfb
 
 step "done"
 [ "$status" -eq 0 ] || echo "FAILED: the Debian 13 part"
