@@ -10,6 +10,8 @@
 # root when it has no archive): a cross build of Qt needs host tools (moc,
 # rcc, uic) of the same Qt version, which qt6-base-dev-tools has there.
 # About 45 minutes of compiling on two cores, an hour in all.
+# KORVANE_QT_CONFIGURE_ONLY=1 stops once Qt is configured (a check of the
+# recipe in minutes).
 set -euo pipefail
 archive=$(realpath -m "$1")
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -83,7 +85,7 @@ cmake -G Ninja -S "$src" -B "$work/build" \
   -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_doubleconversion=OFF \
   -DFEATURE_system_libb2=OFF -DFEATURE_system_textmarkdownreader=OFF >"$work/configure.log" 2>&1 ||
   { tail -n 40 "$work/configure.log" >&2; exit 1; }
-[ -n "${KORVANE_QT_CONFIGURE_ONLY:-}" ] && { echo "configured: $work/build"; exit 0; }
+[ -n "${KORVANE_QT_CONFIGURE_ONLY:-}" ] && { echo "Qt configured; KORVANE_QT_CONFIGURE_ONLY: not built"; exit 0; }
 nice cmake --build "$work/build" --parallel "$(nproc)"
 cmake --install "$work/build" >/dev/null
 mkdir -p "$(dirname "$archive")"

@@ -28,7 +28,7 @@ platforms/qwindows.dll styles/qmodernwindowsstyle.dll"
 expected="$(tr ' ' '\n' <<<"$expected" | LC_ALL=C sort)"
 actual="$(cd "$folder" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)"
 [ "$actual" = "$expected" ] ||
-  fail "the portable folder differs from what it should hold (-) $(diff <(echo "$expected") <(echo "$actual") || true)"
+  fail "the portable folder differs from what it should hold (< missing, > extra): $(diff <(echo "$expected") <(echo "$actual") || true)"
 
 version="$(x86_64-w64-mingw32-strings -el "$folder/Qt6Core.dll" | grep -A1 -x FileVersion | tail -n 1)"
 [ "$version" = "$KORVANE_QT_WINDOWS_VERSION.0" ] || fail "Qt6Core.dll is version '$version'"
