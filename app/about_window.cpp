@@ -1,9 +1,9 @@
 #include "about_window.h"
 
-#include "about_texts.h"
 #include "link_label.h"
 #include "look.h"
 #include "program_icon.h"
+#include "shown_text.h"
 #include "twips.h"
 #include "ui_texts.h"
 #include "web_links.h"
@@ -53,7 +53,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setTabOrder(cmdOK, lblHomePage);
     setTabOrder(lblHomePage, lblCobrand);
     cmdOK->setFocus();
-    FitWrappedLabels(this);
+    FitTexts(this);
 }
 
 // The icon and the program's name and version.
@@ -62,7 +62,7 @@ void frmAbout::BuildHeading() {
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(TwipsRect(120, 150, 480, 480));
     picIcon->setPixmap(ProgramIconPicture(32, devicePixelRatioF()));
-    picIcon->setAccessibleName(QStringLiteral("Korvane icon"));
+    picIcon->setAccessibleName(ShownText(TextId::ProgramIcon));
 
     Label2 = MakeLabel(kWindowCaptionText(), this, TwipsRect(780, 360, 4275, 270),
                        ProgramFont(11.25, true));
@@ -72,25 +72,25 @@ void frmAbout::BuildHeading() {
 
 // What the program does, and the link to the maker.
 void frmAbout::BuildDescription() {
-    Label1 = MakeLabel(QString::fromUtf8(kAboutDescription), this, TwipsRect(120, 720, 5745, 975),
+    Label1 = MakeLabel(ShownText(TextId::AboutDescription), this, TwipsRect(120, 720, 5745, 975),
                        ProgramFont());
     Label1->setObjectName(QStringLiteral("Label1"));
 
     lblHomePage =
-        MakeLink(QString::fromUtf8(kAboutHomeLink), this, TwipsRect(1815, 1695, 4050, 195));
+        MakeLink(ShownText(TextId::AboutHomeLink), this, TwipsRect(1815, 1695, 4050, 195));
     lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
     connect(lblHomePage, &LinkLabel::activated, this, [] { OpenHomePage(); });
 }
 
 // The full-branding offer and its link.
 void frmAbout::BuildOffer() {
-    Label3 = MakeLabel(QString::fromUtf8(kAboutOffer), this, TwipsRect(120, 2040, 5745, 555),
+    Label3 = MakeLabel(ShownText(TextId::AboutOffer), this, TwipsRect(120, 2040, 5745, 555),
                        ProgramFont(8.25, true));
     Label3->setObjectName(QStringLiteral("Label3"));
     SetTextColour(Label3, QColor(0, 0, 128));
 
     lblCobrand =
-        MakeLink(QString::fromUtf8(kAboutOfferLink), this, TwipsRect(3570, 2580, 2295, 195));
+        MakeLink(ShownText(TextId::AboutOfferLink), this, TwipsRect(3570, 2580, 2295, 195));
     lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
     connect(lblCobrand, &LinkLabel::activated, this, [] { OpenFullBrandPage(); });
 }
@@ -100,14 +100,14 @@ void frmAbout::BuildCommands() {
     // A plain rule two pixels wide in the text colour, across the window.
     auto* line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line2"));
-    line->setAccessibleName(QStringLiteral("Rule"));
+    line->setAccessibleName(ShownText(TextId::AboutRule));
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Plain);
     line->setLineWidth(2);
     line->setMidLineWidth(0);
     line->setGeometry(QRect(Px(-60), Px(2910) - 1, Px(6150), 2));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(ShownText(TextId::AboutOk), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(TwipsRect(4605, 3000, 1260, 345));
     cmdOK->setDefault(true);

@@ -16,6 +16,7 @@ class QRadioButton;
 namespace korvane {
 
 class LinkLabel;
+enum class DatePart;
 
 // The birth details window: name, sex and birth date in, a reading out.
 class frmMain : public QMainWindow {
@@ -29,8 +30,8 @@ public:
     // moves the focus where the user has to act and returns false.
     bool ValidateBirthDetails();
 
-    // The inputs as they stand, for the reading.
-    BirthInputs Inputs() const;
+    // The details as the form holds them.
+    BirthDetails Details() const;
 
     // True only while "Get My Lucky Car Color" is being handled: closing
     // then is the hand-off to the result window, not leaving.
@@ -38,7 +39,6 @@ public:
 
     // Puts the co-branding offer (true) or the full-branding offer in front.
     void BringCoBrandToFront(bool coBrand);
-    bool IsCoBrandInFront() const;
 
 signals:
     // The inputs were accepted and a reading is wanted.
@@ -82,6 +82,8 @@ private:
     void BuildDetailsFrame(QWidget* client);
     void BuildName(const QFont& bold);
     void BuildBirthDay(const QFont& bold);
+    void PlaceDateLists();
+    QComboBox* DateList(DatePart part) const;
     void BuildSex(const QFont& bold);
     void BuildProceed(const QFont& bold);
     void BuildOffers(QWidget* client);

@@ -1,12 +1,10 @@
 #include "navigator.h"
 
 #include "about_window.h"
-#include "astrology.h"
-#include "birth_details.h"
 #include "birth_details_window.h"
 #include "exit_path.h"
 #include "exit_promotion_window.h"
-#include "feng_shui.h"
+#include "reading_for.h"
 #include "reading_record.h"
 #include "result_window.h"
 #include "window_registry.h"
@@ -20,11 +18,9 @@ namespace {
 // The unload happens while "Get My Lucky Car Color" is still pressed, so it
 // is not leaving the program.
 void HandOffReading(frmMain& details) {
-    ReadingRecord& record = TheReadingRecord();
-    FillReadingRecord(record, details.Inputs());
+    const Reading reading = ReadingFor(details.Details(), TheReadingRecord());
     auto& result = WindowRegistry::Instance().Use<frmLuckyCarResult>();
-    FengShuiReading(record.intKuaNumber, record, result.FengShuiPanel());
-    AstrologyReading(record, result.AstrologyPanel());
+    result.ShowReading(reading);
     result.ShowCentred();
     WindowRegistry::Unload(&details);
 }

@@ -1,7 +1,9 @@
 #include "startup.h"
 
 #include "birth_details_window.h"
+#include "catalogue.h"
 #include "display_check.h"
+#include "languages.h"
 #include "look.h"
 #include "platform.h"
 #include "program_icon.h"
@@ -9,6 +11,7 @@
 #include "program_look.h"
 #include "program_random.h"
 #include "running_copy_mark.h"
+#include "shown_text.h"
 #include "single_instance_guard.h"
 #include "update_reminder.h"
 #include "window_registry.h"
@@ -49,27 +52,42 @@ void CoBrand_Randomize() {
 namespace {
 
 // Runs work once, after the window's first frame has been painted and handed
-// to the window system. That frame is drawn while the first expose event is
-// handled; a zero timer started as it arrives fires only after that.
+// to the window system. That frame is drawn while the window's first expose
+// event is handled; a zero timer started as it arrives fires only after
+// that. A platform that sends no expose, or a window without a native window
+// to watch, still gets the work, at the latest some seconds after showing.
 class AfterFirstFrame : public QObject {
 public:
     AfterFirstFrame(QWidget& window, std::function<void()> work)
-        : QObject(window.windowHandle()), work_(std::move(work)) {
-        parent()->installEventFilter(this);
+        : QObject(QCoreApplication::instance()), work_(std::move(work)) {
+        if (QWindow* handle = window.windowHandle())
+            handle->installEventFilter(this);
+        QTimer::singleShot(kLatestMs, this, &AfterFirstFrame::Run);
     }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Expose) {
-            QTimer::singleShot(0, [work = work_] { work(); });
-            deleteLater();
-            parent()->removeEventFilter(this);
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, &AfterFirstFrame::Run);
         }
         return false;
     }
 
 private:
+    // Long enough never to come before the first frame, even under valgrind.
+    static constexpr int kLatestMs = 10000;
+
+    void Run() {
+        if (done_)
+            return;
+        done_ = true;
+        work_();
+        deleteLater();
+    }
+
     std::function<void()> work_;
+    bool done_ = false;
 };
 
 } // namespace
@@ -77,6 +95,16 @@ private:
 void FinishStartUp() {
     QApplication::setWindowIcon(ProgramIcon());
     KeepNoPicturesOfControls();
+}
+
+void UseUsersLanguage() {
+    const int catalogue = CatalogueFor(UserLanguages());
+    if (catalogue == kEnglish)
+        return;
+    SetShownCatalogue(catalogue);
+    UseQtTranslations(QString::fromUtf8(Catalogues()[catalogue].code));
+    SetMessageButtonTexts({ShownText(TextId::MessageOk), ShownText(TextId::MessageYes),
+                           ShownText(TextId::MessageNo)});
 }
 
 int RunKorvane(int argc, char** argv) {
@@ -97,12 +125,13 @@ int RunKorvane(int argc, char** argv) {
     // Only the exit promotion window ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     ApplyProgramLook();
+    UseUsersLanguage();
 
     SingleInstanceGuard guard;
     switch (guard.Claim()) {
     case InstanceClaim::AlreadyRunning:
         QApplication::setWindowIcon(ProgramIcon());
-        ThePlatform().ShowMessage(nullptr, QStringLiteral("Application is already running"),
+        ThePlatform().ShowMessage(nullptr, ShownText(TextId::MessageAlreadyRunning),
                                   MessageIcon::Information, MessageButtons::Ok);
         return EXIT_SUCCESS;
     case InstanceClaim::Unguarded:

@@ -21,6 +21,11 @@ void CoBrand_Randomize();
 // from the program) and the bound on Qt's picture cache.
 void FinishStartUp();
 
+// The windows speak the first of the user's languages (LANGUAGE, LC_ALL,
+// LC_MESSAGES, LANG on Linux; the display language on Windows) that has a
+// catalogue; English otherwise.
+void UseUsersLanguage();
+
 // The whole run of the program, from the single-instance guard to the end
 // of the event loop. Returns the process's exit status.
 int RunKorvane(int argc, char** argv);

@@ -14,7 +14,6 @@
 #include "birth_date_lists.h"
 #include "birth_details.h"
 #include "feng_shui.h"
-#include "month_names.h"
 #include "reading_record.h"
 
 #include <algorithm>
@@ -49,32 +48,15 @@ public:
     long calls = 0;
 };
 
-std::vector<korvane::BirthInputs> AllInputs() {
-    std::vector<korvane::BirthInputs> inputs;
-    using namespace korvane;
-    inputs.reserve(static_cast<std::size_t>(kLastListedYear - kFirstListedYear + 1) *
-                   kMonthNames.size() * (kLastListedDay - kFirstListedDay + 1) * 2);
-    for (int year = kFirstListedYear; year <= kLastListedYear; ++year) {
-        for (const auto month : kMonthNames) {
-            for (int day = kFirstListedDay; day <= kLastListedDay; ++day) {
-                for (const bool male : {true, false}) {
-                    korvane::BirthInputs in;
-                    in.nameText = "Benchmark";
-                    in.maleSelected = male;
-                    in.dayIndex = day - 1;
-                    in.dayText = std::to_string(day);
-                    in.monthText = std::string(month);
-                    in.yearText = std::to_string(year);
-                    inputs.push_back(std::move(in));
-                }
-            }
-        }
-    }
+std::vector<korvane::BirthDetails> AllInputs() {
+    std::vector<korvane::BirthDetails> inputs;
+    korvane::ForEveryListedChoice(
+        "Benchmark", [&](const korvane::BirthDetails& details) { inputs.push_back(details); });
     return inputs;
 }
 
 // One pass over the whole domain; returns a checksum of the results.
-long RunDomain(const std::vector<korvane::BirthInputs>& inputs, korvane::ReadingRecord& record,
+long RunDomain(const std::vector<korvane::BirthDetails>& inputs, korvane::ReadingRecord& record,
                CountingFengShui& fengShui, CountingAstrology& astrology) {
     long checksum = 0;
     for (const auto& in : inputs) {

@@ -12,11 +12,11 @@
 // keeps nothing between readings stays flat once its caches are warm.
 // Used by bench/run.sh (the soak) and by the test suite (a shorter run).
 #include "birth_details_window.h"
+#include "find_control.h"
 #include "program_identity.h"
 #include "program_look.h"
 #include "result_window.h"
 #include "startup.h"
-#include "window_driving.h"
 #include "window_registry.h"
 
 #include <QApplication>
@@ -42,14 +42,13 @@
 
 namespace {
 
+using korvane::Control;
 using korvane::frmLuckyCarResult;
 using korvane::frmMain;
 using korvane::WindowRegistry;
-using korvane::bench::Control;
-using korvane::bench::ProcessEventsUntil;
 
 void Settle(int ms) {
-    ProcessEventsUntil([] { return false; }, ms);
+    QTest::qWait(ms);
 }
 
 // VmRSS of this process in kB.
@@ -81,14 +80,14 @@ protected:
 // which is also what the user types into.
 bool Activate(QWidget* window) {
     window->activateWindow();
-    return ProcessEventsUntil([window] { return window->isActiveWindow(); }, 5000);
+    return QTest::qWaitFor([window] { return window->isActiveWindow(); }, 5000);
 }
 
 // One reading; false (with the reason on stderr) when it did not go through.
 bool OneReading(int reading) {
     WindowRegistry& windows = WindowRegistry::Instance();
     frmMain* details = windows.Find<frmMain>();
-    if (!details || !ProcessEventsUntil([details] { return details->isVisible(); }, 5000) ||
+    if (!details || !QTest::qWaitFor([details] { return details->isVisible(); }, 5000) ||
         !Activate(details)) {
         std::fprintf(stderr, "reading_soak: reading %d: no birth details window\n", reading);
         return false;
@@ -110,7 +109,7 @@ bool OneReading(int reading) {
     }
     PaintSeen painted;
     result->installEventFilter(&painted);
-    if (!ProcessEventsUntil([&painted] { return painted.seen; }, 5000)) {
+    if (!QTest::qWaitFor([&painted] { return painted.seen; }, 5000)) {
         std::fprintf(stderr, "reading_soak: reading %d: result window never painted\n", reading);
         return false;
     }
@@ -120,7 +119,7 @@ bool OneReading(int reading) {
     }
     Settle(5);
     QTest::mouseClick(Control<QPushButton>(*result, "cmdBack"), Qt::LeftButton);
-    if (!ProcessEventsUntil([&result] { return result.isNull(); }, 5000)) {
+    if (!QTest::qWaitFor([&result] { return result.isNull(); }, 5000)) {
         std::fprintf(stderr, "reading_soak: reading %d: Back left the result window\n", reading);
         return false;
     }
@@ -159,7 +158,7 @@ int main(int argc, char** argv) {
 
     frmMain& first = WindowRegistry::Instance().Use<frmMain>();
     first.ShowCentred();
-    if (!ProcessEventsUntil([&first] { return first.windowHandle()->isExposed(); }, 5000))
+    if (!QTest::qWaitFor([&first] { return first.windowHandle()->isExposed(); }, 5000))
         return 1;
     Settle(20);
     korvane::FinishStartUp();

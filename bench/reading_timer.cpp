@@ -14,12 +14,12 @@
 // instructions of the timed readings only (bench/reading_instructions.sh).
 #include "astrology.h"
 #include "birth_details_window.h"
+#include "find_control.h"
 #include "program_identity.h"
 #include "program_look.h"
 #include "result_window.h"
 #include "startup.h"
 #include "value_label.h"
-#include "window_driving.h"
 #include "window_registry.h"
 
 #include <QApplication>
@@ -50,11 +50,26 @@
 
 namespace {
 
+using korvane::Control;
 using korvane::frmLuckyCarResult;
 using korvane::frmMain;
 using korvane::WindowRegistry;
-using korvane::bench::Control;
-using korvane::bench::ProcessEventsUntil;
+
+// Runs the event loop until done() holds; false when timeoutMs went by first.
+// Unlike QTest::qWaitFor, it never sleeps between passes, which would land
+// inside a timed reading while the X server's expose is on its way.
+bool ProcessEventsUntil(const std::function<bool()>& done, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        // Outside an event loop, closed windows are only deleted here.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return true;
+}
 
 // Notes when the result window's first frame is done: Qt paints a window
 // and hands the picture to the X server while it handles an expose event of

@@ -84,6 +84,9 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 # would quietly write a package without dependencies, so the check at
 # packaging time (PackagingCheck.cmake) refuses to.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-dejavu-core, xdg-utils")
+# A font with Chinese characters for the Chinese windows, and Qt's own words
+# (a text box's menu) in the reader's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+  "qt6-wayland, fonts-dejavu-core, fonts-wqy-microhei | fonts-noto-cjk, qt6-translations-l10n, xdg-utils")
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/PackagingCheck.cmake)
 include(CPack)

@@ -1,7 +1,8 @@
 #include "astrology.h"
 
+#include "catalogue.h"
 #include "colour_catalogue.h"
-#include "reading_texts.h"
+#include "month_names.h"
 
 #include <optional>
 
@@ -25,7 +26,7 @@ enum Sign : int {
 };
 
 struct MonthRow {
-    std::string_view month;
+    int month;       // place in the month list
     int threshold;   // last day of the first sign in this month
     Sign firstSign;  // the sign up to and including the threshold
     Sign secondSign; // the sign after it
@@ -33,23 +34,23 @@ struct MonthRow {
 
 // Rows in the order they are compared; the last one takes every other text.
 constexpr std::array<MonthRow, 12> kMonthRows = {{
-    {"January", 19, Capricorn, Aquarius},
-    {"February", 18, Aquarius, Pisces},
-    {"March", 20, Pisces, Aries},
-    {"April", 20, Aries, Taurus},
-    {"May", 20, Taurus, Gemini},
-    {"June", 20, Gemini, Cancer},
-    {"July", 20, Cancer, Leo},
-    {"August", 21, Leo, Virgo},
-    {"September", 23, Virgo, Libra},
-    {"October", 23, Libra, Scorpio},
-    {"November", 22, Scorpio, Sagittarius},
-    {"December", 20, Sagittarius, Capricorn},
+    {0, 19, Capricorn, Aquarius},
+    {1, 18, Aquarius, Pisces},
+    {2, 20, Pisces, Aries},
+    {3, 20, Aries, Taurus},
+    {4, 20, Taurus, Gemini},
+    {5, 20, Gemini, Cancer},
+    {6, 20, Cancer, Leo},
+    {7, 21, Leo, Virgo},
+    {8, 23, Virgo, Libra},
+    {9, 23, Libra, Scorpio},
+    {10, 22, Scorpio, Sagittarius},
+    {11, 20, Sagittarius, Capricorn},
 }};
 
 std::size_t MonthRowIndex(std::string_view monthName) {
     for (std::size_t i = 0; i + 1 < kMonthRows.size(); ++i) {
-        if (kMonthRows[i].month == monthName)
+        if (EnglishText(kMonthTextIds[kMonthRows[i].month]) == monthName)
             return i;
     }
     return kMonthRows.size() - 1;
@@ -70,30 +71,32 @@ const std::array<std::optional<ColourValue>, kCatalogueSize>& CatalogueSwatches(
 
 const std::array<SunSign, kSignCount>& SunSigns() {
     static constexpr std::array<SunSign, kSignCount> kSigns = {{
-        {"Aries", "Mars"},
-        {"Taurus", "Venus"},
-        {"Gemini", "Mercury"},
-        {"Cancer", "Moon"},
-        {"Leo", "Sun"},
-        {"Virgo", "Mercury"},
-        {"Libra", "Venus"},
-        {"Scorpio", "Mars"},
-        {"Sagittarius", "Jupiter"},
-        {"Capricorn", "Saturn"},
-        {"Aquarius", "Saturn"},
-        {"Pisces", "Jupiter"},
+        {TextId::SignAries, TextId::PlanetMars, TextId::SignAriesText},
+        {TextId::SignTaurus, TextId::PlanetVenus, TextId::SignTaurusText},
+        {TextId::SignGemini, TextId::PlanetMercury, TextId::SignGeminiText},
+        {TextId::SignCancer, TextId::PlanetMoon, TextId::SignCancerText},
+        {TextId::SignLeo, TextId::PlanetSun, TextId::SignLeoText},
+        {TextId::SignVirgo, TextId::PlanetMercury, TextId::SignVirgoText},
+        {TextId::SignLibra, TextId::PlanetVenus, TextId::SignLibraText},
+        {TextId::SignScorpio, TextId::PlanetMars, TextId::SignScorpioText},
+        {TextId::SignSagittarius, TextId::PlanetJupiter, TextId::SignSagittariusText},
+        {TextId::SignCapricorn, TextId::PlanetSaturn, TextId::SignCapricornText},
+        {TextId::SignAquarius, TextId::PlanetSaturn, TextId::SignAquariusText},
+        {TextId::SignPisces, TextId::PlanetJupiter, TextId::SignPiscesText},
     }};
     return kSigns;
 }
 
 std::string_view SunSignDescription(int signIndex) {
+    // The catalogue parts paragraphs by an empty line; the record keeps
+    // Windows' line breaks, CR LF.
     static const std::array<std::string, kSignCount> descriptions = [] {
         std::array<std::string, kSignCount> joined;
         for (int sign = 0; sign < kSignCount; ++sign) {
-            for (const auto paragraph : SignParagraphs()[sign]) {
-                if (!joined[sign].empty())
-                    joined[sign] += "\r\n\r\n";
-                joined[sign] += paragraph;
+            for (const char c : EnglishText(SunSigns()[sign].text)) {
+                if (c == '\n')
+                    joined[sign] += '\r';
+                joined[sign] += c;
             }
         }
         return joined;
@@ -116,18 +119,18 @@ void AstrologyReading(ReadingRecord& record, AstrologyDisplay& display) {
     const auto& sign = SunSigns()[choice.signIndex];
     const auto& colour = ColourCatalogue()[choice.catalogueIndex];
 
-    record.strSunSign = sign.name;
+    record.strSunSign = EnglishText(sign.name);
     record.strSunSignDesc = SunSignDescription(choice.signIndex);
-    record.strRulingPlanet = sign.rulingPlanet;
-    record.strCarColour = colour.name;
-    record.strCarColourDesc = colour.description;
+    record.strRulingPlanet = EnglishText(sign.rulingPlanet);
+    record.strCarColour = EnglishText(colour.name);
+    record.strCarColourDesc = EnglishText(colour.description);
 
-    display.SetCarColour(record.strCarColour);
-    display.SetCarColourDescription(record.strCarColourDesc);
+    display.SetCarColour(colour.name);
+    display.SetCarColourDescription(colour.description);
     display.SetKuaNumber(std::to_string(record.intKuaNumber));
-    display.SetRulingPlanet(record.strRulingPlanet);
-    display.SetSunSign(record.strSunSign);
-    display.SetSunSignDescription(record.strSunSignDesc);
+    display.SetRulingPlanet(sign.rulingPlanet);
+    display.SetSunSign(sign.name);
+    display.SetSunSignDescription(sign.text);
     // A colour that does not convert leaves the swatch as it was.
     if (const auto swatch = CatalogueSwatches()[choice.catalogueIndex])
         display.SetCarColourSwatch(*swatch);

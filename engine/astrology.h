@@ -1,5 +1,6 @@
 #pragma once
 
+#include "korvane_texts.h"
 #include "reading_display.h"
 #include "reading_record.h"
 
@@ -11,8 +12,9 @@
 namespace korvane {
 
 struct SunSign {
-    std::string_view name;
-    std::string_view rulingPlanet;
+    TextId name;
+    TextId rulingPlanet;
+    TextId text; // its paragraphs, parted by an empty line
 };
 
 inline constexpr int kSignCount = 12;
@@ -20,7 +22,8 @@ inline constexpr int kSignCount = 12;
 // The twelve signs in zodiac order, Aries first.
 const std::array<SunSign, kSignCount>& SunSigns();
 
-// A sign's description: its paragraphs joined by an empty line (CR LF twice).
+// A sign's description in English as the record keeps it: its paragraphs
+// joined by an empty line (CR LF twice).
 std::string_view SunSignDescription(int signIndex);
 
 struct AstrologyChoice {

@@ -1,5 +1,7 @@
 #include "birth_details.h"
 
+#include "birth_date_lists.h"
+#include "catalogue.h"
 #include "kua_number.h"
 #include "month_names.h"
 #include "text_utils.h"
@@ -16,6 +18,10 @@ constexpr int kLastDayIndexOfThirtyDayMonth = 29;
 bool IsThirtyDayMonth(int monthIndex) {
     // April, June, September, November
     return monthIndex == 3 || monthIndex == 5 || monthIndex == 8 || monthIndex == 10;
+}
+
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
 int DaysInMonth(int year, int month) {
@@ -52,10 +58,11 @@ std::optional<CalendarDate> DateFromWords(std::string_view dayWord, std::string_
                                           std::string_view yearWord) {
     const auto day = ParseInt16(dayWord);
     const auto year = ParseInt16(yearWord);
-    const auto month = std::find(kMonthNames.begin(), kMonthNames.end(), monthWord);
-    if (!day || !year || month == kMonthNames.end() || *year < 1)
+    const auto month = std::find_if(kMonthTextIds.begin(), kMonthTextIds.end(),
+                                    [&](TextId name) { return EnglishText(name) == monthWord; });
+    if (!day || !year || month == kMonthTextIds.end() || *year < 1)
         return std::nullopt;
-    const int monthNumber = static_cast<int>(month - kMonthNames.begin()) + 1;
+    const int monthNumber = static_cast<int>(month - kMonthTextIds.begin()) + 1;
     if (*day < 1 || *day > DaysInMonth(*year, monthNumber))
         return std::nullopt;
     return CalendarDate{*year, monthNumber, *day};
@@ -63,14 +70,8 @@ std::optional<CalendarDate> DateFromWords(std::string_view dayWord, std::string_
 
 } // namespace
 
-bool IsLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-BirthDateCheck CheckBirthDate(std::string_view yearText, int monthIndex, int dayIndex) {
-    const auto year = ParseInt16(TrimmedBlanks(yearText));
-    const bool leap = year && IsLeapYear(*year);
-    const int lastFebruaryDayIndex = leap ? 28 : 27;
+BirthDateCheck CheckBirthDate(int year, int monthIndex, int dayIndex) {
+    const int lastFebruaryDayIndex = IsLeapYear(year) ? 28 : 27;
     if (monthIndex == kFebruary && dayIndex > lastFebruaryDayIndex)
         return BirthDateCheck::WrongFebruaryDay;
     if (IsThirtyDayMonth(monthIndex) && dayIndex > kLastDayIndexOfThirtyDayMonth)
@@ -85,13 +86,13 @@ std::optional<CalendarDate> DateFromText(std::string_view text) {
     return DateFromWords((*words)[0], (*words)[1], (*words)[2]);
 }
 
-void FillReadingRecord(ReadingRecord& record, const BirthInputs& inputs) {
-    record.strUserName.assign(TrimmedBlanks(inputs.nameText));
-    record.strSex = inputs.maleSelected ? "Male" : "Female";
-    record.intBirthDay = static_cast<std::int16_t>(inputs.dayIndex + 1);
-    record.strBirthDay.assign(TrimmedBlanks(inputs.dayText));
-    record.strBirthMonth.assign(TrimmedBlanks(inputs.monthText));
-    record.strBirthYear.assign(TrimmedBlanks(inputs.yearText));
+void FillReadingRecord(ReadingRecord& record, const BirthDetails& details) {
+    record.strUserName.assign(TrimmedBlanks(details.nameText));
+    record.strSex = details.maleSelected ? "Male" : "Female";
+    record.intBirthDay = static_cast<std::int16_t>(details.dayIndex + 1);
+    record.strBirthDay = ListedDayText(details.dayIndex);
+    record.strBirthMonth = ListedMonthText(details.monthIndex);
+    record.strBirthYear = ListedYearText(details.yearIndex);
 
     // Taken before the year moves, so the date keeps the true birth year.
     std::string dateText;
@@ -103,10 +104,8 @@ void FillReadingRecord(ReadingRecord& record, const BirthInputs& inputs) {
         record.dtBirthDate = *date;
 
     record.strBirthYear = KuaBirthYear(record.strBirthYear, record.strBirthMonth);
-
-    const std::string_view year = record.strBirthYear;
-    const auto digits = year.size() > 2 ? year.substr(2, 2) : std::string_view();
-    record.intKuaNumber = GetKuaNumber(digits, record.strSex);
+    if (const auto kua = GetKuaNumber(record.strBirthYear, record.strSex))
+        record.intKuaNumber = *kua;
 }
 
 } // namespace korvane

@@ -1,23 +1,24 @@
 #include "birth_details_check.h"
 
-#include "birth_details.h"
+#include "birth_date_lists.h"
 
 namespace korvane {
 
-std::optional<BirthDetailsProblem> CheckBirthDetails(const BirthDetailsForm& form) {
-    if (form.nameText.empty())
-        return BirthDetailsProblem{"Please Enter Your Name", ProblemIcon::Critical,
+std::optional<BirthDetailsProblem> CheckBirthDetails(const BirthDetails& details) {
+    if (details.nameText.empty())
+        return BirthDetailsProblem{TextId::MessageEnterName, ProblemIcon::Critical,
                                    ProblemFocus::Name};
-    if (!form.maleSelected && !form.femaleSelected)
-        return BirthDetailsProblem{"Please Specify Your Sex", ProblemIcon::Critical,
+    if (!details.maleSelected && !details.femaleSelected)
+        return BirthDetailsProblem{TextId::MessageSpecifySex, ProblemIcon::Critical,
                                    ProblemFocus::ProceedButton};
-    switch (CheckBirthDate(form.yearText, form.monthIndex, form.dayIndex)) {
+    switch (CheckBirthDate(kFirstListedYear + details.yearIndex, details.monthIndex,
+                           details.dayIndex)) {
     case BirthDateCheck::WrongFebruaryDay:
-        return BirthDetailsProblem{"Please Enter Correct Date Or Month!", ProblemIcon::Information,
+        return BirthDetailsProblem{TextId::MessageWrongDate, ProblemIcon::Information,
                                    ProblemFocus::Unchanged};
     case BirthDateCheck::WrongThirtyFirst:
         // The blank before the exclamation mark tells the two date messages apart.
-        return BirthDetailsProblem{"Please Enter Correct Date Or Month !", ProblemIcon::Information,
+        return BirthDetailsProblem{TextId::MessageWrongThirtyFirst, ProblemIcon::Information,
                                    ProblemFocus::Unchanged};
     case BirthDateCheck::Valid:
         break;

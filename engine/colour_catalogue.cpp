@@ -1,41 +1,28 @@
 #include "colour_catalogue.h"
 
-#include "reading_texts.h"
-
 namespace korvane {
 
 const std::array<CatalogueColour, kCatalogueSize>& ColourCatalogue() {
-    struct NameAndRgb {
-        std::string_view name;
-        std::string_view rgbText;
-    };
     // The stored triples are the swatches, also where they differ from the
     // usual shade of the name.
-    static constexpr std::array<NameAndRgb, kCatalogueSize> kColours = {{
-        {"Violet", "120,00,120,"},
-        {"Indigo", "100,100,220,"},
-        {"Blue", "00,00,255,"},
-        {"Green", "00,255,00,"},
-        {"Yellow", "255,255,0,"},
-        {"Orange", "255,128,0,"},
-        {"Red", "255,00,00,"},
-        {"White", "255,255,255,"},
-        {"Lavender", "255,50,120,"},
-        {"Gold", "128,128,0,"},
-        {"Peach", "200,120,40,"},
-        {"Pink", "255,90,180,"},
-        {"Brown", "160,100,50,"},
-        {"Black", "00,00,00,"},
-        {"Turquoise", "40,180,180,"},
+    static constexpr std::array<CatalogueColour, kCatalogueSize> kColours = {{
+        {TextId::ColourViolet, "120,00,120,", TextId::ColourVioletText},
+        {TextId::ColourIndigo, "100,100,220,", TextId::ColourIndigoText},
+        {TextId::ColourBlue, "00,00,255,", TextId::ColourBlueText},
+        {TextId::ColourGreen, "00,255,00,", TextId::ColourGreenText},
+        {TextId::ColourYellow, "255,255,0,", TextId::ColourYellowText},
+        {TextId::ColourOrange, "255,128,0,", TextId::ColourOrangeText},
+        {TextId::ColourRed, "255,00,00,", TextId::ColourRedText},
+        {TextId::ColourWhite, "255,255,255,", TextId::ColourWhiteText},
+        {TextId::ColourLavender, "255,50,120,", TextId::ColourLavenderText},
+        {TextId::ColourGold, "128,128,0,", TextId::ColourGoldText},
+        {TextId::ColourPeach, "200,120,40,", TextId::ColourPeachText},
+        {TextId::ColourPink, "255,90,180,", TextId::ColourPinkText},
+        {TextId::ColourBrown, "160,100,50,", TextId::ColourBrownText},
+        {TextId::ColourBlack, "00,00,00,", TextId::ColourBlackText},
+        {TextId::ColourTurquoise, "40,180,180,", TextId::ColourTurquoiseText},
     }};
-    static const std::array<CatalogueColour, kCatalogueSize> catalogue = [] {
-        const auto& descriptions = ColourDescriptions();
-        std::array<CatalogueColour, kCatalogueSize> entries;
-        for (int i = 0; i < kCatalogueSize; ++i)
-            entries[i] = {kColours[i].name, kColours[i].rgbText, descriptions[i]};
-        return entries;
-    }();
-    return catalogue;
+    return kColours;
 }
 
 } // namespace korvane

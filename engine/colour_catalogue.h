@@ -1,14 +1,16 @@
 #pragma once
 
+#include "korvane_texts.h"
+
 #include <array>
 #include <string_view>
 
 namespace korvane {
 
 struct CatalogueColour {
-    std::string_view name;
+    TextId name;
     std::string_view rgbText;
-    std::string_view description;
+    TextId description;
 };
 
 inline constexpr int kCatalogueSize = 15;

@@ -1,5 +1,7 @@
 #include "feng_shui.h"
 
+#include "catalogue.h"
+
 #include <array>
 #include <optional>
 
@@ -24,19 +26,19 @@ constexpr std::array<Directions, 9> kKuaDirectionTable = {{
 
 struct DirectionColour {
     std::string_view direction;
-    std::string_view colourName;
+    TextId colourName;
     std::string_view rgbText;
 };
 
 constexpr std::array<DirectionColour, 8> kDirectionColourTable = {{
-    {"North", "Blue", "0,0,255,"},
-    {"North West", "White", "255,255,255,"},
-    {"South", "Red", "255,0,0,"},
-    {"South East", "Brown", "128,0,0,"},
-    {"North East", "Beige", "255,200,150,"},
-    {"South West", "Coral", "255,120,80,"},
-    {"West", "Gold", "255,215,0,"},
-    {"East", "Maroon", "180,50,100,"},
+    {"North", TextId::ColourBlue, "0,0,255,"},
+    {"North West", TextId::ColourWhite, "255,255,255,"},
+    {"South", TextId::ColourRed, "255,0,0,"},
+    {"South East", TextId::ColourBrown, "128,0,0,"},
+    {"North East", TextId::ColourBeige, "255,200,150,"},
+    {"South West", TextId::ColourCoral, "255,120,80,"},
+    {"West", TextId::ColourGold, "255,215,0,"},
+    {"East", TextId::ColourMaroon, "180,50,100,"},
 }};
 
 constexpr std::array<Purpose, 4> kPurposes = {Purpose::Success, Purpose::Health,
@@ -76,7 +78,7 @@ void GetDirectionColour(ReadingRecord& record, std::string_view direction) {
     const int row = DirectionRow(direction);
     if (row == kNoRow)
         return;
-    record.strColourPair[0] = kDirectionColourTable[row].colourName;
+    record.strColourPair[0] = EnglishText(kDirectionColourTable[row].colourName);
     record.strColourPair[1] = kDirectionColourTable[row].rgbText;
 }
 
@@ -88,7 +90,10 @@ void FengShuiReading(std::int16_t kuaNumber, ReadingRecord& record, FengShuiDisp
         const std::string_view direction =
             known ? kKuaDirectionTable[kuaNumber - 1][i] : std::string_view();
         GetDirectionColour(record, direction);
-        display.SetPurposeColourName(kPurposes[i], record.strColourPair[0]);
+        const int row = DirectionRow(direction);
+        display.SetPurposeColourName(
+            kPurposes[i],
+            row == kNoRow ? std::nullopt : std::optional(kDirectionColourTable[row].colourName));
         // The swatch is the colour of strColourPair's RGB text.
         if (const auto swatch = SwatchOf(direction))
             display.SetPurposeSwatch(kPurposes[i], *swatch);

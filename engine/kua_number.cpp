@@ -1,17 +1,10 @@
 #include "kua_number.h"
 
+#include "catalogue.h"
 #include "text_utils.h"
-
-#include <optional>
 
 namespace korvane {
 namespace {
-
-std::optional<int> DigitValue(char c) {
-    if (c < '0' || c > '9')
-        return std::nullopt;
-    return c - '0';
-}
 
 // Adds the first and the last decimal digit of a number of two or more digits;
 // a one-digit number stays as it is.
@@ -27,23 +20,21 @@ int ReduceOnce(int n) {
 } // namespace
 
 std::string KuaBirthYear(std::string_view yearText, std::string_view monthName) {
-    if (monthName == "January" || monthName == "February") {
+    if (monthName == EnglishText(TextId::MonthJanuary) ||
+        monthName == EnglishText(TextId::MonthFebruary)) {
         if (const auto year = ParseInt16(yearText))
             return std::to_string(*year - 1);
     }
     return std::string(yearText);
 }
 
-std::int16_t GetKuaNumber(std::string_view strYearDigits, std::string_view strSex) {
-    int sum = 0;
-    if (!strYearDigits.empty()) {
-        // A failed addition is skipped, so the running sum keeps its value.
-        if (const auto first = DigitValue(strYearDigits.front()))
-            sum += *first;
-        if (const auto last = DigitValue(strYearDigits.back()))
-            sum += *last;
-    }
-    const int r = ReduceOnce(sum);
+std::optional<std::int16_t> GetKuaNumber(std::string_view strBirthYear, std::string_view strSex) {
+    const auto year = ParseInt16(strBirthYear);
+    if (!year)
+        return std::nullopt;
+    constexpr int kCycle = 9;
+    // Taken as 0 to 8 for years before 1900 too: 1899 gives 8.
+    const int r = ((*year - 1900) % kCycle + kCycle) % kCycle;
     const int k = (strSex == "Male") ? 10 - r : r + 5;
     return static_cast<std::int16_t>(ReduceOnce(k));
 }

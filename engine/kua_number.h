@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,9 +13,11 @@ namespace korvane {
 // months, and a year text that is not a number, keep the text as it is.
 std::string KuaBirthYear(std::string_view yearText, std::string_view monthName);
 
-// The Kua number from the last two digits of the (January/February-adjusted)
-// birth year and the sex text. Any sex text other than exactly "Male" takes
-// the female rule. A character that is not a digit adds nothing.
-std::int16_t GetKuaNumber(std::string_view strYearDigits, std::string_view strSex);
+// The Kua number of a (January/February-adjusted) birth year and a sex text.
+// The Lo Shu's nine-year cycle runs on across centuries, so the whole year
+// counts: r = (year - 1900) mod 9, then 10 - r for "Male" and r + 5 for any
+// other sex text, each reduced once to one digit. Nothing when the year text
+// is not a number.
+std::optional<std::int16_t> GetKuaNumber(std::string_view strBirthYear, std::string_view strSex);
 
 } // namespace korvane

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "colour.h"
+#include "korvane_texts.h"
 
+#include <optional>
 #include <string_view>
 
 namespace korvane {
@@ -12,21 +14,23 @@ enum class Purpose { Success, Health, Relationships, PersonalDevelopment };
 class FengShuiDisplay {
 public:
     virtual ~FengShuiDisplay() = default;
-    virtual void SetPurposeColourName(Purpose purpose, std::string_view name) = 0;
+    // Nothing when the purpose has no colour: the name is emptied.
+    virtual void SetPurposeColourName(Purpose purpose, std::optional<TextId> name) = 0;
     virtual void SetPurposeSwatch(Purpose purpose, ColourValue colour) = 0;
 };
 
 // Where the astrology reading shows its results, written in the order of
-// the declarations below.
+// the declarations below. Texts come as their catalogue entries, for the
+// display to show in its language.
 class AstrologyDisplay {
 public:
     virtual ~AstrologyDisplay() = default;
-    virtual void SetCarColour(std::string_view name) = 0;
-    virtual void SetCarColourDescription(std::string_view description) = 0;
+    virtual void SetCarColour(TextId name) = 0;
+    virtual void SetCarColourDescription(TextId description) = 0;
     virtual void SetKuaNumber(std::string_view number) = 0;
-    virtual void SetRulingPlanet(std::string_view planet) = 0;
-    virtual void SetSunSign(std::string_view sign) = 0;
-    virtual void SetSunSignDescription(std::string_view text) = 0;
+    virtual void SetRulingPlanet(TextId planet) = 0;
+    virtual void SetSunSign(TextId sign) = 0;
+    virtual void SetSunSignDescription(TextId text) = 0;
     virtual void SetCarColourSwatch(ColourValue colour) = 0;
 };
 

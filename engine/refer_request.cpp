@@ -5,9 +5,9 @@
 namespace korvane {
 namespace {
 
-constexpr std::array<std::string_view, kReferFieldCount> kNotFilledMessages = {
-    "Please Enter Your Name", "Please Enter Your Email", "Please Enter Your Message",
-    "Please Enter Your Friend's Name", "Please Enter Your Friend's Email"};
+constexpr std::array<TextId, kReferFieldCount> kNotFilledMessages = {
+    TextId::MessageEnterName, TextId::MessageEnterEmail, TextId::MessageEnterMessage,
+    TextId::MessageEnterFriendName, TextId::MessageEnterFriendEmail};
 
 bool IsUnreserved(unsigned char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
@@ -19,33 +19,7 @@ bool LooksProper(std::string_view address) {
            address.find('.') != std::string_view::npos;
 }
 
-} // namespace
-
-std::optional<std::string_view> EmailBoxRefusal(std::string_view typed) {
-    if (typed.find(' ') != std::string_view::npos)
-        return kEmailSpaceRefusal;
-    return std::nullopt;
-}
-
-std::optional<std::string_view> EmailAddressesProblem(std::string_view email,
-                                                      std::string_view friendEmail) {
-    if (email == friendEmail)
-        return "Please Enter Distinct Email Addresses";
-    if (!LooksProper(email) || !LooksProper(friendEmail))
-        return "Please Enter Proper Email Address";
-    return std::nullopt;
-}
-
-std::optional<std::string_view>
-UnfilledFieldProblem(const std::array<std::string_view, kReferFieldCount>& values) {
-    for (int i = 0; i < kReferFieldCount; ++i) {
-        const std::string_view trimmed = TrimmedBlanks(values[i]);
-        if (trimmed.empty() || trimmed == kReferPlaceholders[i])
-            return kNotFilledMessages[i];
-    }
-    return std::nullopt;
-}
-
+// UTF-8 with everything but the unreserved characters escaped.
 std::string PercentEncoded(std::string_view text) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string out;
@@ -62,6 +36,67 @@ std::string PercentEncoded(std::string_view text) {
     return out;
 }
 
+// What a box shows: its text trimmed, or its placeholder when that is empty.
+std::string_view Shown(int field, std::string_view text, const ReferPlaceholders& placeholders) {
+    const std::string_view trimmed = TrimmedBlanks(text);
+    return trimmed.empty() ? placeholders[static_cast<std::size_t>(field)] : trimmed;
+}
+
+std::optional<ReferField>
+FirstUnfilledField(const std::array<std::string_view, kReferFieldCount>& values,
+                   const ReferPlaceholders& placeholders) {
+    for (std::size_t i = 0; i < kReferFieldCount; ++i) {
+        const std::string_view trimmed = TrimmedBlanks(values[i]);
+        if (trimmed.empty() || trimmed == placeholders[i])
+            return static_cast<ReferField>(i);
+    }
+    return std::nullopt;
+}
+
+// The e-mail box that EmailAddressesProblem finds fault with: the friend's
+// when both are the same, otherwise the first that is not proper.
+ReferField EmailBoxInFault(std::string_view email, std::string_view friendEmail) {
+    return email == friendEmail || LooksProper(email) ? kReferFriendEmail : kReferEmail;
+}
+
+} // namespace
+
+std::optional<std::string_view> ReferBoxTextOnFocusIn(ReferField field, std::string_view text,
+                                                      const ReferPlaceholders& placeholders) {
+    if (TrimmedBlanks(text) == placeholders[field])
+        return std::string_view();
+    return std::nullopt;
+}
+
+std::optional<std::string_view> ReferBoxTextOnFocusOut(ReferField field, std::string_view text,
+                                                       const ReferPlaceholders& placeholders) {
+    if (TrimmedBlanks(text).empty())
+        return placeholders[field];
+    return std::nullopt;
+}
+
+std::optional<TextId> EmailBoxRefusal(std::string_view typed) {
+    if (typed.find(' ') != std::string_view::npos)
+        return TextId::MessageEmailSpace;
+    return std::nullopt;
+}
+
+std::optional<TextId> EmailAddressesProblem(std::string_view email, std::string_view friendEmail) {
+    if (email == friendEmail)
+        return TextId::MessageDistinctEmails;
+    if (!LooksProper(email) || !LooksProper(friendEmail))
+        return TextId::MessageProperEmail;
+    return std::nullopt;
+}
+
+std::optional<TextId>
+UnfilledFieldProblem(const std::array<std::string_view, kReferFieldCount>& values,
+                     const ReferPlaceholders& placeholders) {
+    if (const auto field = FirstUnfilledField(values, placeholders))
+        return kNotFilledMessages[*field];
+    return std::nullopt;
+}
+
 std::string ReferRequestAddress(const std::array<std::string_view, kReferFieldCount>& values,
                                 const SiteHosts& hosts) {
     std::string address = ReferAFriendPageAddress(hosts) + "?";
@@ -74,21 +109,18 @@ std::string ReferRequestAddress(const std::array<std::string_view, kReferFieldCo
 }
 
 ReferOutcome ReferAFriend(const std::array<std::string, kReferFieldCount>& fields,
-                          const SiteHosts& hosts) {
+                          const SiteHosts& hosts, const ReferPlaceholders& placeholders) {
     // A box left empty, or holding spaces only, shows its placeholder again,
     // and the checks read that.
     std::array<std::string_view, kReferFieldCount> trimmed;
-    for (int i = 0; i < kReferFieldCount; ++i) {
-        trimmed[i] = TrimmedBlanks(fields[i]);
-        if (trimmed[i].empty())
-            trimmed[i] = kReferPlaceholders[i];
-    }
+    for (int i = 0; i < kReferFieldCount; ++i)
+        trimmed[i] = Shown(i, fields[i], placeholders);
     if (const auto problem =
             EmailAddressesProblem(trimmed[kReferEmail], trimmed[kReferFriendEmail]))
-        return {false, std::string(*problem)};
-    if (const auto problem = UnfilledFieldProblem(trimmed))
-        return {false, std::string(*problem)};
-    return {true, ReferRequestAddress(trimmed, hosts)};
+        return {problem, EmailBoxInFault(trimmed[kReferEmail], trimmed[kReferFriendEmail]), {}};
+    if (const auto field = FirstUnfilledField(trimmed, placeholders))
+        return {kNotFilledMessages[*field], field, {}};
+    return {std::nullopt, std::nullopt, ReferRequestAddress(trimmed, hosts)};
 }
 
 } // namespace korvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "korvane_texts.h"
 #include "web_pages.h"
 
 #include <array>
@@ -16,28 +17,52 @@ namespace korvane {
 enum ReferField { kReferName, kReferEmail, kReferMessage, kReferFriendName, kReferFriendEmail };
 inline constexpr int kReferFieldCount = 5;
 
-// What each box shows while it is empty.
-inline constexpr std::array<std::string_view, kReferFieldCount> kReferPlaceholders = {
-    "Your Name", "Your Email Address", "Your Message", "Friend's Name", "Friend's Email Address"};
+// What each box shows while it is empty: a text of the catalogues, but for
+// the message box, which is never seen and is sent as it stands, so that its
+// placeholder is the same in every language.
+inline constexpr std::array<std::optional<TextId>, kReferFieldCount> kReferPlaceholderTexts = {
+    TextId::ReferYourName, TextId::ReferYourEmail, std::nullopt, TextId::ReferFriendName,
+    TextId::ReferFriendEmail};
+inline constexpr std::string_view kReferMessagePlaceholder = "Your Message";
+
+// The placeholders in one language, by the field; `text` gives a catalogue
+// entry's words (EnglishText, or one catalogue's Text).
+using ReferPlaceholders = std::array<std::string_view, kReferFieldCount>;
+template <class TextOf> ReferPlaceholders ReferPlaceholdersIn(TextOf&& text) {
+    ReferPlaceholders placeholders;
+    for (int i = 0; i < kReferFieldCount; ++i) {
+        const auto entry = kReferPlaceholderTexts[static_cast<std::size_t>(i)];
+        placeholders[static_cast<std::size_t>(i)] = entry ? text(*entry) : kReferMessagePlaceholder;
+    }
+    return placeholders;
+}
 
 // The message box's first text: its placeholder and a line break, which
 // counts as filled in.
 inline constexpr std::string_view kReferMessageFirstText = "Your Message\r\n";
 
+// Each box shows its placeholder while it is empty: a box showing it is
+// emptied as it gains the focus, and one left empty or with spaces only gets
+// it back as it loses the focus. Each answers the box's new text, or nothing
+// when the box stays as it is.
+std::optional<std::string_view> ReferBoxTextOnFocusIn(ReferField field, std::string_view text,
+                                                      const ReferPlaceholders& placeholders);
+std::optional<std::string_view> ReferBoxTextOnFocusOut(ReferField field, std::string_view text,
+                                                       const ReferPlaceholders& placeholders);
+
 // E-mail addresses hold no spaces: what is typed into either e-mail box is
-// refused with this message when it holds a space.
-inline constexpr std::string_view kEmailSpaceRefusal = "Email Address Cannot Contain Space";
-std::optional<std::string_view> EmailBoxRefusal(std::string_view typed);
+// refused with a message when it holds a space.
+std::optional<TextId> EmailBoxRefusal(std::string_view typed);
 
 // The two e-mail addresses, trimmed: the message when they are the same or
 // either lacks an "@" or a "." (where they stand is not looked at).
-std::optional<std::string_view> EmailAddressesProblem(std::string_view email,
-                                                      std::string_view friendEmail);
+std::optional<TextId> EmailAddressesProblem(std::string_view email, std::string_view friendEmail);
 
 // The message for the first field that is empty, holds spaces only or shows
 // its placeholder.
-std::optional<std::string_view>
-UnfilledFieldProblem(const std::array<std::string_view, kReferFieldCount>& values);
+std::optional<TextId>
+UnfilledFieldProblem(const std::array<std::string_view, kReferFieldCount>& values,
+                     const ReferPlaceholders& placeholders);
 
 // The request address for the five values as they are. Every value is
 // percent-encoded, so that nothing typed can add, change or cut off a field.
@@ -46,17 +71,16 @@ std::string ReferRequestAddress(const std::array<std::string_view, kReferFieldCo
 
 // Either the message for the first thing that is wrong, or the request address.
 struct ReferOutcome {
-    bool ok = false;
-    std::string text; // the message, or the address when ok
+    std::optional<TextId> message;
+    // The box the message is about, so that a form can mark it.
+    std::optional<ReferField> field;
+    std::string address; // when there is no message
 };
 
 // The whole check of the five fields as typed, where an empty box counts as
 // showing its placeholder: distinct and proper e-mail addresses, then every
 // field filled; then the request address for the trimmed values.
 ReferOutcome ReferAFriend(const std::array<std::string, kReferFieldCount>& fields,
-                          const SiteHosts& hosts);
-
-// UTF-8 with everything but the unreserved characters escaped.
-std::string PercentEncoded(std::string_view text);
+                          const SiteHosts& hosts, const ReferPlaceholders& placeholders);
 
 } // namespace korvane

@@ -4,24 +4,12 @@
 
 namespace korvane {
 
-namespace {
-
-template <class View> View WithoutOuterBlanks(View text) {
-    const auto first = text.find_first_not_of(typename View::value_type(' '));
-    if (first == View::npos)
-        return {};
-    const auto last = text.find_last_not_of(typename View::value_type(' '));
-    return text.substr(first, last - first + 1);
-}
-
-} // namespace
-
 std::string_view TrimmedBlanks(std::string_view text) {
-    return WithoutOuterBlanks(text);
-}
-
-std::u16string_view TrimmedBlanks(std::u16string_view text) {
-    return WithoutOuterBlanks(text);
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    const auto last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
 }
 
 std::optional<std::int16_t> ParseInt16(std::string_view text) {
@@ -46,6 +34,14 @@ std::optional<std::int16_t> ParseInt16(std::string_view text) {
     if (value > 32767)
         return std::nullopt;
     return static_cast<std::int16_t>(value);
+}
+
+std::string_view WithoutFinalFullStop(std::string_view text) {
+    for (const std::string_view stop : {std::string_view("."), std::string_view("\u3002")}) {
+        if (text.ends_with(stop))
+            return text.substr(0, text.size() - stop.size());
+    }
+    return text;
 }
 
 } // namespace korvane

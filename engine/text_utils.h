@@ -7,10 +7,12 @@
 namespace korvane {
 
 // The text without its leading and trailing blanks (spaces only; tabs and
-// line breaks stay), as a view into it: for the program's own texts and for
-// what was typed into a form (UTF-16).
+// line breaks stay), as a view into it.
 std::string_view TrimmedBlanks(std::string_view text);
-std::u16string_view TrimmedBlanks(std::u16string_view text);
+
+// The text without the full stop that ends it ("." or the ideographic "。"),
+// as the result window shows the forum invitation.
+std::string_view WithoutFinalFullStop(std::string_view text);
 
 // Reads a whole text as a decimal integer that fits 16 bits: an optional sign
 // followed by digits, leading zeros allowed. Anything else gives nothing.

@@ -1,5 +1,5 @@
 #include "fuzz_check.h"
-#include "refer_a_friend.h"
+#include "refer_request.h"
 #include "web_links.h"
 
 #include <QStringList>
@@ -15,15 +15,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QStringList values = input.split(QChar(0x1F));
     while (values.size() < 5)
         values.append(QString());
-    korvane::ReferAFriendStrings strings;
-    strings.strReferName = values[0];
-    strings.strReferEmail = values[1];
-    strings.strReferMessage = values[2];
-    strings.strReferFriendName = values[3];
-    strings.strReferFriendEmail = values[4];
+    std::array<std::string, korvane::kReferFieldCount> utf8;
+    std::array<std::string_view, korvane::kReferFieldCount> views;
+    for (int i = 0; i < korvane::kReferFieldCount; ++i) {
+        utf8[i] = values[i].toStdString();
+        views[i] = utf8[i];
+    }
+    const korvane::SiteHosts hosts = korvane::MakerHosts();
 
-    const QString address = korvane::ComposeReferAddress(strings);
-    const QString page = korvane::ReferAFriendPage() + QLatin1Char('?');
+    const QString address = QString::fromStdString(korvane::ReferRequestAddress(views, hosts));
+    const QString page =
+        QString::fromStdString(korvane::ReferAFriendPageAddress(hosts)) + QLatin1Char('?');
     FUZZ_CHECK(address.startsWith(page));
     for (const QChar c : address)
         FUZZ_CHECK(c.unicode() > 32 && c.unicode() < 127 && c != QLatin1Char('#'));
@@ -40,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             // encoder would do; compare what survives a UTF-8 round trip.
             FUZZ_CHECK(decoded == QString::fromUtf8(values[i].toUtf8()));
         } else {
-            FUZZ_CHECK(value == korvane::ProductSiteRoot());
+            FUZZ_CHECK(value.toStdString() == korvane::ProductSiteRoot(hosts));
         }
     }
     return 0;

@@ -9,6 +9,7 @@
 #include "program_random.h"
 #include "refer_a_friend.h"
 #include "refer_request.h"
+#include "shown_text.h"
 #include "support_texts.h"
 #include "twips.h"
 #include "ui_texts.h"
@@ -38,6 +39,18 @@ QGroupBox* MakeDarkFrame(const QString& caption, QWidget* parent, const QRect& r
     return frame;
 }
 
+ReferPlaceholders ShownPlaceholders() {
+    return ReferPlaceholdersIn(ShownUtf8);
+}
+
+QString PlaceholderOf(ReferField field) {
+    return QString::fromUtf8(ShownPlaceholders()[field]);
+}
+
+// The refer-a-friend field a box holds, as the property the event filter
+// reads.
+constexpr char kReferFieldProperty[] = "referField";
+
 } // namespace
 
 frmNagScreen2::frmNagScreen2() {
@@ -53,7 +66,7 @@ frmNagScreen2::frmNagScreen2() {
     BuildReferAFriend();
     BuildCatalogue();
     SetTabOrder();
-    FitWrappedLabels(this);
+    FitTexts(this);
     Load();
 }
 
@@ -62,7 +75,7 @@ void frmNagScreen2::BuildHeader() {
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(TwipsRect(360, 217, 480, 480));
     Picture1->setPixmap(ProgramIconPicture(32, devicePixelRatioF()));
-    Picture1->setAccessibleName(QStringLiteral("Korvane icon"));
+    Picture1->setAccessibleName(ShownText(TextId::ProgramIcon));
 
     Label1 = new QLabel(kWindowCaptionText(), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -80,7 +93,7 @@ void frmNagScreen2::BuildHeader() {
     Label2->setText(SupportTexts().at(1));
     Label2->setGeometry(TwipsRect(120, 840, 6975, 1095));
 
-    Check1 = new QPushButton(QStringLiteral("Click Here To Visit Quillory Now"), this);
+    Check1 = new QPushButton(ShownText(TextId::ExitVisit), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setCheckable(true);
     Check1->setFont(ProgramFont(14, false));
@@ -90,7 +103,7 @@ void frmNagScreen2::BuildHeader() {
     Check1->setAutoDefault(true);
     connect(Check1, &QPushButton::clicked, this, [this] { Check1_Click(); });
 
-    cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
+    cmdClose = new QPushButton(ShownText(TextId::CommandExit), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setGeometry(TwipsRect(6000, 2760, 1245, 375));
     // Enter on the focused button presses it, as in a dialog.
@@ -98,9 +111,10 @@ void frmNagScreen2::BuildHeader() {
     connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::exitPressed);
 }
 
-QLineEdit* frmNagScreen2::MakeFormBox(const QString& placeholder, const QRect& rect) {
+QLineEdit* frmNagScreen2::MakeFormBox(ReferField field, const QRect& rect) {
+    const QString placeholder = PlaceholderOf(field);
     auto* box = new QLineEdit(placeholder, Frame2);
-    box->setProperty("placeholder", placeholder);
+    box->setProperty(kReferFieldProperty, static_cast<int>(field));
     box->setFont(ProgramFont());
     box->setAccessibleName(placeholder);
     box->setGeometry(rect);
@@ -110,19 +124,19 @@ QLineEdit* frmNagScreen2::MakeFormBox(const QString& placeholder, const QRect& r
 
 void frmNagScreen2::BuildReferAFriend() {
     Frame2 =
-        MakeDarkFrame(QStringLiteral("Refer A Friend"), this, TwipsRect(120, 3240, 7065, 1455));
+        MakeDarkFrame(ShownText(TextId::ExitReferFrame), this, TwipsRect(120, 3240, 7065, 1455));
     Frame2->setObjectName(QStringLiteral("Frame2"));
 
-    txtName = MakeFormBox(kNamePlaceholder, TwipsRect(85, 360, 3375, 285));
+    txtName = MakeFormBox(kReferName, TwipsRect(85, 360, 3375, 285));
     txtName->setObjectName(QStringLiteral("txtName"));
-    txtEmail = MakeFormBox(kEmailPlaceholder, TwipsRect(3600, 360, 3375, 285));
+    txtEmail = MakeFormBox(kReferEmail, TwipsRect(3600, 360, 3375, 285));
     txtEmail->setObjectName(QStringLiteral("txtEmail"));
-    txtFriendName = MakeFormBox(kFriendNamePlaceholder, TwipsRect(85, 720, 3375, 285));
+    txtFriendName = MakeFormBox(kReferFriendName, TwipsRect(85, 720, 3375, 285));
     txtFriendName->setObjectName(QStringLiteral("txtFriendName"));
-    txtFriendEmail = MakeFormBox(kFriendEmailPlaceholder, TwipsRect(3600, 720, 3375, 285));
+    txtFriendEmail = MakeFormBox(kReferFriendEmail, TwipsRect(3600, 720, 3375, 285));
     txtFriendEmail->setObjectName(QStringLiteral("txtFriendEmail"));
 
-    cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), Frame2);
+    cmdSubmit = new QPushButton(ShownText(TextId::ExitReferNow), Frame2);
     cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
     cmdSubmit->setFont(ProgramFont(8.25, false));
     SetTextColour(cmdSubmit, Qt::black);
@@ -133,13 +147,13 @@ void frmNagScreen2::BuildReferAFriend() {
     // Lies below the frame's edge, so it is never seen.
     txtMessage = new QPlainTextEdit(Frame2);
     txtMessage->setObjectName(QStringLiteral("txtMessage"));
-    txtMessage->setProperty("placeholder", kMessagePlaceholder);
+    txtMessage->setProperty(kReferFieldProperty, static_cast<int>(kReferMessage));
     txtMessage->setFont(ProgramFont());
     // Its first text is the engine's, the placeholder and a line break;
     // MessageText() gives the line break back as CR LF.
     txtMessage->setPlainText(WithLineFeeds(QString::fromUtf8(kReferMessageFirstText)));
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtMessage->setAccessibleName(kMessagePlaceholder);
+    txtMessage->setAccessibleName(PlaceholderOf(kReferMessage));
     NameScrollingParts(txtMessage);
     txtMessage->setGeometry(TwipsRect(4800, 3600, 1815, 495));
     txtMessage->installEventFilter(this);
@@ -149,8 +163,8 @@ void frmNagScreen2::BuildReferAFriend() {
 }
 
 void frmNagScreen2::BuildCatalogue() {
-    Frame6 = MakeDarkFrame(QStringLiteral("Download Quillory Softwares"), this,
-                           TwipsRect(7320, 120, 3735, 4575));
+    Frame6 =
+        MakeDarkFrame(ShownText(TextId::ExitDownloadFrame), this, TwipsRect(7320, 120, 3735, 4575));
     Frame6->setObjectName(QStringLiteral("Frame6"));
 
     Label3 = new QLabel(Frame6);
@@ -162,7 +176,7 @@ void frmNagScreen2::BuildCatalogue() {
     Label3->setText(CatalogueText());
     Label3->setGeometry(TwipsRect(120, 360, 3495, 3855));
 
-    lblGoToHome = new LinkLabel(QStringLiteral("Click Here To Visit Quillory Softwares"), Frame6);
+    lblGoToHome = new LinkLabel(ShownText(TextId::ExitVisitSoftwares), Frame6);
     lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
     QFont linkFont = ProgramFont(8.25, true);
     linkFont.setUnderline(true);
@@ -218,31 +232,34 @@ void frmNagScreen2::cmdSubmit_Click() {
 }
 
 bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event) {
-    const QVariant placeholder = watched->property("placeholder");
-    if (!placeholder.isValid())
+    const QVariant fieldProperty = watched->property(kReferFieldProperty);
+    if (!fieldProperty.isValid())
         return QWidget::eventFilter(watched, event);
+    const auto field = static_cast<ReferField>(fieldProperty.toInt());
 
     auto* line = qobject_cast<QLineEdit*>(watched);
     if (event->type() == QEvent::KeyPress && (line == txtEmail || line == txtFriendEmail)) {
         // The space bar counts with any modifier, whatever text it would type.
         const auto* key = static_cast<QKeyEvent*>(event);
         const QString typed = key->key() == Qt::Key_Space ? QStringLiteral(" ") : key->text();
-        if (const auto refusal = RefusalInEmailBox(typed)) {
-            ThePlatform().ShowMessage(this, *refusal, MessageIcon::Critical, MessageButtons::Ok);
+        if (const auto refusal = EmailBoxRefusal(typed.toStdString())) {
+            ThePlatform().ShowMessage(this, ShownText(*refusal), MessageIcon::Critical,
+                                      MessageButtons::Ok);
             line->setFocus();
             return true;
         }
     }
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-        const QString text = line ? line->text() : MessageText();
+        const std::string text = (line ? line->text() : MessageText()).toStdString();
         const auto replacement = event->type() == QEvent::FocusIn
-                                     ? TextOnFocusIn(text, placeholder.toString())
-                                     : TextOnFocusOut(text, placeholder.toString());
+                                     ? ReferBoxTextOnFocusIn(field, text, ShownPlaceholders())
+                                     : ReferBoxTextOnFocusOut(field, text, ShownPlaceholders());
         if (replacement) {
+            const QString shown = QString::fromUtf8(*replacement);
             if (line)
-                line->setText(*replacement);
+                line->setText(shown);
             else
-                txtMessage->setPlainText(*replacement);
+                txtMessage->setPlainText(shown);
         }
     }
     return QWidget::eventFilter(watched, event);

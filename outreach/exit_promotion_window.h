@@ -1,5 +1,7 @@
 #pragma once
 
+#include "refer_request.h"
+
 #include <QWidget>
 
 class QGroupBox;
@@ -60,7 +62,7 @@ private:
     void Load();
     void Check1_Click();
     void cmdSubmit_Click();
-    QLineEdit* MakeFormBox(const QString& placeholder, const QRect& rect);
+    QLineEdit* MakeFormBox(ReferField field, const QRect& rect);
 };
 
 } // namespace korvane

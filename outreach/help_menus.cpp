@@ -1,5 +1,6 @@
 #include "help_menus.h"
 
+#include "shown_text.h"
 #include "web_links.h"
 
 #include <QMainWindow>
@@ -11,12 +12,12 @@ HelpMenus AddHelpMenus(QMainWindow* window, const QString& updateCaption,
                        const QString& makeMoneyCaption) {
     HelpMenus menus;
     QMenuBar* bar = window->menuBar();
-    QMenu* mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    QMenu* mnuHelp = bar->addMenu(ShownText(TextId::MenuHelp));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    menus.mnuOnline = mnuHelp->addAction(QStringLiteral("&Online Help"));
+    menus.mnuOnline = mnuHelp->addAction(ShownText(TextId::MenuOnlineHelp));
     menus.mnuOnline->setObjectName(QStringLiteral("mnuOnline"));
     QObject::connect(menus.mnuOnline, &QAction::triggered, window, [] { OpenOnlineHelp(); });
-    menus.mnuVisit = mnuHelp->addAction(QStringLiteral("&Visit Us Online"));
+    menus.mnuVisit = mnuHelp->addAction(ShownText(TextId::MenuVisit));
     menus.mnuVisit->setObjectName(QStringLiteral("mnuVisit"));
     QObject::connect(menus.mnuVisit, &QAction::triggered, window, [] { OpenHomePage(); });
     mnuHelp->addSeparator();
@@ -26,10 +27,10 @@ HelpMenus AddHelpMenus(QMainWindow* window, const QString& updateCaption,
     mnuHelp->addSeparator();
     // The about window belongs to the program, not to the links: the window
     // that carries the menu decides what this entry shows.
-    menus.mnuAbout = mnuHelp->addAction(QStringLiteral("&About Software"));
+    menus.mnuAbout = mnuHelp->addAction(ShownText(TextId::MenuAbout));
     menus.mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
 
-    menus.mnuDonate = bar->addAction(QStringLiteral("&Donate"));
+    menus.mnuDonate = bar->addAction(ShownText(TextId::MenuDonate));
     menus.mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
     QObject::connect(menus.mnuDonate, &QAction::triggered, window, [] { OpenDonatePage(); });
     menus.mnuMakeMoney = bar->addAction(makeMoneyCaption);

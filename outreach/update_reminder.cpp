@@ -2,6 +2,7 @@
 
 #include "platform.h"
 #include "setting_scrambler.h"
+#include "shown_text.h"
 #include "web_links.h"
 
 #include <QDate>
@@ -54,11 +55,11 @@ void CheckUpdateReminder() {
     if (days >= -kQuietDays && days <= kQuietDays)
         return;
 
-    const MessageAnswer answer =
-        platform.ShowMessage(nullptr,
-                             QStringLiteral("There maybe an update to this software available\r"
-                                            "Do you want to check for an update?"),
-                             MessageIcon::Information, MessageButtons::YesNo);
+    const MessageAnswer answer = platform.ShowMessage(
+        nullptr,
+        // Its two sentences are parted by a carriage return alone.
+        ShownText(TextId::MessageUpdateQuestion).replace(QLatin1Char('\n'), QLatin1Char('\r')),
+        MessageIcon::Information, MessageButtons::YesNo);
     if (!StoreToday(platform))
         return;
     if (answer == MessageAnswer::Yes)

@@ -13,55 +13,34 @@ void OpenWebPage(const QString& address) {
     ThePlatform().OpenAddress(address);
 }
 
-QString ProductSiteRoot() {
-    return QString::fromUtf8(ProductSiteRoot(MakerHosts()));
-}
-QString ReferAFriendPage() {
-    return QString::fromUtf8(ReferAFriendPageAddress(MakerHosts()));
+namespace {
+
+void OpenPage(std::string (*address)(const SiteHosts&)) {
+    OpenWebPage(QString::fromStdString(address(MakerHosts())));
 }
 
-QString SoftwaresPageAddress() {
-    return QString::fromUtf8(SoftwaresPageAddress(MakerHosts()));
-}
-QString DonatePageAddress() {
-    return QString::fromUtf8(DonatePageAddress(MakerHosts()));
-}
-QString OnlineHelpAddress() {
-    return QString::fromUtf8(OnlineHelpAddress(MakerHosts()));
-}
-QString FullBrandPageAddress() {
-    return QString::fromUtf8(FullBrandPageAddress(MakerHosts()));
-}
-QString CoBrandPageAddress() {
-    return QString::fromUtf8(CoBrandPageAddress(MakerHosts()));
-}
-QString HomePageAddress() {
-    return QString::fromUtf8(HomePageAddress(MakerHosts()));
-}
-QString DownloadPageAddress() {
-    return QString::fromUtf8(DownloadPageAddress(MakerHosts()));
-}
+} // namespace
 
 void OpenSoftwaresPage() {
-    OpenWebPage(SoftwaresPageAddress());
+    OpenPage(SoftwaresPageAddress);
 }
 void OpenDonatePage() {
-    OpenWebPage(DonatePageAddress());
+    OpenPage(DonatePageAddress);
 }
 void OpenOnlineHelp() {
-    OpenWebPage(OnlineHelpAddress());
+    OpenPage(OnlineHelpAddress);
 }
 void OpenFullBrandPage() {
-    OpenWebPage(FullBrandPageAddress());
+    OpenPage(FullBrandPageAddress);
 }
 void OpenCoBrandPage() {
-    OpenWebPage(CoBrandPageAddress());
+    OpenPage(CoBrandPageAddress);
 }
 void OpenHomePage() {
-    OpenWebPage(HomePageAddress());
+    OpenPage(HomePageAddress);
 }
 void OpenDownloadPage() {
-    OpenWebPage(DownloadPageAddress());
+    OpenPage(DownloadPageAddress);
 }
 
 } // namespace korvane

@@ -23,19 +23,4 @@ void OpenCoBrandPage();
 void OpenHomePage();
 void OpenDownloadPage();
 
-// The root of the product's own site, with its trailing "/".
-QString ProductSiteRoot();
-
-// The refer-a-friend page on the maker's main site, without a query.
-QString ReferAFriendPage();
-
-// The fixed address of each page.
-QString SoftwaresPageAddress();
-QString DonatePageAddress();
-QString OnlineHelpAddress();
-QString FullBrandPageAddress();
-QString CoBrandPageAddress();
-QString HomePageAddress();
-QString DownloadPageAddress();
-
 } // namespace korvane

@@ -1,9 +1,11 @@
 #include "qt_platform.h"
 
+#include "languages.h"
 #include "line_breaks.h"
 #include "program_identity.h"
 #include "top_most.h"
 
+#include <QAbstractButton>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -55,6 +57,13 @@ MessageAnswer QtPlatform::ShowMessage(QWidget* parent, const QString& text, Mess
     } else {
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
+    }
+    const MessageButtonTexts& texts = TheMessageButtonTexts();
+    for (const auto& [button, text] :
+         {std::pair{QMessageBox::Ok, texts.ok}, std::pair{QMessageBox::Yes, texts.yes},
+          std::pair{QMessageBox::No, texts.no}}) {
+        if (QAbstractButton* shown = box.button(button); shown && !text.isEmpty())
+            shown->setText(text);
     }
     box.setWindowModality(Qt::ApplicationModal);
     const int answer = box.exec();

@@ -5,35 +5,22 @@
 
 namespace korvane {
 
-void ClipboardGuard::Guard(const QString& signText) {
-    if (!signText.isEmpty())
-        Remember(signText);
+void ClipboardGuard::GivenAway(const QString& text) {
+    const QString given = WithLineFeeds(text);
+    if (!given.isEmpty() && !givenAway_.contains(given))
+        givenAway_.append(given);
+}
+
+void ClipboardGuard::Guard() {
+    if (givenAway_.isEmpty())
+        return;
     Platform& platform = ThePlatform();
     for (const ClipboardPart part : {ClipboardPart::Clipboard, ClipboardPart::Selection}) {
         const std::optional<QString> held = platform.OwnClipboardText(part);
-        if (held && !held->isEmpty() && IsPartOfRemembered(WithLineFeeds(*held)))
+        if (held && givenAway_.contains(WithLineFeeds(*held)))
             platform.ClearClipboard(part);
     }
-}
-
-void ClipboardGuard::Remember(const QString& signText) {
-    const QString text = WithLineFeeds(signText);
-    const qsizetype known = texts_.indexOf(text);
-    if (known == 0)
-        return;
-    if (known > 0)
-        texts_.removeAt(known);
-    texts_.prepend(text);
-    if (texts_.size() > kMostRemembered)
-        texts_.removeLast();
-}
-
-bool ClipboardGuard::IsPartOfRemembered(const QString& held) const {
-    for (const QString& text : texts_) {
-        if (text.contains(held))
-            return true;
-    }
-    return false;
+    givenAway_.clear();
 }
 
 ClipboardGuard& TheClipboardGuard() {

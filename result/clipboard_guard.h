@@ -5,34 +5,28 @@
 
 namespace korvane {
 
-// The sign texts are meant to be read on the screen, not carried off. What
-// counts as the program's own text on the clipboard (and on the X
-// selection): text this program put there that is part of any sign text
-// shown in this run; text copied from an earlier reading's box is as much
-// ours to take back as text from the current one. Anything another program
-// put there is never touched.
+// The sign texts are meant to be read on the screen, not carried off. The
+// guard takes back only what a sign text box itself gave away: the text the
+// user copied out of it or selected in it (the X selection). Anything else
+// on the clipboard, the program's own other copies (a name copied from the
+// name box) as much as another program's, is never touched.
 class ClipboardGuard {
 public:
-    // The program shows only a handful of different sign texts; the cap is
-    // there all the same.
-    static constexpr qsizetype kMostRemembered = 64;
+    // A sign text box has handed this text to the clipboard, the selection
+    // or a drag.
+    void GivenAway(const QString& text);
 
-    // Remembers the text, unless it is empty, as the newest sign text, then
-    // empties the clipboard and the selection where either holds the
-    // program's own copy of part of a remembered text.
-    void Guard(const QString& signText);
-
-    // The remembered texts, newest first, with line feeds only.
-    const QStringList& Remembered() const { return texts_; }
+    // Empties the clipboard and the selection where either still holds, as
+    // the program's own, a text a sign text box gave away. Whatever is not
+    // held then can come back only through a box again, so it is forgotten.
+    void Guard();
 
 private:
-    void Remember(const QString& signText);
-    bool IsPartOfRemembered(const QString& held) const;
-
-    QStringList texts_;
+    QStringList givenAway_; // line feeds only
 };
 
-// The guard of this run, shared by every result window.
+// The guard of this run, shared by every result window: a copy from an
+// earlier reading's box is taken back by the next reading.
 ClipboardGuard& TheClipboardGuard();
 
 } // namespace korvane

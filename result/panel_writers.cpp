@@ -1,10 +1,14 @@
 #include "panel_writers.h"
 
 #include "look.h"
+#include "shown_text.h"
 #include "sun_sign_text_box.h"
+#include "twips.h"
 #include "value_label.h"
 
 #include <QColor>
+
+#include <algorithm>
 
 namespace korvane {
 namespace {
@@ -23,16 +27,20 @@ std::size_t PurposeIndex(Purpose purpose) {
 
 } // namespace
 
-void AstrologyPanelWriter::SetCarColour(std::string_view name) {
-    controls_.carColour->SetValue(FromStd(name));
+void AstrologyPanelWriter::SetCarColour(TextId name) {
+    controls_.carColour->SetValue(ShownText(name));
+    // The swatch stands beside the name, further right for a longer one.
+    QWidget* swatch = controls_.carColourSwatch;
+    const int beside = controls_.carColour->geometry().right() + 1 + Px(135);
+    swatch->move(std::max(Px(3360), beside), swatch->y());
 }
 
-void AstrologyPanelWriter::SetCarColourDescription(std::string_view description) {
+void AstrologyPanelWriter::SetCarColourDescription(TextId description) {
     // Back to the window's font first: the last description may have been
     // shrunk to fit.
     QLabel* label = controls_.carColourDescription;
     label->setFont(label->window()->font());
-    label->setText(FromStd(description));
+    label->setText(ShownText(description));
     ShrinkFontToFit(label);
 }
 
@@ -40,24 +48,24 @@ void AstrologyPanelWriter::SetKuaNumber(std::string_view number) {
     controls_.kuaNumber->SetValue(FromStd(number));
 }
 
-void AstrologyPanelWriter::SetRulingPlanet(std::string_view planet) {
-    controls_.rulingPlanet->SetValue(FromStd(planet));
+void AstrologyPanelWriter::SetRulingPlanet(TextId planet) {
+    controls_.rulingPlanet->SetValue(ShownText(planet));
 }
 
-void AstrologyPanelWriter::SetSunSign(std::string_view sign) {
-    controls_.sunSign->SetValue(FromStd(sign));
+void AstrologyPanelWriter::SetSunSign(TextId sign) {
+    controls_.sunSign->SetValue(ShownText(sign));
 }
 
-void AstrologyPanelWriter::SetSunSignDescription(std::string_view text) {
-    controls_.sunSignDescription->SetDescription(FromStd(text));
+void AstrologyPanelWriter::SetSunSignDescription(TextId text) {
+    controls_.sunSignDescription->SetDescription(ShownText(text));
 }
 
 void AstrologyPanelWriter::SetCarColourSwatch(ColourValue colour) {
     controls_.carColourSwatch->SetColour(ToQColor(colour), controls_.carColour->text());
 }
 
-void FengShuiPanelWriter::SetPurposeColourName(Purpose purpose, std::string_view name) {
-    controls_.colourNames[PurposeIndex(purpose)]->SetValue(FromStd(name));
+void FengShuiPanelWriter::SetPurposeColourName(Purpose purpose, std::optional<TextId> name) {
+    controls_.colourNames[PurposeIndex(purpose)]->SetValue(name ? ShownText(*name) : QString());
 }
 
 void FengShuiPanelWriter::SetPurposeSwatch(Purpose purpose, ColourValue colour) {

@@ -23,17 +23,18 @@ struct AstrologyPanelControls {
     Swatch* carColourSwatch = nullptr;
 };
 
-// Puts the astrology reading into the result window's astrology panel.
+// Puts the astrology reading into the result window's astrology panel, in
+// the program's language.
 class AstrologyPanelWriter : public AstrologyDisplay {
 public:
     explicit AstrologyPanelWriter(const AstrologyPanelControls& controls) : controls_(controls) {}
 
-    void SetCarColour(std::string_view name) override;
-    void SetCarColourDescription(std::string_view description) override;
+    void SetCarColour(TextId name) override;
+    void SetCarColourDescription(TextId description) override;
     void SetKuaNumber(std::string_view number) override;
-    void SetRulingPlanet(std::string_view planet) override;
-    void SetSunSign(std::string_view sign) override;
-    void SetSunSignDescription(std::string_view text) override;
+    void SetRulingPlanet(TextId planet) override;
+    void SetSunSign(TextId sign) override;
+    void SetSunSignDescription(TextId text) override;
     void SetCarColourSwatch(ColourValue colour) override;
 
 private:
@@ -52,7 +53,7 @@ class FengShuiPanelWriter : public FengShuiDisplay {
 public:
     explicit FengShuiPanelWriter(const FengShuiPanelControls& controls) : controls_(controls) {}
 
-    void SetPurposeColourName(Purpose purpose, std::string_view name) override;
+    void SetPurposeColourName(Purpose purpose, std::optional<TextId> name) override;
     void SetPurposeSwatch(Purpose purpose, ColourValue colour) override;
 
 private:

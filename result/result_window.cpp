@@ -1,12 +1,14 @@
 #include "result_window.h"
 
+#include "catalogue.h"
 #include "frame_group.h"
 #include "help_menus.h"
 #include "link_label.h"
 #include "look.h"
 #include "panel_writers.h"
-#include "promotion_texts.h"
+#include "shown_text.h"
 #include "sun_sign_text_box.h"
+#include "text_utils.h"
 #include "twips.h"
 #include "value_label.h"
 #include "web_links.h"
@@ -22,6 +24,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 
+#include <algorithm>
 #include <array>
 
 namespace korvane {
@@ -31,14 +34,18 @@ constexpr int kAstrologyTab = 0;
 constexpr int kFengShuiTab = 1;
 
 // A bold black heading that sizes itself to its text.
-QLabel* MakeCaption(const QString& text, QWidget* parent, int leftTwips, int topTwips) {
+// A caption takes the width of its text, up to the value beside it (where
+// a longer text in another language is made smaller to fit).
+QLabel* MakeCaption(const QString& text, QWidget* parent, int leftTwips, int topTwips,
+                    int valueLeftTwips) {
     auto* caption = new QLabel(parent);
     caption->setTextFormat(Qt::PlainText);
     caption->setText(text);
     caption->setFont(ProgramFont(8.25, true));
     SetTextColour(caption, Qt::black);
     caption->move(Px(leftTwips), Px(topTwips));
-    caption->resize(OneLineTextSize(caption->font(), text));
+    const QSize size = OneLineTextSize(caption->font(), text);
+    caption->resize(std::min(size.width(), Px(valueLeftTwips - leftTwips - 60)), size.height());
     return caption;
 }
 
@@ -70,7 +77,7 @@ frmLuckyCarResult::frmLuckyCarResult() {
     BuildWindowControls(client);
     BuildMenus();
     BuildTabShortcuts();
-    FitWrappedLabels(this);
+    FitTexts(this);
     fengShuiWriter_ = std::make_unique<FengShuiPanelWriter>(FengShuiPanelControls{
         {lblColourToWearSuccess, lblColourToWearHealth, lblColourToWearRelationships,
          lblColourToWearPersonal},
@@ -92,7 +99,9 @@ void frmLuckyCarResult::BuildWindowControls(QWidget* client) {
 }
 
 void frmLuckyCarResult::BuildForumLink(QWidget* client) {
-    Label14 = new LinkLabel(QString::fromUtf8(ForumInvitationWithoutFullStop()), client);
+    const std::string_view forum = WithoutFinalFullStop(Text(TextId::PromoForum, ShownCatalogue()));
+    Label14 = new LinkLabel(QString::fromUtf8(forum.data(), static_cast<qsizetype>(forum.size())),
+                            client);
     Label14->setObjectName(QStringLiteral("Label14"));
     QFont linkFont = ProgramFont(8.25, true);
     linkFont.setUnderline(true);
@@ -107,28 +116,28 @@ void frmLuckyCarResult::BuildForumLink(QWidget* client) {
 void frmLuckyCarResult::BuildReadingTabs(QWidget* client) {
     TS = new QTabBar(client);
     TS->setObjectName(QStringLiteral("TS"));
-    TS->addTab(QStringLiteral("Result Based on Astrology"));
-    TS->addTab(QStringLiteral("Result Based on Feng Shui"));
+    TS->addTab(ShownText(TextId::ResultAstrology));
+    TS->addTab(ShownText(TextId::ResultFengShui));
     TS->setExpanding(false);
     // Both tabs always fit.
     TS->setUsesScrollButtons(false);
     TS->setDrawBase(true);
     TS->setGeometry(TwipsRect(0, 480, 7815, 350));
-    TS->setAccessibleName(QStringLiteral("Result tabs"));
+    TS->setAccessibleName(ShownText(TextId::ResultTabs));
     connect(TS, &QTabBar::currentChanged, this, [this] { TS_Click(); });
 
     panels = new QStackedWidget(client);
     panels->setObjectName(QStringLiteral("panels"));
     panels->setGeometry(TwipsRect(0, 825, 7815, 4575));
-    panels->setAccessibleName(QStringLiteral("Reading"));
+    panels->setAccessibleName(ShownText(TextId::ResultReading));
     for (int i = 0; i < 2; ++i) {
         fraResult[i] = new QWidget;
         fraResult[i]->setObjectName(QStringLiteral("fraResult%1").arg(i));
         SetOpaqueBackground(fraResult[i], kProgramBlue);
         panels->addWidget(fraResult[i]);
     }
-    fraResult[0]->setAccessibleName(QStringLiteral("Result Based on Astrology"));
-    fraResult[1]->setAccessibleName(QStringLiteral("Result Based on Feng Shui"));
+    fraResult[0]->setAccessibleName(ShownText(TextId::ResultAstrology));
+    fraResult[1]->setAccessibleName(ShownText(TextId::ResultFengShui));
     BuildAstrologyPanel(fraResult[0]);
     BuildFengShuiPanel(fraResult[1]);
 }
@@ -137,12 +146,12 @@ void frmLuckyCarResult::BuildOffers(QWidget* client) {
     fraFullBrand = new FrameGroup(client);
     fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
     fraFullBrand->setGeometry(TwipsRect(0, 5400, 6600, 855));
-    fraFullBrand->setAccessibleName(QStringLiteral("Offers"));
+    fraFullBrand->setAccessibleName(ShownText(TextId::PromoOffers));
     SetOpaqueBackground(fraFullBrand, kProgramBlue);
-    lblFullBrand = MakeOffer(QString::fromUtf8(kFullBrandOffer), fraFullBrand);
+    lblFullBrand = MakeOffer(ShownText(TextId::PromoFullBrand), fraFullBrand);
     lblFullBrand->setObjectName(QStringLiteral("lblFullBrand"));
     connect(lblFullBrand, &LinkLabel::activated, this, [] { OpenFullBrandPage(); });
-    lblCobrand = MakeOffer(QString::fromUtf8(kCoBrandOffer), fraFullBrand);
+    lblCobrand = MakeOffer(ShownText(TextId::PromoCoBrand), fraFullBrand);
     lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
     connect(lblCobrand, &LinkLabel::activated, this, [] { OpenCoBrandPage(); });
     // The co-branding offer covers the full-branding one for good.
@@ -151,7 +160,7 @@ void frmLuckyCarResult::BuildOffers(QWidget* client) {
 }
 
 void frmLuckyCarResult::BuildCommands(QWidget* client) {
-    cmdBack = new QPushButton(QStringLiteral("&Back"), client);
+    cmdBack = new QPushButton(ShownText(TextId::CommandBack), client);
     cmdBack->setObjectName(QStringLiteral("cmdBack"));
     cmdBack->setGeometry(TwipsRect(6690, 5655, 1005, 345));
     cmdBack->setAutoDefault(false);
@@ -161,7 +170,7 @@ void frmLuckyCarResult::BuildCommands(QWidget* client) {
     });
 
     // Lies below the client area: never seen, never reached.
-    cmdPrint = new QPushButton(QStringLiteral("&Save"), client);
+    cmdPrint = new QPushButton(ShownText(TextId::CommandSave), client);
     cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
     cmdPrint->setFont(ProgramFont(8.25, true));
     cmdPrint->setGeometry(TwipsRect(6720, 7800, 1005, 345));
@@ -177,33 +186,33 @@ void frmLuckyCarResult::SetTabOrder() {
 }
 
 void frmLuckyCarResult::BuildAstrologyPanel(QWidget* panel) {
-    lblCaption[2] = MakeCaption(QStringLiteral("Car Color"), panel, 120, 240);
-    auto* carColour = MakeValue(QStringLiteral("Turquoise"), QStringLiteral("Car Color"), panel,
-                                TwipsRect(1560, 165, 1605, 345));
+    const QString carColourCaption = ShownText(TextId::ResultCarColor);
+    const QString designColour = ShownText(TextId::ColourTurquoise);
+    lblCaption[2] = MakeCaption(carColourCaption, panel, 120, 240, 1560);
+    auto* carColour =
+        MakeValue(designColour, carColourCaption, panel, TwipsRect(1560, 165, 1605, 345));
     carColour->setFont(ProgramFont(14.25, true));
-    carColour->SetValue(QStringLiteral("Turquoise"));
-    lblColorCode[0] = new Swatch(QStringLiteral("Car Color"), panel);
+    carColour->SetValue(designColour);
+    lblColorCode[0] = new Swatch(carColourCaption, panel);
     lblColorCode[0]->setGeometry(TwipsRect(3360, 165, 350, 350));
 
     // The paragraph about the car colour.
     QLabel* description = new QLabel(panel);
     description->setTextFormat(Qt::PlainText);
-    description->setText(
-        QStringLiteral("Turquoise is a color that is very popular with people who like to stand "
-                       "out without shouting."));
+    description->setText(ShownText(TextId::ResultDesignDescription));
     description->setWordWrap(true);
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetTextColour(description, Qt::white);
     description->setGeometry(TwipsRect(120, 510, 7545, 1215));
 
-    lblCaption[3] = MakeCaption(QStringLiteral("Kua Number"), panel, 120, 1815);
-    auto* kuaNumber = MakeValue(QStringLiteral("Label1"), QStringLiteral("Kua Number"), panel,
+    lblCaption[3] = MakeCaption(ShownText(TextId::ResultKuaNumber), panel, 120, 1815, 2160);
+    auto* kuaNumber = MakeValue(QStringLiteral("Label1"), lblCaption[3]->text(), panel,
                                 TwipsRect(2160, 1815, 555, 195));
-    lblCaption[1] = MakeCaption(QStringLiteral("Ruling Planet"), panel, 120, 2085);
-    auto* rulingPlanet = MakeValue(QStringLiteral("Label1"), QStringLiteral("Ruling Planet"), panel,
+    lblCaption[1] = MakeCaption(ShownText(TextId::ResultRulingPlanet), panel, 120, 2085, 2160);
+    auto* rulingPlanet = MakeValue(QStringLiteral("Label1"), lblCaption[1]->text(), panel,
                                    TwipsRect(2160, 2085, 555, 195));
-    lblCaption[0] = MakeCaption(QStringLiteral("Sun Sign"), panel, 120, 2370);
-    auto* sunSign = MakeValue(QStringLiteral("Label1"), QStringLiteral("Sun Sign"), panel,
+    lblCaption[0] = MakeCaption(ShownText(TextId::ResultSunSign), panel, 120, 2370, 2160);
+    auto* sunSign = MakeValue(QStringLiteral("Label1"), lblCaption[0]->text(), panel,
                               TwipsRect(2160, 2370, 555, 195));
 
     const std::array<QLabel*, 5> results = {carColour, description, kuaNumber, rulingPlanet,
@@ -218,7 +227,7 @@ void frmLuckyCarResult::BuildAstrologyPanel(QWidget* panel) {
 
     txtSunSign_Desc = new SunSignTextBox(panel);
     txtSunSign_Desc->setObjectName(QStringLiteral("txtSunSign_Desc"));
-    txtSunSign_Desc->setAccessibleName(QStringLiteral("Sun sign description"));
+    txtSunSign_Desc->setAccessibleName(ShownText(TextId::ResultSignText));
     NameScrollingParts(txtSunSign_Desc);
     txtSunSign_Desc->setGeometry(TwipsRect(120, 2640, 7545, 1815));
 
@@ -230,32 +239,31 @@ void frmLuckyCarResult::BuildAstrologyPanel(QWidget* panel) {
 void frmLuckyCarResult::BuildFengShuiPanel(QWidget* panel) {
     struct Row {
         int caption;
-        const char* heading;
+        TextId heading;
         int headingTop;
         ValueLabel** value;
-        const char* designText;
+        TextId designText;
         int valueWidth;
-        const char* purpose;
+        TextId purpose;
         int swatchTop;
     };
     const Row rows[] = {
-        {4, "Your Lucky Car Color for Success", 315, &lblColourToWearSuccess, "Success", 690,
-         "Lucky car color for success", 240},
-        {5, "Your Lucky Car Color for Health", 795, &lblColourToWearHealth, "Health", 540,
-         "Lucky car color for health", 720},
-        {6, "Your Lucky Car Color for Relationship", 1275, &lblColourToWearRelationships,
-         "Relationships", 1125, "Lucky car color for relationships", 1200},
-        {7, "Your Lucky Car Color for Personal Development", 1755, &lblColourToWearPersonal,
-         "Personal", 735, "Lucky car color for personal development", 1680},
+        {4, TextId::ResultForSuccess, 315, &lblColourToWearSuccess, TextId::ResultSuccess, 690,
+         TextId::ResultLuckySuccess, 240},
+        {5, TextId::ResultForHealth, 795, &lblColourToWearHealth, TextId::ResultHealth, 540,
+         TextId::ResultLuckyHealth, 720},
+        {6, TextId::ResultForRelationships, 1275, &lblColourToWearRelationships,
+         TextId::ResultRelationships, 1125, TextId::ResultLuckyRelationships, 1200},
+        {7, TextId::ResultForPersonal, 1755, &lblColourToWearPersonal, TextId::ResultPersonal, 735,
+         TextId::ResultLuckyPersonal, 1680},
     };
     for (int i = 0; i < 4; ++i) {
         const Row& row = rows[i];
         lblCaption[row.caption] =
-            MakeCaption(QString::fromLatin1(row.heading), panel, 240, row.headingTop);
-        *row.value =
-            MakeValue(QString::fromLatin1(row.designText), QString::fromLatin1(row.purpose), panel,
-                      TwipsRect(5160, row.headingTop, row.valueWidth, 195));
-        lblColorCode[i + 1] = new Swatch(QString::fromLatin1(row.purpose), panel);
+            MakeCaption(ShownText(row.heading), panel, 240, row.headingTop, 5160);
+        *row.value = MakeValue(ShownText(row.designText), ShownText(row.purpose), panel,
+                               TwipsRect(5160, row.headingTop, row.valueWidth, 195));
+        lblColorCode[i + 1] = new Swatch(ShownText(row.purpose), panel);
         lblColorCode[i + 1]->setGeometry(TwipsRect(7080, row.swatchTop, 345, 345));
         lblCaption[row.caption]->setObjectName(QStringLiteral("lblCaption%1").arg(row.caption));
         lblColorCode[i + 1]->setObjectName(QStringLiteral("lblColorCode%1").arg(i + 1));
@@ -267,23 +275,23 @@ void frmLuckyCarResult::BuildFengShuiPanel(QWidget* panel) {
 }
 
 void frmLuckyCarResult::BuildMenus() {
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* mnuFile = menuBar()->addMenu(ShownText(TextId::MenuFile));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuPrint = mnuFile->addAction(QStringLiteral("&Save"));
+    mnuPrint = mnuFile->addAction(ShownText(TextId::CommandSave));
     mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
     mnuPrint->setEnabled(false);
     mnuPrint->setVisible(false);
     connect(mnuPrint, &QAction::triggered, this, [this] { cmdPrint_Click(); });
-    mnuBack = mnuFile->addAction(QStringLiteral("&Back"));
+    mnuBack = mnuFile->addAction(ShownText(TextId::CommandBack));
     mnuBack->setObjectName(QStringLiteral("mnuBack"));
     connect(mnuBack, &QAction::triggered, this, [this] { cmdBack_Click(); });
     mnuFile->addSeparator();
-    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
+    mnuExit = mnuFile->addAction(ShownText(TextId::CommandExit));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
 
-    const HelpMenus help = AddHelpMenus(this, QStringLiteral("Check for Software &Update"),
-                                        QStringLiteral("Make Money &Online"));
+    const HelpMenus help = AddHelpMenus(this, ShownText(TextId::MenuUpdateResult),
+                                        ShownText(TextId::MenuMakeMoneyResult));
     mnuOnline = help.mnuOnline;
     mnuVisit = help.mnuVisit;
     mnuUpdate = help.mnuUpdate;
@@ -303,20 +311,12 @@ void frmLuckyCarResult::BuildTabShortcuts() {
     }
 }
 
-AstrologyDisplay& frmLuckyCarResult::AstrologyPanel() {
-    return *astrologyWriter_;
-}
-
-FengShuiDisplay& frmLuckyCarResult::FengShuiPanel() {
-    return *fengShuiWriter_;
+void frmLuckyCarResult::ShowReading(const Reading& reading) {
+    korvane::ShowReading(reading, *fengShuiWriter_, *astrologyWriter_);
 }
 
 void frmLuckyCarResult::ShowCentred() {
     ShowMainWindowCentred(this);
-}
-
-int frmLuckyCarResult::FrontPanel() const {
-    return panels->currentIndex();
 }
 
 void frmLuckyCarResult::TS_Click() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reading_display.h"
+#include "reading_for.h"
 
 #include <QMainWindow>
 
@@ -30,14 +30,10 @@ public:
     frmLuckyCarResult();
     ~frmLuckyCarResult() override;
 
-    // Where the readings write.
-    AstrologyDisplay& AstrologyPanel();
-    FengShuiDisplay& FengShuiPanel();
+    // Puts a reading on both panels.
+    void ShowReading(const Reading& reading);
 
     void ShowCentred();
-
-    // Which panel is in front: 0 astrology, 1 Feng Shui.
-    int FrontPanel() const;
 
     // True only while the Back button's own click is being handled: closing
     // then is the way back, not leaving.

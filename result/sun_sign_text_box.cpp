@@ -5,6 +5,7 @@
 #include "look.h"
 
 #include <QEvent>
+#include <QMimeData>
 #include <QSignalBlocker>
 
 namespace korvane {
@@ -33,12 +34,12 @@ void SunSignTextBox::SetDescription(const QString& text) {
     // the screen, and each size lays the whole text out again; it takes the
     // text once it is shown. The clipboard guard looks at the new text now.
     textWaiting_ = true;
-    TheClipboardGuard().Guard(WithLineFeeds(text));
+    TheClipboardGuard().Guard();
 }
 
 void SunSignTextBox::showEvent(QShowEvent* event) {
     if (textWaiting_) {
-        // The guard looked at this text when it was written.
+        // The guard had its say when the text was written.
         const QSignalBlocker quiet(this);
         document()->setPlainText(WithLineFeeds(description_));
         textWaiting_ = false;
@@ -66,8 +67,15 @@ bool SunSignTextBox::eventFilter(QObject* watched, QEvent* event) {
     return QPlainTextEdit::eventFilter(watched, event);
 }
 
+QMimeData* SunSignTextBox::createMimeDataFromSelection() const {
+    QMimeData* data = QPlainTextEdit::createMimeDataFromSelection();
+    if (data)
+        TheClipboardGuard().GivenAway(data->text());
+    return data;
+}
+
 void SunSignTextBox::GuardClipboard() {
-    TheClipboardGuard().Guard(toPlainText());
+    TheClipboardGuard().Guard();
 }
 
 } // namespace korvane

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Makes the README's screenshots from the real program on a private X server:
-#   scripts/screenshots.sh [scale] [output folder] [default|dark]
+#   [LANGUAGE=zh_CN] scripts/screenshots.sh [scale] [output folder] [default|dark]
 # The scale is QT_SCALE_FACTOR (1 by default); the folder defaults to docs/.
 # "dark" runs the program as a GNOME user in dark mode meets it: Qt's GTK
 # platform theme (Debian package qt6-gtk-platformtheme) with Adwaita:dark.
@@ -35,6 +35,20 @@ else
   unset QT_QPA_PLATFORMTHEME GTK_THEME
 fi
 
+# The language the program takes from LANGUAGE: its catalogue gives the
+# access keys to press and the order of the date lists.
+catalogue="$root/i18n/${LANGUAGE%%[:.]*}.po"
+[ -f "$catalogue" ] || catalogue="$root/i18n/en.po"
+entry_text() { # the shown text of a catalogue entry, by its key
+  awk -v key="$1" '$0 == "msgctxt \"" key "\"" { found = 1; next }
+    found && /^msgid / { sub(/^msgid "/, ""); sub(/"$/, ""); id = $0; next }
+    found && /^msgstr / { sub(/^msgstr "/, ""); sub(/"$/, ""); print ($0 == "" ? id : $0); exit }' "$catalogue"
+}
+access_key() { # the letter after the "&" of a catalogue entry, in lower case
+  entry_text "$1" | sed -n 's/.*&\([[:alnum:]]\).*/\1/p' | tr '[:upper:]' '[:lower:]'
+}
+date_order="$(sed -n 's/^"X-Korvane-Date-Order: \(.*\)\\n"$/\1/p' "$catalogue")"
+
 openbox >/dev/null 2>&1 &
 sleep 0.5
 
@@ -54,23 +68,23 @@ shoot() {
 "$root/build/korvane" &
 main=$(window_of_width 488)
 xdotool windowactivate --sync "$main" 2>/dev/null || true
-korvane_type_birth_details
+korvane_type_birth_details "$date_order"
 xdotool key Tab
 shoot "$main" birth-details
 
-xdotool key alt+h && sleep 0.3 && xdotool key a
+xdotool key "alt+$(access_key menu.help)" && sleep 0.3 && xdotool key "$(access_key menu.about)"
 about=$(window_of_width 399)
 shoot "$about" about
 xdotool key Escape
 sleep 0.3
 
-xdotool key alt+g
+xdotool key "alt+$(access_key birth.proceed)"
 result=$(window_of_width 521)
 shoot "$result" result-astrology
 xdotool key ctrl+Tab
 shoot "$result" result-feng-shui
 
-xdotool key alt+f && sleep 0.3 && xdotool key x
+xdotool key "alt+$(access_key menu.file)" && sleep 0.3 && xdotool key "$(access_key command.exit)"
 nag=$(window_of_width 741)
 shoot "$nag" exit-promotion
 xdotool key Return

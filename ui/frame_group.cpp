@@ -1,5 +1,6 @@
 #include "frame_group.h"
 
+#include <QCoreApplication>
 #include <QPaintEvent>
 #include <QPixmap>
 #include <QStyleOptionGroupBox>
@@ -24,6 +25,21 @@ constexpr int kOptionButtonHeight = 14;
 // a stretched picture.
 constexpr int kBandRows = 64;
 
+// Decoded once for the run: once the first frame is out, Qt's picture cache
+// has no room, and a picture made from its resource at each paint would be
+// decoded afresh each time.
+const QPixmap& FramePicture() {
+    static QPixmap* picture = nullptr;
+    if (!picture) {
+        picture = new QPixmap(kFramePicture);
+        qAddPostRoutine([] {
+            delete picture;
+            picture = nullptr;
+        });
+    }
+    return *picture;
+}
+
 } // namespace
 
 FrameGroup::FrameGroup(QWidget* parent) : QGroupBox(parent) {}
@@ -41,7 +57,7 @@ QRect FrameGroup::FrameRect() const {
 void FrameGroup::paintEvent(QPaintEvent* event) {
     QStylePainter painter(this);
     const QRect area = event->rect();
-    const QPixmap picture(kFramePicture);
+    const QPixmap& picture = FramePicture();
     const QRect frame = FrameRect();
     // Bands counted in the rows of the device painted on: twice the pixels,
     // half the rows.

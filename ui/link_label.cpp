@@ -1,5 +1,7 @@
 #include "link_label.h"
 
+#include "shown_text.h"
+
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -53,7 +55,7 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(parent) {
     setFont(underlined);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleDescription(tr("Link: opens a web page in your browser"));
+    setAccessibleDescription(ShownText(TextId::LinkSpoken));
 }
 
 // A plain-text label that takes the keyboard focus would otherwise keep a

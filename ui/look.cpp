@@ -1,9 +1,14 @@
 #include "look.h"
 
+#include <algorithm>
+
+#include "shown_text.h"
 #include "twips.h"
 #include "ui_texts.h"
+#include "value_label.h"
 
 #include <QAbstractScrollArea>
+#include <QCheckBox>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -13,9 +18,12 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPalette>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStringList>
+#include <QStyle>
+#include <QTabBar>
 #include <QWidget>
 
 namespace korvane {
@@ -95,7 +103,9 @@ void MakeFixedWindow(QWidget* window, bool withMinimise) {
     window->setWindowFlags(flags);
 }
 
-bool TextFits(const QLabel* label) {
+namespace {
+
+bool LabelTextFits(const QLabel* label) {
     const QRect box = label->contentsRect();
     const QFontMetrics metrics(label->font());
     const int flags = (label->wordWrap() ? Qt::TextWordWrap : 0) | Qt::TextExpandTabs;
@@ -104,33 +114,103 @@ bool TextFits(const QLabel* label) {
     return needed.height() <= box.height() && (label->wordWrap() || needed.width() <= box.width());
 }
 
-void ShrinkFontToFit(QLabel* label, double smallestPointSize) {
+// The room a button's frame, indicator and margins leave for its text.
+int ButtonTextRoom(const QAbstractButton* button) {
+    const QStyle* style = button->style();
+    if (qobject_cast<const QRadioButton*>(button))
+        return button->width() - style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) -
+               style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+    if (qobject_cast<const QCheckBox*>(button))
+        return button->width() - style->pixelMetric(QStyle::PM_IndicatorWidth) -
+               style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+    return button->width() - 2 * style->pixelMetric(QStyle::PM_ButtonMargin) -
+           2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+}
+
+bool ButtonTextFits(const QAbstractButton* button) {
+    const QSize text = QFontMetrics(button->font()).size(Qt::TextShowMnemonic, button->text());
+    return text.width() <= ButtonTextRoom(button) && text.height() <= button->height();
+}
+
+bool TabsFit(const QTabBar* bar) {
+    int width = 0;
+    for (int i = 0; i < bar->count(); ++i)
+        width += bar->tabRect(i).width();
+    return width <= bar->width();
+}
+
+} // namespace
+
+bool TextFits(const QWidget* control) {
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        return LabelTextFits(label);
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        return ButtonTextFits(button);
+    if (const auto* bar = qobject_cast<const QTabBar*>(control))
+        return TabsFit(bar);
+    return true;
+}
+
+void ShrinkFontToFit(QWidget* control, double smallestPointSize) {
     // The windows are built afresh often, with the same texts in the same
     // places; remember what fitted.
     static QHash<QString, double> fitted;
-    QFont font = label->font();
-    const QString key = label->text() + QLatin1Char('\n') + font.key() + QLatin1Char('\n') +
-                        QString::number(label->width()) + QLatin1Char('x') +
-                        QString::number(label->height());
+    QFont font = control->font();
+    QString text;
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        text = label->text();
+    else if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        text = button->text();
+    else if (const auto* bar = qobject_cast<const QTabBar*>(control))
+        for (int i = 0; i < bar->count(); ++i)
+            text += bar->tabText(i) + QLatin1Char('\t');
+    const QString key = text + QLatin1Char('\n') + font.key() + QLatin1Char('\n') +
+                        QString::number(control->width()) + QLatin1Char('x') +
+                        QString::number(control->height());
     if (const auto known = fitted.constFind(key); known != fitted.constEnd()) {
         if (*known != font.pointSizeF()) {
             font.setPointSizeF(*known);
-            label->setFont(font);
+            control->setFont(font);
         }
         return;
     }
-    while (!TextFits(label) && font.pointSizeF() - 0.25 >= smallestPointSize) {
+    while (!TextFits(control) && font.pointSizeF() - 0.25 >= smallestPointSize) {
         font.setPointSizeF(font.pointSizeF() - 0.25);
-        label->setFont(font);
+        control->setFont(font);
     }
     fitted.insert(key, font.pointSizeF());
 }
 
-void FitWrappedLabels(QWidget* root) {
-    // A label that is hidden now is fitted when it is shown.
-    for (QLabel* label : root->findChildren<QLabel*>()) {
-        if (label->wordWrap() && !label->isHidden())
-            ShrinkFontToFit(label);
+void GrowLeftToFit(QLabel* label, int leftmost) {
+    const int needed = OneLineTextSize(label->font(), label->text()).width();
+    const QRect rect = label->geometry();
+    if (needed <= rect.width())
+        return;
+    const int left = std::max(leftmost, rect.right() + 1 - needed);
+    label->setGeometry(left, rect.y(), rect.right() + 1 - left, rect.height());
+}
+
+void WidenInRowToFit(const QList<QAbstractButton*>& row, int gap) {
+    int left = row.isEmpty() ? 0 : row.front()->x();
+    for (QAbstractButton* button : row) {
+        const int text =
+            QFontMetrics(button->font()).size(Qt::TextShowMnemonic, button->text()).width();
+        const int width = button->width() + std::max(0, text - ButtonTextRoom(button));
+        button->setGeometry(std::max(button->x(), left), button->y(), width, button->height());
+        left = button->geometry().right() + 1 + gap;
+    }
+}
+
+void FitTexts(QWidget* root) {
+    // A control that is hidden now is fitted when it is shown; value labels
+    // take the width of their text.
+    for (QWidget* control : root->findChildren<QWidget*>()) {
+        if (control->isHidden() || qobject_cast<ValueLabel*>(control))
+            continue;
+        const auto* label = qobject_cast<QLabel*>(control);
+        if ((label && !label->text().isEmpty()) || qobject_cast<QAbstractButton*>(control) ||
+            qobject_cast<QTabBar*>(control))
+            ShrinkFontToFit(control);
     }
 }
 
@@ -145,7 +225,7 @@ QWidget* SetUpMainWindow(QMainWindow* window, const QString& name, int widthTwip
     SetOpaqueBackground(client, kProgramBlue);
     // Screen readers list the client area and the menu bar too.
     client->setAccessibleName(kWindowCaptionText());
-    window->menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
+    window->menuBar()->setAccessibleName(ShownText(TextId::MenuBar));
     window->setCentralWidget(client);
     window->layout()->setSizeConstraint(QLayout::SetFixedSize);
     return client;
@@ -163,8 +243,8 @@ void NameScrollingParts(QAbstractScrollArea* box) {
     box->viewport()->setAccessibleName(name);
     for (QScrollBar* bar : {box->verticalScrollBar(), box->horizontalScrollBar()}) {
         const QString what = bar->orientation() == Qt::Vertical
-                                 ? QStringLiteral(", vertical scroll bar")
-                                 : QStringLiteral(", horizontal scroll bar");
+                                 ? ShownText(TextId::ScrollVertical)
+                                 : ShownText(TextId::ScrollHorizontal);
         bar->setAccessibleName(name + what);
         if (QWidget* holder = bar->parentWidget(); holder && holder != box)
             holder->setAccessibleName(name + what);

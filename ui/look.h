@@ -1,8 +1,11 @@
 #pragma once
 
+#include "program_colours.h"
+
 #include <QColor>
 #include <QFont>
 
+class QAbstractButton;
 class QAbstractScrollArea;
 class QLabel;
 class QMainWindow;
@@ -11,7 +14,7 @@ class QWidget;
 namespace korvane {
 
 // The program's blue, behind both main windows.
-inline const QColor kProgramBlue(68, 109, 217);
+inline const QColor kProgramBlue(RedOf(kKorvaneBlue), GreenOf(kKorvaneBlue), BlueOf(kKorvaneBlue));
 inline const QColor kSwatchDesignColour(128, 0, 128);
 
 // Verdana where it is installed, otherwise the closest sans-serif.
@@ -35,16 +38,29 @@ void SetTextColour(QWidget* widget, const QColor& colour);
 // minimise box when asked.
 void MakeFixedWindow(QWidget* window, bool withMinimise);
 
-// Verdana is not everywhere: when a word-wrapped label's text does not fit
-// its rectangle in the font that stands in for it, the font is made a
-// little smaller until it does, so that no text is ever cut off.
-void ShrinkFontToFit(QLabel* label, double smallestPointSize = 6.5);
+// Verdana is not everywhere, and other languages run longer than English:
+// when a control's text does not fit its rectangle in the font that stands in
+// for it, the font is made a little smaller until it does, so that no text
+// is ever cut off. Labels, buttons, option buttons, check boxes and tab bars.
+void ShrinkFontToFit(QWidget* control, double smallestPointSize = 6.5);
 
-// Shrinks every word-wrapped label of a window as needed (see above).
-void FitWrappedLabels(QWidget* root);
+// A label before its control: when its text is longer than its rectangle,
+// it first grows to its left, up to `leftmost` (in its parent), keeping its
+// right edge; only what still does not fit is then made smaller.
+void GrowLeftToFit(QLabel* label, int leftmost);
 
-// Whether a label's whole text fits inside its rectangle.
-bool TextFits(const QLabel* label);
+// Buttons in a row (option buttons): each as wide as its text needs and no
+// narrower than it was made, the next one moved on to keep the gap.
+void WidenInRowToFit(const QList<QAbstractButton*>& row, int gap);
+
+// Shrinks every text of a window that has a fixed rectangle as needed (see
+// above); value labels grow with their text instead.
+void FitTexts(QWidget* root);
+
+// Whether a control's whole text fits inside its rectangle: a label's inside
+// its contents, a button's beside its indicator or within its margins, a tab
+// bar's tabs side by side.
+bool TextFits(const QWidget* control);
 
 // Sets up one of the two main windows: caption, font, fixed size, and a blue
 // client area of the given size in twips below the menu bar, which it returns.

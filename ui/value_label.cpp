@@ -1,6 +1,7 @@
 #include "value_label.h"
 
 #include "look.h"
+#include "shown_text.h"
 
 namespace korvane {
 
@@ -14,26 +15,22 @@ ValueLabel::ValueLabel(const QString& designText, const QString& whatItShows, QW
 void ValueLabel::SetValue(const QString& value) {
     setText(value);
     resize(OneLineTextSize(font(), value).width(), height());
-    setAccessibleName(whatItShows_ + QStringLiteral(": ") + value);
+    setAccessibleName(ShownText(TextId::ValueSpoken).arg(whatItShows_, value));
 }
 
 Swatch::Swatch(const QString& whatItShows, QWidget* parent)
     : QLabel(parent), whatItShows_(whatItShows) {
-    SetColour(kSwatchDesignColour, QStringLiteral("Purple"));
+    SetColour(kSwatchDesignColour, ShownText(TextId::SwatchPurple));
 }
 
 void Swatch::SetColour(const QColor& colour, const QString& colourName) {
     SetOpaqueBackground(this, colour);
     setAccessibleDescription(whatItShows_);
-    setAccessibleName(QStringLiteral("%1, red %2, green %3, blue %4")
-                          .arg(colourName.isEmpty() ? QStringLiteral("No color") : colourName)
+    setAccessibleName(ShownText(TextId::SwatchSpoken)
+                          .arg(colourName.isEmpty() ? ShownText(TextId::SwatchNone) : colourName)
                           .arg(colour.red())
                           .arg(colour.green())
                           .arg(colour.blue()));
-}
-
-QColor Swatch::Colour() const {
-    return palette().color(QPalette::Window);
 }
 
 } // namespace korvane

@@ -25,7 +25,6 @@ public:
     Swatch(const QString& whatItShows, QWidget* parent);
 
     void SetColour(const QColor& colour, const QString& colourName);
-    QColor Colour() const;
 
 private:
     QString whatItShows_;

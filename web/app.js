@@ -1,21 +1,135 @@
 // The page: it hands the form to the engine and shows what comes back.
 import { loadEngine } from './engine.js';
+import { savePicture } from './picture.js';
 
 const $ = (id) => document.getElementById(id);
-const engineReady = fetch('korvane.wasm')
-  .then((response) => response.arrayBuffer())
-  .then(loadEngine);
-
-if ('serviceWorker' in navigator) {
-  navigator.serviceWorker.register('sw.js').catch(() => {});
-}
+// The languages, their tags and date orders, and the program's name, written
+// into the page by its build.
+const catalogues = JSON.parse($('catalogues').textContent);
 
 const formView = $('form-view');
 const resultView = $('result-view');
 const problem = $('problem');
+const proceed = $('proceed');
 const forum = $('forum');
-const forumLong = forum.textContent;
 const tabs = [$('tab-astrology'), $('tab-feng-shui')];
+const referBoxes = {
+  name: $('refer-name'),
+  email: $('refer-email'),
+  friendName: $('refer-friend-name'),
+  friendEmail: $('refer-friend-email'),
+};
+
+// --- The language: the reader's, or the one chosen from the list. ---
+
+// The texts of the page's language, by their catalogue keys; the page is
+// written in English until they are there.
+let dictionary = null;
+let language = catalogues.languages[0];
+const t = (key) => dictionary?.[key] ?? '';
+const filled = (text, ...values) => text.replace(/%(\d)/g, (_, n) => values[Number(n) - 1]);
+
+// The catalogue for the first of the tags (best first) that one answers,
+// each tried again without its last part ("zh-Hant-HK", "zh-Hant", "zh");
+// English when none does.
+function languageFor(tags) {
+  for (const wanted of tags) {
+    let tag = String(wanted).toLowerCase().replace(/_/g, '-');
+    while (tag) {
+      const found = catalogues.languages.find((each) =>
+        each.tags.some((known) => known.toLowerCase() === tag));
+      if (found) return found;
+      tag = tag.slice(0, Math.max(0, tag.lastIndexOf('-')));
+    }
+  }
+  return catalogues.languages[0];
+}
+
+// Puts the page into a language: every marked text and label, the title,
+// the order of the date lists and what the page shows at the moment.
+function showLanguage() {
+  document.documentElement.lang = language.tag;
+  document.title = filled(t('page.title'), catalogues.caption);
+  for (const element of document.querySelectorAll('[data-text]')) {
+    element.textContent = t(element.dataset.text);
+  }
+  for (const element of document.querySelectorAll('[data-label]')) {
+    element.setAttribute('aria-label', t(element.dataset.label));
+  }
+  $('language').value = language.tag;
+  const date = document.querySelector('.date');
+  date.append(...language.dateOrder.map((part) => $(part)));
+  const manifest = document.querySelector('link[rel="manifest"]');
+  manifest.href = language === catalogues.languages[0]
+    ? 'manifest.webmanifest' : `manifest.${language.tag}.webmanifest`;
+  showNotes(!resultView.hidden);
+  if (shownReading) fillReading(shownReading);
+}
+
+let languageLoading = null;
+function useLanguage(chosen, inAddress) {
+  languageLoading = (async () => {
+    const response = await fetch(`lang/${chosen.code}.json`);
+    if (!response.ok) throw new Error(`lang/${chosen.code}.json: ${response.status}`);
+    dictionary = await response.json();
+    language = chosen;
+    showLanguage();
+    if (inAddress) {
+      // The address keeps the choice, so that a link keeps the language.
+      const address = new URL(window.location.href);
+      address.searchParams.set('lang', chosen.tag);
+      window.history.replaceState(window.history.state, '', address);
+    }
+    return true;
+  })().catch(() => false);
+  return languageLoading;
+}
+
+$('language').addEventListener('change', (event) => useLanguage(languageFor([event.target.value]), true));
+
+// --- The engine: loaded at once; until then the button shows it is busy. ---
+
+let engine = null;
+let engineLoading = null;
+
+function loadTheEngine(again) {
+  proceed.setAttribute('aria-busy', 'true');
+  $('engine-problem').hidden = true;
+  engineLoading = (async () => {
+    if (typeof WebAssembly !== 'object') throw new Error('no WebAssembly');
+    // Trying again asks the server, not a copy kept from the failed try.
+    const response = await fetch('korvane.wasm', again ? { cache: 'reload' } : {});
+    if (!response.ok) throw new Error(`korvane.wasm: ${response.status}`);
+    return loadEngine(await response.arrayBuffer());
+  })().then((loaded) => {
+    engine = loaded;
+    return loaded;
+  }, () => {
+    $('no-webassembly').hidden = typeof WebAssembly === 'object';
+    $('engine-failed').hidden = !$('no-webassembly').hidden;
+    $('retry').hidden = !$('no-webassembly').hidden;
+    $('engine-problem').hidden = false;
+    return null;
+  }).finally(() => {
+    proceed.setAttribute('aria-busy', 'false');
+    showText($('waiting'), null);
+  });
+  return engineLoading;
+}
+
+// The engine, once it is there; a wait the user sees while it loads.
+async function readyEngine() {
+  if (engine && await languageLoading) return engine;
+  showText($('waiting'), 'page.loading');
+  const [loaded] = await Promise.all([engineLoading, languageLoading]);
+  showText($('waiting'), null);
+  if (!loaded && !$('retry').hidden) $('retry').focus();
+  return loaded;
+}
+
+$('retry').addEventListener('click', () => loadTheEngine(true));
+
+// --- The form and the reading. ---
 
 function formInputs() {
   return {
@@ -28,8 +142,21 @@ function formInputs() {
   };
 }
 
-function showProblem(box, text, icon) {
-  box.textContent = text;
+// What a reading is made from, without the name: kept in the history entry
+// and in a shared link; and the reading shown.
+let shown = null;
+let shownReading = null;
+
+// An element that shows a text of the catalogues, kept in the page's
+// language; nothing empties it.
+function showText(element, key) {
+  if (key) element.dataset.text = key;
+  else delete element.dataset.text;
+  element.textContent = key ? t(key) : '';
+}
+
+function showProblem(box, key, icon) {
+  showText(box, key);
   box.dataset.icon = icon || 'critical';
   box.hidden = false;
 }
@@ -49,51 +176,99 @@ function selectTab(index, moveFocus) {
   if (moveFocus) tabs[index].focus();
 }
 
-function showReading(reading) {
-  $('car-colour').textContent = reading.carColour;
+function showNotes(forReading) {
+  // The result shows the forum invitation without its full stop.
+  if (dictionary) {
+    const invitation = t('promo.forum');
+    forum.textContent = forReading && engine ? engine.withoutFullStop(invitation) : invitation;
+  }
+  $('full-brand').hidden = forReading;
+  $('co-brand').hidden = !forReading;
+}
+
+// The reading's words in the page's language; its texts come as keys.
+function fillReading(reading) {
+  $('result-heading').textContent =
+    filled(t('page.readingHeading'), t(reading.sunSign), reading.kuaNumber);
+  $('car-colour').textContent = t(reading.carColour);
   setSwatch($('car-swatch'), reading.carColourSwatch);
-  $('car-text').textContent = reading.carColourDescription;
+  $('car-text').textContent = t(reading.carColourDescription);
   $('kua').textContent = reading.kuaNumber;
-  $('planet').textContent = reading.rulingPlanet;
-  $('sign').textContent = reading.sunSign;
-  $('sign-text').replaceChildren(...reading.sunSignParagraphs.map((paragraph) => {
+  $('planet').textContent = t(reading.rulingPlanet);
+  $('sign').textContent = t(reading.sunSign);
+  // Its paragraphs are parted by an empty line.
+  $('sign-text').replaceChildren(...t(reading.sunSignText).split('\n\n').map((paragraph) => {
     const p = document.createElement('p');
     p.textContent = paragraph;
     return p;
   }));
   document.querySelectorAll('.purposes dd').forEach((row, i) => {
-    row.querySelector('.value').textContent = reading.purposes[i].name;
+    row.querySelector('.value').textContent = t(reading.purposes[i].name);
     setSwatch(row.querySelector('.swatch'), reading.purposes[i].swatch);
   });
+}
+
+function showReading(reading, basis, history) {
+  shown = basis;
+  shownReading = reading;
+  fillReading(reading);
   selectTab(0, false);
+  $('share-box').hidden = true;
   formView.hidden = true;
   resultView.hidden = false;
-  forum.textContent = forum.dataset.short;
-  $('back').focus();
+  showNotes(true);
+  // The phone's Back returns to the form, Forward to this reading.
+  if (history === 'push') window.history.pushState({ reading: basis }, '');
+  $('result-heading').focus();
+}
+
+function showForm() {
+  shownReading = null;
+  resultView.hidden = true;
+  formView.hidden = false;
+  showNotes(false);
+  $('name').focus();
+}
+
+// The reading for what a history entry or a shared link holds, when its
+// date is one the form accepts.
+function keptReading(basis) {
+  const answer = engine.shared(basis.male, basis.dayIndex, basis.monthIndex, basis.yearIndex);
+  return answer.ok ? answer.reading : null;
 }
 
 $('details').addEventListener('submit', async (event) => {
   event.preventDefault();
-  const engine = await engineReady;
+  const ready = await readyEngine();
+  if (!ready) return;
   const inputs = formInputs();
-  const answer = engine.check(inputs);
+  const answer = ready.read(inputs);
   if (!answer.ok) {
     showProblem(problem, answer.text, answer.icon);
-    if (answer.focus === 'name') $('name').focus();
-    else if (answer.focus === 'proceed') $('proceed').focus();
+    // On the page a date message takes the focus to the day list.
+    const focus = { name: 'name', proceed: 'proceed', unchanged: 'day' }[answer.focus];
+    if (focus) $(focus).focus();
     return;
   }
   problem.hidden = true;
-  showReading(engine.reading(inputs));
+  const { male, dayIndex, monthIndex, yearIndex } = inputs;
+  showReading(answer.reading, { male, dayIndex, monthIndex, yearIndex }, 'push');
 });
 
+// Back gives a fresh form, as the desktop window does, and leaves the
+// reading's history entry.
 $('back').addEventListener('click', () => {
   $('details').reset();
   problem.hidden = true;
-  resultView.hidden = true;
-  formView.hidden = false;
-  forum.textContent = forumLong;
-  $('name').focus();
+  if (window.history.state?.reading) window.history.back();
+  else showForm();
+});
+
+window.addEventListener('popstate', (event) => {
+  const basis = event.state?.reading;
+  const reading = basis && engine ? keptReading(basis) : null;
+  if (reading) showReading(reading, basis, 'none');
+  else showForm();
 });
 
 tabs.forEach((tab, i) => {
@@ -106,37 +281,194 @@ tabs.forEach((tab, i) => {
   });
 });
 
+// --- Share, print, keep: nothing of it leaves the browser but the link. ---
+
+// The fragment of a shared link: sex and birth date, never the name. A
+// browser never sends the fragment to a server.
+const two = (number) => String(number).padStart(2, '0');
+function sharedFragment(basis) {
+  return `#reading=${basis.male ? 'male' : 'female'}-${$('year').options[basis.yearIndex].value}` +
+    `-${two(basis.monthIndex + 1)}-${two($('day').options[basis.dayIndex].value)}`;
+}
+
+function basisOfFragment(fragment) {
+  const parts = /^#reading=(male|female)-(\d{4})-(\d\d)-(\d\d)$/.exec(fragment);
+  if (!parts) return null;
+  const position = (list, value) => [...$(list).options].findIndex((o) => o.value === value);
+  const basis = {
+    male: parts[1] === 'male',
+    yearIndex: position('year', parts[2]),
+    monthIndex: Number(parts[3]) - 1,
+    dayIndex: position('day', String(Number(parts[4]))),
+  };
+  const inLists = basis.yearIndex >= 0 && basis.dayIndex >= 0 &&
+    basis.monthIndex >= 0 && basis.monthIndex < $('month').options.length;
+  return inLists ? basis : null;
+}
+
+$('share').addEventListener('click', async () => {
+  const link = `${location.origin}${location.pathname}${sharedFragment(shown)}`;
+  if (navigator.share) {
+    try {
+      await navigator.share({ title: document.title, text: $('result-heading').textContent, url: link });
+      return;
+    } catch (error) {
+      if (error.name === 'AbortError') return;
+    }
+  }
+  const field = $('share-link');
+  field.value = link;
+  $('share-box').hidden = false;
+  showText($('share-status'), null);
+  field.focus();
+  field.select();
+  try {
+    await navigator.clipboard.writeText(link);
+    showText($('share-status'), 'page.linkCopied');
+  } catch {
+    // Not allowed here: the link stays selected in its field.
+  }
+});
+
+$('print').addEventListener('click', () => window.print());
+
+$('picture').addEventListener('click', () => savePicture({
+  product: document.querySelector('h1').textContent,
+  heading: $('result-heading').textContent,
+  sections: tabs.map((tab) => tab.textContent),
+  kua: [document.querySelector('.facts dt').textContent, $('kua').textContent],
+  purposes: [...document.querySelectorAll('.purposes > div')].map((row) => ({
+    label: row.querySelector('dt').textContent,
+    name: row.querySelector('.value').textContent,
+    colour: getComputedStyle(row.querySelector('.swatch')).backgroundColor,
+  })),
+  facts: [...document.querySelectorAll('.facts dt')].slice(1).reverse()
+    .map((dt) => [dt.textContent, dt.nextElementSibling.textContent]),
+  car: {
+    label: document.querySelector('.car .caption').textContent,
+    name: $('car-colour').textContent,
+    colour: getComputedStyle($('car-swatch')).backgroundColor,
+  },
+}));
+
+// --- About and refer-a-friend. ---
+
 $('open-about').addEventListener('click', () => $('about').showModal());
 
 const refer = $('refer');
 const referProblem = $('refer-problem');
-const referBoxes = ['refer-name', 'refer-email', 'refer-friend-name', 'refer-friend-email'].map($);
+
+function markReferBox(box) {
+  for (const each of Object.values(referBoxes)) {
+    each.removeAttribute('aria-invalid');
+    each.removeAttribute('aria-describedby');
+  }
+  if (!box) return;
+  box.setAttribute('aria-invalid', 'true');
+  box.setAttribute('aria-describedby', 'refer-problem');
+}
+
+function showReferProblem(text, box) {
+  $('refer-done').hidden = true;
+  showProblem(referProblem, text, 'critical');
+  markReferBox(box);
+  box?.focus();
+}
+
 $('open-refer').addEventListener('click', () => {
   referProblem.hidden = true;
+  $('refer-done').hidden = true;
+  markReferBox(null);
   refer.showModal();
 });
 $('refer-close').addEventListener('click', () => refer.close());
 
-// E-mail addresses hold no spaces: a typed space is refused with a message.
-[referBoxes[1], referBoxes[3]].forEach((box) => {
-  box.addEventListener('keydown', async (event) => {
-    if (event.key !== ' ') return;
-    event.preventDefault();
-    const engine = await engineReady;
-    showProblem(referProblem, engine.page().texts.emailSpace, 'critical');
+// E-mail addresses hold no spaces: whatever brings one in (a key, a paste,
+// a phone's keyboard) is refused with the engine's message.
+for (const box of [referBoxes.email, referBoxes.friendEmail]) {
+  let accepted = box.value;
+  box.addEventListener('input', async () => {
+    const ready = await readyEngine();
+    if (!ready) return;
+    const answer = ready.emailBox(box.value);
+    if (answer.ok) {
+      accepted = box.value;
+      if (box.getAttribute('aria-invalid')) markReferBox(null);
+      return;
+    }
+    const caret = Math.max(0, box.selectionStart - (box.value.length - accepted.length));
+    box.value = accepted;
+    box.setSelectionRange(caret, caret);
+    showReferProblem(answer.text, box);
   });
-});
+}
 
 $('refer-form').addEventListener('submit', async (event) => {
   event.preventDefault();
-  const engine = await engineReady;
-  // The form's order: name, e-mail, (message, kept by the engine), friend's name and e-mail.
-  const [name, email, friendName, friendEmail] = referBoxes.map((box) => box.value);
-  const answer = engine.refer([name, email, null, friendName, friendEmail]);
+  const ready = await readyEngine();
+  if (!ready) return;
+  const boxes = Object.fromEntries(Object.entries(referBoxes).map(([key, box]) => [key, box.value]));
+  const answer = ready.refer(boxes);
   if (!answer.ok) {
-    showProblem(referProblem, answer.text, 'critical');
+    showReferProblem(answer.text, referBoxes[answer.field]);
     return;
   }
   referProblem.hidden = true;
-  window.open(answer.address, '_blank', 'noopener');
+  markReferBox(null);
+  // Opened without "noopener" so that a blocked tab can be told from an
+  // opened one; the new tab is then cut off from this page.
+  const opened = window.open(answer.address, '_blank');
+  if (opened) opened.opener = null;
+  $('refer-opened').hidden = !opened;
+  $('refer-blocked').hidden = Boolean(opened);
+  $('refer-link').href = answer.address;
+  $('refer-link').textContent = answer.address;
+  $('refer-done').hidden = false;
+});
+
+// --- A new version, and the start. ---
+
+if ('serviceWorker' in navigator) {
+  let reloadAsked = false;
+  navigator.serviceWorker.register('sw.js').then((registration) => {
+    // A new version waits, stored, until the user takes it.
+    const offer = () => {
+      if (registration.waiting && navigator.serviceWorker.controller) $('new-version').hidden = false;
+    };
+    const watch = (worker) => worker?.addEventListener('statechange', offer);
+    offer();
+    watch(registration.installing);
+    registration.addEventListener('updatefound', () => watch(registration.installing));
+    $('reload').addEventListener('click', () => {
+      reloadAsked = true;
+      if (registration.waiting) registration.waiting.postMessage('take-over');
+      else window.location.reload();
+    });
+  }).catch(() => {});
+  navigator.serviceWorker.addEventListener('controllerchange', () => {
+    if (reloadAsked) window.location.reload();
+  });
+}
+
+const asked = new URLSearchParams(window.location.search).get('lang');
+useLanguage(languageFor(asked ? [asked] : navigator.languages ?? [navigator.language]), false);
+loadTheEngine(false).then(() => {
+  if (!engine) return;
+  // A shared link shows its reading, with its date in the form behind it; a
+  // link that names no reading the form accepts leaves the form as it is.
+  const kept = window.history.state?.reading;
+  const shared = basisOfFragment(location.hash);
+  const reading = shared && keptReading(shared);
+  if (location.hash.startsWith('#reading=')) {
+    window.history.replaceState(null, '', `${location.pathname}${location.search}`);
+  }
+  if (reading) {
+    $(shared.male ? 'male' : 'female').checked = true;
+    $('day').selectedIndex = shared.dayIndex;
+    $('month').selectedIndex = shared.monthIndex;
+    $('year').selectedIndex = shared.yearIndex;
+    showReading(reading, shared, 'push');
+  } else if (kept && keptReading(kept)) {
+    showReading(keptReading(kept), kept, 'none');
+  }
 });

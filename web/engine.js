@@ -15,40 +15,43 @@ export async function loadEngine(bytes) {
   const encoder = new TextEncoder();
   const decoder = new TextDecoder();
 
-  const raw = (address) => {
+  // Calls an engine function: a text goes in as its bytes and their count,
+  // each in memory taken for the call and given back after it.
+  function call(fn, ...args) {
+    const taken = [];
+    const values = [];
+    for (const arg of args) {
+      if (typeof arg !== 'string') {
+        values.push(Number(arg));
+        continue;
+      }
+      const bytesOf = encoder.encode(arg);
+      const address = x.malloc(bytesOf.length + 1);
+      new Uint8Array(x.memory.buffer, address, bytesOf.length).set(bytesOf);
+      taken.push(address);
+      values.push(address, bytesOf.length);
+    }
+    const answer = fn(...values);
+    taken.forEach((address) => x.free(address));
     const memory = new Uint8Array(x.memory.buffer);
-    const end = memory.indexOf(0, address);
-    return memory.subarray(address, end);
-  };
-  const text = (address) => decoder.decode(raw(address));
-  const put = (bufferFor, value) => {
-    const bytesOf = encoder.encode(value);
-    const address = bufferFor(bytesOf.length);
-    new Uint8Array(x.memory.buffer, address, bytesOf.length).set(bytesOf);
-  };
-  const list = (form) => [form.male ? 1 : 0, form.dayIndex, form.monthIndex, form.yearIndex];
+    const json = decoder.decode(memory.subarray(answer, memory.indexOf(0, answer)));
+    x.free(answer);
+    return JSON.parse(json);
+  }
 
   return {
-    page: () => JSON.parse(text(x.korvane_page())),
-    check(form) {
-      put(x.korvane_name_buffer, form.name);
-      return JSON.parse(text(x.korvane_check(form.male ? 1 : 0, form.female ? 1 : 0,
-        form.dayIndex, form.monthIndex, form.yearIndex)));
-    },
-    reading: (form) => JSON.parse(text(x.korvane_reading(...list(form)))),
-    // The reading's bytes as the engine wrote them, for comparisons.
-    readingBytes: (form) => raw(x.korvane_reading(...list(form))),
-    checkBytes(form) {
-      put(x.korvane_name_buffer, form.name);
-      return raw(x.korvane_check(form.male ? 1 : 0, form.female ? 1 : 0,
-        form.dayIndex, form.monthIndex, form.yearIndex));
-    },
-    refer(fields) {
-      // A field left null keeps what the engine holds for it.
-      fields.forEach((value, i) => {
-        if (value !== null) put((size) => x.korvane_refer_buffer(i, size), value);
-      });
-      return JSON.parse(text(x.korvane_refer()));
-    },
+    page: () => call(x.korvane_page),
+    // The check of the form, then its reading: {ok, text, icon, focus} or {ok, reading};
+    // texts come as the keys of their catalogue entries.
+    read: (form) => call(x.korvane_read, form.name, form.male, form.female,
+      form.dayIndex, form.monthIndex, form.yearIndex),
+    // A reading that names no one, for list positions: {ok, reading}.
+    shared: (male, dayIndex, monthIndex, yearIndex) =>
+      call(x.korvane_shared_reading, male, dayIndex, monthIndex, yearIndex),
+    emailBox: (text) => call(x.korvane_email_box, text),
+    withoutFullStop: (text) => call(x.korvane_without_full_stop, text),
+    // The refer-a-friend request: {ok, address} or {ok, text, field}.
+    refer: (boxes) => call(x.korvane_refer, boxes.name, boxes.email, boxes.friendName,
+      boxes.friendEmail),
   };
 }

@@ -1,20 +1,26 @@
-// What the page asks of the engine. Each call answers with JSON in a buffer
-// that stays valid until the next call; texts come in through buffers the
-// page writes UTF-8 into.
-#include "about_texts.h"
+// What the page asks of the engine, one call per action. A text comes in as
+// its UTF-8 bytes and their count, in memory the page took with malloc; each
+// answer is JSON in memory of its own, which the page frees once read. Texts
+// go out as the keys of their catalogue entries: the page shows them in its
+// language.
 #include "birth_date_lists.h"
 #include "birth_details_check.h"
+#include "catalogue.h"
 #include "json_text.h"
 #include "korvane_identity.h"
 #include "month_names.h"
-#include "promotion_texts.h"
+#include "program_colours.h"
 #include "reading_for.h"
 #include "refer_request.h"
+#include "text_utils.h"
 #include "web_pages.h"
 
 #include <array>
+#include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace korvane {
 namespace {
@@ -23,16 +29,21 @@ constexpr int kDayCount = kLastListedDay - kFirstListedDay + 1;
 constexpr int kYearCount = kLastListedYear - kFirstListedYear + 1;
 constexpr SiteHosts kHosts = {KORVANE_MAIN_SITE_HOST, KORVANE_HELP_SITE_HOST,
                               KORVANE_PRODUCT_SITE_HOST};
+// The names by which the page knows the refer-a-friend boxes.
+constexpr std::array<std::string_view, kReferFieldCount> kReferBoxes = {
+    "name", "email", "message", "friendName", "friendEmail"};
 
-std::string answer;
-std::string nameText;
-// The page has no message box: the message keeps its first text.
-std::array<std::string, kReferFieldCount> referFields = {
-    "", "", std::string(kReferMessageFirstText), "", ""};
+// The answer as the page takes it: a copy of its own, which it frees.
+char* Handed(const std::string& json) {
+    auto* out = static_cast<char*>(std::malloc(json.size() + 1));
+    if (out != nullptr)
+        std::memcpy(out, json.c_str(), json.size() + 1);
+    return out;
+}
 
-char* Resized(std::string& buffer, int size) {
-    buffer.assign(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
-    return buffer.data();
+std::string_view TextOf(const char* bytes, int size) {
+    return bytes != nullptr && size > 0 ? std::string_view(bytes, static_cast<std::size_t>(size))
+                                        : std::string_view();
 }
 
 std::string SwatchText(std::optional<ColourValue> colour) {
@@ -58,52 +69,50 @@ void AppendList(std::string& out, std::string_view name, int first, int count) {
     out += ']';
 }
 
-// The paragraphs of a text whose paragraphs are parted by an empty line.
-void AppendParagraphs(std::string& out, std::string_view name, std::string_view text) {
+template <typename Entries>
+void AppendObject(std::string& out, std::string_view name, const Entries& entries) {
     AppendJsonString(out, name);
-    out += ":[";
-    constexpr std::string_view kBreak = "\r\n\r\n";
-    for (bool first = true; !text.empty() || first; first = false) {
-        const auto end = text.find(kBreak);
+    out += ":{";
+    bool first = true;
+    for (const auto& [key, text] : entries) {
         if (!first)
             out += ',';
-        AppendJsonString(out, text.substr(0, end));
-        text =
-            end == std::string_view::npos ? std::string_view() : text.substr(end + kBreak.size());
+        first = false;
+        AppendJsonField(out, key, text);
     }
-    out += ']';
+    out += '}';
 }
 
-BirthInputs InputsFor(bool male, int dayIndex, int monthIndex, int yearIndex) {
-    BirthInputs inputs;
-    inputs.nameText = nameText;
-    inputs.maleSelected = male;
-    inputs.dayIndex = dayIndex;
-    inputs.dayText = std::to_string(kFirstListedDay + dayIndex);
-    inputs.monthText = kMonthNames[monthIndex];
-    inputs.yearText = std::to_string(kFirstListedYear + yearIndex);
-    return inputs;
+// "name": followed by the catalogue key of the text, or "" for none.
+void AppendKeyField(std::string& out, std::string_view name, std::optional<TextId> text) {
+    AppendJsonField(out, name, text ? TextKey(*text) : std::string_view());
 }
 
 bool InLists(int dayIndex, int monthIndex, int yearIndex) {
     return dayIndex >= 0 && dayIndex < kDayCount && monthIndex >= 0 &&
-           monthIndex < static_cast<int>(kMonthNames.size()) && yearIndex >= 0 &&
+           monthIndex < static_cast<int>(kMonthTextIds.size()) && yearIndex >= 0 &&
            yearIndex < kYearCount;
 }
 
-void AppendReading(std::string& out, const Reading& reading) {
-    out += '{';
+// The birth details as the form holds them, by list positions.
+BirthDetails DetailsFor(std::string_view name, bool male, bool female, int dayIndex, int monthIndex,
+                        int yearIndex) {
+    return {std::string(name), male, female, dayIndex, monthIndex, yearIndex};
+}
+
+std::string ReadingAnswer(const Reading& reading) {
+    std::string out = "{\"ok\":true,\"reading\":{";
     AppendJsonField(out, "kuaNumber", reading.kuaNumber);
     out += ',';
-    AppendJsonField(out, "sunSign", reading.sunSign);
+    AppendKeyField(out, "sunSign", reading.sunSign);
     out += ',';
-    AppendJsonField(out, "rulingPlanet", reading.rulingPlanet);
+    AppendKeyField(out, "rulingPlanet", reading.rulingPlanet);
     out += ',';
-    AppendParagraphs(out, "sunSignParagraphs", reading.sunSignDescription);
+    AppendKeyField(out, "sunSignText", reading.sunSignDescription);
     out += ',';
-    AppendJsonField(out, "carColour", reading.carColour);
+    AppendKeyField(out, "carColour", reading.carColour);
     out += ',';
-    AppendJsonField(out, "carColourDescription", reading.carColourDescription);
+    AppendKeyField(out, "carColourDescription", reading.carColourDescription);
     out += ',';
     AppendJsonField(out, "carColourSwatch", SwatchText(reading.carColourSwatch));
     out += ",\"purposes\":[";
@@ -111,142 +120,134 @@ void AppendReading(std::string& out, const Reading& reading) {
         if (i > 0)
             out += ',';
         out += '{';
-        AppendJsonField(out, "name", reading.purposes[i].name);
+        AppendKeyField(out, "name", reading.purposes[i].name);
         out += ',';
         AppendJsonField(out, "swatch", SwatchText(reading.purposes[i].swatch));
         out += '}';
     }
-    out += "]}";
+    out += "]}}";
+    return out;
 }
 
-void AppendProblem(std::string& out, const BirthDetailsProblem& problem) {
+std::string ProblemAnswer(const BirthDetailsProblem& problem) {
     static constexpr std::array<std::string_view, 3> kFocus = {"name", "proceed", "unchanged"};
-    out += "{\"ok\":false,";
-    AppendJsonField(out, "text", problem.text);
+    std::string out = "{\"ok\":false,";
+    AppendKeyField(out, "text", problem.text);
     out += ',';
     AppendJsonField(out, "icon",
                     problem.icon == ProblemIcon::Critical ? "critical" : "information");
     out += ',';
     AppendJsonField(out, "focus", kFocus[static_cast<int>(problem.focus)]);
     out += '}';
+    return out;
+}
+
+std::string PageAnswer() {
+    std::string out = "{";
+    AppendJsonField(out, "product", KORVANE_PRODUCT_NAME);
+    out += ',';
+    AppendJsonField(out, "caption", KORVANE_CAPTION);
+    out += ',';
+    AppendList(out, "days", kFirstListedDay, kDayCount);
+    out += ",\"months\":[";
+    for (std::size_t i = 0; i < kMonthTextIds.size(); ++i) {
+        if (i > 0)
+            out += ',';
+        AppendJsonString(out, TextKey(kMonthTextIds[i]));
+    }
+    out += "],";
+    AppendList(out, "years", kFirstListedYear, kYearCount);
+    out += ',';
+    const std::pair<std::string_view, std::string> links[] = {
+        {"home", HomePageAddress(kHosts)},           {"coBrand", CoBrandPageAddress(kHosts)},
+        {"fullBrand", FullBrandPageAddress(kHosts)}, {"onlineHelp", OnlineHelpAddress(kHosts)},
+        {"donate", DonatePageAddress(kHosts)},
+    };
+    AppendObject(out, "links", links);
+    out += ',';
+    AppendJsonField(out, "blue", SwatchText(kKorvaneBlue));
+    out += '}';
+    return out;
 }
 
 } // namespace
-
 } // namespace korvane
 
 using namespace korvane;
 
 extern "C" {
 
-// A buffer of `size` bytes for the name as typed, in UTF-8.
-char* korvane_name_buffer(int size) {
-    return Resized(nameText, size);
+// The lists (the months by their keys), links and identity the page is
+// built from.
+char* korvane_page() {
+    return Handed(PageAnswer());
 }
 
-// A buffer of `size` bytes for one refer-a-friend field (0 to 4, in the
-// order name, e-mail, message, friend's name, friend's e-mail).
-char* korvane_refer_buffer(int field, int size) {
-    if (field < 0 || field >= kReferFieldCount)
-        return nullptr;
-    return Resized(referFields[field], size);
-}
-
-// The lists with their defaults, and the texts and links around the form.
-const char* korvane_page() {
-    std::string& out = answer;
-    out = "{";
-    AppendJsonField(out, "caption", KORVANE_CAPTION);
-    out += ',';
-    AppendList(out, "days", kFirstListedDay, kDayCount);
-    out += ",\"months\":[";
-    for (std::size_t i = 0; i < kMonthNames.size(); ++i) {
-        if (i > 0)
-            out += ',';
-        AppendJsonString(out, kMonthNames[i]);
-    }
-    out += "],";
-    AppendList(out, "years", kFirstListedYear, kYearCount);
-    out += ",\"texts\":{";
-    const std::pair<std::string_view, std::string_view> texts[] = {
-        {"intro", kIntroText},
-        {"forum", kForumInvitation},
-        {"forumShort", ForumInvitationWithoutFullStop()},
-        {"fullBrand", kFullBrandOffer},
-        {"coBrand", kCoBrandOffer},
-        {"aboutTitle", KORVANE_CAPTION},
-        {"aboutDescription", kAboutDescription},
-        {"aboutHomeLink", kAboutHomeLink},
-        {"aboutOffer", kAboutOffer},
-        {"aboutOfferLink", kAboutOfferLink},
-        {"emailSpace", kEmailSpaceRefusal},
-        {"referMessage", kReferMessageFirstText},
-    };
-    for (std::size_t i = 0; i < std::size(texts); ++i) {
-        if (i > 0)
-            out += ',';
-        AppendJsonField(out, texts[i].first, texts[i].second);
-    }
-    out += "},\"placeholders\":[";
-    for (std::size_t i = 0; i < kReferPlaceholders.size(); ++i) {
-        if (i > 0)
-            out += ',';
-        AppendJsonString(out, kReferPlaceholders[i]);
-    }
-    out += "],\"links\":{";
-    const std::pair<std::string_view, std::string> links[] = {
-        {"home", HomePageAddress(kHosts)},           {"coBrand", CoBrandPageAddress(kHosts)},
-        {"fullBrand", FullBrandPageAddress(kHosts)}, {"onlineHelp", OnlineHelpAddress(kHosts)},
-        {"download", DownloadPageAddress(kHosts)},   {"donate", DonatePageAddress(kHosts)},
-    };
-    for (std::size_t i = 0; i < std::size(links); ++i) {
-        if (i > 0)
-            out += ',';
-        AppendJsonField(out, links[i].first, links[i].second);
-    }
-    out += "}}";
-    return out.c_str();
-}
-
-// The check of the birth details; the list positions name the date.
-const char* korvane_check(int male, int female, int dayIndex, int monthIndex, int yearIndex) {
-    answer.clear();
-    if (!InLists(dayIndex, monthIndex, yearIndex)) {
-        answer = "{\"ok\":false}";
-        return answer.c_str();
-    }
-    const std::string year = std::to_string(kFirstListedYear + yearIndex);
-    BirthDetailsForm form;
-    form.nameText = nameText;
-    form.maleSelected = male != 0;
-    form.femaleSelected = female != 0;
-    form.yearText = year;
-    form.monthIndex = monthIndex;
-    form.dayIndex = dayIndex;
-    if (const auto problem = CheckBirthDetails(form))
-        AppendProblem(answer, *problem);
-    else
-        answer = "{\"ok\":true}";
-    return answer.c_str();
-}
-
-// The reading for list positions, whether or not they pass the check.
-const char* korvane_reading(int male, int dayIndex, int monthIndex, int yearIndex) {
-    answer.clear();
+// "Get My Lucky Car Color": the check of the birth details, then the reading.
+// The list positions name the date.
+char* korvane_read(const char* name, int nameSize, int male, int female, int dayIndex,
+                   int monthIndex, int yearIndex) {
     if (!InLists(dayIndex, monthIndex, yearIndex))
-        return "null";
-    AppendReading(answer, ReadingFor(InputsFor(male != 0, dayIndex, monthIndex, yearIndex)));
-    return answer.c_str();
+        return Handed("{\"ok\":false}");
+    const BirthDetails details =
+        DetailsFor(TextOf(name, nameSize), male != 0, female != 0, dayIndex, monthIndex, yearIndex);
+    if (const auto problem = CheckBirthDetails(details))
+        return Handed(ProblemAnswer(*problem));
+    return Handed(ReadingAnswer(ReadingFor(details)));
 }
 
-// Checks the refer-a-friend fields and composes the request address.
-const char* korvane_refer() {
-    const ReferOutcome outcome = ReferAFriend(referFields, kHosts);
-    answer = "{\"ok\":";
-    answer += outcome.ok ? "true," : "false,";
-    AppendJsonField(answer, outcome.ok ? "address" : "text", outcome.text);
-    answer += '}';
-    return answer.c_str();
+// A shared reading, which names no one: the reading when the date is one the
+// form accepts, otherwise {"ok":false}.
+char* korvane_shared_reading(int male, int dayIndex, int monthIndex, int yearIndex) {
+    if (!InLists(dayIndex, monthIndex, yearIndex) ||
+        CheckBirthDate(kFirstListedYear + yearIndex, monthIndex, dayIndex) != BirthDateCheck::Valid)
+        return Handed("{\"ok\":false}");
+    return Handed(ReadingAnswer(
+        ReadingFor(DetailsFor("", male != 0, male == 0, dayIndex, monthIndex, yearIndex))));
+}
+
+// What an e-mail box holds, as typed: refused with a message when it holds a space.
+char* korvane_email_box(const char* text, int size) {
+    const auto refusal = EmailBoxRefusal(TextOf(text, size));
+    if (!refusal)
+        return Handed("{\"ok\":true}");
+    std::string out = "{\"ok\":false,";
+    AppendKeyField(out, "text", refusal);
+    out += '}';
+    return Handed(out);
+}
+
+// The forum invitation as the result shows it, without its full stop.
+char* korvane_without_full_stop(const char* text, int size) {
+    std::string out;
+    AppendJsonString(out, WithoutFinalFullStop(TextOf(text, size)));
+    return Handed(out);
+}
+
+// "Refer A Friend Now": the checks, then the request address. The page has
+// no message box, so the message is the box's first text.
+char* korvane_refer(const char* name, int nameSize, const char* email, int emailSize,
+                    const char* friendName, int friendNameSize, const char* friendEmail,
+                    int friendEmailSize) {
+    const std::array<std::string, kReferFieldCount> fields = {
+        std::string(TextOf(name, nameSize)), std::string(TextOf(email, emailSize)),
+        std::string(kReferMessageFirstText), std::string(TextOf(friendName, friendNameSize)),
+        std::string(TextOf(friendEmail, friendEmailSize))};
+    // The page's boxes hold only what was typed: its placeholders are not
+    // part of their text, so the English ones serve every language.
+    const ReferOutcome outcome = ReferAFriend(fields, kHosts, ReferPlaceholdersIn(EnglishText));
+    std::string out = "{\"ok\":";
+    out += outcome.message ? "false," : "true,";
+    if (outcome.message)
+        AppendKeyField(out, "text", outcome.message);
+    else
+        AppendJsonField(out, "address", outcome.address);
+    if (outcome.field) {
+        out += ',';
+        AppendJsonField(out, "field", kReferBoxes[*outcome.field]);
+    }
+    out += '}';
+    return Handed(out);
 }
 
 } // extern "C"

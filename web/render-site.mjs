@@ -1,43 +1,88 @@
-// Writes the site's text files from their templates, with every text, list
-// and address taken from the engine:
-//   node render-site.mjs WEB_DIR SITE_DIR   (SITE_DIR already holds korvane.wasm)
+// Writes the site's text files from their templates, with every text taken
+// from the language catalogues (SITE_DIR/lang, English for the page as it is
+// first served) and every list, address and colour from the engine:
+//   node render-site.mjs WEB_DIR SITE_DIR   (SITE_DIR already holds korvane.wasm and lang/)
 import { createHash } from 'node:crypto';
-import { readFileSync, writeFileSync, copyFileSync, readdirSync } from 'node:fs';
+import { readFileSync, writeFileSync, copyFileSync, readdirSync, rmSync } from 'node:fs';
 import { join } from 'node:path';
 import { loadEngine } from './engine.js';
 
 const [webDir, siteDir] = process.argv.slice(2);
 const engine = await loadEngine(readFileSync(join(siteDir, 'korvane.wasm')));
 const page = engine.page();
+const readJson = (file) => JSON.parse(readFileSync(join(siteDir, 'lang', file), 'utf8'));
+const catalogues = readJson('catalogues.json');
+// The list is written into the page; the site does not serve it.
+rmSync(join(siteDir, 'lang', 'catalogues.json'));
 
 const escaped = (text) => text.replace(/&/g, '&amp;').replace(/</g, '&lt;')
   .replace(/>/g, '&gt;').replace(/"/g, '&quot;');
-const options = (items) => items.map((item) => `<option>${escaped(item)}</option>`).join('');
-const values = {
-  caption: page.caption,
-  'options.days': options(page.days),
-  'options.months': options(page.months),
-  'options.years': options(page.years),
-};
-for (const [group, entries] of Object.entries({ texts: page.texts, links: page.links, placeholders: page.placeholders })) {
-  for (const [key, value] of Object.entries(entries)) values[`${group}.${key}`] = value;
+// A catalogue's texts with its placeholders (%1, %2) filled in.
+const filled = (text, ...values) => text.replace(/%(\d)/g, (_, n) => values[Number(n) - 1]);
+
+// What the page needs to know of each language: its tag (the first it
+// answers), the tags that choose it, its own name and its order of a date.
+const languages = catalogues.map(({ code, tags, name, dateOrder }) =>
+  ({ code, tag: tags[0], tags, name, dateOrder }));
+
+function renderer(texts, lang) {
+  // A month's value is its English name, the same in every language.
+  const options = (items, keyed) => items.map((item) => (keyed
+    ? `<option value="${escaped(englishTexts[item])}" data-text="${item}">${escaped(texts[item])}</option>`
+    : `<option>${escaped(item)}</option>`)).join('');
+  const raw = {
+    'options.days': options(page.days, false),
+    'options.months': options(page.months, true),
+    'options.years': options(page.years, false),
+    'options.languages': languages.map(({ tag, name }) =>
+      `<option value="${tag}" lang="${tag}">${escaped(name)}</option>`).join(''),
+    // Inside a script element nothing may read as a closing tag.
+    catalogues: JSON.stringify({ product: page.product, caption: page.caption, languages })
+      .replace(/</g, '\\u003c'),
+  };
+  const values = {
+    product: page.product, caption: page.caption, blue: page.blue, lang,
+    title: filled(texts['page.title'], page.caption),
+  };
+  for (const [key, value] of Object.entries(page.links)) values[`links.${key}`] = value;
+  return (template, escape) => template.replace(/\{\{([\w.:]+)\}\}/g, (_, key) => {
+    if (key in raw) return raw[key];
+    const value = key.startsWith('t:') ? texts[key.slice(2)] : values[key];
+    if (value === undefined) throw new Error(`no value for {{${key}}}`);
+    return escape ? escaped(value) : JSON.stringify(value).slice(1, -1);
+  });
 }
-const render = (template, escape) => template.replace(/\{\{([\w.]+)\}\}/g, (_, key) => {
-  if (!(key in values)) throw new Error(`no value for {{${key}}}`);
-  return key.startsWith('options.') || !escape ? values[key] : escaped(values[key]);
-});
 
-writeFileSync(join(siteDir, 'index.html'), render(readFileSync(join(webDir, 'index.html'), 'utf8'), true));
-writeFileSync(join(siteDir, 'manifest.webmanifest'),
-  render(readFileSync(join(webDir, 'manifest.webmanifest'), 'utf8'), false));
-for (const file of ['app.js', 'engine.js', 'korvane.css']) copyFileSync(join(webDir, file), join(siteDir, file));
+const englishTexts = readJson(`${catalogues[0].code}.json`);
+const english = renderer(englishTexts, languages[0].tag);
+writeFileSync(join(siteDir, 'index.html'),
+  english(readFileSync(join(webDir, 'index.html'), 'utf8'), true));
+// A manifest for each language, which the page links to as it changes.
+const manifest = readFileSync(join(webDir, 'manifest.webmanifest'), 'utf8');
+for (const [i, { code, tag }] of languages.entries()) {
+  const render = renderer(readJson(`${code}.json`), tag);
+  writeFileSync(join(siteDir, i === 0 ? 'manifest.webmanifest' : `manifest.${tag}.webmanifest`),
+    render(manifest, false));
+}
+writeFileSync(join(siteDir, 'korvane.css'),
+  english(readFileSync(join(webDir, 'korvane.css'), 'utf8'), false));
+for (const file of ['app.js', 'engine.js', 'picture.js']) {
+  copyFileSync(join(webDir, file), join(siteDir, file));
+}
 
-// The service worker caches every other file of the site, under a version
-// that changes whenever one of them does.
-const files = readdirSync(siteDir).filter((file) => file !== 'sw.js').sort();
+// The service worker keeps the site's files under a version that changes
+// whenever one of them does. It stores each language's texts once they are
+// used, not before: a visit loads English and at most the reader's language.
+const files = [
+  ...readdirSync(siteDir).filter((file) => file !== 'sw.js' && file !== 'lang'),
+  ...readdirSync(join(siteDir, 'lang')).map((file) => `lang/${file}`),
+].sort();
 const digest = createHash('sha256');
 for (const file of files) digest.update(file).update(readFileSync(join(siteDir, file)));
+const stored = files.filter((file) => !file.startsWith('lang/') &&
+  (file === 'manifest.webmanifest' || !file.startsWith('manifest.')));
 const worker = readFileSync(join(webDir, 'sw.js'), 'utf8')
   .replace('{{version}}', digest.digest('hex').slice(0, 16))
-  .replace('{{files}}', JSON.stringify(['./', ...files]));
+  .replace('{{files}}', JSON.stringify(['./', ...stored]))
+  .replace('{{languages}}', JSON.stringify(files.filter((file) => !stored.includes(file))));
 writeFileSync(join(siteDir, 'sw.js'), worker);

@@ -5,9 +5,10 @@
 
 # --- Packages -------------------------------------------------------------
 
-# Building and running: a compiler, CMake, Qt 6 and a font.
+# Building and running: a compiler, CMake, Qt 6, a font, one with Chinese
+# characters, and Qt's own translations.
 KORVANE_BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-  fonts-dejavu-core)
+  fonts-dejavu-core fonts-wqy-microhei qt6-translations-l10n)
 # The tests: X servers and window tools, the desktop-file and metainfo
 # checkers, clang with its sanitizers and llvm-symbolizer for their reports,
 # the formatting check, valgrind for the start-up instruction count, Qt's GTK
@@ -26,10 +27,11 @@ KORVANE_WINDOWS_PACKAGES=(cmake ninja-build xz-utils zip unzip nsis
   qt6-base-dev qt6-base-dev-tools wine wine64 fonts-dejavu-core
   xvfb xauth x11-utils xdotool openbox imagemagick)
 # Korvane in the browser: the WebAssembly compiler and Node.js with npm for
-# the build step (a Node.js that did not come from Debian is kept), and the
-# two browsers its tests drive.
+# the build step (a Node.js that did not come from Debian is kept); for its
+# tests the two browsers they drive, the PDF tools that read a printed page,
+# and the native compiler for the engine the page is compared with.
 KORVANE_WEB_PACKAGES=(emscripten node-acorn nodejs npm)
-KORVANE_WEB_TEST_PACKAGES=(chromium firefox-esr fonts-dejavu-core)
+KORVANE_WEB_TEST_PACKAGES=(chromium firefox-esr fonts-dejavu-core fonts-wqy-microhei poppler-utils g++ cmake make)
 
 # The web packages that are missing, leaving out Node.js and npm when their
 # commands are already there (a Node.js from elsewhere brings its own npm).
@@ -42,6 +44,25 @@ korvane_web_packages() {
     esac
     echo "$package"
   done
+}
+
+# Builds the web page into the build folder (scripts/build-web.sh, which the
+# further arguments go to) and installs the browser tests' packages and their
+# pinned npm tools, again only when the lock file changed; prints the site
+# folder. Shared by tests/web/run.sh and bench/web.sh.
+#   korvane_prepare_web_tests BUILD [-DVARIABLE=VALUE ...]
+korvane_prepare_web_tests() {
+  local build="$1" top site
+  shift
+  top="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+  korvane_install_packages "${KORVANE_WEB_TEST_PACKAGES[@]}" >&2
+  site="$("$top/scripts/build-web.sh" "$build" "$@" | tail -n 1)"
+  local tools="$top/tests/web"
+  if [ ! -f "$tools/node_modules/.package-lock.json" ] ||
+    [ "$tools/package-lock.json" -nt "$tools/node_modules/.package-lock.json" ]; then
+    (cd "$tools" && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --ignore-scripts --no-audit --no-fund) >&2
+  fi
+  echo "$site"
 }
 
 # Prints the packages among the arguments that are not installed.
@@ -233,11 +254,19 @@ korvane_activate() {
 # Types the birth details of the example reading into the focused birth
 # details window by keyboard: Ann Lee, born 15 March 1975 (Pisces, whose car
 # colour is yellow).
+# The date lists come in the order of the window's language, "day month
+# year" unless given; the month is picked by its place, in any language.
 korvane_type_birth_details() {
+  local part
   xdotool type --delay 30 "Ann Lee"
-  xdotool key Tab && xdotool type "15"
-  xdotool key Tab && xdotool type "Mar"
-  xdotool key Tab && xdotool type "1975"
+  for part in ${1:-day month year}; do
+    xdotool key Tab
+    case "$part" in
+      day) xdotool type "15" ;;
+      month) xdotool key Home Down Down ;;
+      year) xdotool type "1975" ;;
+    esac
+  done
 }
 
 # Ends the given processes with SIGKILL and reaps those that are children.

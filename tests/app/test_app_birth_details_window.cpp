@@ -69,7 +69,7 @@ void TestBirthDetailsWindow::freshWindowHasListsAndDefaults() {
     QVERIFY(Control<QLineEdit>(window, "txtName")->text().isEmpty());
     QVERIFY(!Control<QComboBox>(window, "cboDate")->isEditable());
     QCOMPARE(window.windowTitle(), QString("Korvane v1.0"));
-    QVERIFY(!window.IsCoBrandInFront());
+    QVERIFY(!Control<LinkLabel>(window, "lblCobrand")->isVisibleTo(&window));
 }
 
 void TestBirthDetailsWindow::geometryAndFixedSize() {
@@ -178,7 +178,7 @@ void TestBirthDetailsWindow::handOffShowsResultWithoutExitWindow() {
     QCOMPARE(bed->endRequests, 0);
     auto* result = WindowRegistry::Instance().Find<frmLuckyCarResult>();
     QVERIFY(result);
-    QCOMPARE(result->FrontPanel(), 0);
+    QVERIFY(Control<QWidget>(*result, "fraResult0")->isVisibleTo(result));
     QCOMPARE(Control<QLabel>(*result, "lblLuckyCar_Result4")->text(), QString("Leo"));
 }
 
@@ -276,10 +276,10 @@ void TestBirthDetailsWindow::menusAndLinks() {
 void TestBirthDetailsWindow::offersShareOneRectangle() {
     frmMain& window = Window();
     window.BringCoBrandToFront(true);
-    QVERIFY(window.IsCoBrandInFront());
+    QVERIFY(Control<LinkLabel>(window, "lblCobrand")->isVisibleTo(&window));
     QVERIFY(!Control<LinkLabel>(window, "lblFullBrand")->isVisibleTo(&window));
     window.BringCoBrandToFront(false);
-    QVERIFY(!window.IsCoBrandInFront());
+    QVERIFY(!Control<LinkLabel>(window, "lblCobrand")->isVisibleTo(&window));
     QVERIFY(Control<LinkLabel>(window, "lblFullBrand")->isVisibleTo(&window));
     // The double ampersand of the design shows as one.
     QVERIFY(Control<LinkLabel>(window, "lblCobrand")->text().contains("site's name &  link here"));

@@ -1,22 +1,29 @@
 #include "about_window.h"
 #include "birth_details_window.h"
+#include "catalogue.h"
 #include "colour_catalogue.h"
 #include "exit_promotion_window.h"
 #include "link_label.h"
 #include "look.h"
 #include "result_window.h"
+#include "shown_text.h"
+#include "startup.h"
 #include "support_texts.h"
 #include "value_label.h"
 #include "window_registry.h"
 #include "window_test_support.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 
@@ -24,16 +31,99 @@ using namespace korvane;
 
 namespace {
 
-// Every label of a window shows its whole text inside its own rectangle,
-// and that rectangle lies inside its parent.
-void VerifyNoLabelIsCut(QWidget* window) {
-    for (QLabel* label : window->findChildren<QLabel*>()) {
-        if (label->text().isEmpty())
-            continue;
+// The controls of a window that show a text of their own: labels, buttons,
+// option buttons and tab bars (swatches have no text). Hidden ones show
+// nothing, nor does one placed wholly outside its parent ("Save").
+QList<QWidget*> TextControls(QWidget* window) {
+    QList<QWidget*> found;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<QLabel*>(control);
+        if (!control->isHidden() &&
+            control->parentWidget()->rect().intersects(control->geometry()) &&
+            ((label && !label->text().isEmpty()) || qobject_cast<QAbstractButton*>(control) ||
+             qobject_cast<QTabBar*>(control)))
+            found.append(control);
+    }
+    return found;
+}
+
+// Where a control's text is drawn, in its parent: a label's within its
+// rectangle as aligned and wrapped; a button's is the button.
+QRect TextRect(QWidget* control) {
+    const auto* label = qobject_cast<QLabel*>(control);
+    if (!label)
+        return control->geometry();
+    const int flags = label->alignment() | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    return QFontMetrics(label->font())
+        .boundingRect(label->contentsRect(), flags, label->text())
+        .translated(label->pos())
+        .intersected(label->geometry());
+}
+
+// Every text of a window shows whole inside its own rectangle, which lies
+// inside its parent, and no two texts of one parent overlap (but for the
+// offers, which share a rectangle and show one at a time).
+void VerifyTextsFit(QWidget* window) {
+    const QList<QWidget*> controls = TextControls(window);
+    for (QWidget* control : controls) {
         const QByteArray what =
-            window->objectName().toUtf8() + ": " + label->text().left(40).toUtf8();
-        QVERIFY2(TextFits(label), what);
-        QVERIFY2(label->parentWidget()->rect().contains(label->geometry()), what);
+            window->objectName().toUtf8() + ": " + control->objectName().toUtf8();
+        QVERIFY2(TextFits(control), what);
+        QVERIFY2(control->parentWidget()->rect().contains(control->geometry()), what);
+        for (QWidget* other : controls) {
+            if (other != control && other->parentWidget() == control->parentWidget() &&
+                other->geometry() != control->geometry())
+                QVERIFY2(!TextRect(other).intersects(TextRect(control)),
+                         what + " and " + other->objectName().toUtf8());
+        }
+    }
+}
+
+// Every text a window shows: its controls', its frames' and its menus'.
+QStringList ShownTexts(QWidget* window) {
+    QStringList texts;
+    for (QWidget* control : TextControls(window)) {
+        if (auto* label = qobject_cast<QLabel*>(control))
+            texts << label->text();
+        else if (auto* button = qobject_cast<QAbstractButton*>(control))
+            texts << button->text();
+        else if (auto* bar = qobject_cast<QTabBar*>(control))
+            for (int i = 0; i < bar->count(); ++i)
+                texts << bar->tabText(i);
+    }
+    for (QGroupBox* frame : window->findChildren<QGroupBox*>())
+        texts << frame->title();
+    for (QAction* action : window->findChildren<QAction*>())
+        if (action->isVisible())
+            texts << action->text();
+    texts.removeAll(QString());
+    return texts;
+}
+
+// The English texts that the window's language translates: none may show.
+QSet<QString> UntranslatedEnglish() {
+    QSet<QString> english;
+    for (int id = 0; id < kTextCount; ++id) {
+        const auto text = static_cast<TextId>(id);
+        if (Text(text, ShownCatalogue()) != EnglishText(text))
+            english.insert(QString::fromUtf8(EnglishText(text)));
+    }
+    return english;
+}
+
+void VerifyInTheLanguage(QWidget* window) {
+    if (ShownCatalogue() == kEnglish)
+        return;
+    static const QSet<QString> english = UntranslatedEnglish();
+    const bool chinese = Catalogues()[ShownCatalogue()].code.starts_with("zh");
+    static const QRegularExpression names(QStringLiteral("Korvane|Quillory|Softwares"));
+    static const QRegularExpression latinWord(QStringLiteral("[A-Za-z]{3,}"));
+    for (const QString& text : ShownTexts(window)) {
+        const QByteArray what = window->objectName().toUtf8() + ": " + text.toUtf8();
+        QVERIFY2(!english.contains(text), what);
+        // Chinese shows no Latin word but the names.
+        if (chinese)
+            QVERIFY2(!QString(text).remove(names).contains(latinWord), what);
     }
 }
 
@@ -42,6 +132,9 @@ void VerifyNoLabelIsCut(QWidget* window) {
 class TestLayout : public QObject {
     Q_OBJECT
 private slots:
+    // The test runs once for each language: the program's own choice from
+    // the environment (LANGUAGE) sets it.
+    void initTestCase() { UseUsersLanguage(); }
     void init();
     void cleanup();
 
@@ -54,6 +147,7 @@ private slots:
     void aboutWindowClosesWithEnterEscapeAndOk_data();
     void aboutWindowClosesWithEnterEscapeAndOk();
     void aboutLinksKeepItOpen();
+    void readingInTheUsersLanguage();
 
 private:
     std::unique_ptr<WindowTestBed> bed;
@@ -69,28 +163,13 @@ void TestLayout::cleanup() {
 
 void TestLayout::drawingTheBirthDetailsWindowStartsNoThreads() {
 #ifdef Q_OS_LINUX
-    // Each thread as its id and name, so that a failure says which started.
-    const auto threads = [] {
-        QStringList named;
-        const QDir tasks(QStringLiteral("/proc/self/task"));
-        for (const QString& id : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-            QFile comm(tasks.filePath(id + QStringLiteral("/comm")));
-            const QByteArray name = comm.open(QIODevice::ReadOnly) ? comm.readAll().trimmed() : "?";
-            named << id + QLatin1Char(' ') + QString::fromUtf8(name);
-        }
-        return named;
-    };
     frmMain& window = WindowRegistry::Instance().Use<frmMain>();
     window.ShowCentred();
-    const QStringList before = threads();
-    // Qt's raster engine shares large stretched pictures out to worker
-    // threads, which then stay for half a minute.
-    const QImage drawn = window.grab().toImage();
-    QVERIFY(!drawn.isNull());
-    const QStringList after = threads();
-    QVERIFY2(after == before, qPrintable(QStringLiteral("threads before: %1; after: %2")
-                                             .arg(before.join(QStringLiteral(", ")),
-                                                  after.join(QStringLiteral(", ")))));
+    if (window.devicePixelRatioF() != 1)
+        QSKIP("the frame's bands at twice the pixels are test_ui_frame_group's");
+    const QStringList before = PooledThreads();
+    QVERIFY(!window.grab().toImage().isNull());
+    QCOMPARE(PooledThreads(), before);
 #else
     QSKIP("threads are counted through /proc");
 #endif
@@ -99,9 +178,9 @@ void TestLayout::drawingTheBirthDetailsWindowStartsNoThreads() {
 void TestLayout::birthDetailsTextsFit() {
     frmMain& window = WindowRegistry::Instance().Use<frmMain>();
     window.ShowCentred();
-    VerifyNoLabelIsCut(&window);
+    VerifyTextsFit(&window);
     window.BringCoBrandToFront(true);
-    VerifyNoLabelIsCut(&window);
+    VerifyTextsFit(&window);
 }
 
 void TestLayout::resultTextsFitForEveryReading() {
@@ -117,7 +196,7 @@ void TestLayout::resultTextsFitForEveryReading() {
             Settle();
             auto* result = WindowRegistry::Instance().Find<frmLuckyCarResult>();
             QVERIFY(result);
-            VerifyNoLabelIsCut(result);
+            VerifyTextsFit(result);
             // The car colour's name never runs into its swatch.
             QVERIFY(Control<QLabel>(*result, "lblLuckyCar_Result0")->geometry().right() <
                     Control<Swatch>(*result, "lblColorCode0")->geometry().left());
@@ -134,7 +213,7 @@ void TestLayout::exitWindowTextsFitForEverySupportText() {
         Control<QLabel>(window, "Label2")->setFont(ProgramFont(8.25, true));
         Control<QLabel>(window, "Label2")->setText(text);
         ShrinkFontToFit(Control<QLabel>(window, "Label2"));
-        VerifyNoLabelIsCut(&window);
+        VerifyTextsFit(&window);
     }
 }
 
@@ -145,17 +224,14 @@ void TestLayout::aboutWindowLayoutAndTexts() {
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     QCOMPARE(about.size(), QSize(399, 229));
-    QVERIFY(Control<QLabel>(about, "Label1")
-                ->text()
-                .startsWith("Korvane gives you the choice of the best color that you should choose "
-                            "for your car "
-                            "based on astrology or Feng Shui."));
+    QCOMPARE(Control<QLabel>(about, "Label1")->text(), ShownText(TextId::AboutDescription));
     QCOMPARE(Control<QLabel>(about, "Label2")->text(), QString("Korvane v1.0"));
     QVERIFY(Control<QPushButton>(about, "cmdOK")->isDefault());
     QCOMPARE(about.windowTitle(), QString("Korvane v1.0"));
     QVERIFY(about.windowFlags().testFlag(Qt::Dialog));
     QCOMPARE(about.windowModality(), Qt::ApplicationModal);
-    VerifyNoLabelIsCut(&about);
+    VerifyTextsFit(&about);
+    VerifyInTheLanguage(&about);
     QVERIFY(!Control<QLabel>(about, "picIcon")->pixmap().isNull());
 }
 
@@ -203,6 +279,42 @@ void TestLayout::aboutLinksKeepItOpen() {
     QCOMPARE(bed->platform.openedAddresses,
              (QStringList{"https://www.quillory.example/",
                           "https://help.quillory.example/fully-branded.html"}));
+}
+
+// Male, 15 March 1975 in the language the environment names: the reading of
+// every language (Kua 7, the same swatches), in its words, and no window
+// shows English that the language translates.
+void TestLayout::readingInTheUsersLanguage() {
+    QCOMPARE(QString::fromUtf8(Catalogues()[ShownCatalogue()].code),
+             QString::fromLocal8Bit(qgetenv("KORVANE_TEST_CATALOGUE")));
+    // Qt's own words (a text box's menu) too, where Qt has the language.
+    const QString code = QString::fromUtf8(Catalogues()[ShownCatalogue()].code);
+    if (code != "en" && QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                                      "/qtbase_" + code + ".qm"))
+        QVERIFY(QCoreApplication::translate("QLineEdit", "&Copy") != "&Copy");
+    frmMain& window = WindowRegistry::Instance().Use<frmMain>();
+    window.ShowCentred();
+    VerifyInTheLanguage(&window);
+    Control<QLineEdit>(window, "txtName")->setText("Ann");
+    QVERIFY(ChooseBirthDate(window, 15, "March", "1975"));
+    QTest::mouseClick(Control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
+    Settle();
+    auto* result = WindowRegistry::Instance().Find<frmLuckyCarResult>();
+    QVERIFY(result);
+    QCOMPARE(Control<QLabel>(*result, "lblLuckyCar_Result2")->text(), QString("7"));
+    QCOMPARE(Control<QLabel>(*result, "lblLuckyCar_Result4")->text(),
+             ShownText(TextId::SignPisces));
+    QCOMPARE(Control<QLabel>(*result, "lblLuckyCar_Result0")->text(),
+             ShownText(TextId::ColourYellow));
+    QStringList swatches;
+    for (int i = 0; i < 5; ++i)
+        swatches << ShownColour(Control<QWidget>(*result, QStringLiteral("lblColorCode%1").arg(i)))
+                        .name();
+    QCOMPARE(swatches, (QStringList{"#ffff00", "#ffffff", "#ff7850", "#ffc896", "#ffd700"}));
+    VerifyInTheLanguage(result);
+    auto& exitWindow = WindowRegistry::Instance().Use<frmNagScreen2>();
+    exitWindow.ShowCentred();
+    VerifyInTheLanguage(&exitWindow);
 }
 
 QTEST_MAIN(TestLayout)

@@ -4,6 +4,23 @@ korvane_add_test(test_app_start_and_end
   SOURCES app/test_app_start_and_end.cpp LIBS korvane_test_support)
 korvane_add_test(test_app_layout
   SOURCES app/test_app_layout.cpp LIBS korvane_test_support)
+# The layout again in every language that the environment names, at the
+# scale of one and at twice the pixels.
+if(TEST test_app_layout)
+  include(${PROJECT_SOURCE_DIR}/i18n/catalogues.cmake)
+  get_test_property(test_app_layout ENVIRONMENT layout_environment)
+  set_property(TEST test_app_layout APPEND PROPERTY ENVIRONMENT KORVANE_TEST_CATALOGUE=en)
+  foreach(code IN LISTS KORVANE_CATALOGUES)
+    foreach(scale 1 2)
+      if(code STREQUAL "en" AND scale EQUAL 1)
+        continue()
+      endif()
+      add_test(NAME test_app_layout_${code}_${scale} COMMAND test_app_layout)
+      set_tests_properties(test_app_layout_${code}_${scale} PROPERTIES TIMEOUT 120 ENVIRONMENT
+        "${layout_environment};LANGUAGE=${code};QT_SCALE_FACTOR=${scale};KORVANE_TEST_CATALOGUE=${code}")
+    endforeach()
+  endforeach()
+endif()
 korvane_add_test(test_app_accessibility
   SOURCES app/test_app_accessibility.cpp LIBS korvane_test_support)
 korvane_add_test(test_app_themes
@@ -22,3 +39,6 @@ if(KORVANE_XVFB_RUN)
 endif()
 korvane_add_test(test_app_about_window
   SOURCES app/test_app_about_window.cpp LIBS korvane_test_support)
+korvane_add_test(test_app_first_frame
+  SOURCES app/test_app_first_frame.cpp LIBS korvane_gui
+  X11)

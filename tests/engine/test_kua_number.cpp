@@ -14,55 +14,55 @@ private slots:
     void januaryAndFebruaryCountToTheYearBefore();
 };
 
-// The Kua number by r, the digit sum of the two year digits reduced once.
-static const int kMale[10] = {1, 9, 8, 7, 6, 5, 4, 3, 2, 1};
-static const int kFemale[10] = {5, 6, 7, 8, 9, 1, 2, 3, 4, 5};
-
 void TestKuaNumber::kuaNumber_data() {
-    QTest::addColumn<QString>("digits");
+    QTest::addColumn<QString>("year");
     QTest::addColumn<QString>("sex");
-    QTest::addColumn<int>("expected");
-    for (int tens = 0; tens <= 9; ++tens) {
-        for (int units = 0; units <= 9; ++units) {
-            const int sum = tens + units;
-            const int r = sum >= 10 ? 1 + (sum - 10) : sum;
-            const QString digits = QString::number(tens) + QString::number(units);
-            QTest::addRow("Male %s", qPrintable(digits)) << digits << "Male" << kMale[r];
-            QTest::addRow("Female %s", qPrintable(digits)) << digits << "Female" << kFemale[r];
-        }
+    QTest::addColumn<int>("expected"); // 0: no Kua number
+    // Every year the lists give, from 1899 (January 1900) to 2050, against
+    // the digit sum of the whole year: 11 minus it for a man, plus 4 for a
+    // woman, each reduced to one digit.
+    for (int year = 1899; year <= 2050; ++year) {
+        int digits = 0;
+        for (int rest = year; rest > 0; rest /= 10)
+            digits += rest % 10;
+        const auto oneDigit = [](int n) { return (n - 1) % 9 + 1; };
+        const QString text = QString::number(year);
+        QTest::addRow("Male %d", year) << text << "Male" << oneDigit(11 - digits % 9 + 9);
+        QTest::addRow("Female %d", year) << text << "Female" << oneDigit(digits + 4);
     }
+    // The examples of the rule, across the century in both directions.
+    QTest::newRow("Male 2000") << "2000"
+                               << "Male" << 9;
+    QTest::newRow("Female 2000") << "2000"
+                                 << "Female" << 6;
+    QTest::newRow("Male 2005") << "2005"
+                               << "Male" << 4;
+    QTest::newRow("Female 2009") << "2009"
+                                 << "Female" << 6;
+    QTest::newRow("Male 1899") << "1899"
+                               << "Male" << 2;
+    QTest::newRow("Male 1975, as in the 1900s before") << "1975"
+                                                       << "Male" << 7;
+    QTest::newRow("Female 1989") << "1989"
+                                 << "Female" << 4;
     // Any text other than exactly "Male" takes the female rule.
-    QTest::newRow("lower-case male is not Male") << "75"
+    QTest::newRow("lower-case male is not Male") << "1975"
                                                  << "male" << 8;
-    QTest::newRow("empty sex") << "75"
+    QTest::newRow("empty sex") << "1975"
                                << "" << 8;
-
-    // One character counts as both digits: 7 + 7 = 14, r = 5.
-    QTest::newRow("one digit, male") << "7"
-                                     << "Male" << 5;
-    QTest::newRow("one digit, female") << "7"
-                                       << "Female" << 1;
-    // Nothing to add: s stays 0.
-    QTest::newRow("empty, male") << ""
-                                 << "Male" << 1;
-    QTest::newRow("empty, female") << ""
-                                   << "Female" << 5;
-    // A non-digit adds nothing; the other digit still counts.
-    QTest::newRow("non-digit first") << "x4"
-                                     << "Male" << 6;
-    QTest::newRow("non-digit last") << "7x"
-                                    << "Male" << 3;
-    QTest::newRow("two non-digits") << "ab"
-                                    << "Female" << 5;
-    QTest::newRow("blank inside") << " 9"
-                                  << "Male" << 1;
+    // A year text that is not a number has no Kua number.
+    QTest::newRow("not a number") << "19x5"
+                                  << "Male" << 0;
+    QTest::newRow("empty year") << ""
+                                << "Female" << 0;
 }
 
 void TestKuaNumber::kuaNumber() {
-    QFETCH(QString, digits);
+    QFETCH(QString, year);
     QFETCH(QString, sex);
     QFETCH(int, expected);
-    QCOMPARE(GetKuaNumber(digits.toStdString(), sex.toStdString()), expected);
+    const auto kua = GetKuaNumber(year.toStdString(), sex.toStdString());
+    QCOMPARE(kua.value_or(0), expected);
 }
 
 void TestKuaNumber::januaryAndFebruaryCountToTheYearBefore_data() {

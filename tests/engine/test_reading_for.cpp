@@ -1,5 +1,5 @@
 #include "birth_details_check.h"
-#include "birth_inputs.h"
+#include "birth_details_for.h"
 #include "reading_for.h"
 
 #include <QTest>
@@ -8,16 +8,8 @@ using namespace korvane;
 
 namespace {
 
-BirthDetailsForm Form(std::string_view name, bool male, bool female, std::string_view year,
-                      int monthIndex, int day) {
-    BirthDetailsForm form;
-    form.nameText = name;
-    form.maleSelected = male;
-    form.femaleSelected = female;
-    form.yearText = year;
-    form.monthIndex = monthIndex;
-    form.dayIndex = day - 1;
-    return form;
+BirthDetails Form(std::string name, bool male, bool female, int year, int monthIndex, int day) {
+    return {std::move(name), male, female, day - 1, monthIndex, year - kFirstListedYear};
 }
 
 } // namespace
@@ -33,69 +25,75 @@ private slots:
 };
 
 void TestReadingFor::marchBirthGivesTheWholeReading() {
-    const Reading reading = ReadingFor(InputsFor("Ann", true, 15, "March", "1975"));
+    const Reading reading = ReadingFor(DetailsFor("Ann", true, 15, "March", 1975));
     QCOMPARE(reading.kuaNumber, std::string("7"));
-    QCOMPARE(reading.sunSign, std::string("Pisces"));
-    QCOMPARE(reading.rulingPlanet, std::string("Jupiter"));
-    QCOMPARE(reading.carColour, std::string("Yellow"));
+    QCOMPARE(reading.sunSign, std::optional(TextId::SignPisces));
+    QCOMPARE(reading.rulingPlanet, std::optional(TextId::PlanetJupiter));
+    QCOMPARE(reading.carColour, std::optional(TextId::ColourYellow));
     QCOMPARE(reading.carColourSwatch, std::optional<ColourValue>(MakeColour(255, 255, 0)));
-    QVERIFY(reading.carColourDescription.size() > 20);
-    QVERIFY(reading.sunSignDescription.find("\r\n\r\n") != std::string_view::npos);
-    const char* names[4] = {"White", "Coral", "Beige", "Gold"};
+    QCOMPARE(reading.carColourDescription, std::optional(TextId::ColourYellowText));
+    QCOMPARE(reading.sunSignDescription, std::optional(TextId::SignPiscesText));
+    const TextId names[4] = {TextId::ColourWhite, TextId::ColourCoral, TextId::ColourBeige,
+                             TextId::ColourGold};
     const ColourValue swatches[4] = {MakeColour(255, 255, 255), MakeColour(255, 120, 80),
                                      MakeColour(255, 200, 150), MakeColour(255, 215, 0)};
     for (int i = 0; i < 4; ++i) {
-        QCOMPARE(reading.purposes[i].name, std::string(names[i]));
+        QCOMPARE(reading.purposes[i].name, std::optional(names[i]));
         QCOMPARE(reading.purposes[i].swatch, std::optional<ColourValue>(swatches[i]));
     }
 }
 
 void TestReadingFor::januaryBirthCountsFromTheYearBefore() {
     // 1975 counts as 1974 before the solar new year: 7 + 4 = 11, 1 + 1 = 2, 10 - 2 = 8.
-    const Reading reading = ReadingFor(InputsFor("Ann", true, 10, "January", "1975"));
+    const Reading reading = ReadingFor(DetailsFor("Ann", true, 10, "January", 1975));
     QCOMPARE(reading.kuaNumber, std::string("8"));
-    QCOMPARE(reading.sunSign, std::string("Capricorn"));
-    QCOMPARE(reading.rulingPlanet, std::string("Saturn"));
-    QCOMPARE(reading.carColour, std::string("Violet"));
-    QCOMPARE(reading.purposes[0].name, std::string("Coral"));
-    QCOMPARE(reading.purposes[3].name, std::string("Beige"));
+    QCOMPARE(reading.sunSign, std::optional(TextId::SignCapricorn));
+    QCOMPARE(reading.rulingPlanet, std::optional(TextId::PlanetSaturn));
+    QCOMPARE(reading.carColour, std::optional(TextId::ColourViolet));
+    QCOMPARE(reading.purposes[0].name, std::optional(TextId::ColourCoral));
+    QCOMPARE(reading.purposes[3].name, std::optional(TextId::ColourBeige));
 }
 
 void TestReadingFor::readingLeavesTheSharedRecordAlone() {
     TheReadingRecord().strSunSign = "untouched";
-    ReadingFor(InputsFor("Ann", false, 1, "July", "2001"));
+    ReadingFor(DetailsFor("Ann", false, 1, "July", 2001));
     QCOMPARE(TheReadingRecord().strSunSign, std::string("untouched"));
+    // The record passed in is the one filled.
+    ReadingRecord record;
+    ReadingFor(DetailsFor("Ann", false, 1, "July", 2001), record);
+    QCOMPARE(record.strSunSign, std::string("Cancer"));
+    QCOMPARE(record.strBirthYear, std::string("2001"));
 }
 
 void TestReadingFor::checksComeInOrderWithTheirMessages() {
     // An empty name is reported before a wrong date; a name of blanks passes.
-    auto problem = CheckBirthDetails(Form("", true, false, "1980", 3, 31));
+    auto problem = CheckBirthDetails(Form("", true, false, 1980, 3, 31));
     QVERIFY(problem);
-    QCOMPARE(problem->text, std::string_view("Please Enter Your Name"));
+    QCOMPARE(problem->text, TextId::MessageEnterName);
     QCOMPARE(problem->icon, ProblemIcon::Critical);
     QCOMPARE(problem->focus, ProblemFocus::Name);
 
-    problem = CheckBirthDetails(Form("  ", false, false, "1980", 3, 31));
+    problem = CheckBirthDetails(Form("  ", false, false, 1980, 3, 31));
     QVERIFY(problem);
-    QCOMPARE(problem->text, std::string_view("Please Specify Your Sex"));
+    QCOMPARE(problem->text, TextId::MessageSpecifySex);
     QCOMPARE(problem->focus, ProblemFocus::ProceedButton);
 
-    problem = CheckBirthDetails(Form("Ann", false, true, "1999", 1, 29));
+    problem = CheckBirthDetails(Form("Ann", false, true, 1999, 1, 29));
     QVERIFY(problem);
-    QCOMPARE(problem->text, std::string_view("Please Enter Correct Date Or Month!"));
+    QCOMPARE(problem->text, TextId::MessageWrongDate);
     QCOMPARE(problem->icon, ProblemIcon::Information);
     QCOMPARE(problem->focus, ProblemFocus::Unchanged);
 
-    problem = CheckBirthDetails(Form("Ann", true, false, "1980", 3, 31));
+    problem = CheckBirthDetails(Form("Ann", true, false, 1980, 3, 31));
     QVERIFY(problem);
-    QCOMPARE(problem->text, std::string_view("Please Enter Correct Date Or Month !"));
+    QCOMPARE(problem->text, TextId::MessageWrongThirtyFirst);
     QCOMPARE(problem->icon, ProblemIcon::Information);
 }
 
 void TestReadingFor::validDatesPass() {
-    QVERIFY(!CheckBirthDetails(Form("Ann", true, false, "2000", 1, 29)));
-    QVERIFY(!CheckBirthDetails(Form(" ", false, true, "1980", 2, 31)));
-    QVERIFY(!CheckBirthDetails(Form("Ann", true, false, "1980", 3, 30)));
+    QVERIFY(!CheckBirthDetails(Form("Ann", true, false, 2000, 1, 29)));
+    QVERIFY(!CheckBirthDetails(Form(" ", false, true, 1980, 2, 31)));
+    QVERIFY(!CheckBirthDetails(Form("Ann", true, false, 1980, 3, 30)));
 }
 
 QTEST_GUILESS_MAIN(TestReadingFor)

@@ -1,6 +1,6 @@
 #include "astrology.h"
+#include "catalogue.h"
 #include "colour_catalogue.h"
-#include "reading_texts.h"
 
 #include <QTest>
 
@@ -37,7 +37,7 @@ void TestReadingTexts::signTexts_data() {
         {5, "The typical Pisces individual"},
     };
     for (int i = 0; i < 12; ++i) {
-        QTest::newRow(SunSigns()[i].name.data())
+        QTest::newRow(EnglishText(SunSigns()[i].name).data())
             << i << rows[i].paragraphs << QString::fromLatin1(rows[i].opening);
     }
 }
@@ -79,13 +79,14 @@ void TestReadingTexts::colourDescriptions_data() {
                                 "Turquoise is a color that is very popular"};
     const auto catalogue = ColourCatalogue();
     for (int i = 0; i < 15; ++i)
-        QTest::newRow(catalogue[i].name.data()) << i << QString::fromLatin1(openings[i]);
+        QTest::newRow(EnglishText(catalogue[i].name).data())
+            << i << QString::fromLatin1(openings[i]);
 }
 
 void TestReadingTexts::colourDescriptions() {
     QFETCH(int, index);
     QFETCH(QString, opening);
-    const auto description = ColourCatalogue()[index].description;
+    const auto description = EnglishText(ColourCatalogue()[index].description);
     const QString text = QString::fromUtf8(description.data(), description.size());
     QVERIFY(text.startsWith(opening));
     QVERIFY2(text.size() >= 299 && text.size() <= 477, qPrintable(QString::number(text.size())));

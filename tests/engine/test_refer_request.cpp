@@ -1,3 +1,4 @@
+#include "catalogue.h"
 #include "refer_request.h"
 
 #include <QTest>
@@ -22,12 +23,17 @@ const std::string kMessage = "Please Enter Your Message";
 const std::string kFriendName = "Please Enter Your Friend's Name";
 const std::string kFriendEmail = "Please Enter Your Friend's Email";
 const std::string kNone = "(none)";
+const ReferPlaceholders kEnglishPlaceholders = ReferPlaceholdersIn(EnglishText);
 
 const std::string kAnnMail = "ann@mail.example";
 const std::string kBobMail = "bob@mail.example";
 
-std::string Outcome(std::optional<std::string_view> problem) {
-    return problem ? std::string(*problem) : kNone;
+std::string Outcome(std::optional<std::string_view> text) {
+    return text ? std::string(*text) : kNone;
+}
+
+std::string Outcome(std::optional<TextId> message) {
+    return message ? std::string(EnglishText(*message)) : kNone;
 }
 
 std::string RequestFor(const std::string& name, const std::string& email,
@@ -67,6 +73,9 @@ ViewsOf(const std::array<std::string, kReferFieldCount>& fields) {
 class TestReferRequest : public QObject {
     Q_OBJECT
 private slots:
+    void placeholdersComeAndGo_data();
+    void placeholdersComeAndGo();
+    void placeholdersFollowTheLanguage();
     void emailBoxesRefuseSpaces();
     void emailAddressesAreChecked_data();
     void emailAddressesAreChecked();
@@ -78,9 +87,53 @@ private slots:
     void wholeFormAsTyped();
 };
 
+void TestReferRequest::placeholdersComeAndGo_data() {
+    QTest::addColumn<std::string>("text");
+    QTest::addColumn<std::string>("onFocusIn");  // the box's new text, or kNone
+    QTest::addColumn<std::string>("onFocusOut"); // the same when leaving
+    const std::string placeholder(kEnglishPlaceholders[kReferName]);
+    QTest::newRow("placeholder") << placeholder << std::string() << kNone;
+    QTest::newRow("placeholder with spaces") << "  " + placeholder + " " << std::string() << kNone;
+    QTest::newRow("empty") << std::string() << kNone << placeholder;
+    QTest::newRow("spaces only") << std::string("   ") << kNone << placeholder;
+    // Only spaces are trimmed, and the comparison is exact.
+    QTest::newRow("tab only") << std::string("\t") << kNone << kNone;
+    QTest::newRow("other case") << std::string("your name") << kNone << kNone;
+    QTest::newRow("typed name") << std::string("Ann") << kNone << kNone;
+}
+
+void TestReferRequest::placeholdersComeAndGo() {
+    QFETCH(std::string, text);
+    QFETCH(std::string, onFocusIn);
+    QFETCH(std::string, onFocusOut);
+    QCOMPARE(Outcome(ReferBoxTextOnFocusIn(kReferName, text, kEnglishPlaceholders)), onFocusIn);
+    QCOMPARE(Outcome(ReferBoxTextOnFocusOut(kReferName, text, kEnglishPlaceholders)), onFocusOut);
+}
+
+// A box shows its placeholder in the program's language, and only that one
+// counts as not filled; the hidden message box's text is sent as it stands,
+// so its placeholder stays the same.
+void TestReferRequest::placeholdersFollowTheLanguage() {
+    for (int catalogue = 0; catalogue < kCatalogueCount; ++catalogue) {
+        const ReferPlaceholders shown =
+            ReferPlaceholdersIn([catalogue](TextId id) { return Text(id, catalogue); });
+        const std::string_view name = Text(TextId::ReferYourName, catalogue);
+        QCOMPARE(shown[kReferName], name);
+        QCOMPARE(shown[kReferMessage], std::string_view("Your Message"));
+        const std::array<std::string_view, kReferFieldCount> fields = {name, kAnnMail, "Hello",
+                                                                       "Bob", kBobMail};
+        QCOMPARE(Outcome(UnfilledFieldProblem(fields, shown)), kName);
+        if (catalogue != kEnglish) {
+            const std::array<std::string_view, kReferFieldCount> english = {
+                "Your Name", kAnnMail, "Hello", "Bob", kBobMail};
+            QCOMPARE(Outcome(UnfilledFieldProblem(english, shown)), kNone);
+        }
+    }
+}
+
 void TestReferRequest::emailBoxesRefuseSpaces() {
     QCOMPARE(Outcome(EmailBoxRefusal(" ")), std::string("Email Address Cannot Contain Space"));
-    QCOMPARE(Outcome(EmailBoxRefusal("a b")), std::string(kEmailSpaceRefusal));
+    QCOMPARE(Outcome(EmailBoxRefusal("a b")), std::string("Email Address Cannot Contain Space"));
     QCOMPARE(Outcome(EmailBoxRefusal("a")), kNone);
     QCOMPARE(Outcome(EmailBoxRefusal("")), kNone);
     // A tab is not a space.
@@ -95,8 +148,8 @@ void TestReferRequest::emailAddressesAreChecked_data() {
     QTest::newRow("both empty") << std::string() << std::string() << kDistinct;
     QTest::newRow("same but not proper") << std::string("x") << std::string("x") << kDistinct;
     QTest::newRow("both at placeholders")
-        << std::string(kReferPlaceholders[kReferEmail])
-        << std::string(kReferPlaceholders[kReferFriendEmail]) << kProper;
+        << std::string(kEnglishPlaceholders[kReferEmail])
+        << std::string(kEnglishPlaceholders[kReferFriendEmail]) << kProper;
     QTest::newRow("without @") << std::string("ann.mail.example") << kBobMail << kProper;
     QTest::newRow("friend's without @") << kAnnMail << std::string("bob.mail.example") << kProper;
     QTest::newRow("without dot") << std::string("a@b") << kBobMail << kProper;
@@ -120,7 +173,7 @@ void TestReferRequest::unfilledFieldsAreReportedInOrder_data() {
     QTest::addColumn<std::string>("problem");
     const std::string ann = "Ann", hello = "Hello", bob = "Bob";
     const auto placeholder = [](ReferField field) {
-        return std::string(kReferPlaceholders[field]);
+        return std::string(kEnglishPlaceholders[field]);
     };
     QTest::newRow("all filled") << ann << kAnnMail << hello << bob << kBobMail << kNone;
     QTest::newRow("name at placeholder")
@@ -154,7 +207,7 @@ void TestReferRequest::unfilledFieldsAreReportedInOrder_data() {
 void TestReferRequest::unfilledFieldsAreReportedInOrder() {
     const auto fields = FetchedFields();
     QFETCH(std::string, problem);
-    QCOMPARE(Outcome(UnfilledFieldProblem(ViewsOf(fields))), problem);
+    QCOMPARE(Outcome(UnfilledFieldProblem(ViewsOf(fields), kEnglishPlaceholders)), problem);
 }
 
 void TestReferRequest::requestEncodesEveryValue_data() {
@@ -214,31 +267,45 @@ void TestReferRequest::wholeFormAsTyped_data() {
     AddFieldColumns();
     QTest::addColumn<bool>("ok");
     QTest::addColumn<std::string>("text");
+    // The box the message is about, -1 for none.
+    QTest::addColumn<int>("field");
     const std::string ann = "Ann", hello = "Hello", bob = "Bob";
     QTest::newRow("sent, trimmed")
         << std::string("  Ann Lee ") << std::string(" ann@mail.example") << hello << bob << kBobMail
-        << true << RequestFor("Ann%20Lee", "ann%40mail.example", hello, bob, "bob%40mail.example");
+        << true << RequestFor("Ann%20Lee", "ann%40mail.example", hello, bob, "bob%40mail.example")
+        << -1;
     QTest::newRow("same e-mails once trimmed")
         << ann << std::string("  ann@mail.example") << hello << bob
-        << std::string("ann@mail.example   ") << false << kDistinct;
+        << std::string("ann@mail.example   ") << false << kDistinct << int(kReferFriendEmail);
     QTest::newRow("empty e-mail boxes show different placeholders")
-        << ann << std::string() << hello << bob << std::string("  ") << false << kProper;
+        << ann << std::string() << hello << bob << std::string("  ") << false << kProper
+        << int(kReferEmail);
+    QTest::newRow("only the friend's e-mail is not proper")
+        << ann << kAnnMail << hello << bob << std::string("bob@mail") << false << kProper
+        << int(kReferFriendEmail);
     QTest::newRow("bad e-mail before missing name")
         << std::string() << std::string("a@b") << std::string() << std::string() << kBobMail
-        << false << kProper;
+        << false << kProper << int(kReferEmail);
     QTest::newRow("empty name box shows its placeholder")
-        << std::string() << kAnnMail << hello << bob << kBobMail << false << kName;
+        << std::string() << kAnnMail << hello << bob << kBobMail << false << kName
+        << int(kReferName);
     QTest::newRow("empty message box shows its placeholder")
-        << ann << kAnnMail << std::string(" ") << bob << kBobMail << false << kMessage;
+        << ann << kAnnMail << std::string(" ") << bob << kBobMail << false << kMessage
+        << int(kReferMessage);
+    QTest::newRow("friend's name last")
+        << ann << kAnnMail << hello << std::string("Friend's Name") << kBobMail << false
+        << kFriendName << int(kReferFriendName);
 }
 
 void TestReferRequest::wholeFormAsTyped() {
     const auto fields = FetchedFields();
     QFETCH(bool, ok);
     QFETCH(std::string, text);
-    const ReferOutcome outcome = ReferAFriend(fields, kHosts);
-    QCOMPARE(outcome.ok, ok);
-    QCOMPARE(outcome.text, text);
+    QFETCH(int, field);
+    const ReferOutcome outcome = ReferAFriend(fields, kHosts, kEnglishPlaceholders);
+    QCOMPARE(!outcome.message, ok);
+    QCOMPARE(outcome.message ? Outcome(outcome.message) : outcome.address, text);
+    QCOMPARE(outcome.field ? int(*outcome.field) : -1, field);
 }
 
 QTEST_GUILESS_MAIN(TestReferRequest)

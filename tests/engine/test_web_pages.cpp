@@ -1,4 +1,4 @@
-#include "promotion_texts.h"
+#include "text_utils.h"
 #include "web_pages.h"
 
 #include <QTest>
@@ -16,7 +16,8 @@ class TestWebPages : public QObject {
 private slots:
     void eachPageOnItsHost_data();
     void eachPageOnItsHost();
-    void resultShowsForumInvitationWithoutFullStop();
+    void withoutFinalFullStop_data();
+    void withoutFinalFullStop();
 };
 
 // Hosts of the caller's choosing, so that none can be built in.
@@ -48,9 +49,24 @@ void TestWebPages::eachPageOnItsHost() {
     QCOMPARE(page({"m.test", "h.test", "p.test"}), address);
 }
 
-void TestWebPages::resultShowsForumInvitationWithoutFullStop() {
-    QCOMPARE(std::string(ForumInvitationWithoutFullStop()) + ".", std::string(kForumInvitation));
-    QVERIFY(!ForumInvitationWithoutFullStop().ends_with('.'));
+// The result shows the forum invitation without its full stop, in any
+// language's script.
+void TestWebPages::withoutFinalFullStop_data() {
+    QTest::addColumn<std::string>("text");
+    QTest::addColumn<std::string>("shown");
+    QTest::newRow("Latin") << std::string("Visit Quillory Now.")
+                           << std::string("Visit Quillory Now");
+    QTest::newRow("ideographic") << std::string("\u8BBF\u95EE Quillory\u3002")
+                                 << std::string("\u8BBF\u95EE Quillory");
+    QTest::newRow("none") << std::string("Visit now") << std::string("Visit now");
+    QTest::newRow("only the last") << std::string("Now..") << std::string("Now.");
+    QTest::newRow("empty") << std::string() << std::string();
+}
+
+void TestWebPages::withoutFinalFullStop() {
+    QFETCH(std::string, text);
+    QFETCH(std::string, shown);
+    QCOMPARE(std::string(WithoutFinalFullStop(text)), shown);
 }
 
 QTEST_GUILESS_MAIN(TestWebPages)

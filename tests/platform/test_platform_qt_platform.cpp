@@ -1,6 +1,7 @@
 // The Qt platform where no real desktop is needed: message text, message
 // boxes, the settings store, handing addresses on, and keeping on top.
 
+#include "languages.h"
 #include "line_breaks.h"
 #include "qt_platform.h"
 
@@ -171,6 +172,11 @@ private slots:
                                    << int(Qt::Key_Return) << MessageAnswer::Ok << "OK";
         QTest::newRow("ok, Escape") << MessageButtons::Ok << MessageIcon::Information
                                     << int(Qt::Key_Escape) << MessageAnswer::Ok << "OK";
+        // In another language the buttons take the program's words for them.
+        QTest::newRow("yes/no in Vietnamese") << MessageButtons::YesNo << MessageIcon::Information
+                                              << int(Qt::Key_Escape) << MessageAnswer::No << "&Có";
+        QTest::newRow("ok in Vietnamese") << MessageButtons::Ok << MessageIcon::Critical
+                                          << int(Qt::Key_Return) << MessageAnswer::Ok << "Đồng ý";
     }
 
     void messageBoxAnswers() {
@@ -208,6 +214,9 @@ private slots:
             }
         });
 
+        const bool ownWords = QByteArray(QTest::currentDataTag()).endsWith("Vietnamese");
+        if (ownWords)
+            korvane::SetMessageButtonTexts({"Đồng ý", "&Có", "&Không"});
         QtPlatform platform;
         const MessageAnswer given = platform.ShowMessage(
             nullptr, QStringLiteral("Line one\rLine two\r\nLine three"), icon, buttons);
@@ -219,10 +228,11 @@ private slots:
         QCOMPARE(seen.text, QStringLiteral("Line one\nLine two\nLine three"));
         QCOMPARE(seen.icon,
                  icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information);
+        korvane::SetMessageButtonTexts({});
         const QStringList expectedButtons =
             buttons == MessageButtons::YesNo
-                ? QStringList{QStringLiteral("&No"), QStringLiteral("&Yes")}
-                : QStringList{QStringLiteral("OK")};
+                ? (ownWords ? QStringList{"&Có", "&Không"} : QStringList{"&No", "&Yes"})
+                : QStringList{ownWords ? "Đồng ý" : "OK"};
         QCOMPARE(seen.buttons, expectedButtons);
         QCOMPARE(seen.defaultButton, defaultButton);
     }

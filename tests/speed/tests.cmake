@@ -25,6 +25,7 @@ if(UNIX AND NOT APPLE AND NOT KORVANE_SANITIZE)
   # after Back costs several hundred.
   add_executable(korvane_reading_soak ${PROJECT_SOURCE_DIR}/bench/reading_soak.cpp)
   target_link_libraries(korvane_reading_soak PRIVATE korvane_gui Qt6::Test)
+  target_include_directories(korvane_reading_soak PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
   add_test(NAME test_speed_long_session
     COMMAND ${KORVANE_XVFB_RUN} -a -s "-screen 0 1280x1024x24"
             $<TARGET_FILE:korvane_reading_soak> 200 50 --max-kb-per-reading 2)

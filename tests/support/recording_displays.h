@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue.h"
 #include "reading_display.h"
 
 #include <map>
@@ -8,11 +9,11 @@
 
 namespace korvane {
 
-// Records what the readings write, in order.
+// Records what the readings write, in order; texts as their English words.
 class RecordingFengShuiDisplay : public FengShuiDisplay {
 public:
-    void SetPurposeColourName(Purpose purpose, std::string_view name) override {
-        names[purpose] = std::string(name);
+    void SetPurposeColourName(Purpose purpose, std::optional<TextId> name) override {
+        names[purpose] = name ? std::string(EnglishText(*name)) : std::string();
         calls.push_back("name");
     }
     void SetPurposeSwatch(Purpose purpose, ColourValue colour) override {
@@ -27,12 +28,12 @@ public:
 
 class RecordingAstrologyDisplay : public AstrologyDisplay {
 public:
-    void SetCarColour(std::string_view v) override { Write("car colour", v); }
-    void SetCarColourDescription(std::string_view v) override { Write("description", v); }
+    void SetCarColour(TextId v) override { Write("car colour", EnglishText(v)); }
+    void SetCarColourDescription(TextId v) override { Write("description", EnglishText(v)); }
     void SetKuaNumber(std::string_view v) override { Write("kua", v); }
-    void SetRulingPlanet(std::string_view v) override { Write("planet", v); }
-    void SetSunSign(std::string_view v) override { Write("sign", v); }
-    void SetSunSignDescription(std::string_view v) override { Write("sign text", v); }
+    void SetRulingPlanet(TextId v) override { Write("planet", EnglishText(v)); }
+    void SetSunSign(TextId v) override { Write("sign", EnglishText(v)); }
+    void SetSunSignDescription(TextId v) override { Write("sign text", EnglishText(v)); }
     void SetCarColourSwatch(ColourValue colour) override {
         swatch = colour;
         order.push_back("swatch");

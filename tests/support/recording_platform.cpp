@@ -26,7 +26,6 @@ void RecordingPlatform::OpenAddress(const QString& address) {
 }
 
 std::optional<QString> RecordingPlatform::OwnClipboardText(ClipboardPart part) {
-    ++clipboardLooks;
     return part == ClipboardPart::Selection ? ownSelection : ownClipboard;
 }
 

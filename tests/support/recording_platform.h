@@ -37,7 +37,6 @@ public:
     // What happened.
     QList<Message> messages;
     QStringList openedAddresses;
-    int clipboardLooks = 0; // calls of OwnClipboardText
     QList<ClipboardPart> clipboardClears;
     QList<QWidget*> keptOnTop;
 

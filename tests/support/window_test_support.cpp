@@ -1,10 +1,16 @@
 #include "window_test_support.h"
 
+#include "catalogue.h"
+#include "month_names.h"
 #include "window_registry.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
 
 namespace korvane {
 namespace {
@@ -43,9 +49,20 @@ QStringList VisibleWindowNames() {
 }
 
 bool ChooseBirthDate(const QWidget& window, int day, const QString& month, const QString& year) {
+    // The month by its English name, in whatever language the list shows it.
+    const auto at = std::find_if(kMonthTextIds.begin(), kMonthTextIds.end(), [&](TextId name) {
+        return QString::fromUtf8(EnglishText(name)) == month;
+    });
+    if (at == kMonthTextIds.end())
+        return false;
+    Control<QComboBox>(window, QStringLiteral("cboMonth"))
+        ->setCurrentIndex(static_cast<int>(at - kMonthTextIds.begin()));
     return Pick(window, QStringLiteral("cboDate"), QString::number(day)) &&
-           Pick(window, QStringLiteral("cboMonth"), month) &&
            (year.isEmpty() || Pick(window, QStringLiteral("cboYear"), year));
+}
+
+QColor ShownColour(QWidget* swatch) {
+    return swatch->grab().toImage().pixelColor(swatch->rect().center());
 }
 
 ModalFailsafe::ModalFailsafe() {
@@ -55,6 +72,17 @@ ModalFailsafe::ModalFailsafe() {
             modal->close();
     });
     timer_.start(3000);
+}
+
+QStringList PooledThreads() {
+    QStringList pooled;
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString& id : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile name(tasks.filePath(id + QStringLiteral("/comm")));
+        if (name.open(QIODevice::ReadOnly) && name.readAll().trimmed() == "Thread (pooled)")
+            pooled << id;
+    }
+    return pooled;
 }
 
 void Settle() {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "find_control.h"
 #include "recording_platform.h"
 
+#include <QColor>
 #include <QObject>
 #include <QTimer>
 #include <QWidget>
@@ -26,18 +28,9 @@ public:
 // sorted.
 QStringList VisibleWindowNames();
 
-// A window's control by its object name, which is the name the program's
-// design gives it ("txtName", "optSex1"). Stops the test when there is none.
-template <class T> T* Control(const QObject& window, const QString& name) {
-    auto* found = window.findChild<T*>(name);
-    if (!found)
-        qFatal("%s has no control %s of that kind", qPrintable(window.objectName()),
-               qPrintable(name));
-    return found;
-}
-
-// Picks a birth date in the birth details window's lists by their texts; an
-// empty year leaves the year as it is. False when a text is not in its list.
+// Picks a birth date in the birth details window's lists by their texts,
+// the month by its English name; an empty year leaves the year as it is.
+// False when a text is not in its list.
 bool ChooseBirthDate(const QWidget& window, int day, const QString& month,
                      const QString& year = QString());
 
@@ -53,7 +46,16 @@ private:
     QTimer timer_;
 };
 
+// The colour a swatch shows, at its middle, as drawn.
+QColor ShownColour(QWidget* swatch);
+
 // Processes pending events, including deferred deletions.
 void Settle();
+
+// The threads of Qt's global thread pool in this process now, by id (Linux,
+// from /proc; empty elsewhere). Qt's raster engine shares large stretched
+// pictures out to them, and they then stay for half a minute; other threads
+// of the desktop's libraries come and go as they please.
+QStringList PooledThreads();
 
 } // namespace korvane

@@ -5,11 +5,14 @@
 
 #include "frame_group.h"
 #include "look.h"
+#include "window_test_support.h"
 
-#include <QDir>
 #include <QGroupBox>
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPixmapCache>
+#include <QSet>
 #include <QTest>
 
 #include <initializer_list>
@@ -38,9 +41,36 @@ QImage DrawnLikeAWindow(QWidget& widget, qreal scale) {
     return image;
 }
 
-QStringList Threads() {
-    return QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-}
+// A paint device that notes the pictures drawn on it, by their cache keys:
+// a picture decoded afresh has a new one.
+class PictureKeys : public QPaintDevice, public QPaintEngine {
+public:
+    PictureKeys() : QPaintEngine(AllFeatures) {}
+    QPaintEngine* paintEngine() const override { return const_cast<PictureKeys*>(this); }
+    int metric(PaintDeviceMetric metric) const override {
+        switch (metric) {
+        case PdmDepth:
+            return 32;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return static_cast<int>(devicePixelRatioFScale());
+        case PdmWidth:
+        case PdmHeight:
+            return 400;
+        default:
+            return 96;
+        }
+    }
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap& picture, const QRectF&) override {
+        keys.insert(picture.cacheKey());
+    }
+    Type type() const override { return User; }
+    QSet<qint64> keys;
+};
 
 // Fusion's frame over the program's blue, as Debian 12 shows it.
 const QColor kFrameLine(77, 110, 197);
@@ -53,6 +83,7 @@ class TestFrameGroup : public QObject {
 private slots:
     // First, while no paint of this process has started Qt's worker threads.
     void drawingStartsNoThreads();
+    void framePictureIsDecodedOnce();
     void looksLikeQt64GroupBox_data();
     void looksLikeQt64GroupBox();
     void frameLinesLieWhereDebian12ShowsThem_data();
@@ -64,14 +95,30 @@ void TestFrameGroup::drawingStartsNoThreads() {
     QWidget window;
     FrameGroup frame(&window);
     frame.setGeometry(0, 0, 323, 300);
-    const QStringList before = Threads();
+    const QStringList before = PooledThreads();
     for (const qreal scale : {1.0, 1.25, 2.0}) {
         QVERIFY(!DrawnLikeAWindow(frame, scale).isNull());
-        QVERIFY2(Threads() == before, qPrintable(QStringLiteral("scale %1").arg(scale)));
+        QCOMPARE(PooledThreads(), before);
     }
 #else
     QSKIP("threads are counted through /proc");
 #endif
+}
+
+// Once the first frame is out, Qt's picture cache has no room: every paint
+// would decode the picture again unless the frame keeps it.
+void TestFrameGroup::framePictureIsDecodedOnce() {
+    const int cacheLimit = QPixmapCache::cacheLimit();
+    QPixmapCache::setCacheLimit(0);
+    FrameGroup first(nullptr);
+    FrameGroup second(QStringLiteral("Refer A Friend"), nullptr);
+    PictureKeys device;
+    for (FrameGroup* frame : {&first, &second, &first}) {
+        frame->resize(180, 100);
+        frame->render(&device, QPoint(), QRegion(), QWidget::RenderFlags());
+    }
+    QPixmapCache::setCacheLimit(cacheLimit);
+    QCOMPARE(device.keys.size(), 1);
 }
 
 void TestFrameGroup::looksLikeQt64GroupBox_data() {

@@ -1,31 +1,26 @@
 #!/usr/bin/env bash
 # Korvane in the browser, tested: builds the site, then runs
-#   parity         the WebAssembly engine under Node.js against the native one
+#   parity         the page's engine under Node.js against the desktop's
 #   browsers       the page in Chromium and Firefox ESR (puppeteer-core)
 #   accessibility  axe-core over every view, in Chromium
-#   look           screenshots against tests/web/references/
+#   look           layout and colours of every view against tests/web/references/
 # Ends with a summary; fails when any part fails.
-#   tests/web/run.sh [build folder]     (build-web/ by default)
+#   tests/web/run.sh [build folder] [-DVARIABLE=VALUE ...]
+# The build folder is build-web/ by default; the -D options (the hosts, see
+# the README) go to the web build and to the desktop engine it is compared with.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 . "$root/scripts/lib/common.sh"
 build="$(realpath -m "${1:-$root/build-web}")"
+shift $(($# > 0 ? 1 : 0))
 here="$root/tests/web"
 
-korvane_install_packages "${KORVANE_WEB_TEST_PACKAGES[@]}" g++
-site="$("$root/scripts/build-web.sh" "$build" | tail -n 1)"
-
-# The test tools, pinned in package-lock.json; installed again only when the
-# lock file changed.
-if [ ! -f "$here/node_modules/.package-lock.json" ] ||
-  [ "$here/package-lock.json" -nt "$here/node_modules/.package-lock.json" ]; then
-  (cd "$here" && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --ignore-scripts --no-audit --no-fund)
-fi
-
-native="$build/tests/parity_native"
-mkdir -p "$build/tests"
-g++ -std=c++20 -O2 -I"$root/engine" -I"$root/web" -I"$build/generated" \
-  "$root"/engine/*.cpp "$root"/web/*.cpp "$here/parity_native.cpp" -o "$native"
+site="$(korvane_prepare_web_tests "$build" "$@")"
+# The desktop's engine library and identity, built natively with the same options.
+{
+  cmake -S "$root" -B "$build/native" -DKORVANE_DESKTOP=OFF "$@"
+  cmake --build "$build/native" --target korvane_web_parity --parallel "$(nproc)"
+} >/dev/null
 
 results=()
 status=0
@@ -41,12 +36,13 @@ run_part() {
   fi
 }
 cd "$here"
-run_part parity node parity.mjs "$site" "$native"
-run_part browsers node browsers.mjs "$site" chromium firefox
+run_part parity node parity.mjs "$site" "$build/native/tests/web/korvane_web_parity"
+mkdir -p "$build/tests/screenshots"
+run_part browsers env KORVANE_WEB_OUT="$build/tests/screenshots" node browsers.mjs "$site" chromium firefox
 run_part accessibility node accessibility.mjs "$site"
 run_part look node look.mjs "$site" "$build/tests/screenshots"
 
 echo "== Korvane in the browser: summary"
 printf '  %s\n' "${results[@]}"
-[ "$status" -eq 0 ] || echo "  (screenshots of this run: $build/tests/screenshots)"
+echo "  (screenshots, the saved pictures and the printed pages of this run, to look at: $build/tests/screenshots)"
 exit "$status"

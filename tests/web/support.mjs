@@ -1,7 +1,8 @@
-// What the browser tests share: a server for the site, the two browsers,
-// and a tally of checks that ends in a summary.
+// What the browser tests and the web benchmark share: a server for the site,
+// the two browsers, filling the form, a walk over every view, and a tally of
+// checks that ends in a summary.
 import { spawn } from 'node:child_process';
-import { mkdtempSync, rmSync } from 'node:fs';
+import { cpSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { createInterface } from 'node:readline';
@@ -9,11 +10,16 @@ import puppeteer from 'puppeteer-core';
 
 const here = new URL('.', import.meta.url).pathname;
 export const root = join(here, '..', '..');
+export const widths = { desktop: [1024, 800], phone: [360, 740] };
 
-// Serves the site on a free port of 127.0.0.1; stop() ends that server only.
-export async function serve(siteDir) {
-  const server = spawn('python3', [join(root, 'web', 'serve.py'), siteDir],
-    { stdio: ['ignore', 'pipe', 'inherit'] });
+// Serves a folder on a free port of 127.0.0.1; stop() ends that server only.
+// Options: maxAge (seconds browsers may keep files), log (a file that gets
+// the path of every request).
+export async function serve(folder, { maxAge, log } = {}) {
+  const args = [join(root, 'web', 'serve.py'), folder];
+  if (maxAge !== undefined) args.push('--max-age', String(maxAge));
+  if (log) args.push('--log', log);
+  const server = spawn('python3', args, { stdio: ['ignore', 'pipe', 'inherit'] });
   const first = await createInterface({ input: server.stdout })[Symbol.asyncIterator]().next();
   if (first.done) throw new Error('the web server did not start');
   return {
@@ -24,6 +30,14 @@ export async function serve(siteDir) {
       server.kill('SIGTERM');
     }),
   };
+}
+
+// A copy of the site in a temporary folder, under an optional sub-folder;
+// remove() deletes it.
+export function copySite(siteDir, ...subFolders) {
+  const folder = mkdtempSync(join(tmpdir(), 'korvane-site-'));
+  for (const sub of subFolders.length ? subFolders : ['']) cpSync(siteDir, join(folder, sub), { recursive: true });
+  return { folder, remove: () => rmSync(folder, { recursive: true, force: true }) };
 }
 
 // Debian's browsers, headless, each with a fresh profile in a temporary folder.
@@ -56,6 +70,66 @@ export async function launch(name) {
       rmSync(profile, { recursive: true, force: true });
     },
   };
+}
+
+// The example reading of every test: 15 March 1975, Male.
+export const example = { name: 'Ann Lee', day: '15', month: 'March', year: '1975', male: true };
+
+// The page's languages, English first, as its build wrote them into it.
+export function languages(siteDir) {
+  const page = readFileSync(join(siteDir, 'index.html'), 'utf8');
+  return JSON.parse(/id="catalogues">(.*?)<\/script>/.exec(page)[1]).languages;
+}
+
+// Opens the page as a new history entry and waits until its engine is there.
+export async function openPage(page, url) {
+  await page.goto('about:blank');
+  await page.goto(url, { waitUntil: 'load' });
+  await page.waitForSelector('#proceed[aria-busy="false"]', { timeout: 10000 });
+}
+
+// Fills the birth details form with the mouse; the name box is emptied first.
+export async function fillForm(page, form = example) {
+  await page.$eval('#name', (box) => { box.value = ''; });
+  await page.type('#name', form.name);
+  await page.select('#day', form.day);
+  await page.select('#month', form.month);
+  await page.select('#year', form.year);
+  await page.click(form.male ? '#male' : '#female');
+}
+
+export async function waitForReading(page) {
+  await page.waitForSelector('#result-view:not([hidden])', { timeout: 10000 });
+}
+
+// Every view of the page, in order, at the page's current width: visit(view)
+// runs while each is on screen. The views: form, form-message, astrology,
+// share (the link of the reading shown), feng-shui, about, refer,
+// refer-message.
+export async function walkViews(page, url, visit) {
+  await openPage(page, url);
+  await visit('form');
+  await page.click('#proceed');
+  await page.waitForSelector('#problem:not([hidden])');
+  await visit('form-message');
+  await fillForm(page);
+  await page.click('#proceed');
+  await waitForReading(page);
+  await visit('astrology');
+  await page.click('#share');
+  await page.waitForSelector('#share-box:not([hidden])');
+  await visit('share');
+  await page.click('#tab-feng-shui');
+  await visit('feng-shui');
+  await page.click('#open-about');
+  await visit('about');
+  await page.keyboard.press('Escape');
+  await page.click('#open-refer');
+  await visit('refer');
+  await page.click('#refer-send');
+  await page.waitForSelector('#refer-problem:not([hidden])');
+  await visit('refer-message');
+  await page.click('#refer-close');
 }
 
 export class Tally {

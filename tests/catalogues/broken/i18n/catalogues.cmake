@@ -1,0 +1,1 @@
+set(KORVANE_CATALOGUES en xx)
