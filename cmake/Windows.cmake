@@ -54,17 +54,35 @@ set(destination .)
 install(TARGETS korvane RUNTIME DESTINATION ${destination} COMPONENT windows)
 install(FILES ${KORVANE_WINDOWS_QT_DLLS} ${KORVANE_WINDOWS_RUNTIME_DLLS}
   DESTINATION ${destination} COMPONENT windows)
-# Qt looks for its plugins in these sub-folders beside the executable.
-install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
-  DESTINATION ${destination}/platforms COMPONENT windows)
-# The native look comes from a style plugin: QWindowsVistaStylePlugin up to
-# Qt 6.6, QModernWindowsStylePlugin, which replaces it, from Qt 6.7. Whichever
-# this Qt has goes in; a Qt with neither draws with the styles built into
-# Qt6Widgets.
-foreach(style Qt6::QModernWindowsStylePlugin Qt6::QWindowsVistaStylePlugin)
-  if(TARGET ${style})
-    install(FILES $<TARGET_FILE:${style}> DESTINATION ${destination}/styles COMPONENT windows)
+# Qt's plugins, as Qt's own deployment tool (windeployqt) lays them out for
+# the modules the program uses: every plugin of the types these modules load
+# (listed in Qt's modules/*.json), in the sub-folder beside the executable
+# where Qt looks for that type; of the platform plugins, the Windows one only.
+get_filename_component(qt_prefix "${Qt6_DIR}/../../.." ABSOLUTE)
+foreach(module Core Gui Widgets)
+  file(READ "${qt_prefix}/modules/${module}.json" description)
+  string(JSON count ERROR_VARIABLE no_plugins LENGTH "${description}" plugin_types)
+  if(no_plugins OR count EQUAL 0)
+    continue()
   endif()
+  math(EXPR last "${count} - 1")
+  foreach(index RANGE ${last})
+    string(JSON type GET "${description}" plugin_types ${index})
+    set(pattern "*.dll")
+    if(type STREQUAL "platforms")
+      set(pattern "qwindows.dll")
+    endif()
+    file(GLOB plugins "${qt_prefix}/plugins/${type}/${pattern}")
+    # A Qt with both builds (MSVC's) has each debug plugin beside its release one.
+    foreach(plugin IN LISTS plugins)
+      if(plugin MATCHES "^(.*)d\\.dll$" AND "${CMAKE_MATCH_1}.dll" IN_LIST plugins)
+        list(REMOVE_ITEM plugins ${plugin})
+      endif()
+    endforeach()
+    if(plugins)
+      install(FILES ${plugins} DESTINATION ${type} COMPONENT windows)
+    endif()
+  endforeach()
 endforeach()
 
 # What the installer script needs to know about the program.

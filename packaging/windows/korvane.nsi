@@ -10,6 +10,7 @@ Target amd64-unicode
 !include "${IDENTITY}"
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
+!include "WinVer.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 
@@ -70,8 +71,17 @@ FunctionEnd
 !insertmacro WAIT_UNTIL_CLOSED ""
 !insertmacro WAIT_UNTIL_CLOSED "un."
 
+; Qt 6.8, which Korvane is built with, runs on Windows 10 version 1809
+; (build 17763) and later. An older Windows is told so, and nothing is
+; installed; a silent run ends with status 3.
 Function .onInit
   SetShellVarContext current
+  ${IfNot} ${AtLeastBuild} 17763
+    MessageBox MB_OK|MB_ICONSTOP \
+      "${PRODUCT} ${VERSION} needs Windows 10 (version 1809 or later) or Windows 11." /SD IDOK
+    SetErrorLevel 3
+    Quit
+  ${EndIf}
   Call WaitUntilClosed
 FunctionEnd
 

@@ -20,9 +20,11 @@ KORVANE_TEST_PACKAGES=(xvfb xauth x11-utils xdotool openbox desktop-file-utils a
   diffoscope-minimal)
 # Writing the Debian package with its computed dependencies.
 KORVANE_PACKAGING_PACKAGES=(file dpkg-dev)
-# Cross-building for Windows, its installer, and running both under Wine on
-# a private X server with a window manager (screenshots by ImageMagick).
-KORVANE_WINDOWS_PACKAGES=(cmake ninja-build xz-utils zip nsis
+# Cross-building for Windows on Debian 13 (Qt 6.8's host tools, MinGW-w64
+# GCC 14), its installer, and running both under Wine on a private X server
+# with a window manager (screenshots by ImageMagick). scripts/build-windows.sh
+# installs them inside a Debian 13 root, or on Debian 13 itself with --here.
+KORVANE_WINDOWS_PACKAGES=(cmake ninja-build xz-utils zip unzip nsis
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   qt6-base-dev qt6-base-dev-tools wine wine64 fonts-dejavu-core
   xvfb xauth x11-utils xdotool openbox imagemagick)
@@ -115,10 +117,11 @@ korvane_load_identity() {
 
 # Starts Xvfb on a free display number and exports DISPLAY; the server's
 # process id is left in KORVANE_XVFB_PID for korvane_stop_xvfb. The first
-# argument is a folder for the server's notes (a temporary folder).
+# argument is a folder for the server's notes (a temporary folder), the
+# second the screen's size (1280x1024x24 by default).
 korvane_start_xvfb() {
-  local notes="$1"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$notes/xvfb.display" \
+  local notes="$1" screen="${2:-1280x1024x24}"
+  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$notes/xvfb.display" \
     >"$notes/xvfb.log" 2>&1 &
   KORVANE_XVFB_PID=$!
   local _
@@ -276,22 +279,27 @@ korvane_kill() {
   wait "$@" 2>/dev/null || true
 }
 
-# --- Qt for Windows -------------------------------------------------------------
+# --- scripts/run.sh as a user runs it ------------------------------------------
 
-# The sha256 of the prebuilt Qt 6.4.2 for Windows the Windows build was tested
-# with (scripts/build-qt-windows.sh made it); another archive must be named
-# with its own sum in KORVANE_QT_WINDOWS_SHA256.
-KORVANE_QT_WINDOWS_PINNED_SHA256=a0e49686de7a24c06b84b60ff6c9c34aa8c5320635214fc4365b661e2666f015
-
-# Fails with a message saying why unless the archive's sha256 is the expected one.
-korvane_check_qt_windows_archive() {
-  local archive="$1" expected="${KORVANE_QT_WINDOWS_SHA256:-$KORVANE_QT_WINDOWS_PINNED_SHA256}" actual
-  actual="$(sha256sum "$archive" | cut -d ' ' -f 1)"
-  if [ "$actual" != "$expected" ]; then
-    echo "Refusing the Qt for Windows archive $archive:" >&2
-    echo "  its sha256 is $actual, expected $expected." >&2
-    echo "  It is damaged or another build. For an archive of your own, set" >&2
-    echo "  KORVANE_QT_WINDOWS_SHA256 to its sha256." >&2
-    return 1
-  fi
+# Starts scripts/run.sh of the source tree in the background, its output in
+# the log, and waits for its work before the program: installing and
+# building take what they take on a busy machine, so it waits as long as
+# run.sh runs. Succeeds once run.sh has become the program it built (it ends
+# with exec), leaving the program's id in KORVANE_RUN_PID; fails when run.sh
+# ends before.
+#   korvane_start_run_script REPO LOG
+korvane_start_run_script() {
+  local repo="$1" log="$2" status
+  "$repo/scripts/run.sh" >"$log" 2>&1 &
+  KORVANE_RUN_PID=$!
+  until [[ "$(readlink "/proc/$KORVANE_RUN_PID/exe" 2>/dev/null)" == "$repo/build-run/"* ]]; do
+    if ! kill -0 "$KORVANE_RUN_PID" 2>/dev/null; then
+      status=0
+      wait "$KORVANE_RUN_PID" || status=$?
+      tail -n 30 "$log"
+      echo "FAILED: scripts/run.sh ended with status $status before starting the program"
+      return 1
+    fi
+    sleep 0.5
+  done
 }

@@ -5,11 +5,15 @@ korvane_add_test(test_app_start_and_end
 korvane_add_test(test_app_layout
   SOURCES app/test_app_layout.cpp LIBS korvane_test_support)
 # The layout again in every language that the environment names, at the
-# scale of one and at twice the pixels.
+# scale of one and at twice the pixels. Not under Wine: there the program
+# takes Windows' display language, which these runs do not set.
 if(TEST test_app_layout)
   include(${PROJECT_SOURCE_DIR}/i18n/catalogues.cmake)
   get_test_property(test_app_layout ENVIRONMENT layout_environment)
   set_property(TEST test_app_layout APPEND PROPERTY ENVIRONMENT KORVANE_TEST_CATALOGUE=en)
+  if(WIN32)
+    set(KORVANE_CATALOGUES en)
+  endif()
   foreach(code IN LISTS KORVANE_CATALOGUES)
     foreach(scale 1 2)
       if(code STREQUAL "en" AND scale EQUAL 1)

@@ -52,6 +52,9 @@ wineboot -i >/dev/null 2>&1
 
 user=$(wine cmd /c 'echo %USERNAME%' 2>/dev/null | tr -d '\r')
 home="$WINEPREFIX/drive_c/users/$user"
+# The user's temporary folder, which Wine versions place differently.
+temp="$(winepath -u "$(wine cmd /c 'echo %TEMP%' 2>/dev/null | tr -d '\r')" 2>/dev/null)"
+[ -d "$temp" ] || fail "no temporary folder '$temp'"
 folder="$home/AppData/Local/Programs/$KORVANE_PRODUCT_NAME"
 shortcut="$home/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Korvane.lnk"
 
@@ -62,6 +65,16 @@ profile_files() {
   (cd "$WINEPREFIX/drive_c/users" && find . ! -path "./$user/AppData/Local/Programs" | sort)
 }
 profile_files >"$work/profile-before"
+
+# On a Windows older than 10 version 1809, which Qt 6.8 does not run on, the
+# installer refuses: status 3 and nothing installed.
+wine winecfg -v win81 >/dev/null 2>&1
+status=0
+wine "$setup" /S || status=$?
+[ "$status" -eq 3 ] || fail "the installer on Windows 8.1 ended with status $status"
+[ ! -e "$folder" ] || fail "the installer on Windows 8.1 installed $(find "$folder" | head -n 3 | tr '\n' ' ')"
+wine winecfg -v win10 >/dev/null 2>&1
+echo "Windows 8.1 refused"
 
 # Silent install, for this user only.
 wine "$setup" /S || fail "the installer ended with status $?"
@@ -86,7 +99,7 @@ entry_present() {
     /v DisplayName 2>/dev/null | grep -q "$KORVANE_PRODUCT_NAME"
 }
 # The uninstaller's copies in the temporary folder, $TEMP\~nsuN.tmp.
-uninstaller_copies() { find "$home/Temp" -maxdepth 1 -name '~nsu*'; }
+uninstaller_copies() { find "$temp" -maxdepth 1 -name '~nsu*'; }
 no_uninstaller_copy() { [ -z "$(uninstaller_copies)" ]; }
 installation >"$work/installed"
 

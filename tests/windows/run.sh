@@ -1,16 +1,55 @@
 #!/usr/bin/env bash
-# The Windows part of the test command: cross-builds Korvane with its tests
-# (scripts/build-windows.sh), runs every Qt Test suite that needs no X11 under
-# Wine, then the installer and the installed program end to end on a private
-# X server. Everything runs in a fresh Wine prefix in a temporary folder.
+# The Windows part of the test command, in a Debian 13 root (Debian 13's
+# MinGW, Qt host tools and Wine): cross-builds Korvane with its tests
+# (scripts/build-windows.sh --tests), checks the portable folder, runs every
+# Qt Test suite that needs no X11 under Wine, then the installer and the
+# installed program end to end on a private X server. Everything under Wine
+# runs in fresh Wine prefixes in temporary folders.
+#   tests/windows/run.sh [--root DIR] [--here]
+#     --root DIR  in the Debian 13 root in DIR (default: the one
+#                 scripts/build-windows.sh keeps)
+#     --here      on this machine, which must run Debian 13
+# A root needs root privileges: without them it says so and leaves itself
+# out, except in CI (CI=true), where it fails.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
-
 . "$root/scripts/lib/common.sh"
-korvane_install_packages xvfb xauth x11-utils xdotool openbox imagemagick
+. "$root/scripts/lib/debian_root.sh"
+. "$root/scripts/lib/windows.sh"
 
-KORVANE_WINDOWS_TESTS=ON "$root/scripts/build-windows.sh"
-setup=$(ls "$root"/build-windows/package/korvane-*-win64-setup.exe)
+here=""
+debian_root=""
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --here) here=yes && shift ;;
+    --root) debian_root="$(realpath "$2")" && shift 2 ;;
+    *) echo "usage: $0 [--root DIR] [--here]" >&2 && exit 2 ;;
+  esac
+done
+started=$SECONDS
+
+if [ -z "$here" ]; then
+  status=0
+  korvane_roots_usable "the Windows part" || status=$?
+  [ "$status" -eq 77 ] && exit 0
+  [ "$status" -eq 0 ] || exit 1
+  korvane_install_packages debootstrap xz-utils
+  trap korvane_root_stop EXIT
+  trap 'exit 1' INT TERM
+  shots=()
+  if [ -n "${KORVANE_E2E_SHOTS:-}" ]; then
+    KORVANE_E2E_SHOTS="$(realpath -m "$KORVANE_E2E_SHOTS")"
+    shots=(--bind "$KORVANE_E2E_SHOTS")
+  fi
+  korvane_in_windows_root "$root" "$debian_root" "${shots[@]}" "$root/tests/windows/run.sh" || status=1
+  echo "Windows part: $((SECONDS - started)) s"
+  exit "$status"
+fi
+
+"$root/scripts/build-windows.sh" --here --tests
+korvane_load_identity "$root/build-windows/build"
+setup="$root/build-windows/package/$KORVANE_EXECUTABLE-$KORVANE_VERSION-win64-setup.exe"
+echo "Windows build: $((SECONDS - started)) s"
 
 work=$(mktemp -d)
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml="
@@ -21,6 +60,8 @@ cleanup() {
 trap cleanup EXIT
 trap "exit 1" INT TERM
 status=0
+
+bash "$root/tests/windows/portable_folder.sh" "$root/build-windows/build" || status=1
 
 # The suites share one prefix and one Wine server that stays up between them.
 (
@@ -42,4 +83,5 @@ unset WINEPREFIX
 
 xvfb-run -a -s "-screen 0 1280x1024x24" \
   bash "$root/tests/windows/end_to_end.sh" "$setup" || status=1
+echo "Windows part, inside the root: $((SECONDS - started)) s"
 exit "$status"
