@@ -85,5 +85,24 @@ foreach(module Core Gui Widgets)
   endforeach()
 endforeach()
 
+# Qt's own words (the buttons of a file or colour dialog, a text box's context
+# menu) in the program's languages, where windeployqt puts them. This Qt for
+# Windows carries no translations; they are the same files on every platform,
+# so they come from the building system's Qt translations of the same release
+# (Debian's qt6-translations-l10n). Qt has no Vietnamese.
+include(i18n/catalogues.cmake)
+set(KORVANE_WINDOWS_QT_TRANSLATIONS_DIR "/usr/share/qt6/translations" CACHE PATH
+  "Where Qt's qtbase_<language>.qm files for the portable folder are found")
+foreach(code IN LISTS KORVANE_CATALOGUES)
+  set(qm "${KORVANE_WINDOWS_QT_TRANSLATIONS_DIR}/qtbase_${code}.qm")
+  if(code STREQUAL "en" OR code STREQUAL "vi")
+    continue()
+  endif()
+  if(NOT EXISTS "${qm}")
+    message(FATAL_ERROR "Qt's translation ${qm} is missing (Debian: qt6-translations-l10n)")
+  endif()
+  install(FILES "${qm}" DESTINATION translations COMPONENT windows)
+endforeach()
+
 # What the installer script needs to know about the program.
 configure_file(packaging/windows/identity.nsh.in ${CMAKE_CURRENT_BINARY_DIR}/windows/identity.nsh @ONLY)

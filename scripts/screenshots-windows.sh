@@ -8,7 +8,8 @@
 # defaults to build-windows/screenshots-SCALE. The program is built first
 # (scripts/build-windows.sh) and shot in its Debian 13 root under Debian 13's
 # Wine; --here shoots what build-windows/package holds under this machine's
-# Wine instead.
+# Wine instead. LANGUAGE=zh_CN (a catalogue's code) shoots the program as a
+# Windows in that display language shows it.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 . "$root/scripts/lib/common.sh"
@@ -35,6 +36,11 @@ name="$KORVANE_EXECUTABLE-$KORVANE_VERSION-win64"
 program="$root/build-windows/package/$name/$KORVANE_EXECUTABLE.exe"
 setup="$root/build-windows/package/$name-setup.exe"
 mkdir -p "$out"
+# Wine gives the program the display language that LANG names.
+language="${LANGUAGE:-en}"
+korvane_use_catalogue "$root" "$language"
+[ "$language" = en ] || export LANG="${language%%[:.]*}.UTF-8"
+key() { korvane_access_key "$1"; }
 work="$(mktemp -d)"
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml="
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
@@ -79,11 +85,19 @@ started+=($!)
 main="$(korvane_wait_for_window "^$KORVANE_CAPTION\$" $((488 * scale)) 600)" ||
   { echo "the birth details window did not appear" >&2; exit 1; }
 korvane_activate "$main" || true
-korvane_type_birth_details
+# The name box's own menu, in Qt's words (Qt's translations in the folder).
+xdotool type --delay 30 "Ann"
+xdotool key Menu
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$main")"
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$out/windows-name-menu.png"
+echo "wrote $out/windows-name-menu.png"
+xdotool key Escape ctrl+a BackSpace
+korvane_type_birth_details "$(korvane_date_order)"
 xdotool key Tab
 shoot windows-birth-details "$KORVANE_CAPTION" 488
 
-korvane_choose_from_menu h a korvane_wait_for_window "^$KORVANE_CAPTION\$" $((399 * scale)) 1 >/dev/null ||
+korvane_choose_from_menu "$(key menu.help)" "$(key menu.about)" korvane_wait_for_window "^$KORVANE_CAPTION\$" $((399 * scale)) 1 >/dev/null ||
   { echo "Help, About showed no about window" >&2; exit 1; }
 shoot windows-about "$KORVANE_CAPTION" 399
 xdotool key Escape
@@ -95,15 +109,15 @@ shoot windows-already-running "$KORVANE_PRODUCT_NAME"
 xdotool key Return
 
 korvane_activate "$main" || true
-xdotool key alt+g
+xdotool key "alt+$(key birth.proceed)"
 shoot windows-result-astrology "$KORVANE_CAPTION" 521
 xdotool key ctrl+Tab
 shoot windows-result-feng-shui "$KORVANE_CAPTION" 521
 
-korvane_choose_from_menu f x korvane_wait_for_window "^$KORVANE_CAPTION\$" $((741 * scale)) 1 >/dev/null ||
+korvane_choose_from_menu "$(key menu.file)" "$(key command.exit)" korvane_wait_for_window "^$KORVANE_CAPTION\$" $((741 * scale)) 1 >/dev/null ||
   { echo "File, Exit showed no exit window" >&2; exit 1; }
 shoot windows-exit-promotion "$KORVANE_CAPTION" 741
-xdotool key alt+x
+xdotool key "alt+$(key command.exit)"
 wineserver -w
 
 # The installer on Windows 8.1.

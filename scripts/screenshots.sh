@@ -38,17 +38,8 @@ fi
 # The language the program takes from LANGUAGE: its catalogue gives the
 # access keys to press and the order of the date lists.
 language="${LANGUAGE:-en}"
-catalogue="$root/i18n/${language%%[:.]*}.po"
-[ -f "$catalogue" ] || catalogue="$root/i18n/en.po"
-entry_text() { # the shown text of a catalogue entry, by its key
-  awk -v key="$1" '$0 == "msgctxt \"" key "\"" { found = 1; next }
-    found && /^msgid / { sub(/^msgid "/, ""); sub(/"$/, ""); id = $0; next }
-    found && /^msgstr / { sub(/^msgstr "/, ""); sub(/"$/, ""); print ($0 == "" ? id : $0); exit }' "$catalogue"
-}
-access_key() { # the letter after the "&" of a catalogue entry, in lower case
-  entry_text "$1" | sed -n 's/.*&\([[:alnum:]]\).*/\1/p' | tr '[:upper:]' '[:lower:]'
-}
-date_order="$(sed -n 's/^"X-Korvane-Date-Order: \(.*\)\\n"$/\1/p' "$catalogue")"
+korvane_use_catalogue "$root" "$language"
+date_order="$(korvane_date_order)"
 
 openbox >/dev/null 2>&1 &
 sleep 0.5
@@ -73,19 +64,19 @@ korvane_type_birth_details "$date_order"
 xdotool key Tab
 shoot "$main" birth-details
 
-xdotool key "alt+$(access_key menu.help)" && sleep 0.3 && xdotool key "$(access_key menu.about)"
+xdotool key "alt+$(korvane_access_key menu.help)" && sleep 0.3 && xdotool key "$(korvane_access_key menu.about)"
 about=$(window_of_width 399)
 shoot "$about" about
 xdotool key Escape
 sleep 0.3
 
-xdotool key "alt+$(access_key birth.proceed)"
+xdotool key "alt+$(korvane_access_key birth.proceed)"
 result=$(window_of_width 521)
 shoot "$result" result-astrology
 xdotool key ctrl+Tab
 shoot "$result" result-feng-shui
 
-xdotool key "alt+$(access_key menu.file)" && sleep 0.3 && xdotool key "$(access_key command.exit)"
+xdotool key "alt+$(korvane_access_key menu.file)" && sleep 0.3 && xdotool key "$(korvane_access_key command.exit)"
 nag=$(window_of_width 741)
 shoot "$nag" exit-promotion
 xdotool key Return

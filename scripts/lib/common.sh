@@ -22,11 +22,12 @@ KORVANE_TEST_PACKAGES=(xvfb xauth x11-utils xdotool openbox desktop-file-utils a
 KORVANE_PACKAGING_PACKAGES=(file dpkg-dev)
 # Cross-building for Windows on Debian 13 (Qt 6.8's host tools, MinGW-w64
 # GCC 14), its installer, and running both under Wine on a private X server
-# with a window manager (screenshots by ImageMagick). scripts/build-windows.sh
+# with a window manager (screenshots by ImageMagick); Wine takes its fonts from
+# the system, where a Chinese font stands in for Windows' own. scripts/build-windows.sh
 # installs them inside a Debian 13 root, or on Debian 13 itself with --here.
 KORVANE_WINDOWS_PACKAGES=(cmake ninja-build xz-utils zip unzip nsis
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  qt6-base-dev qt6-base-dev-tools wine wine64 fonts-dejavu-core
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n wine wine64 fonts-dejavu-core fonts-wqy-microhei
   xvfb xauth x11-utils xdotool openbox imagemagick)
 # Korvane in the browser: the WebAssembly compiler and Node.js with npm for
 # the build step (a Node.js that did not come from Debian is kept); for its
@@ -269,6 +270,29 @@ korvane_type_birth_details() {
       year) xdotool type "1975" ;;
     esac
   done
+}
+
+# The catalogue of a language (its code, as LANGUAGE names it), for scripts
+# that drive the program by keyboard: English when there is none.
+#   korvane_use_catalogue ROOT CODE
+korvane_use_catalogue() {
+  KORVANE_SCRIPT_CATALOGUE="$1/i18n/${2%%[:.]*}.po"
+  [ -f "$KORVANE_SCRIPT_CATALOGUE" ] || KORVANE_SCRIPT_CATALOGUE="$1/i18n/en.po"
+}
+# The shown text of a catalogue entry, by its key (English where untranslated).
+korvane_entry_text() {
+  awk -v key="$1" '$0 == "msgctxt \"" key "\"" { found = 1; next }
+    found && /^msgid / { sub(/^msgid "/, ""); sub(/"$/, ""); id = $0; next }
+    found && /^msgstr / { sub(/^msgstr "/, ""); sub(/"$/, ""); print ($0 == "" ? id : $0); exit }' \
+    "$KORVANE_SCRIPT_CATALOGUE"
+}
+# The letter after the "&" of a catalogue entry, in lower case.
+korvane_access_key() {
+  korvane_entry_text "$1" | sed -n 's/.*&\([[:alnum:]]\).*/\1/p' | tr '[:upper:]' '[:lower:]'
+}
+# The order of the date lists, as "day month year".
+korvane_date_order() {
+  sed -n 's/^"X-Korvane-Date-Order: \(.*\)\\n"$/\1/p' "$KORVANE_SCRIPT_CATALOGUE"
 }
 
 # Ends the given processes with SIGKILL and reaps those that are children.

@@ -78,7 +78,7 @@ korvane_in_windows_root() {
   archive="$(korvane_find_qt_windows_archive "$repo")"
   [ -n "$archive" ] && binds+=(--bind "$(dirname "$archive")")
   korvane_root_start "$root" "${binds[@]}" --apt-cache "$(korvane_debian_archives trixie)" \
-    XDG_CACHE_HOME="$(dirname "$KORVANE_ROOT_CACHE")" KORVANE_QT_WINDOWS_ARCHIVE="$archive" \
+    XDG_CACHE_HOME="$(dirname "$KORVANE_ROOT_CACHE")" LANGUAGE="${LANGUAGE:-}" KORVANE_QT_WINDOWS_ARCHIVE="$archive" \
     KORVANE_QT_WINDOWS_SHA256="${KORVANE_QT_WINDOWS_SHA256:-}" CI="${CI:-}" \
     KORVANE_E2E_SHOTS="${KORVANE_E2E_SHOTS:-}" DEBIAN_FRONTEND=noninteractive \
     -- bash "$1" --here "${@:2}"

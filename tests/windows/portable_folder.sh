@@ -24,7 +24,8 @@ fail() {
 
 expected="Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll imageformats/qgif.dll imageformats/qico.dll
 $KORVANE_EXECUTABLE.exe libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll
-platforms/qwindows.dll styles/qmodernwindowsstyle.dll"
+platforms/qwindows.dll styles/qmodernwindowsstyle.dll
+translations/qtbase_es.qm translations/qtbase_zh_CN.qm translations/qtbase_zh_TW.qm"
 expected="$(tr ' ' '\n' <<<"$expected" | LC_ALL=C sort)"
 actual="$(cd "$folder" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)"
 [ "$actual" = "$expected" ] ||
