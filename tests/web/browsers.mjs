@@ -9,7 +9,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { PNG } from 'pngjs';
 import {
-  Tally, copySite, example, fillForm, languages, launch, openPage, serve, waitForReading, walkViews,
+  kPatience, Tally, copySite, example, fillForm, languages, launch, openPage, serve, waitForReading, walkViews,
 } from './support.mjs';
 
 const [siteDir, ...chosen] = process.argv.slice(2);
@@ -316,7 +316,7 @@ async function session(name) {
       await page.evaluate(() => window.korvane.shared?.url), link);
     await page.evaluate(() => { delete navigator.share; });
     await page.click('#picture');
-    await page.waitForFunction(() => window.korvane.downloads.length === 1, { timeout: 10000 });
+    await page.waitForFunction(() => window.korvane.downloads.length === 1, { timeout: kPatience });
     const saved = Buffer.from(await page.evaluate(() => new Promise((resolve) => {
       const reader = new FileReader();
       reader.onload = () => resolve(reader.result.split(',')[1]);
@@ -363,7 +363,7 @@ async function session(name) {
           equal(`printed on ${format}: one page with both readings, the whole sign text, the swatches in colour, no links or offers`,
             [pages, paragraphs.every((p) => printed.includes(words(p))), printed.includes('Gemini'),
               ['Result Based on Feng Shui', 'Brown', 'Maroon', 'Red', 'Blue', 'Peach'].every((t) => printed.includes(t)),
-              inks, ['Online Help', 'Home Business', 'Co-brand', 'Share this reading'].filter((t) => printed.includes(t))],
+              inks, ['Online Help', 'Home Business', 'Co-brand', 'Share this reading', 'English'].filter((t) => printed.includes(t))],
             ['1', true, true, true, [], []]);
         }
       } finally {
@@ -554,7 +554,7 @@ async function serviceWorker(name) {
       writeFileSync(path, change(readFileSync(path, 'utf8')));
     }
     await openPage(page, `${server.url}a/`);
-    await page.waitForSelector('#new-version:not([hidden])', { timeout: 10000 });
+    await page.waitForSelector('#new-version:not([hidden])', { timeout: kPatience });
     const heading = () => page.$eval('h1', (h1) => h1.textContent);
     const oldTitle = await heading();
     await Promise.all([page.waitForNavigation({ waitUntil: 'load' }), page.click('#reload')]);

@@ -82,10 +82,14 @@ export function languages(siteDir) {
 }
 
 // Opens the page as a new history entry and waits until its engine is there.
+// How long a step may take to show what it waits for: generous, since a
+// busy machine compiles the engine slowly; a step that works ends at once.
+export const kPatience = 60000;
+
 export async function openPage(page, url) {
   await page.goto('about:blank');
   await page.goto(url, { waitUntil: 'load' });
-  await page.waitForSelector('#proceed[aria-busy="false"]', { timeout: 10000 });
+  await page.waitForSelector('#proceed[aria-busy="false"]', { timeout: kPatience });
 }
 
 // Fills the birth details form with the mouse; the name box is emptied first.
@@ -99,7 +103,7 @@ export async function fillForm(page, form = example) {
 }
 
 export async function waitForReading(page) {
-  await page.waitForSelector('#result-view:not([hidden])', { timeout: 10000 });
+  await page.waitForSelector('#result-view:not([hidden])', { timeout: kPatience });
 }
 
 // Every view of the page, in order, at the page's current width: visit(view)
