@@ -98,9 +98,7 @@ class TestAccessibility : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { ApplyProgramLook(); }
-
     void init() { bed = std::make_unique<WindowTestBed>(); }
-
     void cleanup() { bed.reset(); }
 
     void everyReachableControlIsNamed() {

@@ -22,7 +22,6 @@ class TestBirthDetailsWindow : public QObject {
     Q_OBJECT
 private slots:
     void init() { bed = std::make_unique<WindowTestBed>(); }
-
     void cleanup() { bed.reset(); }
 
     void freshWindowHasListsAndDefaults() {

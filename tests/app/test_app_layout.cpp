@@ -135,9 +135,7 @@ private slots:
     // The test runs once for each language: the program's own choice from
     // the environment (LANGUAGE) sets it.
     void initTestCase() { UseUsersLanguage(); }
-
     void init() { bed = std::make_unique<WindowTestBed>(); }
-
     void cleanup() { bed.reset(); }
 
     // First, while no paint of this process has started Qt's worker threads.
@@ -287,12 +285,8 @@ private slots:
                  ShownText(TextId::SignPisces));
         QCOMPARE(Control<QLabel>(*result, "lblLuckyCar_Result0")->text(),
                  ShownText(TextId::ColourYellow));
-        QStringList swatches;
-        for (int i = 0; i < 5; ++i)
-            swatches << ShownColour(
-                            Control<QWidget>(*result, QStringLiteral("lblColorCode%1").arg(i)))
-                            .name();
-        QCOMPARE(swatches, (QStringList{"#ffff00", "#ffffff", "#ff7850", "#ffc896", "#ffd700"}));
+        QCOMPARE(SwatchColours(*result),
+                 (QStringList{"#ffff00", "#ffffff", "#ff7850", "#ffc896", "#ffd700"}));
         VerifyInTheLanguage(result);
         auto& exitWindow = WindowRegistry::Instance().Use<frmNagScreen2>();
         exitWindow.ShowCentred();

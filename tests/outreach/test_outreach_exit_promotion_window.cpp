@@ -54,7 +54,6 @@ class TestOutreachExitPromotionWindow : public QObject {
     Q_OBJECT
 private slots:
     void init() { bed_ = std::make_unique<WindowTestBed>(); }
-
     void cleanup() { bed_.reset(); }
 
     void sizeAndKeptOnTop() {
