@@ -280,11 +280,10 @@ private slots:
         Settle();
         auto* result = WindowRegistry::Instance().Find<frmLuckyCarResult>();
         QVERIFY(result);
-        QCOMPARE(Control<QLabel>(*result, "lblLuckyCar_Result2")->text(), QString("7"));
-        QCOMPARE(Control<QLabel>(*result, "lblLuckyCar_Result4")->text(),
-                 ShownText(TextId::SignPisces));
-        QCOMPARE(Control<QLabel>(*result, "lblLuckyCar_Result0")->text(),
-                 ShownText(TextId::ColourYellow));
+        QCOMPARE(
+            LabelTexts(*result,
+                       {"lblLuckyCar_Result2", "lblLuckyCar_Result4", "lblLuckyCar_Result0"}),
+            (QStringList{"7", ShownText(TextId::SignPisces), ShownText(TextId::ColourYellow)}));
         QCOMPARE(SwatchColours(*result),
                  (QStringList{"#ffff00", "#ffffff", "#ff7850", "#ffc896", "#ffd700"}));
         VerifyInTheLanguage(result);

@@ -21,6 +21,8 @@ namespace {
 const QString kHomePage = QStringLiteral("https://www.quillory.example/");
 const QString kSoftwaresPage = QStringLiteral("https://www.quillory.example/softwares.html");
 const QString kNoSpace = QStringLiteral("Email Address Cannot Contain Space");
+// The form's boxes in the order of the tables below.
+const char* const kFormBoxes[] = {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail"};
 
 frmNagScreen2& Window() {
     return WindowRegistry::Instance().Use<frmNagScreen2>();
@@ -268,48 +270,32 @@ private slots:
     }
 
     void submitRefused_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("email");
-        QTest::addColumn<QString>("friendName");
-        QTest::addColumn<QString>("friendEmail");
+        QTest::addColumn<QStringList>("typed"); // name, e-mail, friend's name, friend's e-mail
         QTest::addColumn<QString>("problem");
-        struct Row {
-            const char* tag;
-            QString name;
-            QString email;
-            QString friendName;
-            QString friendEmail;
-            QString problem;
-        };
-        const Row rows[] = {
-            {"untouched form", "Your Name", "Your Email Address", "Friend's Name",
-             "Friend's Email Address", "Please Enter Proper Email Address"},
-            {"same e-mails", "Ann", "ann@mail.example", "Bob", "ann@mail.example",
-             "Please Enter Distinct Email Addresses"},
-            {"e-mail without dot", "Ann", "ann@mail", "Bob", "bob@mail.example",
-             "Please Enter Proper Email Address"},
-            {"name left at placeholder", "Your Name", "ann@mail.example", "Bob", "bob@mail.example",
-             "Please Enter Your Name"},
-            {"friend's name left at placeholder", "Ann", "ann@mail.example", "Friend's Name",
-             "bob@mail.example", "Please Enter Your Friend's Name"},
-        };
-        for (const Row& row : rows)
-            QTest::newRow(row.tag)
-                << row.name << row.email << row.friendName << row.friendEmail << row.problem;
+        QTest::newRow("untouched form") << QStringList{"Your Name", "Your Email Address",
+                                                       "Friend's Name", "Friend's Email Address"}
+                                        << "Please Enter Proper Email Address";
+        QTest::newRow("same e-mails")
+            << QStringList{"Ann", "ann@mail.example", "Bob", "ann@mail.example"}
+            << "Please Enter Distinct Email Addresses";
+        QTest::newRow("e-mail without dot")
+            << QStringList{"Ann", "ann@mail", "Bob", "bob@mail.example"}
+            << "Please Enter Proper Email Address";
+        QTest::newRow("name left at placeholder")
+            << QStringList{"Your Name", "ann@mail.example", "Bob", "bob@mail.example"}
+            << "Please Enter Your Name";
+        QTest::newRow("friend's name left at placeholder")
+            << QStringList{"Ann", "ann@mail.example", "Friend's Name", "bob@mail.example"}
+            << "Please Enter Your Friend's Name";
     }
 
     void submitRefused() {
-        QFETCH(QString, name);
-        QFETCH(QString, email);
-        QFETCH(QString, friendName);
-        QFETCH(QString, friendEmail);
+        QFETCH(QStringList, typed);
         QFETCH(QString, problem);
         frmNagScreen2& window = Window();
         QVERIFY(ShowActive(window));
-        Control<QLineEdit>(window, "txtName")->setText(name);
-        Control<QLineEdit>(window, "txtEmail")->setText(email);
-        Control<QLineEdit>(window, "txtFriendName")->setText(friendName);
-        Control<QLineEdit>(window, "txtFriendEmail")->setText(friendEmail);
+        for (int i = 0; i < 4; ++i)
+            Control<QLineEdit>(window, kFormBoxes[i])->setText(typed[i]);
 
         QTest::mouseClick(Control<QPushButton>(window, "cmdSubmit"), Qt::LeftButton);
 
@@ -323,10 +309,9 @@ private slots:
     void submitSendsRequest() {
         frmNagScreen2& window = Window();
         QVERIFY(ShowActive(window));
-        Type(Control<QLineEdit>(window, "txtName"), QStringLiteral("  Ann Lee "));
-        Type(Control<QLineEdit>(window, "txtEmail"), QStringLiteral("ann@mail.example"));
-        Type(Control<QLineEdit>(window, "txtFriendName"), QStringLiteral("Bob"));
-        Type(Control<QLineEdit>(window, "txtFriendEmail"), QStringLiteral("bob@mail.example"));
+        const QStringList typed = {"  Ann Lee ", "ann@mail.example", "Bob", "bob@mail.example"};
+        for (int i = 0; i < 4; ++i)
+            Type(Control<QLineEdit>(window, kFormBoxes[i]), typed[i]);
 
         QTest::mouseClick(Control<QPushButton>(window, "cmdSubmit"), Qt::LeftButton);
 
@@ -342,12 +327,8 @@ private slots:
         QVERIFY(request.endsWith(QStringLiteral("&taf6=https://www.korvane.example/")));
 
         // The form keeps what was typed and the window stays.
-        QCOMPARE(Control<QLineEdit>(window, "txtName")->text(), QStringLiteral("  Ann Lee "));
-        QCOMPARE(Control<QLineEdit>(window, "txtEmail")->text(),
-                 QStringLiteral("ann@mail.example"));
-        QCOMPARE(Control<QLineEdit>(window, "txtFriendName")->text(), QStringLiteral("Bob"));
-        QCOMPARE(Control<QLineEdit>(window, "txtFriendEmail")->text(),
-                 QStringLiteral("bob@mail.example"));
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(Control<QLineEdit>(window, kFormBoxes[i])->text(), typed[i]);
         QCOMPARE(Control<QPlainTextEdit>(window, "txtMessage")->toPlainText(),
                  QStringLiteral("Your Message\n"));
         QCOMPARE(WindowRegistry::Instance().Find<frmNagScreen2>(), &window);
