@@ -31,6 +31,11 @@ namespace {
 
 // Stands for "nothing came back" where a read gave no text at all.
 const QString kNothing = QStringLiteral("<nothing came back>");
+const QString kSection = QStringLiteral("Settings");
+
+QString Read(QtPlatform& platform, const QString& key, const QString& section = kSection) {
+    return platform.ReadSetting(section, key).value_or(kNothing);
+}
 
 #ifdef Q_OS_WIN
 // The registry key of a store of the tests' own, so that the user's is left alone.
@@ -241,18 +246,11 @@ private slots:
         QtPlatform platform;
         // Before anything is stored the store does not even exist.
         QVERIFY(!StoreExists());
-        QCOMPARE(
-            platform.ReadSetting(QStringLiteral("Settings"), ScrambledKey()).value_or(kNothing),
-            QString());
+        QCOMPARE(Read(platform, ScrambledKey()), QString());
 
-        QVERIFY(platform.WriteSetting(QStringLiteral("Settings"), QStringLiteral("other"),
-                                      QStringLiteral("x")));
-        QCOMPARE(platform.ReadSetting(QStringLiteral("Settings"), QStringLiteral("never written"))
-                     .value_or(kNothing),
-                 QString());
-        QCOMPARE(platform.ReadSetting(QStringLiteral("Elsewhere"), QStringLiteral("other"))
-                     .value_or(kNothing),
-                 QString());
+        QVERIFY(platform.WriteSetting(kSection, QStringLiteral("other"), QStringLiteral("x")));
+        QCOMPARE(Read(platform, QStringLiteral("never written")), QString());
+        QCOMPARE(Read(platform, QStringLiteral("other"), QStringLiteral("Elsewhere")), QString());
     }
 
     void settingSurvivesRoundTrip_data() {
@@ -284,20 +282,18 @@ private slots:
     void settingSurvivesRoundTrip() {
         QFETCH(QString, key);
         QFETCH(QString, value);
-        const QString section = QStringLiteral("Settings");
         QtPlatform platform;
 
-        QVERIFY(platform.WriteSetting(section, key, value));
-        QCOMPARE(platform.ReadSetting(section, key).value_or(kNothing), value);
+        QVERIFY(platform.WriteSetting(kSection, key, value));
+        QCOMPARE(Read(platform, key), value);
 
-        QCOMPARE(ValueInFreshStore(section + QLatin1Char('/') + key), value);
+        QCOMPARE(ValueInFreshStore(kSection + QLatin1Char('/') + key), value);
     }
 
 #ifdef Q_OS_WIN
     void storeIsRegistryKeyOfCurrentUser() {
         QtPlatform platform;
-        QVERIFY(platform.WriteSetting(QStringLiteral("Settings"), QStringLiteral("where"),
-                                      QStringLiteral("here")));
+        QVERIFY(platform.WriteSetting(kSection, QStringLiteral("where"), QStringLiteral("here")));
         // The section is a sub-key; the key a value of type string in it.
         const QSettings section(RegistryKey() + QStringLiteral("\\Settings"),
                                 QSettings::NativeFormat);
@@ -310,8 +306,7 @@ private slots:
 
     void storeIsKorvaneConfInUserConfigFolder() {
         QtPlatform platform;
-        QVERIFY(platform.WriteSetting(QStringLiteral("Settings"), QStringLiteral("where"),
-                                      QStringLiteral("here")));
+        QVERIFY(platform.WriteSetting(kSection, QStringLiteral("where"), QStringLiteral("here")));
         QVERIFY2(QFile::exists(StoreFile()), qPrintable(StoreFile()));
         // Organisation "korvane" without an application name: no sub-folder.
         QVERIFY(!QFileInfo::exists(QDir(ConfigHome()).filePath(QStringLiteral("korvane"))));
@@ -330,18 +325,15 @@ private slots:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                            blocker.fileName() + QStringLiteral("/sub"));
         QtPlatform platform;
-        const bool written = platform.WriteSetting(QStringLiteral("Settings"),
-                                                   QStringLiteral("lost"), QStringLiteral("value"));
+        const bool written =
+            platform.WriteSetting(kSection, QStringLiteral("lost"), QStringLiteral("value"));
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
 
         QVERIFY(!written);
         // Nor did the value land in the real store.
-        QCOMPARE(platform.ReadSetting(QStringLiteral("Settings"), QStringLiteral("lost"))
-                     .value_or(kNothing),
-                 QString());
-        QVERIFY(platform.WriteSetting(QStringLiteral("Settings"), QStringLiteral("back"),
-                                      QStringLiteral("again")));
+        QCOMPARE(Read(platform, QStringLiteral("lost")), QString());
+        QVERIFY(platform.WriteSetting(kSection, QStringLiteral("back"), QStringLiteral("again")));
         QVERIFY(QFile::exists(StoreFile()));
     }
 
@@ -351,10 +343,9 @@ private slots:
         QFile::remove(StoreFile());
         QVERIFY(QDir().mkpath(StoreFile()));
         QtPlatform platform;
-        const std::optional<QString> read =
-            platform.ReadSetting(QStringLiteral("Settings"), QStringLiteral("where"));
-        const bool written = platform.WriteSetting(QStringLiteral("Settings"),
-                                                   QStringLiteral("where"), QStringLiteral("x"));
+        const std::optional<QString> read = platform.ReadSetting(kSection, QStringLiteral("where"));
+        const bool written =
+            platform.WriteSetting(kSection, QStringLiteral("where"), QStringLiteral("x"));
         QVERIFY(QDir(StoreFile()).removeRecursively());
 
         QVERIFY2(!read.has_value(), qPrintable(read.value_or(QString())));
