@@ -70,33 +70,23 @@ private slots:
         QTest::addColumn<QString>("year");
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("critical");
-        QTest::newRow("empty name") << "" << 1 << "March"
-                                    << "1980"
-                                    << "Please Enter Your Name" << true;
-        QTest::newRow("empty name wins over 31 April") << "" << 31 << "April"
-                                                       << "1980"
-                                                       << "Please Enter Your Name" << true;
-        QTest::newRow("29 February 1999") << "Ann" << 29 << "February"
-                                          << "1999"
-                                          << "Please Enter Correct Date Or Month!" << false;
-        QTest::newRow("29 February 1900") << "Ann" << 29 << "February"
-                                          << "1900"
-                                          << "Please Enter Correct Date Or Month!" << false;
-        QTest::newRow("30 February 2000") << "Ann" << 30 << "February"
-                                          << "2000"
-                                          << "Please Enter Correct Date Or Month!" << false;
-        QTest::newRow("31 April") << "Ann" << 31 << "April"
-                                  << "1980"
-                                  << "Please Enter Correct Date Or Month !" << false;
-        QTest::newRow("31 November") << "Ann" << 31 << "November"
-                                     << "2050"
-                                     << "Please Enter Correct Date Or Month !" << false;
-        QTest::newRow("29 February 2000 passes") << "Ann" << 29 << "February"
-                                                 << "2000"
-                                                 << "" << false;
-        QTest::newRow("31 March passes") << "Ann" << 31 << "March"
-                                         << "1980"
-                                         << "" << false;
+        const auto row = [](const char* tag, const char* name, int day, const char* month,
+                            const char* year, const char* message, bool critical) {
+            QTest::newRow(tag) << QString(name) << day << QString(month) << QString(year)
+                               << QString(message) << critical;
+        };
+        const char* name = "Please Enter Your Name";
+        const char* wrongDate = "Please Enter Correct Date Or Month!";
+        const char* wrong31st = "Please Enter Correct Date Or Month !"; // the space as shown
+        row("empty name", "", 1, "March", "1980", name, true);
+        row("empty name wins over 31 April", "", 31, "April", "1980", name, true);
+        row("29 February 1999", "Ann", 29, "February", "1999", wrongDate, false);
+        row("29 February 1900", "Ann", 29, "February", "1900", wrongDate, false);
+        row("30 February 2000", "Ann", 30, "February", "2000", wrongDate, false);
+        row("31 April", "Ann", 31, "April", "1980", wrong31st, false);
+        row("31 November", "Ann", 31, "November", "2050", wrong31st, false);
+        row("29 February 2000 passes", "Ann", 29, "February", "2000", "", false);
+        row("31 March passes", "Ann", 31, "March", "1980", "", false);
     }
 
     void validationMessagesInOrder() {

@@ -134,25 +134,20 @@ private slots:
     void lineBreaksBecomeLineFeeds_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("no carriage return") << "One line\nand another"
-                                            << "One line\nand another";
-        QTest::newRow("empty") << ""
-                               << "";
-        QTest::newRow("lone CR") << "There maybe an update\rDo you want to check?"
-                                 << "There maybe an update\nDo you want to check?";
-        QTest::newRow("CR LF") << "first\r\nsecond"
-                               << "first\nsecond";
-        QTest::newRow("CR LF pairs in a row") << "a\r\n\r\nb"
-                                              << "a\n\nb";
-        QTest::newRow("CR before CR LF") << "a\r\r\nb"
-                                         << "a\n\nb";
-        QTest::newRow("LF CR") << "a\n\rb"
-                               << "a\n\nb";
-        QTest::newRow("CR at both ends") << "\rmiddle\r"
-                                         << "\nmiddle\n";
-        QTest::newRow("paragraph separators")
-            << QStringLiteral("a") + QChar(QChar::ParagraphSeparator) + QStringLiteral("b")
-            << "a\nb";
+        const auto row = [](const char* tag, const QString& text, const char* shown) {
+            QTest::newRow(tag) << text << QString(shown);
+        };
+        row("no carriage return", "One line\nand another", "One line\nand another");
+        row("empty", "", "");
+        row("lone CR", "There maybe an update\rDo you want to check?",
+            "There maybe an update\nDo you want to check?");
+        row("CR LF", "first\r\nsecond", "first\nsecond");
+        row("CR LF pairs in a row", "a\r\n\r\nb", "a\n\nb");
+        row("CR before CR LF", "a\r\r\nb", "a\n\nb");
+        row("LF CR", "a\n\rb", "a\n\nb");
+        row("CR at both ends", "\rmiddle\r", "\nmiddle\n");
+        row("paragraph separators",
+            QStringLiteral("a") + QChar(QChar::ParagraphSeparator) + QStringLiteral("b"), "a\nb");
     }
 
     void lineBreaksBecomeLineFeeds() {
@@ -360,30 +355,21 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("name"); // decoded "name" query item, if any
         QTest::addColumn<QString>("mail"); // decoded "mail" query item, if any
-        QTest::newRow("site page") << "https://www.korvane.example/download-korvane.html"
-                                   << "www.korvane.example"
-                                   << "/download-korvane.html"
-                                   << ""
-                                   << "";
-        QTest::newRow("site root") << "https://www.quillory.example/"
-                                   << "www.quillory.example"
-                                   << "/"
-                                   << ""
-                                   << "";
-        QTest::newRow("already percent-encoded query")
-            << "https://www.quillory.example/tell-a-friend.html?name=Ann%20Lee&mail=ann%40x."
-               "example"
-            << "www.quillory.example"
-            << "/tell-a-friend.html"
-            << "Ann Lee"
-            << "ann@x.example";
-        QTest::newRow("encoded plus and ampersand")
-            << "https://www.quillory.example/tell-a-friend.html?name=A%2BB%26C&mail=m%2B1%40x."
-               "example"
-            << "www.quillory.example"
-            << "/tell-a-friend.html"
-            << "A+B&C"
-            << "m+1@x.example";
+        const auto row = [](const char* tag, const char* address, const char* host,
+                            const char* path, const char* name, const char* mail) {
+            QTest::newRow(tag) << QString(address) << QString(host) << QString(path)
+                               << QString(name) << QString(mail);
+        };
+        const char* page = "/tell-a-friend.html";
+        row("site page", "https://www.korvane.example/download-korvane.html", "www.korvane.example",
+            "/download-korvane.html", "", "");
+        row("site root", "https://www.quillory.example/", "www.quillory.example", "/", "", "");
+        row("already percent-encoded query",
+            "https://www.quillory.example/tell-a-friend.html?name=Ann%20Lee&mail=ann%40x.example",
+            "www.quillory.example", page, "Ann Lee", "ann@x.example");
+        row("encoded plus and ampersand",
+            "https://www.quillory.example/tell-a-friend.html?name=A%2BB%26C&mail=m%2B1%40x.example",
+            "www.quillory.example", page, "A+B&C", "m+1@x.example");
     }
 
     void openAddressHandsOnTheAddressUnchanged() {
