@@ -18,23 +18,18 @@ private slots:
     void eachPageOnItsHost_data() {
         QTest::addColumn<PageAddress>("page");
         QTest::addColumn<std::string>("address");
-        QTest::newRow("home") << PageAddress(&HomePageAddress) << std::string("https://m.test/");
-        QTest::newRow("product root")
-            << PageAddress(&ProductSiteRoot) << std::string("https://p.test/");
-        QTest::newRow("softwares")
-            << PageAddress(&SoftwaresPageAddress) << std::string("https://m.test/softwares.html");
-        QTest::newRow("refer a friend") << PageAddress(&ReferAFriendPageAddress)
-                                        << std::string("https://m.test/tell-a-friend.html");
-        QTest::newRow("donate") << PageAddress(&DonatePageAddress)
-                                << std::string("https://h.test/donate.html");
-        QTest::newRow("full brand") << PageAddress(&FullBrandPageAddress)
-                                    << std::string("https://h.test/fully-branded.html");
-        QTest::newRow("co-brand") << PageAddress(&CoBrandPageAddress)
-                                  << std::string("https://h.test/co-brand.html");
-        QTest::newRow("online help")
-            << PageAddress(&OnlineHelpAddress) << std::string("https://p.test/korvane-help.html");
-        QTest::newRow("download") << PageAddress(&DownloadPageAddress)
-                                  << std::string("https://p.test/download-korvane.html");
+        const auto row = [](const char* tag, PageAddress page, const char* address) {
+            QTest::newRow(tag) << page << std::string(address);
+        };
+        row("home", &HomePageAddress, "https://m.test/");
+        row("product root", &ProductSiteRoot, "https://p.test/");
+        row("softwares", &SoftwaresPageAddress, "https://m.test/softwares.html");
+        row("refer a friend", &ReferAFriendPageAddress, "https://m.test/tell-a-friend.html");
+        row("donate", &DonatePageAddress, "https://h.test/donate.html");
+        row("full brand", &FullBrandPageAddress, "https://h.test/fully-branded.html");
+        row("co-brand", &CoBrandPageAddress, "https://h.test/co-brand.html");
+        row("online help", &OnlineHelpAddress, "https://p.test/korvane-help.html");
+        row("download", &DownloadPageAddress, "https://p.test/download-korvane.html");
     }
 
     void eachPageOnItsHost() {
