@@ -22,24 +22,20 @@ private slots:
         QTest::addColumn<QString>("givenAway"); // empty: the box gave nothing
         QTest::addColumn<QString>("held");
         QTest::addColumn<bool>("cleared");
-        QTest::newRow("the copy") << kShown << kShown << true;
-        QTest::newRow("a few words") << "about the"
-                                     << "about the" << true;
-        QTest::newRow("CR LF copy of an LF text")
-            << kShown << QString(kShown).replace("\n", "\r\n") << true;
-        QTest::newRow("paragraph separators")
-            << "sign.\n\nSecond"
-            << QStringLiteral("sign.") + QChar(QChar::ParagraphSeparator) +
-                   QChar(QChar::ParagraphSeparator) + QStringLiteral("Second")
-            << true;
+        const auto row = [](const char* tag, const QString& givenAway, const QString& held,
+                            bool cleared) { QTest::newRow(tag) << givenAway << held << cleared; };
+        row("the copy", kShown, kShown, true);
+        row("a few words", "about the", "about the", true);
+        row("CR LF copy of an LF text", kShown, QString(kShown).replace("\n", "\r\n"), true);
+        row("paragraph separators", "sign.\n\nSecond",
+            QStringLiteral("sign.") + QChar(QChar::ParagraphSeparator) +
+                QChar(QChar::ParagraphSeparator) + QStringLiteral("Second"),
+            true);
         // A word of the sign text the user copied elsewhere, a typed name.
-        QTest::newRow("name from the name box") << ""
-                                                << "Leo" << false;
-        QTest::newRow("part of what was given") << kShown << "about the" << false;
-        QTest::newRow("more than was given") << "about the"
-                                             << "about the sign" << false;
-        QTest::newRow("differs in case") << "about the"
-                                         << "About the" << false;
+        row("name from the name box", "", "Leo", false);
+        row("part of what was given", kShown, "about the", false);
+        row("more than was given", "about the", "about the sign", false);
+        row("differs in case", "about the", "About the", false);
     }
 
     void takesBackOnlyWhatTheBoxGaveAway() {
