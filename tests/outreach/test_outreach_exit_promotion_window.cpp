@@ -171,14 +171,11 @@ private slots:
     void boxesShowPlaceholders_data() {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("placeholder");
-        QTest::newRow("name") << "txtName"
-                              << "Your Name";
-        QTest::newRow("e-mail") << "txtEmail"
-                                << "Your Email Address";
-        QTest::newRow("friend's name") << "txtFriendName"
-                                       << "Friend's Name";
-        QTest::newRow("friend's e-mail") << "txtFriendEmail"
-                                         << "Friend's Email Address";
+        const char* tags[] = {"name", "e-mail", "friend's name", "friend's e-mail"};
+        const char* placeholders[] = {"Your Name", "Your Email Address", "Friend's Name",
+                                      "Friend's Email Address"};
+        for (int i = 0; i < 4; ++i)
+            QTest::newRow(tags[i]) << QString(kFormBoxes[i]) << QString(placeholders[i]);
     }
 
     void boxesShowPlaceholders() {
