@@ -80,6 +80,11 @@ QStringList SpokenBesideValue(QAccessibleInterface* accessible) {
     return spoken;
 }
 
+// The accessible object of a window's control.
+QAccessibleInterface* Accessible(const QWidget& window, const QString& name) {
+    return QAccessible::queryAccessibleInterface(Control<QWidget>(window, name));
+}
+
 QList<QWidget*> AllWindows(std::unique_ptr<frmAbout>& about) {
     WindowRegistry& windows = WindowRegistry::Instance();
     about = std::make_unique<frmAbout>(nullptr);
@@ -92,211 +97,184 @@ QList<QWidget*> AllWindows(std::unique_ptr<frmAbout>& about) {
 class TestAccessibility : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void everyReachableControlIsNamed();
-    void linksAreLinksThatCanBePressed();
-    void valuesAndSwatchesSayWhatTheyShow();
-    void dateListsSayWhichPartOfTheBirthDayTheyAre();
-    void noListIsAnnouncedOnlyByItsValue();
-    void topLevelWindowsAreWindowsWithTheProgramTitle();
-    void everyShownObjectHasAName();
+    void initTestCase() { ApplyProgramLook(); }
+    void init() { bed = std::make_unique<WindowTestBed>(); }
+    void cleanup() { bed.reset(); }
+
+    void everyReachableControlIsNamed() {
+        std::unique_ptr<frmAbout> about;
+        for (QWidget* window : AllWindows(about))
+            VerifyReachableControlsAreNamed(window);
+    }
+
+    void linksAreLinksThatCanBePressed() {
+        frmMain& window = WindowRegistry::Instance().Use<frmMain>();
+        QAccessibleInterface* link = Accessible(window, "lblFullBrand");
+        QVERIFY(link);
+        QCOMPARE(link->role(), QAccessible::Link);
+        QVERIFY(link->text(QAccessible::Name).startsWith("Home Business Opportunity."));
+        QAccessibleActionInterface* action = link->actionInterface();
+        QVERIFY(action);
+        action->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(bed->platform.openedAddresses,
+                 QStringList{"https://help.quillory.example/fully-branded.html"});
+
+        QAccessibleInterface* button = Accessible(window, "cmdProceed");
+        QCOMPARE(button->role(), QAccessible::Button);
+        QCOMPARE(button->text(QAccessible::Name), QString("Get My Lucky Car Color"));
+        QAccessibleInterface* name = Accessible(window, "txtName");
+        QCOMPARE(name->role(), QAccessible::EditableText);
+        QCOMPARE(name->text(QAccessible::Name), QString("Name"));
+    }
+
+    void valuesAndSwatchesSayWhatTheyShow() {
+        frmMain& window = WindowRegistry::Instance().Use<frmMain>();
+        Control<QLineEdit>(window, "txtName")->setText("Ann");
+        Control<QComboBox>(window, "cboMonth")->setCurrentIndex(2);
+        Control<QComboBox>(window, "cboDate")->setCurrentIndex(14);
+        QTest::mouseClick(Control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
+        Settle();
+        auto* result = WindowRegistry::Instance().Find<frmLuckyCarResult>();
+        QVERIFY(result);
+        QAccessibleInterface* sign = Accessible(*result, "lblLuckyCar_Result4");
+        QCOMPARE(sign->text(QAccessible::Name), QString("Sun Sign: Pisces"));
+        QAccessibleInterface* kua = Accessible(*result, "lblLuckyCar_Result2");
+        QCOMPARE(kua->text(QAccessible::Name), QString("Kua Number: 1"));
+        QAccessibleInterface* swatch = Accessible(*result, "lblColorCode0");
+        QCOMPARE(swatch->text(QAccessible::Name), QString("Yellow, red 255, green 255, blue 0"));
+        QAccessibleInterface* tabs = Accessible(*result, "TS");
+        QCOMPARE(tabs->role(), QAccessible::PageTabList);
+        QStringList tabNames;
+        for (int i = 0; i < tabs->childCount(); ++i) {
+            if (tabs->child(i)->role() == QAccessible::PageTab)
+                tabNames << tabs->child(i)->text(QAccessible::Name);
+        }
+        QCOMPARE(tabNames, (QStringList{"Result Based on Astrology", "Result Based on Feng Shui"}));
+    }
+
+    void dateListsSayWhichPartOfTheBirthDayTheyAre() {
+        frmMain& window = WindowRegistry::Instance().Use<frmMain>();
+        const struct {
+            const char* objectName;
+            const char* part;
+            int index;
+            const char* value;
+        } lists[] = {{"cboDate", "day", 14, "15"},
+                     {"cboMonth", "month", 2, "March"},
+                     {"cboYear", "year", 75, "1975"}};
+        for (const auto& expected : lists) {
+            auto* list = window.findChild<QComboBox*>(expected.objectName);
+            QVERIFY2(list, expected.objectName);
+            list->setCurrentIndex(expected.index);
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(list);
+            QVERIFY(accessible);
+            QCOMPARE(accessible->role(), QAccessible::ComboBox);
+            QCOMPARE(accessible->text(QAccessible::Value), QString(expected.value));
+
+            // The visible "Birth Day" label is the list's label, through the
+            // relation screen readers follow, or the name where Qt uses that.
+            QStringList labels;
+            for (const auto& relation : accessible->relations(QAccessible::Label))
+                labels << relation.first->text(QAccessible::Name);
+            const QString name = accessible->text(QAccessible::Name);
+            QVERIFY2(labels.contains("Birth Day") || name.startsWith("Birth Day"),
+                     qPrintable(expected.objectName + (": " + labels.join('|')) + " / " + name));
+            // And it says which part of the date it is.
+            const QString part = QString::fromLatin1(expected.part);
+            QVERIFY2(accessible->text(QAccessible::Description) == part ||
+                         name == "Birth Day, " + part,
+                     qPrintable(accessible->text(QAccessible::Description) + " / " + name));
+        }
+
+        // The label leads to the lists too.
+        auto* label = Control<QLabel>(window, "Label2");
+        QCOMPARE(label->text(), QString("Birth Day"));
+        QVERIFY(label->buddy());
+        QVERIFY(label->buddy()->isAncestorOf(window.findChild<QComboBox*>("cboMonth")));
+    }
+
+    void noListIsAnnouncedOnlyByItsValue() {
+        std::unique_ptr<frmAbout> about;
+        int lists = 0;
+        for (QWidget* window : AllWindows(about)) {
+            for (QComboBox* list : window->findChildren<QComboBox*>()) {
+                QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(list);
+                QVERIFY(accessible);
+                QVERIFY2(!SpokenBesideValue(accessible).isEmpty(), Describe(accessible));
+                ++lists;
+            }
+        }
+        // The three birth date lists at least.
+        QVERIFY(lists >= 3);
+
+        // The check itself: a list with a name and nothing else is announced by
+        // its value alone on Linux, where Qt names lists by their value.
+        QWidget parent;
+        auto* bare = new QComboBox(&parent);
+        bare->addItems({"1", "2"});
+        bare->setAccessibleName("Birth day");
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(bare);
+#ifdef Q_OS_LINUX
+        QVERIFY(SpokenBesideValue(accessible).isEmpty());
+#endif
+        bare->setAccessibleDescription("day");
+        QCOMPARE(SpokenBesideValue(accessible).last(), QString("day"));
+    }
+
+    void topLevelWindowsAreWindowsWithTheProgramTitle() {
+        std::unique_ptr<frmAbout> about;
+        for (QWidget* window : AllWindows(about)) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(window);
+            QVERIFY(accessible);
+            const QAccessible::Role role = accessible->role();
+            QVERIFY2(role == QAccessible::Window || role == QAccessible::Dialog,
+                     Describe(accessible));
+            QCOMPARE(accessible->text(QAccessible::Name), QString("Korvane v1.0"));
+        }
+        // The exit promotion window is a window of its own, not a dialog.
+        QAccessibleInterface* exitWindow =
+            QAccessible::queryAccessibleInterface(WindowRegistry::Instance().Find<frmNagScreen2>());
+        QCOMPARE(exitWindow->role(), QAccessible::Window);
+        // Pop-ups keep the roles Qt gives them.
+        frmMain& main = WindowRegistry::Instance().Use<frmMain>();
+        QWidget* popup = main.findChild<QComboBox*>("cboMonth")->view()->window();
+        QVERIFY(popup != &main);
+        QVERIFY(QAccessible::queryAccessibleInterface(popup)->role() != QAccessible::Window);
+    }
+
+    void everyShownObjectHasAName() {
+        std::unique_ptr<frmAbout> about;
+        for (QWidget* window : AllWindows(about)) {
+            window->show();
+            QList<QAccessibleInterface*> shown;
+            CollectShown(QAccessible::queryAccessibleInterface(window), shown);
+            QVERIFY(shown.size() > 5);
+            QStringList unnamed;
+            for (QAccessibleInterface* accessible : shown) {
+                if (accessible->role() == QAccessible::Separator)
+                    continue;
+                if (accessible->text(QAccessible::Name).trimmed().isEmpty())
+                    unnamed << QString::fromUtf8(Describe(accessible));
+            }
+            QVERIFY2(unnamed.isEmpty(),
+                     qPrintable(window->objectName() + ": " + unnamed.join(QStringLiteral("; "))));
+            window->hide();
+        }
+
+        // Scroll bars say what they scroll.
+        auto* result = WindowRegistry::Instance().Find<frmLuckyCarResult>();
+        auto* description = result->findChild<QPlainTextEdit*>("txtSunSign_Desc");
+        QVERIFY(description);
+        QAccessibleInterface* bar =
+            QAccessible::queryAccessibleInterface(description->verticalScrollBar());
+        QCOMPARE(bar->role(), QAccessible::ScrollBar);
+        QVERIFY2(bar->text(QAccessible::Name).contains("sun sign", Qt::CaseInsensitive),
+                 qPrintable(bar->text(QAccessible::Name)));
+    }
 
 private:
     std::unique_ptr<WindowTestBed> bed;
 };
-
-void TestAccessibility::initTestCase() {
-    ApplyProgramLook();
-}
-
-void TestAccessibility::init() {
-    bed = std::make_unique<WindowTestBed>();
-}
-
-void TestAccessibility::cleanup() {
-    bed.reset();
-}
-
-void TestAccessibility::everyReachableControlIsNamed() {
-    WindowRegistry& windows = WindowRegistry::Instance();
-    VerifyReachableControlsAreNamed(&windows.Use<frmMain>());
-    VerifyReachableControlsAreNamed(&windows.Use<frmLuckyCarResult>());
-    VerifyReachableControlsAreNamed(&windows.Use<frmNagScreen2>());
-    frmAbout about(nullptr);
-    VerifyReachableControlsAreNamed(&about);
-}
-
-void TestAccessibility::linksAreLinksThatCanBePressed() {
-    frmMain& window = WindowRegistry::Instance().Use<frmMain>();
-    QAccessibleInterface* link =
-        QAccessible::queryAccessibleInterface(Control<LinkLabel>(window, "lblFullBrand"));
-    QVERIFY(link);
-    QCOMPARE(link->role(), QAccessible::Link);
-    QVERIFY(link->text(QAccessible::Name).startsWith("Home Business Opportunity."));
-    QAccessibleActionInterface* action = link->actionInterface();
-    QVERIFY(action);
-    action->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(bed->platform.openedAddresses,
-             QStringList{"https://help.quillory.example/fully-branded.html"});
-
-    QAccessibleInterface* button =
-        QAccessible::queryAccessibleInterface(Control<QPushButton>(window, "cmdProceed"));
-    QCOMPARE(button->role(), QAccessible::Button);
-    QCOMPARE(button->text(QAccessible::Name), QString("Get My Lucky Car Color"));
-    QAccessibleInterface* name =
-        QAccessible::queryAccessibleInterface(Control<QLineEdit>(window, "txtName"));
-    QCOMPARE(name->role(), QAccessible::EditableText);
-    QCOMPARE(name->text(QAccessible::Name), QString("Name"));
-}
-
-void TestAccessibility::valuesAndSwatchesSayWhatTheyShow() {
-    frmMain& window = WindowRegistry::Instance().Use<frmMain>();
-    Control<QLineEdit>(window, "txtName")->setText("Ann");
-    Control<QComboBox>(window, "cboMonth")->setCurrentIndex(2);
-    Control<QComboBox>(window, "cboDate")->setCurrentIndex(14);
-    QTest::mouseClick(Control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
-    Settle();
-    auto* result = WindowRegistry::Instance().Find<frmLuckyCarResult>();
-    QVERIFY(result);
-    QAccessibleInterface* sign =
-        QAccessible::queryAccessibleInterface(Control<QLabel>(*result, "lblLuckyCar_Result4"));
-    QCOMPARE(sign->text(QAccessible::Name), QString("Sun Sign: Pisces"));
-    QAccessibleInterface* kua =
-        QAccessible::queryAccessibleInterface(Control<QLabel>(*result, "lblLuckyCar_Result2"));
-    QCOMPARE(kua->text(QAccessible::Name), QString("Kua Number: 1"));
-    QAccessibleInterface* swatch =
-        QAccessible::queryAccessibleInterface(Control<Swatch>(*result, "lblColorCode0"));
-    QCOMPARE(swatch->text(QAccessible::Name), QString("Yellow, red 255, green 255, blue 0"));
-    QAccessibleInterface* tabs =
-        QAccessible::queryAccessibleInterface(Control<QTabBar>(*result, "TS"));
-    QCOMPARE(tabs->role(), QAccessible::PageTabList);
-    QStringList tabNames;
-    for (int i = 0; i < tabs->childCount(); ++i) {
-        if (tabs->child(i)->role() == QAccessible::PageTab)
-            tabNames << tabs->child(i)->text(QAccessible::Name);
-    }
-    QCOMPARE(tabNames, (QStringList{"Result Based on Astrology", "Result Based on Feng Shui"}));
-}
-
-void TestAccessibility::dateListsSayWhichPartOfTheBirthDayTheyAre() {
-    frmMain& window = WindowRegistry::Instance().Use<frmMain>();
-    const struct {
-        const char* objectName;
-        const char* part;
-        int index;
-        const char* value;
-    } lists[] = {{"cboDate", "day", 14, "15"},
-                 {"cboMonth", "month", 2, "March"},
-                 {"cboYear", "year", 75, "1975"}};
-    for (const auto& expected : lists) {
-        auto* list = window.findChild<QComboBox*>(expected.objectName);
-        QVERIFY2(list, expected.objectName);
-        list->setCurrentIndex(expected.index);
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(list);
-        QVERIFY(accessible);
-        QCOMPARE(accessible->role(), QAccessible::ComboBox);
-        QCOMPARE(accessible->text(QAccessible::Value), QString(expected.value));
-
-        // The visible "Birth Day" label is the list's label, through the
-        // relation screen readers follow, or the name where Qt uses that.
-        QStringList labels;
-        for (const auto& relation : accessible->relations(QAccessible::Label))
-            labels << relation.first->text(QAccessible::Name);
-        const QString name = accessible->text(QAccessible::Name);
-        QVERIFY2(labels.contains("Birth Day") || name.startsWith("Birth Day"),
-                 qPrintable(expected.objectName + (": " + labels.join('|')) + " / " + name));
-        // And it says which part of the date it is.
-        const QString part = QString::fromLatin1(expected.part);
-        QVERIFY2(accessible->text(QAccessible::Description) == part || name == "Birth Day, " + part,
-                 qPrintable(accessible->text(QAccessible::Description) + " / " + name));
-    }
-
-    // The label leads to the lists too.
-    auto* label = Control<QLabel>(window, "Label2");
-    QCOMPARE(label->text(), QString("Birth Day"));
-    QVERIFY(label->buddy());
-    QVERIFY(label->buddy()->isAncestorOf(window.findChild<QComboBox*>("cboMonth")));
-}
-
-void TestAccessibility::noListIsAnnouncedOnlyByItsValue() {
-    std::unique_ptr<frmAbout> about;
-    int lists = 0;
-    for (QWidget* window : AllWindows(about)) {
-        for (QComboBox* list : window->findChildren<QComboBox*>()) {
-            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(list);
-            QVERIFY(accessible);
-            QVERIFY2(!SpokenBesideValue(accessible).isEmpty(), Describe(accessible));
-            ++lists;
-        }
-    }
-    // The three birth date lists at least.
-    QVERIFY(lists >= 3);
-
-    // The check itself: a list with a name and nothing else is announced by
-    // its value alone on Linux, where Qt names lists by their value.
-    QWidget parent;
-    auto* bare = new QComboBox(&parent);
-    bare->addItems({"1", "2"});
-    bare->setAccessibleName("Birth day");
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(bare);
-#ifdef Q_OS_LINUX
-    QVERIFY(SpokenBesideValue(accessible).isEmpty());
-#endif
-    bare->setAccessibleDescription("day");
-    QCOMPARE(SpokenBesideValue(accessible).last(), QString("day"));
-}
-
-void TestAccessibility::topLevelWindowsAreWindowsWithTheProgramTitle() {
-    std::unique_ptr<frmAbout> about;
-    for (QWidget* window : AllWindows(about)) {
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(window);
-        QVERIFY(accessible);
-        const QAccessible::Role role = accessible->role();
-        QVERIFY2(role == QAccessible::Window || role == QAccessible::Dialog, Describe(accessible));
-        QCOMPARE(accessible->text(QAccessible::Name), QString("Korvane v1.0"));
-    }
-    // The exit promotion window is a window of its own, not a dialog.
-    QAccessibleInterface* exitWindow =
-        QAccessible::queryAccessibleInterface(WindowRegistry::Instance().Find<frmNagScreen2>());
-    QCOMPARE(exitWindow->role(), QAccessible::Window);
-    // Pop-ups keep the roles Qt gives them.
-    frmMain& main = WindowRegistry::Instance().Use<frmMain>();
-    QWidget* popup = main.findChild<QComboBox*>("cboMonth")->view()->window();
-    QVERIFY(popup != &main);
-    QVERIFY(QAccessible::queryAccessibleInterface(popup)->role() != QAccessible::Window);
-}
-
-void TestAccessibility::everyShownObjectHasAName() {
-    std::unique_ptr<frmAbout> about;
-    for (QWidget* window : AllWindows(about)) {
-        window->show();
-        QList<QAccessibleInterface*> shown;
-        CollectShown(QAccessible::queryAccessibleInterface(window), shown);
-        QVERIFY(shown.size() > 5);
-        QStringList unnamed;
-        for (QAccessibleInterface* accessible : shown) {
-            if (accessible->role() == QAccessible::Separator)
-                continue;
-            if (accessible->text(QAccessible::Name).trimmed().isEmpty())
-                unnamed << QString::fromUtf8(Describe(accessible));
-        }
-        QVERIFY2(unnamed.isEmpty(),
-                 qPrintable(window->objectName() + ": " + unnamed.join(QStringLiteral("; "))));
-        window->hide();
-    }
-
-    // Scroll bars say what they scroll.
-    auto* result = WindowRegistry::Instance().Find<frmLuckyCarResult>();
-    auto* description = result->findChild<QPlainTextEdit*>("txtSunSign_Desc");
-    QVERIFY(description);
-    QAccessibleInterface* bar =
-        QAccessible::queryAccessibleInterface(description->verticalScrollBar());
-    QCOMPARE(bar->role(), QAccessible::ScrollBar);
-    QVERIFY2(bar->text(QAccessible::Name).contains("sun sign", Qt::CaseInsensitive),
-             qPrintable(bar->text(QAccessible::Name)));
-}
 
 QTEST_MAIN(TestAccessibility)
 #include "test_app_accessibility.moc"

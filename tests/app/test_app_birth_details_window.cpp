@@ -21,270 +21,239 @@ using namespace korvane;
 class TestBirthDetailsWindow : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
+    void init() { bed = std::make_unique<WindowTestBed>(); }
+    void cleanup() { bed.reset(); }
 
-    void freshWindowHasListsAndDefaults();
-    void geometryAndFixedSize();
-    void validationMessagesInOrder_data();
-    void validationMessagesInOrder();
-    void blankNameIsAcceptedAndStoredEmpty();
-    void handOffShowsResultWithoutExitWindow();
-    void handOffFillsTheRecord();
-    void leavingTakesTheExitPath_data();
-    void leavingTakesTheExitPath();
-    void enterDoesNotPressTheButton();
-    void menusAndLinks();
-    void offersShareOneRectangle();
+    void freshWindowHasListsAndDefaults() {
+        frmMain& window = Window();
+        QCOMPARE(Control<QComboBox>(window, "cboDate")->count(), 31);
+        QCOMPARE(Control<QComboBox>(window, "cboDate")->itemText(0), QString("1"));
+        QCOMPARE(Control<QComboBox>(window, "cboDate")->itemText(30), QString("31"));
+        QCOMPARE(Control<QComboBox>(window, "cboMonth")->count(), 12);
+        QCOMPARE(Control<QComboBox>(window, "cboMonth")->itemText(1), QString("February"));
+        QCOMPARE(Control<QComboBox>(window, "cboMonth")->itemText(11), QString("December"));
+        QCOMPARE(Control<QComboBox>(window, "cboYear")->count(), 151);
+        QCOMPARE(Control<QComboBox>(window, "cboYear")->itemText(0), QString("1900"));
+        QCOMPARE(Control<QComboBox>(window, "cboYear")->itemText(150), QString("2050"));
+        QCOMPARE(Control<QComboBox>(window, "cboDate")->currentText(), QString("1"));
+        QCOMPARE(Control<QComboBox>(window, "cboMonth")->currentText(), QString("January"));
+        QCOMPARE(Control<QComboBox>(window, "cboYear")->currentText(), QString("1900"));
+        QVERIFY(Control<QRadioButton>(window, "optSex0")->isChecked());
+        QVERIFY(!Control<QRadioButton>(window, "optSex1")->isChecked());
+        QVERIFY(Control<QLineEdit>(window, "txtName")->text().isEmpty());
+        QVERIFY(!Control<QComboBox>(window, "cboDate")->isEditable());
+        QCOMPARE(window.windowTitle(), QString("Korvane v1.0"));
+        QVERIFY(!Control<LinkLabel>(window, "lblCobrand")->isVisibleTo(&window));
+    }
+
+    void geometryAndFixedSize() {
+        frmMain& window = Window();
+        window.ShowCentred();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.centralWidget()->size(), QSize(488, 301));
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+        QCOMPARE(Control<QGroupBox>(window, "fraDetails")->geometry(), QRect(83, 96, 323, 137));
+        QCOMPARE(Control<QLineEdit>(window, "txtName")->geometry(), QRect(86, 18, 207, 20));
+        QCOMPARE(Control<QPushButton>(window, "cmdProceed")->geometry(), QRect(12, 104, 297, 25));
+        QCOMPARE(Control<LinkLabel>(window, "lblCobrand")->geometry(),
+                 Control<LinkLabel>(window, "lblFullBrand")->geometry());
+        QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));
+        // Focus starts in the name box.
+        QCOMPARE(window.focusWidget(), Control<QLineEdit>(window, "txtName"));
+    }
+
+    void validationMessagesInOrder_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("critical");
+        const auto row = [](const char* tag, const char* name, int day, const char* month,
+                            const char* year, const char* message, bool critical) {
+            QTest::newRow(tag) << QString(name) << day << QString(month) << QString(year)
+                               << QString(message) << critical;
+        };
+        const char* name = "Please Enter Your Name";
+        const char* wrongDate = "Please Enter Correct Date Or Month!";
+        const char* wrong31st = "Please Enter Correct Date Or Month !"; // the space as shown
+        row("empty name", "", 1, "March", "1980", name, true);
+        row("empty name wins over 31 April", "", 31, "April", "1980", name, true);
+        row("29 February 1999", "Ann", 29, "February", "1999", wrongDate, false);
+        row("29 February 1900", "Ann", 29, "February", "1900", wrongDate, false);
+        row("30 February 2000", "Ann", 30, "February", "2000", wrongDate, false);
+        row("31 April", "Ann", 31, "April", "1980", wrong31st, false);
+        row("31 November", "Ann", 31, "November", "2050", wrong31st, false);
+        row("29 February 2000 passes", "Ann", 29, "February", "2000", "", false);
+        row("31 March passes", "Ann", 31, "March", "1980", "", false);
+    }
+
+    void validationMessagesInOrder() {
+        QFETCH(QString, name);
+        QFETCH(int, day);
+        QFETCH(QString, month);
+        QFETCH(QString, year);
+        QFETCH(QString, message);
+        QFETCH(bool, critical);
+        frmMain& window = Window();
+        window.ShowCentred();
+        Control<QLineEdit>(window, "txtName")->setText(name);
+        QVERIFY(ChooseBirthDate(window, day, month, year));
+        Control<QComboBox>(window, "cboYear")->setFocus();
+        const bool valid = window.ValidateBirthDetails();
+        QCOMPARE(valid, message.isEmpty());
+        if (message.isEmpty()) {
+            QVERIFY(bed->platform.messages.isEmpty());
+            return;
+        }
+        const MessageIcon icon = critical ? MessageIcon::Critical : MessageIcon::Information;
+        QCOMPARE(bed->platform.messages,
+                 (QList<RecordingPlatform::Message>{{&window, message, icon, MessageButtons::Ok}}));
+        // The name message sends the user back to the name box; the date
+        // messages leave the focus where it was.
+        QCOMPARE(window.focusWidget(),
+                 critical ? static_cast<QWidget*>(Control<QLineEdit>(window, "txtName"))
+                          : static_cast<QWidget*>(Control<QComboBox>(window, "cboYear")));
+    }
+
+    void blankNameIsAcceptedAndStoredEmpty() {
+        // The name of an earlier reading, which the blank one must replace.
+        TheReadingRecord().strUserName = "Earlier Reader";
+        frmMain& window = Window();
+        Control<QLineEdit>(window, "txtName")->setText("   ");
+        QTest::mouseClick(Control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
+        QVERIFY(bed->platform.messages.isEmpty());
+        QCOMPARE(TheReadingRecord().strUserName, std::string());
+    }
+
+    void handOffShowsResultWithoutExitWindow() {
+        frmMain& window = Window();
+        window.ShowCentred();
+        Control<QLineEdit>(window, "txtName")->setText("Ann");
+        QVERIFY(ChooseBirthDate(window, 25, "July", "1975"));
+        QTest::mouseClick(Control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
+        Settle();
+        QCOMPARE(VisibleWindowNames(), QStringList{"frmLuckyCarResult"});
+        QVERIFY(!WindowRegistry::Instance().Find<frmMain>());
+        QVERIFY(!WindowRegistry::Instance().Find<frmNagScreen2>());
+        QCOMPARE(bed->endRequests, 0);
+        auto* result = WindowRegistry::Instance().Find<frmLuckyCarResult>();
+        QVERIFY(result);
+        QVERIFY(Control<QWidget>(*result, "fraResult0")->isVisibleTo(result));
+        QCOMPARE(Control<QLabel>(*result, "lblLuckyCar_Result4")->text(), QString("Leo"));
+    }
+
+    void handOffFillsTheRecord() {
+        frmMain& window = Window();
+        Control<QLineEdit>(window, "txtName")->setText("  Bo  ");
+        Control<QRadioButton>(window, "optSex1")->setChecked(true);
+        QVERIFY(ChooseBirthDate(window, 10, "January", "1975"));
+        QTest::keyClick(Control<QPushButton>(window, "cmdProceed"), Qt::Key_Space);
+        const ReadingRecord& record = TheReadingRecord();
+        QCOMPARE(record.strUserName, std::string("Bo"));
+        QCOMPARE(record.strSex, std::string("Female"));
+        QCOMPARE(record.intBirthDay, 10);
+        QCOMPARE(record.strBirthDay, std::string("10"));
+        QCOMPARE(record.strBirthMonth, std::string("January"));
+        QCOMPARE(record.strBirthYear, std::string("1974"));
+        QCOMPARE(*record.dtBirthDate, (CalendarDate{1975, 1, 10}));
+        // Female, digits 7 and 4: r = 2, k = 7.
+        QCOMPARE(record.intKuaNumber, 7);
+        QCOMPARE(record.strSunSign, std::string("Capricorn"));
+    }
+
+    void leavingTakesTheExitPath_data() {
+        QTest::addColumn<bool>("fromMenu");
+        QTest::newRow("close box") << false;
+        QTest::newRow("File, Exit") << true;
+    }
+
+    void leavingTakesTheExitPath() {
+        QFETCH(bool, fromMenu);
+        frmMain& window = Window();
+        window.ShowCentred();
+        if (fromMenu)
+            Control<QAction>(window, "nuExit")->trigger();
+        else
+            window.close();
+        Settle();
+        QCOMPARE(VisibleWindowNames(), QStringList{"frmNagScreen2"});
+        QVERIFY(!WindowRegistry::Instance().Find<frmMain>());
+        // The program runs on until the exit promotion window is closed.
+        QCOMPARE(bed->endRequests, 0);
+        WindowRegistry::Instance().Find<frmNagScreen2>()->close();
+        QCOMPARE(bed->endRequests, 1);
+    }
+
+    void enterDoesNotPressTheButton() {
+        frmMain& window = Window();
+        window.ShowCentred();
+        Control<QLineEdit>(window, "txtName")->setText("Ann");
+        QTest::keyClick(Control<QLineEdit>(window, "txtName"), Qt::Key_Return);
+        QTest::keyClick(Control<QPushButton>(window, "cmdProceed"), Qt::Key_Return);
+        QTest::keyClick(Control<QPushButton>(window, "cmdProceed"), Qt::Key_Escape);
+        Settle();
+        QVERIFY(WindowRegistry::Instance().Find<frmMain>());
+        QVERIFY(!WindowRegistry::Instance().Find<frmLuckyCarResult>());
+        QVERIFY(!Control<QPushButton>(window, "cmdProceed")->isDefault());
+    }
+
+    void menusAndLinks() {
+        frmMain& window = Window();
+        const QList<QAction*> bar = window.menuBar()->actions();
+        QCOMPARE(bar.size(), 4);
+        QCOMPARE(bar[0]->text(), QString("&File"));
+        QCOMPARE(bar[1]->text(), QString("&Help"));
+        QCOMPARE(bar[2]->text(), QString("&Donate"));
+        QCOMPARE(bar[3]->text(), QString("&Make Money Online"));
+        QVERIFY(!bar[3]->isVisible() && !bar[3]->isEnabled());
+
+        QStringList helpEntries;
+        for (QAction* action : bar[1]->menu()->actions())
+            helpEntries << (action->isSeparator() ? QString("-") : action->text());
+        QCOMPARE(helpEntries, (QStringList{"&Online Help", "&Visit Us Online", "-",
+                                           "&Check for Software Update", "-", "&About Software"}));
+
+        Control<QAction>(window, "mnuOnline")->trigger();
+        Control<QAction>(window, "mnuVisit")->trigger();
+        Control<QAction>(window, "mnuUpdate")->trigger();
+        Control<QAction>(window, "mnuDonate")->trigger();
+        QTest::mouseClick(Control<LinkLabel>(window, "Label14"), Qt::LeftButton);
+        window.BringCoBrandToFront(true);
+        QTest::mouseClick(Control<LinkLabel>(window, "lblCobrand"), Qt::LeftButton);
+        window.BringCoBrandToFront(false);
+        QTest::mouseClick(Control<LinkLabel>(window, "lblFullBrand"), Qt::LeftButton);
+        QCOMPARE(bed->platform.openedAddresses,
+                 (QStringList{"https://www.korvane.example/korvane-help.html",
+                              "https://www.quillory.example/",
+                              "https://www.korvane.example/download-korvane.html",
+                              "https://help.quillory.example/donate.html",
+                              "https://www.quillory.example/",
+                              "https://help.quillory.example/co-brand.html",
+                              "https://help.quillory.example/fully-branded.html"}));
+        QCOMPARE(Control<LinkLabel>(window, "Label14")->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(Control<LinkLabel>(window, "Label14")->font().underline());
+    }
+
+    void offersShareOneRectangle() {
+        frmMain& window = Window();
+        window.BringCoBrandToFront(true);
+        QVERIFY(Control<LinkLabel>(window, "lblCobrand")->isVisibleTo(&window));
+        QVERIFY(!Control<LinkLabel>(window, "lblFullBrand")->isVisibleTo(&window));
+        window.BringCoBrandToFront(false);
+        QVERIFY(!Control<LinkLabel>(window, "lblCobrand")->isVisibleTo(&window));
+        QVERIFY(Control<LinkLabel>(window, "lblFullBrand")->isVisibleTo(&window));
+        // The double ampersand of the design shows as one.
+        QVERIFY(
+            Control<LinkLabel>(window, "lblCobrand")->text().contains("site's name &  link here"));
+        QVERIFY(!Control<LinkLabel>(window, "lblCobrand")->text().contains("&&"));
+    }
 
 private:
     frmMain& Window() { return WindowRegistry::Instance().Use<frmMain>(); }
     std::unique_ptr<WindowTestBed> bed;
 };
-
-void TestBirthDetailsWindow::init() {
-    bed = std::make_unique<WindowTestBed>();
-}
-
-void TestBirthDetailsWindow::cleanup() {
-    bed.reset();
-}
-
-void TestBirthDetailsWindow::freshWindowHasListsAndDefaults() {
-    frmMain& window = Window();
-    QCOMPARE(Control<QComboBox>(window, "cboDate")->count(), 31);
-    QCOMPARE(Control<QComboBox>(window, "cboDate")->itemText(0), QString("1"));
-    QCOMPARE(Control<QComboBox>(window, "cboDate")->itemText(30), QString("31"));
-    QCOMPARE(Control<QComboBox>(window, "cboMonth")->count(), 12);
-    QCOMPARE(Control<QComboBox>(window, "cboMonth")->itemText(1), QString("February"));
-    QCOMPARE(Control<QComboBox>(window, "cboMonth")->itemText(11), QString("December"));
-    QCOMPARE(Control<QComboBox>(window, "cboYear")->count(), 151);
-    QCOMPARE(Control<QComboBox>(window, "cboYear")->itemText(0), QString("1900"));
-    QCOMPARE(Control<QComboBox>(window, "cboYear")->itemText(150), QString("2050"));
-    QCOMPARE(Control<QComboBox>(window, "cboDate")->currentText(), QString("1"));
-    QCOMPARE(Control<QComboBox>(window, "cboMonth")->currentText(), QString("January"));
-    QCOMPARE(Control<QComboBox>(window, "cboYear")->currentText(), QString("1900"));
-    QVERIFY(Control<QRadioButton>(window, "optSex0")->isChecked());
-    QVERIFY(!Control<QRadioButton>(window, "optSex1")->isChecked());
-    QVERIFY(Control<QLineEdit>(window, "txtName")->text().isEmpty());
-    QVERIFY(!Control<QComboBox>(window, "cboDate")->isEditable());
-    QCOMPARE(window.windowTitle(), QString("Korvane v1.0"));
-    QVERIFY(!Control<LinkLabel>(window, "lblCobrand")->isVisibleTo(&window));
-}
-
-void TestBirthDetailsWindow::geometryAndFixedSize() {
-    frmMain& window = Window();
-    window.ShowCentred();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(window.centralWidget()->size(), QSize(488, 301));
-    QCOMPARE(window.minimumSize(), window.maximumSize());
-    QCOMPARE(Control<QGroupBox>(window, "fraDetails")->geometry(), QRect(83, 96, 323, 137));
-    QCOMPARE(Control<QLineEdit>(window, "txtName")->geometry(), QRect(86, 18, 207, 20));
-    QCOMPARE(Control<QPushButton>(window, "cmdProceed")->geometry(), QRect(12, 104, 297, 25));
-    QCOMPARE(Control<LinkLabel>(window, "lblCobrand")->geometry(),
-             Control<LinkLabel>(window, "lblFullBrand")->geometry());
-    QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
-    QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));
-    // Focus starts in the name box.
-    QCOMPARE(window.focusWidget(), Control<QLineEdit>(window, "txtName"));
-}
-
-void TestBirthDetailsWindow::validationMessagesInOrder_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("day");
-    QTest::addColumn<QString>("month");
-    QTest::addColumn<QString>("year");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<bool>("critical");
-    QTest::newRow("empty name") << "" << 1 << "March"
-                                << "1980"
-                                << "Please Enter Your Name" << true;
-    QTest::newRow("empty name wins over 31 April") << "" << 31 << "April"
-                                                   << "1980"
-                                                   << "Please Enter Your Name" << true;
-    QTest::newRow("29 February 1999") << "Ann" << 29 << "February"
-                                      << "1999"
-                                      << "Please Enter Correct Date Or Month!" << false;
-    QTest::newRow("29 February 1900") << "Ann" << 29 << "February"
-                                      << "1900"
-                                      << "Please Enter Correct Date Or Month!" << false;
-    QTest::newRow("30 February 2000") << "Ann" << 30 << "February"
-                                      << "2000"
-                                      << "Please Enter Correct Date Or Month!" << false;
-    QTest::newRow("31 April") << "Ann" << 31 << "April"
-                              << "1980"
-                              << "Please Enter Correct Date Or Month !" << false;
-    QTest::newRow("31 November") << "Ann" << 31 << "November"
-                                 << "2050"
-                                 << "Please Enter Correct Date Or Month !" << false;
-    QTest::newRow("29 February 2000 passes") << "Ann" << 29 << "February"
-                                             << "2000"
-                                             << "" << false;
-    QTest::newRow("31 March passes") << "Ann" << 31 << "March"
-                                     << "1980"
-                                     << "" << false;
-}
-
-void TestBirthDetailsWindow::validationMessagesInOrder() {
-    QFETCH(QString, name);
-    QFETCH(int, day);
-    QFETCH(QString, month);
-    QFETCH(QString, year);
-    QFETCH(QString, message);
-    QFETCH(bool, critical);
-    frmMain& window = Window();
-    window.ShowCentred();
-    Control<QLineEdit>(window, "txtName")->setText(name);
-    QVERIFY(ChooseBirthDate(window, day, month, year));
-    Control<QComboBox>(window, "cboYear")->setFocus();
-    const bool valid = window.ValidateBirthDetails();
-    QCOMPARE(valid, message.isEmpty());
-    if (message.isEmpty()) {
-        QVERIFY(bed->platform.messages.isEmpty());
-        return;
-    }
-    QCOMPARE(bed->platform.messages.size(), 1);
-    const auto& shown = bed->platform.messages.first();
-    QCOMPARE(shown.text, message);
-    QCOMPARE(shown.icon, critical ? MessageIcon::Critical : MessageIcon::Information);
-    QCOMPARE(shown.buttons, MessageButtons::Ok);
-    // The name message sends the user back to the name box; the date
-    // messages leave the focus where it was.
-    QCOMPARE(window.focusWidget(),
-             critical ? static_cast<QWidget*>(Control<QLineEdit>(window, "txtName"))
-                      : static_cast<QWidget*>(Control<QComboBox>(window, "cboYear")));
-}
-
-void TestBirthDetailsWindow::blankNameIsAcceptedAndStoredEmpty() {
-    // The name of an earlier reading, which the blank one must replace.
-    TheReadingRecord().strUserName = "Earlier Reader";
-    frmMain& window = Window();
-    Control<QLineEdit>(window, "txtName")->setText("   ");
-    QTest::mouseClick(Control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
-    QVERIFY(bed->platform.messages.isEmpty());
-    QCOMPARE(TheReadingRecord().strUserName, std::string());
-}
-
-void TestBirthDetailsWindow::handOffShowsResultWithoutExitWindow() {
-    frmMain& window = Window();
-    window.ShowCentred();
-    Control<QLineEdit>(window, "txtName")->setText("Ann");
-    QVERIFY(ChooseBirthDate(window, 25, "July", "1975"));
-    QTest::mouseClick(Control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
-    Settle();
-    QCOMPARE(VisibleWindowNames(), QStringList{"frmLuckyCarResult"});
-    QVERIFY(!WindowRegistry::Instance().Find<frmMain>());
-    QVERIFY(!WindowRegistry::Instance().Find<frmNagScreen2>());
-    QCOMPARE(bed->endRequests, 0);
-    auto* result = WindowRegistry::Instance().Find<frmLuckyCarResult>();
-    QVERIFY(result);
-    QVERIFY(Control<QWidget>(*result, "fraResult0")->isVisibleTo(result));
-    QCOMPARE(Control<QLabel>(*result, "lblLuckyCar_Result4")->text(), QString("Leo"));
-}
-
-void TestBirthDetailsWindow::handOffFillsTheRecord() {
-    frmMain& window = Window();
-    Control<QLineEdit>(window, "txtName")->setText("  Bo  ");
-    Control<QRadioButton>(window, "optSex1")->setChecked(true);
-    QVERIFY(ChooseBirthDate(window, 10, "January", "1975"));
-    QTest::keyClick(Control<QPushButton>(window, "cmdProceed"), Qt::Key_Space);
-    const ReadingRecord& record = TheReadingRecord();
-    QCOMPARE(record.strUserName, std::string("Bo"));
-    QCOMPARE(record.strSex, std::string("Female"));
-    QCOMPARE(record.intBirthDay, 10);
-    QCOMPARE(record.strBirthDay, std::string("10"));
-    QCOMPARE(record.strBirthMonth, std::string("January"));
-    QCOMPARE(record.strBirthYear, std::string("1974"));
-    QCOMPARE(*record.dtBirthDate, (CalendarDate{1975, 1, 10}));
-    // Female, digits 7 and 4: r = 2, k = 7.
-    QCOMPARE(record.intKuaNumber, 7);
-    QCOMPARE(record.strSunSign, std::string("Capricorn"));
-}
-
-void TestBirthDetailsWindow::leavingTakesTheExitPath_data() {
-    QTest::addColumn<bool>("fromMenu");
-    QTest::newRow("close box") << false;
-    QTest::newRow("File, Exit") << true;
-}
-
-void TestBirthDetailsWindow::leavingTakesTheExitPath() {
-    QFETCH(bool, fromMenu);
-    frmMain& window = Window();
-    window.ShowCentred();
-    if (fromMenu)
-        Control<QAction>(window, "nuExit")->trigger();
-    else
-        window.close();
-    Settle();
-    QCOMPARE(VisibleWindowNames(), QStringList{"frmNagScreen2"});
-    QVERIFY(!WindowRegistry::Instance().Find<frmMain>());
-    // The program runs on until the exit promotion window is closed.
-    QCOMPARE(bed->endRequests, 0);
-    WindowRegistry::Instance().Find<frmNagScreen2>()->close();
-    QCOMPARE(bed->endRequests, 1);
-}
-
-void TestBirthDetailsWindow::enterDoesNotPressTheButton() {
-    frmMain& window = Window();
-    window.ShowCentred();
-    Control<QLineEdit>(window, "txtName")->setText("Ann");
-    QTest::keyClick(Control<QLineEdit>(window, "txtName"), Qt::Key_Return);
-    QTest::keyClick(Control<QPushButton>(window, "cmdProceed"), Qt::Key_Return);
-    QTest::keyClick(Control<QPushButton>(window, "cmdProceed"), Qt::Key_Escape);
-    Settle();
-    QVERIFY(WindowRegistry::Instance().Find<frmMain>());
-    QVERIFY(!WindowRegistry::Instance().Find<frmLuckyCarResult>());
-    QVERIFY(!Control<QPushButton>(window, "cmdProceed")->isDefault());
-}
-
-void TestBirthDetailsWindow::menusAndLinks() {
-    frmMain& window = Window();
-    const QList<QAction*> bar = window.menuBar()->actions();
-    QCOMPARE(bar.size(), 4);
-    QCOMPARE(bar[0]->text(), QString("&File"));
-    QCOMPARE(bar[1]->text(), QString("&Help"));
-    QCOMPARE(bar[2]->text(), QString("&Donate"));
-    QCOMPARE(bar[3]->text(), QString("&Make Money Online"));
-    QVERIFY(!bar[3]->isVisible() && !bar[3]->isEnabled());
-
-    QStringList helpEntries;
-    for (QAction* action : bar[1]->menu()->actions())
-        helpEntries << (action->isSeparator() ? QString("-") : action->text());
-    QCOMPARE(helpEntries, (QStringList{"&Online Help", "&Visit Us Online", "-",
-                                       "&Check for Software Update", "-", "&About Software"}));
-
-    Control<QAction>(window, "mnuOnline")->trigger();
-    Control<QAction>(window, "mnuVisit")->trigger();
-    Control<QAction>(window, "mnuUpdate")->trigger();
-    Control<QAction>(window, "mnuDonate")->trigger();
-    QTest::mouseClick(Control<LinkLabel>(window, "Label14"), Qt::LeftButton);
-    window.BringCoBrandToFront(true);
-    QTest::mouseClick(Control<LinkLabel>(window, "lblCobrand"), Qt::LeftButton);
-    window.BringCoBrandToFront(false);
-    QTest::mouseClick(Control<LinkLabel>(window, "lblFullBrand"), Qt::LeftButton);
-    QCOMPARE(bed->platform.openedAddresses,
-             (QStringList{
-                 "https://www.korvane.example/korvane-help.html", "https://www.quillory.example/",
-                 "https://www.korvane.example/download-korvane.html",
-                 "https://help.quillory.example/donate.html", "https://www.quillory.example/",
-                 "https://help.quillory.example/co-brand.html",
-                 "https://help.quillory.example/fully-branded.html"}));
-    QCOMPARE(Control<LinkLabel>(window, "Label14")->cursor().shape(), Qt::PointingHandCursor);
-    QVERIFY(Control<LinkLabel>(window, "Label14")->font().underline());
-}
-
-void TestBirthDetailsWindow::offersShareOneRectangle() {
-    frmMain& window = Window();
-    window.BringCoBrandToFront(true);
-    QVERIFY(Control<LinkLabel>(window, "lblCobrand")->isVisibleTo(&window));
-    QVERIFY(!Control<LinkLabel>(window, "lblFullBrand")->isVisibleTo(&window));
-    window.BringCoBrandToFront(false);
-    QVERIFY(!Control<LinkLabel>(window, "lblCobrand")->isVisibleTo(&window));
-    QVERIFY(Control<LinkLabel>(window, "lblFullBrand")->isVisibleTo(&window));
-    // The double ampersand of the design shows as one.
-    QVERIFY(Control<LinkLabel>(window, "lblCobrand")->text().contains("site's name &  link here"));
-    QVERIFY(!Control<LinkLabel>(window, "lblCobrand")->text().contains("&&"));
-}
 
 QTEST_MAIN(TestBirthDetailsWindow)
 #include "test_app_birth_details_window.moc"

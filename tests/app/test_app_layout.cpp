@@ -135,187 +135,166 @@ private slots:
     // The test runs once for each language: the program's own choice from
     // the environment (LANGUAGE) sets it.
     void initTestCase() { UseUsersLanguage(); }
-    void init();
-    void cleanup();
+    void init() { bed = std::make_unique<WindowTestBed>(); }
+    void cleanup() { bed.reset(); }
 
     // First, while no paint of this process has started Qt's worker threads.
-    void drawingTheBirthDetailsWindowStartsNoThreads();
-    void birthDetailsTextsFit();
-    void resultTextsFitForEveryReading();
-    void exitWindowTextsFitForEverySupportText();
-    void aboutWindowLayoutAndTexts();
-    void aboutWindowClosesWithEnterEscapeAndOk_data();
-    void aboutWindowClosesWithEnterEscapeAndOk();
-    void aboutLinksKeepItOpen();
-    void readingInTheUsersLanguage();
+    void drawingTheBirthDetailsWindowStartsNoThreads() {
+#ifdef Q_OS_LINUX
+        frmMain& window = WindowRegistry::Instance().Use<frmMain>();
+        window.ShowCentred();
+        if (window.devicePixelRatioF() != 1)
+            QSKIP("the frame's bands at twice the pixels are test_ui_frame_group's");
+        const QStringList before = PooledThreads();
+        QVERIFY(!window.grab().toImage().isNull());
+        QCOMPARE(PooledThreads(), before);
+#else
+        QSKIP("threads are counted through /proc");
+#endif
+    }
+
+    void birthDetailsTextsFit() {
+        frmMain& window = WindowRegistry::Instance().Use<frmMain>();
+        window.ShowCentred();
+        VerifyTextsFit(&window);
+        window.BringCoBrandToFront(true);
+        VerifyTextsFit(&window);
+    }
+
+    void resultTextsFitForEveryReading() {
+        // One reading per month and half: every colour and every sign shows.
+        const char* months[] = {"January",   "February", "March",    "April",
+                                "May",       "June",     "July",     "August",
+                                "September", "October",  "November", "December"};
+        for (const char* month : months) {
+            for (const int day : {1, 28}) {
+                frmMain& window = WindowRegistry::Instance().Use<frmMain>();
+                Control<QLineEdit>(window, "txtName")->setText("Ann");
+                QVERIFY(ChooseBirthDate(window, day, month));
+                QTest::mouseClick(Control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
+                Settle();
+                auto* result = WindowRegistry::Instance().Find<frmLuckyCarResult>();
+                QVERIFY(result);
+                VerifyTextsFit(result);
+                // The car colour's name never runs into its swatch.
+                QVERIFY(Control<QLabel>(*result, "lblLuckyCar_Result0")->geometry().right() <
+                        Control<Swatch>(*result, "lblColorCode0")->geometry().left());
+                QTest::mouseClick(Control<QPushButton>(*result, "cmdBack"), Qt::LeftButton);
+                Settle();
+            }
+        }
+    }
+
+    void exitWindowTextsFitForEverySupportText() {
+        frmNagScreen2& window = WindowRegistry::Instance().Use<frmNagScreen2>();
+        window.ShowCentred();
+        for (const QString& text : SupportTexts()) {
+            Control<QLabel>(window, "Label2")->setFont(ProgramFont(8.25, true));
+            Control<QLabel>(window, "Label2")->setText(text);
+            ShrinkFontToFit(Control<QLabel>(window, "Label2"));
+            VerifyTextsFit(&window);
+        }
+    }
+
+    void aboutWindowLayoutAndTexts() {
+        frmMain& opener = WindowRegistry::Instance().Use<frmMain>();
+        opener.ShowCentred();
+        frmAbout about(&opener);
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        QCOMPARE(about.size(), QSize(399, 229));
+        QCOMPARE(Control<QLabel>(about, "Label1")->text(), ShownText(TextId::AboutDescription));
+        QCOMPARE(Control<QLabel>(about, "Label2")->text(), QString("Korvane v1.0"));
+        QVERIFY(Control<QPushButton>(about, "cmdOK")->isDefault());
+        QCOMPARE(about.windowTitle(), QString("Korvane v1.0"));
+        QVERIFY(about.windowFlags().testFlag(Qt::Dialog));
+        QCOMPARE(about.windowModality(), Qt::ApplicationModal);
+        VerifyTextsFit(&about);
+        VerifyInTheLanguage(&about);
+        QVERIFY(!Control<QLabel>(about, "picIcon")->pixmap().isNull());
+    }
+
+    void aboutWindowClosesWithEnterEscapeAndOk_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Escape") << int(Qt::Key_Escape);
+        QTest::newRow("OK clicked") << 0;
+        QTest::newRow("close box") << -1;
+    }
+
+    void aboutWindowClosesWithEnterEscapeAndOk() {
+        QFETCH(int, key);
+        frmMain& opener = WindowRegistry::Instance().Use<frmMain>();
+        opener.ShowCentred();
+        bool sawModal = false;
+        QTimer::singleShot(0, [&] {
+            auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+            if (!about)
+                return;
+            sawModal = true;
+            if (key > 0)
+                QTest::keyClick(about->focusWidget() ? about->focusWidget() : about, Qt::Key(key));
+            else if (key == 0)
+                QTest::mouseClick(Control<QPushButton>(*about, "cmdOK"), Qt::LeftButton);
+            else
+                about->close();
+        });
+        const ModalFailsafe failsafe;
+        Control<QAction>(opener, "mnuAbout")->trigger(); // returns once the modal window has closed
+        QVERIFY(sawModal);
+        QVERIFY(!failsafe.Fired());
+        QVERIFY(!QApplication::activeModalWidget());
+        // The opener is untouched.
+        QVERIFY(WindowRegistry::Instance().Find<frmMain>());
+        QCOMPARE(VisibleWindowNames(), QStringList{"frmMain"});
+    }
+
+    void aboutLinksKeepItOpen() {
+        frmAbout about(nullptr);
+        about.show();
+        QTest::mouseClick(Control<LinkLabel>(about, "lblHomePage"), Qt::LeftButton);
+        QTest::mouseClick(Control<LinkLabel>(about, "lblCobrand"), Qt::LeftButton);
+        QVERIFY(about.isVisible());
+        QCOMPARE(bed->platform.openedAddresses,
+                 (QStringList{"https://www.quillory.example/",
+                              "https://help.quillory.example/fully-branded.html"}));
+    }
+
+    // Male, 15 March 1975 in the language the environment names: the reading of
+    // every language (Kua 7, the same swatches), in its words, and no window
+    // shows English that the language translates.
+    void readingInTheUsersLanguage() {
+        QCOMPARE(QString::fromUtf8(Catalogues()[ShownCatalogue()].code),
+                 QString::fromLocal8Bit(qgetenv("KORVANE_TEST_CATALOGUE")));
+        // Qt's own words (a text box's menu) too, where Qt has the language.
+        const QString code = QString::fromUtf8(Catalogues()[ShownCatalogue()].code);
+        if (code != "en" && QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                                          "/qtbase_" + code + ".qm"))
+            QVERIFY(QCoreApplication::translate("QLineEdit", "&Copy") != "&Copy");
+        frmMain& window = WindowRegistry::Instance().Use<frmMain>();
+        window.ShowCentred();
+        VerifyInTheLanguage(&window);
+        Control<QLineEdit>(window, "txtName")->setText("Ann");
+        QVERIFY(ChooseBirthDate(window, 15, "March", "1975"));
+        QTest::mouseClick(Control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
+        Settle();
+        auto* result = WindowRegistry::Instance().Find<frmLuckyCarResult>();
+        QVERIFY(result);
+        QCOMPARE(
+            LabelTexts(*result,
+                       {"lblLuckyCar_Result2", "lblLuckyCar_Result4", "lblLuckyCar_Result0"}),
+            (QStringList{"7", ShownText(TextId::SignPisces), ShownText(TextId::ColourYellow)}));
+        QCOMPARE(SwatchColours(*result),
+                 (QStringList{"#ffff00", "#ffffff", "#ff7850", "#ffc896", "#ffd700"}));
+        VerifyInTheLanguage(result);
+        auto& exitWindow = WindowRegistry::Instance().Use<frmNagScreen2>();
+        exitWindow.ShowCentred();
+        VerifyInTheLanguage(&exitWindow);
+    }
 
 private:
     std::unique_ptr<WindowTestBed> bed;
 };
-
-void TestLayout::init() {
-    bed = std::make_unique<WindowTestBed>();
-}
-
-void TestLayout::cleanup() {
-    bed.reset();
-}
-
-void TestLayout::drawingTheBirthDetailsWindowStartsNoThreads() {
-#ifdef Q_OS_LINUX
-    frmMain& window = WindowRegistry::Instance().Use<frmMain>();
-    window.ShowCentred();
-    if (window.devicePixelRatioF() != 1)
-        QSKIP("the frame's bands at twice the pixels are test_ui_frame_group's");
-    const QStringList before = PooledThreads();
-    QVERIFY(!window.grab().toImage().isNull());
-    QCOMPARE(PooledThreads(), before);
-#else
-    QSKIP("threads are counted through /proc");
-#endif
-}
-
-void TestLayout::birthDetailsTextsFit() {
-    frmMain& window = WindowRegistry::Instance().Use<frmMain>();
-    window.ShowCentred();
-    VerifyTextsFit(&window);
-    window.BringCoBrandToFront(true);
-    VerifyTextsFit(&window);
-}
-
-void TestLayout::resultTextsFitForEveryReading() {
-    // One reading per month and half: every colour and every sign shows.
-    const char* months[] = {"January", "February", "March",     "April",   "May",      "June",
-                            "July",    "August",   "September", "October", "November", "December"};
-    for (const char* month : months) {
-        for (const int day : {1, 28}) {
-            frmMain& window = WindowRegistry::Instance().Use<frmMain>();
-            Control<QLineEdit>(window, "txtName")->setText("Ann");
-            QVERIFY(ChooseBirthDate(window, day, month));
-            QTest::mouseClick(Control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
-            Settle();
-            auto* result = WindowRegistry::Instance().Find<frmLuckyCarResult>();
-            QVERIFY(result);
-            VerifyTextsFit(result);
-            // The car colour's name never runs into its swatch.
-            QVERIFY(Control<QLabel>(*result, "lblLuckyCar_Result0")->geometry().right() <
-                    Control<Swatch>(*result, "lblColorCode0")->geometry().left());
-            QTest::mouseClick(Control<QPushButton>(*result, "cmdBack"), Qt::LeftButton);
-            Settle();
-        }
-    }
-}
-
-void TestLayout::exitWindowTextsFitForEverySupportText() {
-    frmNagScreen2& window = WindowRegistry::Instance().Use<frmNagScreen2>();
-    window.ShowCentred();
-    for (const QString& text : SupportTexts()) {
-        Control<QLabel>(window, "Label2")->setFont(ProgramFont(8.25, true));
-        Control<QLabel>(window, "Label2")->setText(text);
-        ShrinkFontToFit(Control<QLabel>(window, "Label2"));
-        VerifyTextsFit(&window);
-    }
-}
-
-void TestLayout::aboutWindowLayoutAndTexts() {
-    frmMain& opener = WindowRegistry::Instance().Use<frmMain>();
-    opener.ShowCentred();
-    frmAbout about(&opener);
-    about.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&about));
-    QCOMPARE(about.size(), QSize(399, 229));
-    QCOMPARE(Control<QLabel>(about, "Label1")->text(), ShownText(TextId::AboutDescription));
-    QCOMPARE(Control<QLabel>(about, "Label2")->text(), QString("Korvane v1.0"));
-    QVERIFY(Control<QPushButton>(about, "cmdOK")->isDefault());
-    QCOMPARE(about.windowTitle(), QString("Korvane v1.0"));
-    QVERIFY(about.windowFlags().testFlag(Qt::Dialog));
-    QCOMPARE(about.windowModality(), Qt::ApplicationModal);
-    VerifyTextsFit(&about);
-    VerifyInTheLanguage(&about);
-    QVERIFY(!Control<QLabel>(about, "picIcon")->pixmap().isNull());
-}
-
-void TestLayout::aboutWindowClosesWithEnterEscapeAndOk_data() {
-    QTest::addColumn<int>("key");
-    QTest::newRow("Enter") << int(Qt::Key_Return);
-    QTest::newRow("Escape") << int(Qt::Key_Escape);
-    QTest::newRow("OK clicked") << 0;
-    QTest::newRow("close box") << -1;
-}
-
-void TestLayout::aboutWindowClosesWithEnterEscapeAndOk() {
-    QFETCH(int, key);
-    frmMain& opener = WindowRegistry::Instance().Use<frmMain>();
-    opener.ShowCentred();
-    bool sawModal = false;
-    QTimer::singleShot(0, [&] {
-        auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
-        if (!about)
-            return;
-        sawModal = true;
-        if (key > 0)
-            QTest::keyClick(about->focusWidget() ? about->focusWidget() : about, Qt::Key(key));
-        else if (key == 0)
-            QTest::mouseClick(Control<QPushButton>(*about, "cmdOK"), Qt::LeftButton);
-        else
-            about->close();
-    });
-    const ModalFailsafe failsafe;
-    Control<QAction>(opener, "mnuAbout")->trigger(); // returns once the modal window has closed
-    QVERIFY(sawModal);
-    QVERIFY(!failsafe.Fired());
-    QVERIFY(!QApplication::activeModalWidget());
-    // The opener is untouched.
-    QVERIFY(WindowRegistry::Instance().Find<frmMain>());
-    QCOMPARE(VisibleWindowNames(), QStringList{"frmMain"});
-}
-
-void TestLayout::aboutLinksKeepItOpen() {
-    frmAbout about(nullptr);
-    about.show();
-    QTest::mouseClick(Control<LinkLabel>(about, "lblHomePage"), Qt::LeftButton);
-    QTest::mouseClick(Control<LinkLabel>(about, "lblCobrand"), Qt::LeftButton);
-    QVERIFY(about.isVisible());
-    QCOMPARE(bed->platform.openedAddresses,
-             (QStringList{"https://www.quillory.example/",
-                          "https://help.quillory.example/fully-branded.html"}));
-}
-
-// Male, 15 March 1975 in the language the environment names: the reading of
-// every language (Kua 7, the same swatches), in its words, and no window
-// shows English that the language translates.
-void TestLayout::readingInTheUsersLanguage() {
-    QCOMPARE(QString::fromUtf8(Catalogues()[ShownCatalogue()].code),
-             QString::fromLocal8Bit(qgetenv("KORVANE_TEST_CATALOGUE")));
-    // Qt's own words (a text box's menu) too, where Qt has the language.
-    const QString code = QString::fromUtf8(Catalogues()[ShownCatalogue()].code);
-    if (code != "en" && QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
-                                      "/qtbase_" + code + ".qm"))
-        QVERIFY(QCoreApplication::translate("QLineEdit", "&Copy") != "&Copy");
-    frmMain& window = WindowRegistry::Instance().Use<frmMain>();
-    window.ShowCentred();
-    VerifyInTheLanguage(&window);
-    Control<QLineEdit>(window, "txtName")->setText("Ann");
-    QVERIFY(ChooseBirthDate(window, 15, "March", "1975"));
-    QTest::mouseClick(Control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
-    Settle();
-    auto* result = WindowRegistry::Instance().Find<frmLuckyCarResult>();
-    QVERIFY(result);
-    QCOMPARE(Control<QLabel>(*result, "lblLuckyCar_Result2")->text(), QString("7"));
-    QCOMPARE(Control<QLabel>(*result, "lblLuckyCar_Result4")->text(),
-             ShownText(TextId::SignPisces));
-    QCOMPARE(Control<QLabel>(*result, "lblLuckyCar_Result0")->text(),
-             ShownText(TextId::ColourYellow));
-    QStringList swatches;
-    for (int i = 0; i < 5; ++i)
-        swatches << ShownColour(Control<QWidget>(*result, QStringLiteral("lblColorCode%1").arg(i)))
-                        .name();
-    QCOMPARE(swatches, (QStringList{"#ffff00", "#ffffff", "#ff7850", "#ffc896", "#ffd700"}));
-    VerifyInTheLanguage(result);
-    auto& exitWindow = WindowRegistry::Instance().Use<frmNagScreen2>();
-    exitWindow.ShowCentred();
-    VerifyInTheLanguage(&exitWindow);
-}
 
 QTEST_MAIN(TestLayout)
 #include "test_app_layout.moc"

@@ -126,89 +126,86 @@ QPalette g_desktopPalette;
 class TestThemes : public QObject {
     Q_OBJECT
 private slots:
-    void keepsItsColoursUnderADarkDesktopPalette();
-    void matchesTheDefaultThemeRendering();
-    void replacesTheThemesControlPalettes();
-};
+    void keepsItsColoursUnderADarkDesktopPalette() {
+        if (IsDark(g_desktopPalette))
+            QSKIP("the desktop is dark already; matchesTheDefaultThemeRendering covers it");
+        ApplyProgramLook();
+        const QList<Shot> designed = RenderEveryWindow();
+        QCOMPARE(designed.size(), 5);
 
-void TestThemes::keepsItsColoursUnderADarkDesktopPalette() {
-    if (IsDark(g_desktopPalette))
-        QSKIP("the desktop is dark already; matchesTheDefaultThemeRendering covers it");
-    ApplyProgramLook();
-    const QList<Shot> designed = RenderEveryWindow();
-    QCOMPARE(designed.size(), 5);
+        SetDarkDesktopPalette();
+        // Left to the desktop's palette every window looks different, so the
+        // comparison below does see a dark desktop.
+        const QList<Shot> leftToDesktop = RenderEveryWindow();
+        for (int i = 0; i < designed.size(); ++i)
+            QVERIFY2(!SameBeyondNoise(designed[i].image, leftToDesktop[i].image),
+                     qPrintable(designed[i].name));
 
-    SetDarkDesktopPalette();
-    // Left to the desktop's palette every window looks different, so the
-    // comparison below does see a dark desktop.
-    const QList<Shot> leftToDesktop = RenderEveryWindow();
-    for (int i = 0; i < designed.size(); ++i)
-        QVERIFY2(!SameBeyondNoise(designed[i].image, leftToDesktop[i].image),
-                 qPrintable(designed[i].name));
-
-    ApplyProgramLook();
-    const QList<Shot> underDark = RenderEveryWindow();
-    for (int i = 0; i < designed.size(); ++i) {
-        const qsizetype differing = DifferingPixels(designed[i].image, underDark[i].image);
-        QVERIFY2(SameBeyondNoise(designed[i].image, underDark[i].image),
-                 qPrintable(
-                     QStringLiteral("%1: %2 pixels differ").arg(designed[i].name).arg(differing)));
-    }
-}
-
-void TestThemes::matchesTheDefaultThemeRendering() {
-    if (!IsDark(g_desktopPalette)) {
-        if (qEnvironmentVariableIsSet("KORVANE_REQUIRE_DARK_THEME"))
-            QFAIL("the desktop theme is not dark: is Qt's GTK platform theme installed?");
-        QSKIP("needs a dark desktop theme (QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark)");
-    }
-    ApplyProgramLook();
-    const QList<Shot> underDark = RenderEveryWindow();
-
-    // The same windows from a copy of this program on the default theme.
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove("QT_QPA_PLATFORMTHEME");
-    environment.remove("GTK_THEME");
-    child.setProcessEnvironment(environment);
-    child.setProcessChannelMode(QProcess::ForwardedChannels);
-    child.start(QCoreApplication::applicationFilePath(), {"--render", folder.path()});
-    QVERIFY(child.waitForFinished(60000));
-    QCOMPARE(child.exitCode(), 0);
-
-    for (const Shot& shot : underDark) {
-        const QImage designed(QDir(folder.path()).filePath(shot.name + ".png"));
-        QVERIFY2(!designed.isNull(), qPrintable(shot.name));
-        const QImage reference = designed.convertToFormat(QImage::Format_RGB32);
-        if (!SameBeyondNoise(reference, shot.image)) {
-            QFAIL(qPrintable(QStringLiteral("%1: %2 pixels differ (size %3x%4 against %5x%6)")
-                                 .arg(shot.name)
-                                 .arg(DifferingPixels(reference, shot.image))
-                                 .arg(shot.image.width())
-                                 .arg(shot.image.height())
-                                 .arg(reference.width())
-                                 .arg(reference.height())));
+        ApplyProgramLook();
+        const QList<Shot> underDark = RenderEveryWindow();
+        for (int i = 0; i < designed.size(); ++i) {
+            const qsizetype differing = DifferingPixels(designed[i].image, underDark[i].image);
+            QVERIFY2(
+                SameBeyondNoise(designed[i].image, underDark[i].image),
+                qPrintable(
+                    QStringLiteral("%1: %2 pixels differ").arg(designed[i].name).arg(differing)));
         }
     }
-}
 
-void TestThemes::replacesTheThemesControlPalettes() {
-    // Windows' theme, for one, gives menus a palette of their own.
-    QPalette red = QApplication::palette();
-    red.setColor(QPalette::Window, Qt::red);
-    red.setColor(QPalette::Base, Qt::red);
-    for (const char* className : {"QMenu", "QLineEdit", "QComboBox"})
-        QApplication::setPalette(red, className);
-    ApplyProgramLook();
-    for (const char* className : {"QMenu", "QLineEdit", "QComboBox"}) {
-        const QPalette palette = QApplication::palette(className);
-        QVERIFY2(palette.color(QPalette::Window) == ProgramPalette().color(QPalette::Window) &&
-                     palette.color(QPalette::Base) == ProgramPalette().color(QPalette::Base),
-                 className);
+    void matchesTheDefaultThemeRendering() {
+        if (!IsDark(g_desktopPalette)) {
+            if (qEnvironmentVariableIsSet("KORVANE_REQUIRE_DARK_THEME"))
+                QFAIL("the desktop theme is not dark: is Qt's GTK platform theme installed?");
+            QSKIP("needs a dark desktop theme (QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark)");
+        }
+        ApplyProgramLook();
+        const QList<Shot> underDark = RenderEveryWindow();
+
+        // The same windows from a copy of this program on the default theme.
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("QT_QPA_PLATFORMTHEME");
+        environment.remove("GTK_THEME");
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::ForwardedChannels);
+        child.start(QCoreApplication::applicationFilePath(), {"--render", folder.path()});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitCode(), 0);
+
+        for (const Shot& shot : underDark) {
+            const QImage designed(QDir(folder.path()).filePath(shot.name + ".png"));
+            QVERIFY2(!designed.isNull(), qPrintable(shot.name));
+            const QImage reference = designed.convertToFormat(QImage::Format_RGB32);
+            if (!SameBeyondNoise(reference, shot.image)) {
+                QFAIL(qPrintable(QStringLiteral("%1: %2 pixels differ (size %3x%4 against %5x%6)")
+                                     .arg(shot.name)
+                                     .arg(DifferingPixels(reference, shot.image))
+                                     .arg(shot.image.width())
+                                     .arg(shot.image.height())
+                                     .arg(reference.width())
+                                     .arg(reference.height())));
+            }
+        }
     }
-}
+
+    void replacesTheThemesControlPalettes() {
+        // Windows' theme, for one, gives menus a palette of their own.
+        QPalette red = QApplication::palette();
+        red.setColor(QPalette::Window, Qt::red);
+        red.setColor(QPalette::Base, Qt::red);
+        for (const char* className : {"QMenu", "QLineEdit", "QComboBox"})
+            QApplication::setPalette(red, className);
+        ApplyProgramLook();
+        for (const char* className : {"QMenu", "QLineEdit", "QComboBox"}) {
+            const QPalette palette = QApplication::palette(className);
+            QVERIFY2(palette.color(QPalette::Window) == ProgramPalette().color(QPalette::Window) &&
+                         palette.color(QPalette::Base) == ProgramPalette().color(QPalette::Base),
+                     className);
+        }
+    }
+};
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);

@@ -51,6 +51,14 @@ void AddFieldColumns() {
     QTest::addColumn<std::string>("friendEmail");
 }
 
+using Fields = std::array<std::string, kReferFieldCount>;
+
+// A row of the field columns and then the test's own.
+template <class... Rest> void FieldRow(const char* tag, const Fields& fields, const Rest&... rest) {
+    ((QTest::newRow(tag) << fields[0] << fields[1] << fields[2] << fields[3] << fields[4])
+     << ... << rest);
+}
+
 std::array<std::string, kReferFieldCount> FetchedFields() {
     QFETCH(std::string, name);
     QFETCH(std::string, email);
@@ -73,240 +81,216 @@ ViewsOf(const std::array<std::string, kReferFieldCount>& fields) {
 class TestReferRequest : public QObject {
     Q_OBJECT
 private slots:
-    void placeholdersComeAndGo_data();
-    void placeholdersComeAndGo();
-    void placeholdersFollowTheLanguage();
-    void emailBoxesRefuseSpaces();
-    void emailAddressesAreChecked_data();
-    void emailAddressesAreChecked();
-    void unfilledFieldsAreReportedInOrder_data();
-    void unfilledFieldsAreReportedInOrder();
-    void requestEncodesEveryValue_data();
-    void requestEncodesEveryValue();
-    void wholeFormAsTyped_data();
-    void wholeFormAsTyped();
-};
+    void placeholdersComeAndGo_data() {
+        QTest::addColumn<std::string>("text");
+        QTest::addColumn<std::string>("onFocusIn");  // the box's new text, or kNone
+        QTest::addColumn<std::string>("onFocusOut"); // the same when leaving
+        const std::string placeholder(kEnglishPlaceholders[kReferName]);
+        QTest::newRow("placeholder") << placeholder << std::string() << kNone;
+        QTest::newRow("placeholder with spaces")
+            << "  " + placeholder + " " << std::string() << kNone;
+        QTest::newRow("empty") << std::string() << kNone << placeholder;
+        QTest::newRow("spaces only") << std::string("   ") << kNone << placeholder;
+        // Only spaces are trimmed, and the comparison is exact.
+        QTest::newRow("tab only") << std::string("\t") << kNone << kNone;
+        QTest::newRow("other case") << std::string("your name") << kNone << kNone;
+        QTest::newRow("typed name") << std::string("Ann") << kNone << kNone;
+    }
 
-void TestReferRequest::placeholdersComeAndGo_data() {
-    QTest::addColumn<std::string>("text");
-    QTest::addColumn<std::string>("onFocusIn");  // the box's new text, or kNone
-    QTest::addColumn<std::string>("onFocusOut"); // the same when leaving
-    const std::string placeholder(kEnglishPlaceholders[kReferName]);
-    QTest::newRow("placeholder") << placeholder << std::string() << kNone;
-    QTest::newRow("placeholder with spaces") << "  " + placeholder + " " << std::string() << kNone;
-    QTest::newRow("empty") << std::string() << kNone << placeholder;
-    QTest::newRow("spaces only") << std::string("   ") << kNone << placeholder;
-    // Only spaces are trimmed, and the comparison is exact.
-    QTest::newRow("tab only") << std::string("\t") << kNone << kNone;
-    QTest::newRow("other case") << std::string("your name") << kNone << kNone;
-    QTest::newRow("typed name") << std::string("Ann") << kNone << kNone;
-}
+    void placeholdersComeAndGo() {
+        QFETCH(std::string, text);
+        QFETCH(std::string, onFocusIn);
+        QFETCH(std::string, onFocusOut);
+        QCOMPARE(Outcome(ReferBoxTextOnFocusIn(kReferName, text, kEnglishPlaceholders)), onFocusIn);
+        QCOMPARE(Outcome(ReferBoxTextOnFocusOut(kReferName, text, kEnglishPlaceholders)),
+                 onFocusOut);
+    }
 
-void TestReferRequest::placeholdersComeAndGo() {
-    QFETCH(std::string, text);
-    QFETCH(std::string, onFocusIn);
-    QFETCH(std::string, onFocusOut);
-    QCOMPARE(Outcome(ReferBoxTextOnFocusIn(kReferName, text, kEnglishPlaceholders)), onFocusIn);
-    QCOMPARE(Outcome(ReferBoxTextOnFocusOut(kReferName, text, kEnglishPlaceholders)), onFocusOut);
-}
-
-// A box shows its placeholder in the program's language, and only that one
-// counts as not filled; the hidden message box's text is sent as it stands,
-// so its placeholder stays the same.
-void TestReferRequest::placeholdersFollowTheLanguage() {
-    for (int catalogue = 0; catalogue < kCatalogueCount; ++catalogue) {
-        const ReferPlaceholders shown =
-            ReferPlaceholdersIn([catalogue](TextId id) { return Text(id, catalogue); });
-        const std::string_view name = Text(TextId::ReferYourName, catalogue);
-        QCOMPARE(shown[kReferName], name);
-        QCOMPARE(shown[kReferMessage], std::string_view("Your Message"));
-        const std::array<std::string_view, kReferFieldCount> fields = {name, kAnnMail, "Hello",
-                                                                       "Bob", kBobMail};
-        QCOMPARE(Outcome(UnfilledFieldProblem(fields, shown)), kName);
-        if (catalogue != kEnglish) {
-            const std::array<std::string_view, kReferFieldCount> english = {
-                "Your Name", kAnnMail, "Hello", "Bob", kBobMail};
-            QCOMPARE(Outcome(UnfilledFieldProblem(english, shown)), kNone);
+    // A box shows its placeholder in the program's language, and only that one
+    // counts as not filled; the hidden message box's text is sent as it stands,
+    // so its placeholder stays the same.
+    void placeholdersFollowTheLanguage() {
+        for (int catalogue = 0; catalogue < kCatalogueCount; ++catalogue) {
+            const ReferPlaceholders shown =
+                ReferPlaceholdersIn([catalogue](TextId id) { return Text(id, catalogue); });
+            const std::string_view name = Text(TextId::ReferYourName, catalogue);
+            QCOMPARE(shown[kReferName], name);
+            QCOMPARE(shown[kReferMessage], std::string_view("Your Message"));
+            const std::array<std::string_view, kReferFieldCount> fields = {name, kAnnMail, "Hello",
+                                                                           "Bob", kBobMail};
+            QCOMPARE(Outcome(UnfilledFieldProblem(fields, shown)), kName);
+            if (catalogue != kEnglish) {
+                const std::array<std::string_view, kReferFieldCount> english = {
+                    "Your Name", kAnnMail, "Hello", "Bob", kBobMail};
+                QCOMPARE(Outcome(UnfilledFieldProblem(english, shown)), kNone);
+            }
         }
     }
-}
 
-void TestReferRequest::emailBoxesRefuseSpaces() {
-    QCOMPARE(Outcome(EmailBoxRefusal(" ")), std::string("Email Address Cannot Contain Space"));
-    QCOMPARE(Outcome(EmailBoxRefusal("a b")), std::string("Email Address Cannot Contain Space"));
-    QCOMPARE(Outcome(EmailBoxRefusal("a")), kNone);
-    QCOMPARE(Outcome(EmailBoxRefusal("")), kNone);
-    // A tab is not a space.
-    QCOMPARE(Outcome(EmailBoxRefusal("\t")), kNone);
-}
+    void emailBoxesRefuseSpaces() {
+        QCOMPARE(Outcome(EmailBoxRefusal(" ")), std::string("Email Address Cannot Contain Space"));
+        QCOMPARE(Outcome(EmailBoxRefusal("a b")),
+                 std::string("Email Address Cannot Contain Space"));
+        QCOMPARE(Outcome(EmailBoxRefusal("a")), kNone);
+        QCOMPARE(Outcome(EmailBoxRefusal("")), kNone);
+        // A tab is not a space.
+        QCOMPARE(Outcome(EmailBoxRefusal("\t")), kNone);
+    }
 
-void TestReferRequest::emailAddressesAreChecked_data() {
-    QTest::addColumn<std::string>("email");
-    QTest::addColumn<std::string>("friendEmail");
-    QTest::addColumn<std::string>("problem");
-    QTest::newRow("same") << kAnnMail << kAnnMail << kDistinct;
-    QTest::newRow("both empty") << std::string() << std::string() << kDistinct;
-    QTest::newRow("same but not proper") << std::string("x") << std::string("x") << kDistinct;
-    QTest::newRow("both at placeholders")
-        << std::string(kEnglishPlaceholders[kReferEmail])
-        << std::string(kEnglishPlaceholders[kReferFriendEmail]) << kProper;
-    QTest::newRow("without @") << std::string("ann.mail.example") << kBobMail << kProper;
-    QTest::newRow("friend's without @") << kAnnMail << std::string("bob.mail.example") << kProper;
-    QTest::newRow("without dot") << std::string("a@b") << kBobMail << kProper;
-    QTest::newRow("friend's without dot") << kAnnMail << std::string("bob@mailexample") << kProper;
-    QTest::newRow("one empty") << std::string() << kBobMail << kProper;
-    // Where the "@" and the "." stand is not looked at.
-    QTest::newRow("dot before @") << std::string(".a@b") << kBobMail << kNone;
-    QTest::newRow("differing in case")
-        << std::string("Ann@Mail.example") << std::string("ann@mail.example") << kNone;
-}
+    void emailAddressesAreChecked_data() {
+        QTest::addColumn<std::string>("email");
+        QTest::addColumn<std::string>("friendEmail");
+        QTest::addColumn<std::string>("problem");
+        QTest::newRow("same") << kAnnMail << kAnnMail << kDistinct;
+        QTest::newRow("both empty") << std::string() << std::string() << kDistinct;
+        QTest::newRow("same but not proper") << std::string("x") << std::string("x") << kDistinct;
+        QTest::newRow("both at placeholders")
+            << std::string(kEnglishPlaceholders[kReferEmail])
+            << std::string(kEnglishPlaceholders[kReferFriendEmail]) << kProper;
+        QTest::newRow("without @") << std::string("ann.mail.example") << kBobMail << kProper;
+        QTest::newRow("friend's without @")
+            << kAnnMail << std::string("bob.mail.example") << kProper;
+        QTest::newRow("without dot") << std::string("a@b") << kBobMail << kProper;
+        QTest::newRow("friend's without dot")
+            << kAnnMail << std::string("bob@mailexample") << kProper;
+        QTest::newRow("one empty") << std::string() << kBobMail << kProper;
+        // Where the "@" and the "." stand is not looked at.
+        QTest::newRow("dot before @") << std::string(".a@b") << kBobMail << kNone;
+        QTest::newRow("differing in case")
+            << std::string("Ann@Mail.example") << std::string("ann@mail.example") << kNone;
+    }
 
-void TestReferRequest::emailAddressesAreChecked() {
-    QFETCH(std::string, email);
-    QFETCH(std::string, friendEmail);
-    QFETCH(std::string, problem);
-    QCOMPARE(Outcome(EmailAddressesProblem(email, friendEmail)), problem);
-}
+    void emailAddressesAreChecked() {
+        QFETCH(std::string, email);
+        QFETCH(std::string, friendEmail);
+        QFETCH(std::string, problem);
+        QCOMPARE(Outcome(EmailAddressesProblem(email, friendEmail)), problem);
+    }
 
-void TestReferRequest::unfilledFieldsAreReportedInOrder_data() {
-    AddFieldColumns();
-    QTest::addColumn<std::string>("problem");
-    const std::string ann = "Ann", hello = "Hello", bob = "Bob";
-    const auto placeholder = [](ReferField field) {
-        return std::string(kEnglishPlaceholders[field]);
-    };
-    QTest::newRow("all filled") << ann << kAnnMail << hello << bob << kBobMail << kNone;
-    QTest::newRow("name at placeholder")
-        << placeholder(kReferName) << kAnnMail << hello << bob << kBobMail << kName;
-    QTest::newRow("name at placeholder within spaces")
-        << std::string("  Your Name  ") << kAnnMail << hello << bob << kBobMail << kName;
-    QTest::newRow("name empty") << std::string() << kAnnMail << hello << bob << kBobMail << kName;
-    QTest::newRow("name only spaces")
-        << std::string("   ") << kAnnMail << hello << bob << kBobMail << kName;
-    QTest::newRow("e-mail at placeholder")
-        << ann << placeholder(kReferEmail) << hello << bob << kBobMail << kEmail;
-    QTest::newRow("message at placeholder")
-        << ann << kAnnMail << placeholder(kReferMessage) << bob << kBobMail << kMessage;
-    QTest::newRow("friend's name only spaces")
-        << ann << kAnnMail << hello << std::string("  ") << kBobMail << kFriendName;
-    QTest::newRow("friend's e-mail at placeholder")
-        << ann << kAnnMail << hello << bob << placeholder(kReferFriendEmail) << kFriendEmail;
-    QTest::newRow("name reported before message")
-        << std::string() << kAnnMail << std::string() << std::string() << kBobMail << kName;
-    QTest::newRow("message reported before friend's name")
-        << ann << kAnnMail << placeholder(kReferMessage) << std::string() << kBobMail << kMessage;
-    // Only spaces are trimmed, and the comparison is exact.
-    QTest::newRow("message's first text counts as filled")
-        << ann << kAnnMail << std::string(kReferMessageFirstText) << bob << kBobMail << kNone;
-    QTest::newRow("tab only counts as filled")
-        << std::string("\t") << kAnnMail << hello << bob << kBobMail << kNone;
-    QTest::newRow("placeholder in other case counts as filled")
-        << std::string("your name") << kAnnMail << hello << bob << kBobMail << kNone;
-}
+    void unfilledFieldsAreReportedInOrder_data() {
+        AddFieldColumns();
+        QTest::addColumn<std::string>("problem");
+        const std::string ann = "Ann", hello = "Hello", bob = "Bob";
+        const auto placeholder = [](ReferField field) {
+            return std::string(kEnglishPlaceholders[field]);
+        };
+        FieldRow("all filled", {ann, kAnnMail, hello, bob, kBobMail}, kNone);
+        FieldRow("name at placeholder", {placeholder(kReferName), kAnnMail, hello, bob, kBobMail},
+                 kName);
+        FieldRow("name at placeholder within spaces",
+                 {"  Your Name  ", kAnnMail, hello, bob, kBobMail}, kName);
+        FieldRow("name empty", {"", kAnnMail, hello, bob, kBobMail}, kName);
+        FieldRow("name only spaces", {"   ", kAnnMail, hello, bob, kBobMail}, kName);
+        FieldRow("e-mail at placeholder", {ann, placeholder(kReferEmail), hello, bob, kBobMail},
+                 kEmail);
+        FieldRow("message at placeholder",
+                 {ann, kAnnMail, placeholder(kReferMessage), bob, kBobMail}, kMessage);
+        FieldRow("friend's name only spaces", {ann, kAnnMail, hello, "  ", kBobMail}, kFriendName);
+        FieldRow("friend's e-mail at placeholder",
+                 {ann, kAnnMail, hello, bob, placeholder(kReferFriendEmail)}, kFriendEmail);
+        FieldRow("name reported before message", {"", kAnnMail, "", "", kBobMail}, kName);
+        FieldRow("message reported before friend's name",
+                 {ann, kAnnMail, placeholder(kReferMessage), "", kBobMail}, kMessage);
+        // Only spaces are trimmed, and the comparison is exact.
+        FieldRow("message's first text counts as filled",
+                 {ann, kAnnMail, std::string(kReferMessageFirstText), bob, kBobMail}, kNone);
+        FieldRow("tab only counts as filled", {"\t", kAnnMail, hello, bob, kBobMail}, kNone);
+        FieldRow("placeholder in other case counts as filled",
+                 {"your name", kAnnMail, hello, bob, kBobMail}, kNone);
+    }
 
-void TestReferRequest::unfilledFieldsAreReportedInOrder() {
-    const auto fields = FetchedFields();
-    QFETCH(std::string, problem);
-    QCOMPARE(Outcome(UnfilledFieldProblem(ViewsOf(fields), kEnglishPlaceholders)), problem);
-}
+    void unfilledFieldsAreReportedInOrder() {
+        const auto fields = FetchedFields();
+        QFETCH(std::string, problem);
+        QCOMPARE(Outcome(UnfilledFieldProblem(ViewsOf(fields), kEnglishPlaceholders)), problem);
+    }
 
-void TestReferRequest::requestEncodesEveryValue_data() {
-    AddFieldColumns();
-    QTest::addColumn<std::string>("request");
-    const std::string ann = "Ann", hello = "Hello", bob = "Bob";
-    const std::string annMail = "ann%40mail.example", bobMail = "bob%40mail.example";
+    void requestEncodesEveryValue_data() {
+        AddFieldColumns();
+        QTest::addColumn<std::string>("request");
+        const std::string ann = "Ann", hello = "Hello", bob = "Bob";
+        const std::string annMail = "ann%40mail.example", bobMail = "bob%40mail.example";
 
-    QTest::newRow("plain") << ann << kAnnMail << hello << bob << kBobMail
-                           << RequestFor(ann, annMail, hello, bob, bobMail);
-    QTest::newRow("values as they are, spaces included")
-        << std::string(" Ann ") << kAnnMail << hello << bob << kBobMail
-        << RequestFor("%20Ann%20", annMail, hello, bob, bobMail);
-    QTest::newRow("message's first text")
-        << ann << kAnnMail << std::string(kReferMessageFirstText) << bob << kBobMail
-        << RequestFor(ann, annMail, "Your%20Message%0D%0A", bob, bobMail);
-    QTest::newRow("tabs and line breaks")
-        << std::string("\tAnn\t") << kAnnMail << std::string("\r\nHi\r\n") << std::string("Bob\n")
-        << kBobMail << RequestFor("%09Ann%09", annMail, "%0D%0AHi%0D%0A", "Bob%0A", bobMail);
-    QTest::newRow("reserved characters")
-        << std::string("a&b=c#d+e") << kAnnMail << std::string("50% off? /path;x,y:z!'()*$@[]")
-        << bob << kBobMail
-        << RequestFor("a%26b%3Dc%23d%2Be", annMail,
-                      "50%25%20off%3F%20%2Fpath%3Bx%2Cy%3Az%21%27%28%29%2A%24%40%5B%5D", bob,
-                      bobMail);
-    QTest::newRow("unreserved characters kept")
-        << std::string("AZaz09-._~") << kAnnMail << hello << bob << kBobMail
-        << RequestFor("AZaz09-._~", annMail, hello, bob, bobMail);
-    QTest::newRow("non-ASCII as UTF-8")
-        << std::string("Ren\xc3\xa9") << kAnnMail
-        << std::string("\xe2\x82\xac"
-                       "5")
-        << std::string("Zo\xc3\xab \xe6\x97\xa5\xe6\x9c\xac") << kBobMail
-        << RequestFor("Ren%C3%A9", annMail, "%E2%82%AC5", "Zo%C3%AB%20%E6%97%A5%E6%9C%AC", bobMail);
-    QTest::newRow("plus in e-mail")
-        << ann << std::string("ann+cars@mail.example") << hello << bob << kBobMail
-        << RequestFor(ann, "ann%2Bcars%40mail.example", hello, bob, bobMail);
-    QTest::newRow("field smuggled into name")
-        << std::string("Ann&taf6=evil#x") << kAnnMail << hello << bob << kBobMail
-        << RequestFor("Ann%26taf6%3Devil%23x", annMail, hello, bob, bobMail);
-    QTest::newRow("fields smuggled into message and e-mail")
-        << ann << std::string("ann@mail.example&taf5=x@y.z")
-        << std::string("x&taf1=Mallory&taf7=1?") << bob << kBobMail
-        << RequestFor(ann, "ann%40mail.example%26taf5%3Dx%40y.z",
-                      "x%26taf1%3DMallory%26taf7%3D1%3F", bob, bobMail);
-}
+        FieldRow("plain", {ann, kAnnMail, hello, bob, kBobMail},
+                 RequestFor(ann, annMail, hello, bob, bobMail));
+        FieldRow("values as they are, spaces included", {" Ann ", kAnnMail, hello, bob, kBobMail},
+                 RequestFor("%20Ann%20", annMail, hello, bob, bobMail));
+        FieldRow("message's first text",
+                 {ann, kAnnMail, std::string(kReferMessageFirstText), bob, kBobMail},
+                 RequestFor(ann, annMail, "Your%20Message%0D%0A", bob, bobMail));
+        FieldRow("tabs and line breaks", {"\tAnn\t", kAnnMail, "\r\nHi\r\n", "Bob\n", kBobMail},
+                 RequestFor("%09Ann%09", annMail, "%0D%0AHi%0D%0A", "Bob%0A", bobMail));
+        FieldRow("reserved characters",
+                 {"a&b=c#d+e", kAnnMail, "50% off? /path;x,y:z!'()*$@[]", bob, kBobMail},
+                 RequestFor("a%26b%3Dc%23d%2Be", annMail,
+                            "50%25%20off%3F%20%2Fpath%3Bx%2Cy%3Az%21%27%28%29%2A%24%40%5B%5D", bob,
+                            bobMail));
+        FieldRow("unreserved characters kept", {"AZaz09-._~", kAnnMail, hello, bob, kBobMail},
+                 RequestFor("AZaz09-._~", annMail, hello, bob, bobMail));
+        FieldRow("non-ASCII as UTF-8",
+                 {"Ren\xc3\xa9", kAnnMail,
+                  "\xe2\x82\xac"
+                  "5",
+                  "Zo\xc3\xab \xe6\x97\xa5\xe6\x9c\xac", kBobMail},
+                 RequestFor("Ren%C3%A9", annMail, "%E2%82%AC5", "Zo%C3%AB%20%E6%97%A5%E6%9C%AC",
+                            bobMail));
+        FieldRow("plus in e-mail", {ann, "ann+cars@mail.example", hello, bob, kBobMail},
+                 RequestFor(ann, "ann%2Bcars%40mail.example", hello, bob, bobMail));
+        FieldRow("field smuggled into name", {"Ann&taf6=evil#x", kAnnMail, hello, bob, kBobMail},
+                 RequestFor("Ann%26taf6%3Devil%23x", annMail, hello, bob, bobMail));
+        FieldRow("fields smuggled into message and e-mail",
+                 {ann, "ann@mail.example&taf5=x@y.z", "x&taf1=Mallory&taf7=1?", bob, kBobMail},
+                 RequestFor(ann, "ann%40mail.example%26taf5%3Dx%40y.z",
+                            "x%26taf1%3DMallory%26taf7%3D1%3F", bob, bobMail));
+    }
 
-void TestReferRequest::requestEncodesEveryValue() {
-    const auto fields = FetchedFields();
-    QFETCH(std::string, request);
-    QCOMPARE(ReferRequestAddress(ViewsOf(fields), kHosts), request);
-}
+    void requestEncodesEveryValue() {
+        const auto fields = FetchedFields();
+        QFETCH(std::string, request);
+        QCOMPARE(ReferRequestAddress(ViewsOf(fields), kHosts), request);
+    }
 
-// The page's form: an empty box shows its placeholder, and the values are
-// trimmed before the checks and the request.
-void TestReferRequest::wholeFormAsTyped_data() {
-    AddFieldColumns();
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<std::string>("text");
-    // The box the message is about, -1 for none.
-    QTest::addColumn<int>("field");
-    const std::string ann = "Ann", hello = "Hello", bob = "Bob";
-    QTest::newRow("sent, trimmed")
-        << std::string("  Ann Lee ") << std::string(" ann@mail.example") << hello << bob << kBobMail
-        << true << RequestFor("Ann%20Lee", "ann%40mail.example", hello, bob, "bob%40mail.example")
-        << -1;
-    QTest::newRow("same e-mails once trimmed")
-        << ann << std::string("  ann@mail.example") << hello << bob
-        << std::string("ann@mail.example   ") << false << kDistinct << int(kReferFriendEmail);
-    QTest::newRow("empty e-mail boxes show different placeholders")
-        << ann << std::string() << hello << bob << std::string("  ") << false << kProper
-        << int(kReferEmail);
-    QTest::newRow("only the friend's e-mail is not proper")
-        << ann << kAnnMail << hello << bob << std::string("bob@mail") << false << kProper
-        << int(kReferFriendEmail);
-    QTest::newRow("bad e-mail before missing name")
-        << std::string() << std::string("a@b") << std::string() << std::string() << kBobMail
-        << false << kProper << int(kReferEmail);
-    QTest::newRow("empty name box shows its placeholder")
-        << std::string() << kAnnMail << hello << bob << kBobMail << false << kName
-        << int(kReferName);
-    QTest::newRow("empty message box shows its placeholder")
-        << ann << kAnnMail << std::string(" ") << bob << kBobMail << false << kMessage
-        << int(kReferMessage);
-    QTest::newRow("friend's name last")
-        << ann << kAnnMail << hello << std::string("Friend's Name") << kBobMail << false
-        << kFriendName << int(kReferFriendName);
-}
+    // The page's form: an empty box shows its placeholder, and the values are
+    // trimmed before the checks and the request.
+    void wholeFormAsTyped_data() {
+        AddFieldColumns();
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<std::string>("text");
+        // The box the message is about, -1 for none.
+        QTest::addColumn<int>("field");
+        const std::string ann = "Ann", hello = "Hello", bob = "Bob";
+        const auto row = [](const char* tag, const Fields& fields, bool ok, const std::string& text,
+                            int field) { FieldRow(tag, fields, ok, text, field); };
+        row("sent, trimmed", {"  Ann Lee ", " ann@mail.example", hello, bob, kBobMail}, true,
+            RequestFor("Ann%20Lee", "ann%40mail.example", hello, bob, "bob%40mail.example"), -1);
+        row("same e-mails once trimmed",
+            {ann, "  ann@mail.example", hello, bob, "ann@mail.example   "}, false, kDistinct,
+            kReferFriendEmail);
+        row("empty e-mail boxes show different placeholders", {ann, "", hello, bob, "  "}, false,
+            kProper, kReferEmail);
+        row("only the friend's e-mail is not proper", {ann, kAnnMail, hello, bob, "bob@mail"},
+            false, kProper, kReferFriendEmail);
+        row("bad e-mail before missing name", {"", "a@b", "", "", kBobMail}, false, kProper,
+            kReferEmail);
+        row("empty name box shows its placeholder", {"", kAnnMail, hello, bob, kBobMail}, false,
+            kName, kReferName);
+        row("empty message box shows its placeholder", {ann, kAnnMail, " ", bob, kBobMail}, false,
+            kMessage, kReferMessage);
+        row("friend's name last", {ann, kAnnMail, hello, "Friend's Name", kBobMail}, false,
+            kFriendName, kReferFriendName);
+    }
 
-void TestReferRequest::wholeFormAsTyped() {
-    const auto fields = FetchedFields();
-    QFETCH(bool, ok);
-    QFETCH(std::string, text);
-    QFETCH(int, field);
-    const ReferOutcome outcome = ReferAFriend(fields, kHosts, kEnglishPlaceholders);
-    QCOMPARE(!outcome.message, ok);
-    QCOMPARE(outcome.message ? Outcome(outcome.message) : outcome.address, text);
-    QCOMPARE(outcome.field ? int(*outcome.field) : -1, field);
-}
+    void wholeFormAsTyped() {
+        const auto fields = FetchedFields();
+        QFETCH(bool, ok);
+        QFETCH(std::string, text);
+        QFETCH(int, field);
+        const ReferOutcome outcome = ReferAFriend(fields, kHosts, kEnglishPlaceholders);
+        QCOMPARE(!outcome.message, ok);
+        QCOMPARE(outcome.message ? Outcome(outcome.message) : outcome.address, text);
+        QCOMPARE(outcome.field ? int(*outcome.field) : -1, field);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestReferRequest)
 #include "test_refer_request.moc"

@@ -42,6 +42,14 @@ korvane_poll 50 korvane_window_manager_up || echo "note: no window manager came 
 
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
 
+# Starts a copy of the program, its standard error to $1 (or nowhere); its
+# process id is in $launched.
+launch() {
+  "$program" 2>"${1:-/dev/null}" &
+  launched=$!
+  started+=("$launched")
+}
+
 # The number of visible windows of the program with the given client width.
 count_windows() {
   korvane_windows "^$KORVANE_PRODUCT_NAME" "$1" | wc -l
@@ -49,6 +57,8 @@ count_windows() {
 
 has_windows() { [ "$(count_windows "$1")" -ge "$2" ]; }
 has_no_windows() { [ "$(count_windows "$1")" -eq 0 ]; }
+# Ends the given copies and waits for their birth details windows to go.
+end_copies() { end_processes "$@"; korvane_poll 20 has_no_windows 488 || true; }
 # Waits up to 15 s for at least $2 windows of client width $1.
 wait_for_windows() { korvane_poll 150 has_windows "$1" "$2"; }
 
@@ -56,17 +66,14 @@ wait_for_windows() { korvane_poll 150 has_windows "$1" "$2"; }
 # and checks that its birth details window appears.
 start_case() {
   local name="$1"
-  "$program" 2>"$scratch/$name.err" &
-  local pid=$!
-  started+=("$pid")
+  launch "$scratch/$name.err"
   if wait_for_windows 488 1; then
     echo "ok: $name"
   else
     fail "$name: no birth details window"
     cat "$scratch/$name.err"
   fi
-  end_processes "$pid"
-  korvane_poll 20 has_no_windows 488 || true
+  end_copies "$launched"
 }
 
 fresh_env() {
@@ -105,25 +112,22 @@ start_case runtime-folder-unusable
 # guard, and says so on standard error.
 fresh_env lock-of-another-user
 if [ "$(id -u)" -eq 0 ]; then
-  "$program" 2>/dev/null &
-  holder=$!
-  started+=("$holder")
+  launch
+  holder=$launched
   if wait_for_windows 488 1; then
     chown 65534:65534 "$XDG_RUNTIME_DIR/korvane.lock"
-    "$program" 2>"$scratch/lock-of-another-user.err" &
-    other=$!
-    started+=("$other")
+    launch "$scratch/lock-of-another-user.err"
+    other=$launched
     if wait_for_windows 488 2 && grep -q "starting without it" "$scratch/lock-of-another-user.err"; then
       echo "ok: lock-of-another-user"
     else
       fail "lock-of-another-user: $(count_windows 488) birth details windows; standard error: $(cat "$scratch/lock-of-another-user.err")"
     fi
-    end_processes "$holder" "$other"
+    end_copies "$holder" "$other"
   else
     fail "lock-of-another-user: the holder did not start"
-    end_processes "$holder"
+    end_copies "$holder"
   fi
-  korvane_poll 20 has_no_windows 488 || true
 else
   echo "skip: lock-of-another-user (only root can give the lock to another user)"
   skipped+=(lock-of-another-user)
@@ -131,12 +135,9 @@ fi
 
 # A holder killed with SIGKILL never blocks the next start.
 fresh_env killed-holder
-"$program" 2>/dev/null &
-holder=$!
-started+=("$holder")
+launch
 wait_for_windows 488 1 || fail "killed-holder: first copy did not start"
-end_processes "$holder"
-korvane_poll 20 has_no_windows 488 || true
+end_copies "$launched"
 start_case killed-holder
 
 # No browser at all: links and the refer-a-friend request fail silently.
@@ -164,16 +165,14 @@ if wait_for_windows 488 1; then
 else
   fail "no-browser: no window"
 fi
-end_processes "$program_pid"
-korvane_poll 20 has_no_windows 488 || true
+end_copies "$program_pid"
 
 # Eight copies at the same instant: one runs, seven are refused.
 fresh_env race
 pids=()
 for _ in 1 2 3 4 5 6 7 8; do
-  "$program" 2>/dev/null &
-  pids+=($!)
-  started+=($!)
+  launch
+  pids+=("$launched")
 done
 # Every copy has decided once one birth details window and seven refusals
 # ("Application is already running", titled with the program's name) show.
@@ -191,11 +190,9 @@ end_processes "${pids[@]}"
 
 # The settings file is written whole: no temporary files are left next to it.
 fresh_env clean-write
-"$program" 2>/dev/null &
-writer=$!
-started+=("$writer")
+launch
 wait_for_windows 488 1
-end_processes "$writer"
+end_processes "$launched"
 leftovers="$(ls -A "$XDG_CONFIG_HOME" | grep -v '^korvane.conf$' || true)"
 [ -s "$XDG_CONFIG_HOME/korvane.conf" ] && [ -z "$leftovers" ] && echo "ok: clean-write" ||
   fail "clean-write: settings '$(ls -A "$XDG_CONFIG_HOME")'"

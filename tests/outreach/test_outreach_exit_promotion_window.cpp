@@ -21,6 +21,8 @@ namespace {
 const QString kHomePage = QStringLiteral("https://www.quillory.example/");
 const QString kSoftwaresPage = QStringLiteral("https://www.quillory.example/softwares.html");
 const QString kNoSpace = QStringLiteral("Email Address Cannot Contain Space");
+// The form's boxes in the order of the tables below.
+const char* const kFormBoxes[] = {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail"};
 
 frmNagScreen2& Window() {
     return WindowRegistry::Instance().Use<frmNagScreen2>();
@@ -53,344 +55,291 @@ void Type(QLineEdit* box, const QString& text) {
 class TestOutreachExitPromotionWindow : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
+    void init() { bed_ = std::make_unique<WindowTestBed>(); }
+    void cleanup() { bed_.reset(); }
 
-    void sizeAndKeptOnTop();
-    void loadsOncePerCreation();
-    void hideRequestLoads();
-    void focusStartsAtExitAndFollowsForm();
-    void endsProgram_data();
-    void endsProgram();
-    void visitButtonWorksAsLink();
-    void catalogueLinkOpensSoftwares();
-    void boxesShowPlaceholders_data();
-    void boxesShowPlaceholders();
-    void spaceKey_data();
-    void spaceKey();
-    void submitRefused_data();
-    void submitRefused();
-    void submitSendsRequest();
+    void sizeAndKeptOnTop() {
+        frmNagScreen2& window = Window();
+        QCOMPARE(window.size(), QSize(741, 315));
+        QCOMPARE(bed_->platform.keptOnTop, QList<QWidget*>{&window});
+
+        QVERIFY(ShowActive(window));
+        QCOMPARE(window.size(), QSize(741, 315));
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+        QCOMPARE(bed_->endRequests, 0);
+    }
+
+    void loadsOncePerCreation() {
+        const QStringList texts = SupportTexts();
+        QCOMPARE(texts.size(), 4);
+        QSet<QString> shown;
+        for (int creation = 1; creation <= 40; ++creation) {
+            frmNagScreen2& window = Window();
+            QVERIFY2(texts.contains(Control<QLabel>(window, "Label2")->text()),
+                     qPrintable(Control<QLabel>(window, "Label2")->text()));
+            shown.insert(Control<QLabel>(window, "Label2")->text());
+            // Using the loaded window again does not load it again.
+            QCOMPARE(&Window(), &window);
+            QCOMPARE(bed_->platform.keptOnTop.size(), creation);
+            WindowRegistry::Instance().DestroyAll();
+        }
+        // Each load draws one of the texts afresh.
+        QVERIFY2(shown.size() > 1, "forty windows all showed the same text");
+    }
+
+    void hideRequestLoads() {
+        Window().hide();
+        frmNagScreen2* window = WindowRegistry::Instance().Find<frmNagScreen2>();
+        QVERIFY(window);
+        QVERIFY(!window->isVisible());
+        QCOMPARE(bed_->platform.keptOnTop, QList<QWidget*>{window});
+        QVERIFY(SupportTexts().contains(Control<QLabel>(*window, "Label2")->text()));
+        QCOMPARE(bed_->endRequests, 0);
+    }
+
+    void focusStartsAtExitAndFollowsForm() {
+        frmNagScreen2& window = Window();
+        QVERIFY(ShowActive(window));
+        QCOMPARE(QApplication::focusWidget(), Control<QPushButton>(window, "cmdClose"));
+
+        const QList<QWidget*> chain = {Control<QPushButton>(window, "Check1"),
+                                       Control<QLineEdit>(window, "txtName"),
+                                       Control<QPushButton>(window, "cmdSubmit"),
+                                       Control<QLineEdit>(window, "txtEmail"),
+                                       Control<QLineEdit>(window, "txtFriendEmail"),
+                                       Control<QLineEdit>(window, "txtFriendName"),
+                                       Control<QPlainTextEdit>(window, "txtMessage")};
+        for (QWidget* next : chain) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+        QCOMPARE(bed_->endRequests, 0);
+        QVERIFY(bed_->platform.messages.isEmpty());
+    }
+
+    void endsProgram_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Enter on the first focus") << "enter";
+        QTest::newRow("Exit clicked") << "click";
+        QTest::newRow("window closed") << "close";
+    }
+
+    void endsProgram() {
+        QFETCH(QString, how);
+        frmNagScreen2& window = Window();
+        QVERIFY(ShowActive(window));
+
+        if (how == "enter") {
+            QCOMPARE(QApplication::focusWidget(), Control<QPushButton>(window, "cmdClose"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        } else if (how == "click") {
+            QTest::mouseClick(Control<QPushButton>(window, "cmdClose"), Qt::LeftButton);
+        } else {
+            window.close();
+        }
+        Settle();
+
+        QCOMPARE(bed_->endRequests, 1);
+        QVERIFY(!WindowRegistry::Instance().Find<frmNagScreen2>());
+        QVERIFY(VisibleWindowNames().isEmpty());
+        QVERIFY(bed_->platform.openedAddresses.isEmpty());
+    }
+
+    void visitButtonWorksAsLink() {
+        frmNagScreen2& window = Window();
+        QVERIFY(ShowActive(window));
+
+        QTest::mouseClick(Control<QPushButton>(window, "Check1"), Qt::LeftButton);
+        QVERIFY(!Control<QPushButton>(window, "Check1")->isChecked());
+        QCOMPARE(bed_->platform.openedAddresses, QStringList{kHomePage});
+
+        QTest::mouseClick(Control<QPushButton>(window, "Check1"), Qt::LeftButton);
+        QVERIFY(!Control<QPushButton>(window, "Check1")->isChecked());
+        QCOMPARE(bed_->platform.openedAddresses, (QStringList{kHomePage, kHomePage}));
+        QCOMPARE(bed_->endRequests, 0);
+    }
+
+    void catalogueLinkOpensSoftwares() {
+        frmNagScreen2& window = Window();
+        QVERIFY(ShowActive(window));
+
+        QTest::mouseClick(Control<LinkLabel>(window, "lblGoToHome"), Qt::LeftButton);
+        QCOMPARE(bed_->platform.openedAddresses, QStringList{kSoftwaresPage});
+        QCOMPARE(bed_->endRequests, 0);
+    }
+
+    void boxesShowPlaceholders_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("placeholder");
+        const char* tags[] = {"name", "e-mail", "friend's name", "friend's e-mail"};
+        const char* placeholders[] = {"Your Name", "Your Email Address", "Friend's Name",
+                                      "Friend's Email Address"};
+        for (int i = 0; i < 4; ++i)
+            QTest::newRow(tags[i]) << QString(kFormBoxes[i]) << QString(placeholders[i]);
+    }
+
+    void boxesShowPlaceholders() {
+        QFETCH(QString, box);
+        QFETCH(QString, placeholder);
+        frmNagScreen2& window = Window();
+        QVERIFY(ShowActive(window));
+        QLineEdit* line = Box(window, box);
+        QVERIFY(line);
+        QCOMPARE(line->text(), placeholder);
+
+        const auto focusIn = [&] {
+            line->setFocus(Qt::OtherFocusReason);
+            QCoreApplication::processEvents();
+            QVERIFY(line->hasFocus());
+        };
+        const auto focusOut = [&] {
+            Control<QPushButton>(window, "cmdClose")->setFocus(Qt::OtherFocusReason);
+            QCoreApplication::processEvents();
+            QVERIFY(!line->hasFocus());
+        };
+
+        // Entering a box that shows its placeholder empties it.
+        focusIn();
+        QCOMPARE(line->text(), QString());
+        // Left empty, it shows the placeholder again.
+        focusOut();
+        QCOMPARE(line->text(), placeholder);
+
+        // Only spaces count as empty.
+        focusIn();
+        line->setText(QStringLiteral("   "));
+        focusOut();
+        QCOMPARE(line->text(), placeholder);
+
+        // The placeholder within spaces is still the placeholder.
+        line->setText("  " + placeholder + " ");
+        focusIn();
+        QCOMPARE(line->text(), QString());
+        focusOut();
+
+        // Real text stays as it is, also when it starts with the placeholder.
+        for (const QString& real :
+             {QStringLiteral("x@y.z"), QStringLiteral(" ann "), placeholder + "s"}) {
+            line->setText(real);
+            focusIn();
+            QCOMPARE(line->text(), real);
+            focusOut();
+            QCOMPARE(line->text(), real);
+        }
+        QVERIFY(bed_->platform.messages.isEmpty());
+    }
+
+    void spaceKey_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("name takes spaces") << "txtName" << false;
+        QTest::newRow("friend's name takes spaces") << "txtFriendName" << false;
+        QTest::newRow("e-mail refuses spaces") << "txtEmail" << true;
+        QTest::newRow("friend's e-mail refuses spaces") << "txtFriendEmail" << true;
+    }
+
+    void spaceKey() {
+        QFETCH(QString, box);
+        QFETCH(bool, refused);
+        frmNagScreen2& window = Window();
+        QVERIFY(ShowActive(window));
+        QLineEdit* line = Box(window, box);
+        QVERIFY(line);
+        Type(line, QStringLiteral("ab"));
+        line->setCursorPosition(1);
+
+        QTest::keyClick(line, Qt::Key_Space);
+
+        QCOMPARE(QApplication::focusWidget(), line);
+        if (!refused) {
+            QCOMPARE(line->text(), QStringLiteral("a b"));
+            QVERIFY(bed_->platform.messages.isEmpty());
+            return;
+        }
+        QCOMPARE(line->text(), QStringLiteral("ab"));
+        QCOMPARE(bed_->platform.messages,
+                 (QList<RecordingPlatform::Message>{
+                     {&window, kNoSpace, MessageIcon::Critical, MessageButtons::Ok}}));
+
+        // Typing goes on where it was.
+        QTest::keyClick(line, Qt::Key_C);
+        QCOMPARE(line->text(), QStringLiteral("acb"));
+    }
+
+    void submitRefused_data() {
+        QTest::addColumn<QStringList>("typed"); // name, e-mail, friend's name, friend's e-mail
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("untouched form") << QStringList{"Your Name", "Your Email Address",
+                                                       "Friend's Name", "Friend's Email Address"}
+                                        << "Please Enter Proper Email Address";
+        QTest::newRow("same e-mails")
+            << QStringList{"Ann", "ann@mail.example", "Bob", "ann@mail.example"}
+            << "Please Enter Distinct Email Addresses";
+        QTest::newRow("e-mail without dot")
+            << QStringList{"Ann", "ann@mail", "Bob", "bob@mail.example"}
+            << "Please Enter Proper Email Address";
+        QTest::newRow("name left at placeholder")
+            << QStringList{"Your Name", "ann@mail.example", "Bob", "bob@mail.example"}
+            << "Please Enter Your Name";
+        QTest::newRow("friend's name left at placeholder")
+            << QStringList{"Ann", "ann@mail.example", "Friend's Name", "bob@mail.example"}
+            << "Please Enter Your Friend's Name";
+    }
+
+    void submitRefused() {
+        QFETCH(QStringList, typed);
+        QFETCH(QString, problem);
+        frmNagScreen2& window = Window();
+        QVERIFY(ShowActive(window));
+        for (int i = 0; i < 4; ++i)
+            Control<QLineEdit>(window, kFormBoxes[i])->setText(typed[i]);
+
+        QTest::mouseClick(Control<QPushButton>(window, "cmdSubmit"), Qt::LeftButton);
+
+        QCOMPARE(bed_->platform.messages,
+                 (QList<RecordingPlatform::Message>{
+                     {&window, problem, MessageIcon::Critical, MessageButtons::Ok}}));
+        QVERIFY(bed_->platform.openedAddresses.isEmpty());
+        QCOMPARE(bed_->endRequests, 0);
+    }
+
+    void submitSendsRequest() {
+        frmNagScreen2& window = Window();
+        QVERIFY(ShowActive(window));
+        const QStringList typed = {"  Ann Lee ", "ann@mail.example", "Bob", "bob@mail.example"};
+        for (int i = 0; i < 4; ++i)
+            Type(Control<QLineEdit>(window, kFormBoxes[i]), typed[i]);
+
+        QTest::mouseClick(Control<QPushButton>(window, "cmdSubmit"), Qt::LeftButton);
+
+        QVERIFY(bed_->platform.messages.isEmpty());
+        QCOMPARE(bed_->platform.openedAddresses.size(), 1);
+        const QString request = bed_->platform.openedAddresses.constFirst();
+        // The hidden message box is sent as it stands, its line break as CR LF.
+        QCOMPARE(request,
+                 QStringLiteral("https://www.quillory.example/tell-a-friend.html?taf1=Ann%20Lee"
+                                "&taf2=ann%40mail.example&taf3=Your%20Message%0D%0A"
+                                "&taf4=Bob&taf5=bob%40mail.example"
+                                "&taf6=https://www.korvane.example/"));
+        QVERIFY(request.endsWith(QStringLiteral("&taf6=https://www.korvane.example/")));
+
+        // The form keeps what was typed and the window stays.
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(Control<QLineEdit>(window, kFormBoxes[i])->text(), typed[i]);
+        QCOMPARE(Control<QPlainTextEdit>(window, "txtMessage")->toPlainText(),
+                 QStringLiteral("Your Message\n"));
+        QCOMPARE(WindowRegistry::Instance().Find<frmNagScreen2>(), &window);
+        QVERIFY(window.isVisible());
+        QCOMPARE(bed_->endRequests, 0);
+
+        // Each press sends again.
+        QTest::mouseClick(Control<QPushButton>(window, "cmdSubmit"), Qt::LeftButton);
+        QCOMPARE(bed_->platform.openedAddresses, (QStringList{request, request}));
+    }
 
 private:
     std::unique_ptr<WindowTestBed> bed_;
 };
-
-void TestOutreachExitPromotionWindow::init() {
-    bed_ = std::make_unique<WindowTestBed>();
-}
-
-void TestOutreachExitPromotionWindow::cleanup() {
-    bed_.reset();
-}
-
-void TestOutreachExitPromotionWindow::sizeAndKeptOnTop() {
-    frmNagScreen2& window = Window();
-    QCOMPARE(window.size(), QSize(741, 315));
-    QCOMPARE(bed_->platform.keptOnTop, QList<QWidget*>{&window});
-
-    QVERIFY(ShowActive(window));
-    QCOMPARE(window.size(), QSize(741, 315));
-    QCOMPARE(window.minimumSize(), window.maximumSize());
-    QCOMPARE(bed_->endRequests, 0);
-}
-
-void TestOutreachExitPromotionWindow::loadsOncePerCreation() {
-    const QStringList texts = SupportTexts();
-    QCOMPARE(texts.size(), 4);
-    QSet<QString> shown;
-    for (int creation = 1; creation <= 40; ++creation) {
-        frmNagScreen2& window = Window();
-        QVERIFY2(texts.contains(Control<QLabel>(window, "Label2")->text()),
-                 qPrintable(Control<QLabel>(window, "Label2")->text()));
-        shown.insert(Control<QLabel>(window, "Label2")->text());
-        // Using the loaded window again does not load it again.
-        QCOMPARE(&Window(), &window);
-        QCOMPARE(bed_->platform.keptOnTop.size(), creation);
-        WindowRegistry::Instance().DestroyAll();
-    }
-    // Each load draws one of the texts afresh.
-    QVERIFY2(shown.size() > 1, "forty windows all showed the same text");
-}
-
-void TestOutreachExitPromotionWindow::hideRequestLoads() {
-    Window().hide();
-    frmNagScreen2* window = WindowRegistry::Instance().Find<frmNagScreen2>();
-    QVERIFY(window);
-    QVERIFY(!window->isVisible());
-    QCOMPARE(bed_->platform.keptOnTop, QList<QWidget*>{window});
-    QVERIFY(SupportTexts().contains(Control<QLabel>(*window, "Label2")->text()));
-    QCOMPARE(bed_->endRequests, 0);
-}
-
-void TestOutreachExitPromotionWindow::focusStartsAtExitAndFollowsForm() {
-    frmNagScreen2& window = Window();
-    QVERIFY(ShowActive(window));
-    QCOMPARE(QApplication::focusWidget(), Control<QPushButton>(window, "cmdClose"));
-
-    const QList<QWidget*> chain = {
-        Control<QPushButton>(window, "Check1"),       Control<QLineEdit>(window, "txtName"),
-        Control<QPushButton>(window, "cmdSubmit"),    Control<QLineEdit>(window, "txtEmail"),
-        Control<QLineEdit>(window, "txtFriendEmail"), Control<QLineEdit>(window, "txtFriendName"),
-        Control<QPlainTextEdit>(window, "txtMessage")};
-    for (QWidget* next : chain) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), next);
-    }
-    QCOMPARE(bed_->endRequests, 0);
-    QVERIFY(bed_->platform.messages.isEmpty());
-}
-
-void TestOutreachExitPromotionWindow::endsProgram_data() {
-    QTest::addColumn<QString>("how");
-    QTest::newRow("Enter on the first focus") << "enter";
-    QTest::newRow("Exit clicked") << "click";
-    QTest::newRow("window closed") << "close";
-}
-
-void TestOutreachExitPromotionWindow::endsProgram() {
-    QFETCH(QString, how);
-    frmNagScreen2& window = Window();
-    QVERIFY(ShowActive(window));
-
-    if (how == "enter") {
-        QCOMPARE(QApplication::focusWidget(), Control<QPushButton>(window, "cmdClose"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    } else if (how == "click") {
-        QTest::mouseClick(Control<QPushButton>(window, "cmdClose"), Qt::LeftButton);
-    } else {
-        window.close();
-    }
-    Settle();
-
-    QCOMPARE(bed_->endRequests, 1);
-    QVERIFY(!WindowRegistry::Instance().Find<frmNagScreen2>());
-    QVERIFY(VisibleWindowNames().isEmpty());
-    QVERIFY(bed_->platform.openedAddresses.isEmpty());
-}
-
-void TestOutreachExitPromotionWindow::visitButtonWorksAsLink() {
-    frmNagScreen2& window = Window();
-    QVERIFY(ShowActive(window));
-
-    QTest::mouseClick(Control<QPushButton>(window, "Check1"), Qt::LeftButton);
-    QVERIFY(!Control<QPushButton>(window, "Check1")->isChecked());
-    QCOMPARE(bed_->platform.openedAddresses, QStringList{kHomePage});
-
-    QTest::mouseClick(Control<QPushButton>(window, "Check1"), Qt::LeftButton);
-    QVERIFY(!Control<QPushButton>(window, "Check1")->isChecked());
-    QCOMPARE(bed_->platform.openedAddresses, (QStringList{kHomePage, kHomePage}));
-    QCOMPARE(bed_->endRequests, 0);
-}
-
-void TestOutreachExitPromotionWindow::catalogueLinkOpensSoftwares() {
-    frmNagScreen2& window = Window();
-    QVERIFY(ShowActive(window));
-
-    QTest::mouseClick(Control<LinkLabel>(window, "lblGoToHome"), Qt::LeftButton);
-    QCOMPARE(bed_->platform.openedAddresses, QStringList{kSoftwaresPage});
-    QCOMPARE(bed_->endRequests, 0);
-}
-
-void TestOutreachExitPromotionWindow::boxesShowPlaceholders_data() {
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("placeholder");
-    QTest::newRow("name") << "txtName"
-                          << "Your Name";
-    QTest::newRow("e-mail") << "txtEmail"
-                            << "Your Email Address";
-    QTest::newRow("friend's name") << "txtFriendName"
-                                   << "Friend's Name";
-    QTest::newRow("friend's e-mail") << "txtFriendEmail"
-                                     << "Friend's Email Address";
-}
-
-void TestOutreachExitPromotionWindow::boxesShowPlaceholders() {
-    QFETCH(QString, box);
-    QFETCH(QString, placeholder);
-    frmNagScreen2& window = Window();
-    QVERIFY(ShowActive(window));
-    QLineEdit* line = Box(window, box);
-    QVERIFY(line);
-    QCOMPARE(line->text(), placeholder);
-
-    const auto focusIn = [&] {
-        line->setFocus(Qt::OtherFocusReason);
-        QCoreApplication::processEvents();
-        QVERIFY(line->hasFocus());
-    };
-    const auto focusOut = [&] {
-        Control<QPushButton>(window, "cmdClose")->setFocus(Qt::OtherFocusReason);
-        QCoreApplication::processEvents();
-        QVERIFY(!line->hasFocus());
-    };
-
-    // Entering a box that shows its placeholder empties it.
-    focusIn();
-    QCOMPARE(line->text(), QString());
-    // Left empty, it shows the placeholder again.
-    focusOut();
-    QCOMPARE(line->text(), placeholder);
-
-    // Only spaces count as empty.
-    focusIn();
-    line->setText(QStringLiteral("   "));
-    focusOut();
-    QCOMPARE(line->text(), placeholder);
-
-    // The placeholder within spaces is still the placeholder.
-    line->setText("  " + placeholder + " ");
-    focusIn();
-    QCOMPARE(line->text(), QString());
-    focusOut();
-
-    // Real text stays as it is, also when it starts with the placeholder.
-    for (const QString& real :
-         {QStringLiteral("x@y.z"), QStringLiteral(" ann "), placeholder + "s"}) {
-        line->setText(real);
-        focusIn();
-        QCOMPARE(line->text(), real);
-        focusOut();
-        QCOMPARE(line->text(), real);
-    }
-    QVERIFY(bed_->platform.messages.isEmpty());
-}
-
-void TestOutreachExitPromotionWindow::spaceKey_data() {
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<bool>("refused");
-    QTest::newRow("name takes spaces") << "txtName" << false;
-    QTest::newRow("friend's name takes spaces") << "txtFriendName" << false;
-    QTest::newRow("e-mail refuses spaces") << "txtEmail" << true;
-    QTest::newRow("friend's e-mail refuses spaces") << "txtFriendEmail" << true;
-}
-
-void TestOutreachExitPromotionWindow::spaceKey() {
-    QFETCH(QString, box);
-    QFETCH(bool, refused);
-    frmNagScreen2& window = Window();
-    QVERIFY(ShowActive(window));
-    QLineEdit* line = Box(window, box);
-    QVERIFY(line);
-    Type(line, QStringLiteral("ab"));
-    line->setCursorPosition(1);
-
-    QTest::keyClick(line, Qt::Key_Space);
-
-    QCOMPARE(QApplication::focusWidget(), line);
-    if (!refused) {
-        QCOMPARE(line->text(), QStringLiteral("a b"));
-        QVERIFY(bed_->platform.messages.isEmpty());
-        return;
-    }
-    QCOMPARE(line->text(), QStringLiteral("ab"));
-    QCOMPARE(bed_->platform.messages.size(), 1);
-    const RecordingPlatform::Message& message = bed_->platform.messages.constFirst();
-    QCOMPARE(message.text, kNoSpace);
-    QCOMPARE(message.icon, MessageIcon::Critical);
-    QCOMPARE(message.buttons, MessageButtons::Ok);
-    QCOMPARE(message.parent, &window);
-
-    // Typing goes on where it was.
-    QTest::keyClick(line, Qt::Key_C);
-    QCOMPARE(line->text(), QStringLiteral("acb"));
-}
-
-void TestOutreachExitPromotionWindow::submitRefused_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("email");
-    QTest::addColumn<QString>("friendName");
-    QTest::addColumn<QString>("friendEmail");
-    QTest::addColumn<QString>("problem");
-    QTest::newRow("untouched form") << "Your Name"
-                                    << "Your Email Address"
-                                    << "Friend's Name"
-                                    << "Friend's Email Address"
-                                    << "Please Enter Proper Email Address";
-    QTest::newRow("same e-mails") << "Ann"
-                                  << "ann@mail.example"
-                                  << "Bob"
-                                  << "ann@mail.example"
-                                  << "Please Enter Distinct Email Addresses";
-    QTest::newRow("e-mail without dot") << "Ann"
-                                        << "ann@mail"
-                                        << "Bob"
-                                        << "bob@mail.example"
-                                        << "Please Enter Proper Email Address";
-    QTest::newRow("name left at placeholder") << "Your Name"
-                                              << "ann@mail.example"
-                                              << "Bob"
-                                              << "bob@mail.example"
-                                              << "Please Enter Your Name";
-    QTest::newRow("friend's name left at placeholder") << "Ann"
-                                                       << "ann@mail.example"
-                                                       << "Friend's Name"
-                                                       << "bob@mail.example"
-                                                       << "Please Enter Your Friend's Name";
-}
-
-void TestOutreachExitPromotionWindow::submitRefused() {
-    QFETCH(QString, name);
-    QFETCH(QString, email);
-    QFETCH(QString, friendName);
-    QFETCH(QString, friendEmail);
-    QFETCH(QString, problem);
-    frmNagScreen2& window = Window();
-    QVERIFY(ShowActive(window));
-    Control<QLineEdit>(window, "txtName")->setText(name);
-    Control<QLineEdit>(window, "txtEmail")->setText(email);
-    Control<QLineEdit>(window, "txtFriendName")->setText(friendName);
-    Control<QLineEdit>(window, "txtFriendEmail")->setText(friendEmail);
-
-    QTest::mouseClick(Control<QPushButton>(window, "cmdSubmit"), Qt::LeftButton);
-
-    QCOMPARE(bed_->platform.messages.size(), 1);
-    const RecordingPlatform::Message& message = bed_->platform.messages.constFirst();
-    QCOMPARE(message.text, problem);
-    QCOMPARE(message.icon, MessageIcon::Critical);
-    QCOMPARE(message.buttons, MessageButtons::Ok);
-    QCOMPARE(message.parent, &window);
-    QVERIFY(bed_->platform.openedAddresses.isEmpty());
-    QCOMPARE(bed_->endRequests, 0);
-}
-
-void TestOutreachExitPromotionWindow::submitSendsRequest() {
-    frmNagScreen2& window = Window();
-    QVERIFY(ShowActive(window));
-    Type(Control<QLineEdit>(window, "txtName"), QStringLiteral("  Ann Lee "));
-    Type(Control<QLineEdit>(window, "txtEmail"), QStringLiteral("ann@mail.example"));
-    Type(Control<QLineEdit>(window, "txtFriendName"), QStringLiteral("Bob"));
-    Type(Control<QLineEdit>(window, "txtFriendEmail"), QStringLiteral("bob@mail.example"));
-
-    QTest::mouseClick(Control<QPushButton>(window, "cmdSubmit"), Qt::LeftButton);
-
-    QVERIFY(bed_->platform.messages.isEmpty());
-    QCOMPARE(bed_->platform.openedAddresses.size(), 1);
-    const QString request = bed_->platform.openedAddresses.constFirst();
-    // The hidden message box is sent as it stands, its line break as CR LF.
-    QCOMPARE(request,
-             QStringLiteral("https://www.quillory.example/tell-a-friend.html?taf1=Ann%20Lee"
-                            "&taf2=ann%40mail.example&taf3=Your%20Message%0D%0A"
-                            "&taf4=Bob&taf5=bob%40mail.example"
-                            "&taf6=https://www.korvane.example/"));
-    QVERIFY(request.endsWith(QStringLiteral("&taf6=https://www.korvane.example/")));
-
-    // The form keeps what was typed and the window stays.
-    QCOMPARE(Control<QLineEdit>(window, "txtName")->text(), QStringLiteral("  Ann Lee "));
-    QCOMPARE(Control<QLineEdit>(window, "txtEmail")->text(), QStringLiteral("ann@mail.example"));
-    QCOMPARE(Control<QLineEdit>(window, "txtFriendName")->text(), QStringLiteral("Bob"));
-    QCOMPARE(Control<QLineEdit>(window, "txtFriendEmail")->text(),
-             QStringLiteral("bob@mail.example"));
-    QCOMPARE(Control<QPlainTextEdit>(window, "txtMessage")->toPlainText(),
-             QStringLiteral("Your Message\n"));
-    QCOMPARE(WindowRegistry::Instance().Find<frmNagScreen2>(), &window);
-    QVERIFY(window.isVisible());
-    QCOMPARE(bed_->endRequests, 0);
-
-    // Each press sends again.
-    QTest::mouseClick(Control<QPushButton>(window, "cmdSubmit"), Qt::LeftButton);
-    QCOMPARE(bed_->platform.openedAddresses, (QStringList{request, request}));
-}
 
 QTEST_MAIN(TestOutreachExitPromotionWindow)
 #include "test_outreach_exit_promotion_window.moc"

@@ -17,47 +17,44 @@ const QString kRequestStart = QStringLiteral("https://www.quillory.example/tell-
 class TestOutreachReferAFriend : public QObject {
     Q_OBJECT
 private slots:
-    void submitsThroughTheEngine_data();
-    void submitsThroughTheEngine();
-};
-
-void TestOutreachReferAFriend::submitsThroughTheEngine_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("email");
-    QTest::addColumn<QString>("outcome"); // the request's query, or the message
-    QTest::newRow("non-ASCII arrives as UTF-8, outer spaces go")
-        << QStringLiteral("  Ren\u00e9e \u65e5\u672c ") << "ann@mail.example"
-        << "taf1=Ren%C3%A9e%20%E6%97%A5%E6%9C%AC&taf2=ann%40mail.example&taf3=Hello&taf4=Bob"
-           "&taf5=bob%40mail.example&taf6=https://www.korvane.example/";
-    QTest::newRow("a no-break space is no blank")
-        << QStringLiteral("\u00a0Ann") << "ann@mail.example"
-        << "taf1=%C2%A0Ann&taf2=ann%40mail.example&taf3=Hello&taf4=Bob"
-           "&taf5=bob%40mail.example&taf6=https://www.korvane.example/";
-    QTest::newRow("an empty box shows its placeholder") << ""
-                                                        << "ann@mail.example"
-                                                        << "Please Enter Your Name";
-    QTest::newRow("same e-mail addresses") << "Ann"
-                                           << " bob@mail.example "
-                                           << "Please Enter Distinct Email Addresses";
-}
-
-void TestOutreachReferAFriend::submitsThroughTheEngine() {
-    QFETCH(QString, name);
-    QFETCH(QString, email);
-    QFETCH(QString, outcome);
-    RecordingPlatform platform;
-    const ReferAFriendForm form{name, email, QStringLiteral("Hello"), QStringLiteral("Bob"),
-                                QStringLiteral("bob@mail.example")};
-    const auto problem = SubmitReferAFriend(form);
-    // The caller shows the message; a refused form opens nothing.
-    QVERIFY(platform.messages.isEmpty());
-    if (problem) {
-        QCOMPARE(*problem, outcome);
-        QVERIFY(platform.openedAddresses.isEmpty());
-    } else {
-        QCOMPARE(platform.openedAddresses, QStringList{kRequestStart + outcome});
+    void submitsThroughTheEngine_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<QString>("outcome"); // the request's query, or the message
+        QTest::newRow("non-ASCII arrives as UTF-8, outer spaces go")
+            << QStringLiteral("  Ren\u00e9e \u65e5\u672c ") << "ann@mail.example"
+            << "taf1=Ren%C3%A9e%20%E6%97%A5%E6%9C%AC&taf2=ann%40mail.example&taf3=Hello&taf4=Bob"
+               "&taf5=bob%40mail.example&taf6=https://www.korvane.example/";
+        QTest::newRow("a no-break space is no blank")
+            << QStringLiteral("\u00a0Ann") << "ann@mail.example"
+            << "taf1=%C2%A0Ann&taf2=ann%40mail.example&taf3=Hello&taf4=Bob"
+               "&taf5=bob%40mail.example&taf6=https://www.korvane.example/";
+        QTest::newRow("an empty box shows its placeholder") << ""
+                                                            << "ann@mail.example"
+                                                            << "Please Enter Your Name";
+        QTest::newRow("same e-mail addresses") << "Ann"
+                                               << " bob@mail.example "
+                                               << "Please Enter Distinct Email Addresses";
     }
-}
+
+    void submitsThroughTheEngine() {
+        QFETCH(QString, name);
+        QFETCH(QString, email);
+        QFETCH(QString, outcome);
+        RecordingPlatform platform;
+        const ReferAFriendForm form{name, email, QStringLiteral("Hello"), QStringLiteral("Bob"),
+                                    QStringLiteral("bob@mail.example")};
+        const auto problem = SubmitReferAFriend(form);
+        // The caller shows the message; a refused form opens nothing.
+        QVERIFY(platform.messages.isEmpty());
+        if (problem) {
+            QCOMPARE(*problem, outcome);
+            QVERIFY(platform.openedAddresses.isEmpty());
+        } else {
+            QCOMPARE(platform.openedAddresses, QStringList{kRequestStart + outcome});
+        }
+    }
+};
 
 QTEST_GUILESS_MAIN(TestOutreachReferAFriend)
 #include "test_outreach_refer_a_friend.moc"

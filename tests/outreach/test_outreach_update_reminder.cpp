@@ -44,255 +44,231 @@ Q_DECLARE_METATYPE(MessageAnswer)
 class TestOutreachUpdateReminder : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
+    void init() {
+        platform_ = std::make_unique<RecordingPlatform>();
+        platform_->today = kToday;
+    }
 
-    void scrambles_data();
-    void scrambles();
-    void unscrambles_data();
-    void unscrambles();
-    void roundTrips_data();
-    void roundTrips();
-    void scrambledNameIsNotReadable();
+    void cleanup() { platform_.reset(); }
 
-    void firstRunStoresToday_data();
-    void firstRunStoresToday();
-    void remindsAfterFifteenDays_data();
-    void remindsAfterFifteenDays();
-    void leavesUnreadableDateAlone_data();
-    void leavesUnreadableDateAlone();
-    void unwritableStoreOpensNothing();
-    void unwritableStoreOnFirstRun();
-    void unreadableStoreDoesNothing();
-    void storeHoldsNothingReadable();
+    void scrambles_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("scrambled");
+        QTest::newRow("empty") << QString() << QString();
+        QTest::newRow("reversed and raised by 85") << "ab" << Chars({183, 182});
+        QTest::newRow("digits and dash") << "1-9" << Chars({57 + 85, 45 + 85, 49 + 85});
+        QTest::newRow("code 0 becomes 85") << Chars({0}) << QStringLiteral("U");
+        QTest::newRow("code 170 is the highest kept") << Chars({170}) << Chars({255});
+        QTest::newRow("code 171 dropped") << Chars({171}) << QString();
+        QTest::newRow("code 200 dropped among others")
+            << Chars({'a', 200, 'b'}) << Chars({183, 182});
+        QTest::newRow("code 255 dropped") << Chars({255, 'a'}) << Chars({182});
+        QTest::newRow("beyond 8 bits dropped") << QStringLiteral("a\u20acb") << Chars({183, 182});
+        QTest::newRow("surrogate pair dropped") << QStringLiteral("a\U0001F697") << Chars({182});
+    }
+
+    void scrambles() {
+        QFETCH(QString, text);
+        QFETCH(QString, scrambled);
+        QCOMPARE(ScrambleSetting(text), scrambled);
+    }
+
+    void unscrambles_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("unscrambled");
+        QTest::newRow("empty") << QString() << QString();
+        QTest::newRow("reversed and lowered by 85") << Chars({183, 182}) << "ab";
+        QTest::newRow("code 85 becomes 0") << QStringLiteral("U") << Chars({0});
+        QTest::newRow("code 84 dropped") << Chars({84}) << QString();
+        QTest::newRow("code 10 dropped among others") << Chars({183, 10, 182}) << "ab";
+        QTest::newRow("code 255 becomes 170") << Chars({255}) << Chars({170});
+        QTest::newRow("beyond 8 bits dropped") << Chars({183, 0x20AC, 182}) << "ab";
+        QTest::newRow("plain digits all dropped") << "2026-01-01" << QString();
+    }
+
+    void unscrambles() {
+        QFETCH(QString, text);
+        QFETCH(QString, unscrambled);
+        QCOMPARE(UnscrambleSetting(text), unscrambled);
+    }
+
+    void roundTrips_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("key name") << "Duration";
+        QTest::newRow("date") << "2026-12-08";
+        QTest::newRow("leap day") << "2024-02-29";
+        QTest::newRow("sentence") << "Hello, World! 42";
+        QTest::newRow("printable ASCII") << AllPrintableAscii();
+        QTest::newRow("control characters") << QStringLiteral("\t\r\n");
+    }
+
+    void roundTrips() {
+        QFETCH(QString, text);
+        const QString scrambled = ScrambleSetting(text);
+        QCOMPARE(scrambled.size(), text.size());
+        QCOMPARE(UnscrambleSetting(scrambled), text);
+    }
+
+    void scrambledNameIsNotReadable() {
+        const QString scrambled = ScrambleSetting(QStringLiteral("Duration"));
+        QCOMPARE(scrambled.size(), 8);
+        QVERIFY(!scrambled.contains(QStringLiteral("Duration"), Qt::CaseInsensitive));
+        QVERIFY(!scrambled.contains(QStringLiteral("noitaruD"), Qt::CaseInsensitive));
+        for (QChar c : scrambled)
+            QVERIFY2(c.unicode() >= 128, "a scrambled letter stays plain ASCII");
+    }
+
+    void firstRunStoresToday_data() {
+        QTest::addColumn<QDate>("today");
+        QTest::newRow("usual day") << kToday;
+        QTest::newRow("leap day") << QDate(2028, 2, 29);
+        QTest::newRow("new year's eve") << QDate(2026, 12, 31);
+    }
+
+    void firstRunStoresToday() {
+        QFETCH(QDate, today);
+        platform_->today = today;
+
+        CheckUpdateReminder();
+        QVERIFY(platform_->messages.isEmpty());
+        QVERIFY(platform_->openedAddresses.isEmpty());
+        QCOMPARE(platform_->settings.keys(), QStringList{StoreKey()});
+        QCOMPARE(platform_->settings.value(StoreKey()), StoredDate(today));
+
+        // Run again the same day, it stays quiet.
+        CheckUpdateReminder();
+        QVERIFY(platform_->messages.isEmpty());
+        QCOMPARE(platform_->settings.value(StoreKey()), StoredDate(today));
+    }
+
+    void remindsAfterFifteenDays_data() {
+        QTest::addColumn<int>("daysFromToday");
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<bool>("asks");
+        QTest::newRow("same day") << 0 << MessageAnswer::Yes << false;
+        QTest::newRow("14 days ago") << -14 << MessageAnswer::Yes << false;
+        QTest::newRow("14 days ahead") << 14 << MessageAnswer::Yes << false;
+        QTest::newRow("15 days ago, Yes") << -15 << MessageAnswer::Yes << true;
+        QTest::newRow("15 days ago, No") << -15 << MessageAnswer::No << true;
+        QTest::newRow("15 days ahead, Yes") << 15 << MessageAnswer::Yes << true;
+        QTest::newRow("15 days ahead, No") << 15 << MessageAnswer::No << true;
+        QTest::newRow("years ago, Yes") << -3000 << MessageAnswer::Yes << true;
+        QTest::newRow("across a year end, No") << -40 << MessageAnswer::No << true;
+    }
+
+    void remindsAfterFifteenDays() {
+        QFETCH(int, daysFromToday);
+        QFETCH(MessageAnswer, answer);
+        QFETCH(bool, asks);
+        const QString before = StoredDate(kToday.addDays(daysFromToday));
+        platform_->settings.insert(StoreKey(), before);
+        platform_->answers = {answer};
+
+        CheckUpdateReminder();
+
+        if (!asks) {
+            QVERIFY(platform_->messages.isEmpty());
+            QVERIFY(platform_->openedAddresses.isEmpty());
+            QCOMPARE(platform_->settings.value(StoreKey()), before);
+            return;
+        }
+        QCOMPARE(platform_->messages,
+                 (QList<RecordingPlatform::Message>{
+                     {nullptr, kQuestion, MessageIcon::Information, MessageButtons::YesNo}}));
+        QCOMPARE(platform_->settings.keys(), QStringList{StoreKey()});
+        QCOMPARE(platform_->settings.value(StoreKey()), StoredDate(kToday));
+        const QStringList opened =
+            answer == MessageAnswer::Yes ? QStringList{kDownloadPage} : QStringList{};
+        QCOMPARE(platform_->openedAddresses, opened);
+
+        // The reminder has been given: the next start stays quiet.
+        CheckUpdateReminder();
+        QCOMPARE(platform_->messages.size(), 1);
+        QCOMPARE(platform_->openedAddresses, opened);
+    }
+
+    void leavesUnreadableDateAlone_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("scrambled words") << ScrambleSetting(QStringLiteral("not a date"));
+        QTest::newRow("scrambled date in another format")
+            << ScrambleSetting(QStringLiteral("08/12/2025"));
+        QTest::newRow("scrambled impossible date") << ScrambleSetting(QStringLiteral("2025-02-30"));
+        QTest::newRow("scrambled date with a space")
+            << ScrambleSetting(QStringLiteral(" 2025-01-01"));
+        QTest::newRow("plain words") << QStringLiteral("yesterday");
+    }
+
+    void leavesUnreadableDateAlone() {
+        QFETCH(QString, stored);
+        platform_->settings.insert(StoreKey(), stored);
+        const auto before = platform_->settings;
+
+        CheckUpdateReminder();
+        QVERIFY(platform_->messages.isEmpty());
+        QVERIFY(platform_->openedAddresses.isEmpty());
+        QCOMPARE(platform_->settings, before);
+    }
+
+    void unwritableStoreOpensNothing() {
+        const QString before = StoredDate(kToday.addDays(-15));
+        platform_->settings.insert(StoreKey(), before);
+        platform_->settingsWritable = false;
+        platform_->answers = {MessageAnswer::Yes};
+
+        CheckUpdateReminder();
+        QCOMPARE(platform_->messages.size(), 1);
+        QCOMPARE(platform_->messages.constFirst().text, kQuestion);
+        QVERIFY(platform_->openedAddresses.isEmpty());
+        QCOMPARE(platform_->settings.value(StoreKey()), before);
+    }
+
+    void unwritableStoreOnFirstRun() {
+        platform_->settingsWritable = false;
+
+        CheckUpdateReminder();
+        CheckUpdateReminder();
+        QVERIFY(platform_->messages.isEmpty());
+        QVERIFY(platform_->openedAddresses.isEmpty());
+        QVERIFY(platform_->settings.isEmpty());
+    }
+
+    void unreadableStoreDoesNothing() {
+        const QString before = StoredDate(kToday.addDays(-100));
+        platform_->settings.insert(StoreKey(), before);
+        platform_->settingsReadable = false;
+
+        CheckUpdateReminder();
+        QVERIFY(platform_->messages.isEmpty());
+        QVERIFY(platform_->openedAddresses.isEmpty());
+        QCOMPARE(platform_->settings.value(StoreKey()), before);
+        QCOMPARE(platform_->settings.size(), 1);
+    }
+
+    void storeHoldsNothingReadable() {
+        CheckUpdateReminder();
+        platform_->today = kToday.addDays(20);
+        CheckUpdateReminder();
+        QCOMPARE(platform_->messages.size(), 1);
+
+        QCOMPARE(platform_->settings.size(), 1);
+        const QString key = platform_->settings.firstKey();
+        const QString value = platform_->settings.first();
+        const QString date = platform_->today.toString(QStringLiteral("yyyy-MM-dd"));
+        QVERIFY(!key.contains(QStringLiteral("Duration"), Qt::CaseInsensitive));
+        for (const QString& plain : {date, platform_->today.toString(QStringLiteral("yyyy")),
+                                     platform_->today.toString(Qt::ISODate)}) {
+            QVERIFY(!value.contains(plain));
+            QVERIFY(!key.contains(plain));
+        }
+        for (QChar c : value)
+            QVERIFY2(!c.isLetterOrNumber() || c.unicode() >= 128, "plain ASCII in the stored date");
+        // It still reads back as the date of the last reminder.
+        QCOMPARE(UnscrambleSetting(value), date);
+    }
 
 private:
     std::unique_ptr<RecordingPlatform> platform_;
 };
-
-void TestOutreachUpdateReminder::init() {
-    platform_ = std::make_unique<RecordingPlatform>();
-    platform_->today = kToday;
-}
-
-void TestOutreachUpdateReminder::cleanup() {
-    platform_.reset();
-}
-
-void TestOutreachUpdateReminder::scrambles_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("scrambled");
-    QTest::newRow("empty") << QString() << QString();
-    QTest::newRow("reversed and raised by 85") << "ab" << Chars({183, 182});
-    QTest::newRow("digits and dash") << "1-9" << Chars({57 + 85, 45 + 85, 49 + 85});
-    QTest::newRow("code 0 becomes 85") << Chars({0}) << QStringLiteral("U");
-    QTest::newRow("code 170 is the highest kept") << Chars({170}) << Chars({255});
-    QTest::newRow("code 171 dropped") << Chars({171}) << QString();
-    QTest::newRow("code 200 dropped among others") << Chars({'a', 200, 'b'}) << Chars({183, 182});
-    QTest::newRow("code 255 dropped") << Chars({255, 'a'}) << Chars({182});
-    QTest::newRow("beyond 8 bits dropped") << QStringLiteral("a\u20acb") << Chars({183, 182});
-    QTest::newRow("surrogate pair dropped") << QStringLiteral("a\U0001F697") << Chars({182});
-}
-
-void TestOutreachUpdateReminder::scrambles() {
-    QFETCH(QString, text);
-    QFETCH(QString, scrambled);
-    QCOMPARE(ScrambleSetting(text), scrambled);
-}
-
-void TestOutreachUpdateReminder::unscrambles_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("unscrambled");
-    QTest::newRow("empty") << QString() << QString();
-    QTest::newRow("reversed and lowered by 85") << Chars({183, 182}) << "ab";
-    QTest::newRow("code 85 becomes 0") << QStringLiteral("U") << Chars({0});
-    QTest::newRow("code 84 dropped") << Chars({84}) << QString();
-    QTest::newRow("code 10 dropped among others") << Chars({183, 10, 182}) << "ab";
-    QTest::newRow("code 255 becomes 170") << Chars({255}) << Chars({170});
-    QTest::newRow("beyond 8 bits dropped") << Chars({183, 0x20AC, 182}) << "ab";
-    QTest::newRow("plain digits all dropped") << "2026-01-01" << QString();
-}
-
-void TestOutreachUpdateReminder::unscrambles() {
-    QFETCH(QString, text);
-    QFETCH(QString, unscrambled);
-    QCOMPARE(UnscrambleSetting(text), unscrambled);
-}
-
-void TestOutreachUpdateReminder::roundTrips_data() {
-    QTest::addColumn<QString>("text");
-    QTest::newRow("key name") << "Duration";
-    QTest::newRow("date") << "2026-12-08";
-    QTest::newRow("leap day") << "2024-02-29";
-    QTest::newRow("sentence") << "Hello, World! 42";
-    QTest::newRow("printable ASCII") << AllPrintableAscii();
-    QTest::newRow("control characters") << QStringLiteral("\t\r\n");
-}
-
-void TestOutreachUpdateReminder::roundTrips() {
-    QFETCH(QString, text);
-    const QString scrambled = ScrambleSetting(text);
-    QCOMPARE(scrambled.size(), text.size());
-    QCOMPARE(UnscrambleSetting(scrambled), text);
-}
-
-void TestOutreachUpdateReminder::scrambledNameIsNotReadable() {
-    const QString scrambled = ScrambleSetting(QStringLiteral("Duration"));
-    QCOMPARE(scrambled.size(), 8);
-    QVERIFY(!scrambled.contains(QStringLiteral("Duration"), Qt::CaseInsensitive));
-    QVERIFY(!scrambled.contains(QStringLiteral("noitaruD"), Qt::CaseInsensitive));
-    for (QChar c : scrambled)
-        QVERIFY2(c.unicode() >= 128, "a scrambled letter stays plain ASCII");
-}
-
-void TestOutreachUpdateReminder::firstRunStoresToday_data() {
-    QTest::addColumn<QDate>("today");
-    QTest::newRow("usual day") << kToday;
-    QTest::newRow("leap day") << QDate(2028, 2, 29);
-    QTest::newRow("new year's eve") << QDate(2026, 12, 31);
-}
-
-void TestOutreachUpdateReminder::firstRunStoresToday() {
-    QFETCH(QDate, today);
-    platform_->today = today;
-
-    CheckUpdateReminder();
-    QVERIFY(platform_->messages.isEmpty());
-    QVERIFY(platform_->openedAddresses.isEmpty());
-    QCOMPARE(platform_->settings.keys(), QStringList{StoreKey()});
-    QCOMPARE(platform_->settings.value(StoreKey()), StoredDate(today));
-
-    // Run again the same day, it stays quiet.
-    CheckUpdateReminder();
-    QVERIFY(platform_->messages.isEmpty());
-    QCOMPARE(platform_->settings.value(StoreKey()), StoredDate(today));
-}
-
-void TestOutreachUpdateReminder::remindsAfterFifteenDays_data() {
-    QTest::addColumn<int>("daysFromToday");
-    QTest::addColumn<MessageAnswer>("answer");
-    QTest::addColumn<bool>("asks");
-    QTest::newRow("same day") << 0 << MessageAnswer::Yes << false;
-    QTest::newRow("14 days ago") << -14 << MessageAnswer::Yes << false;
-    QTest::newRow("14 days ahead") << 14 << MessageAnswer::Yes << false;
-    QTest::newRow("15 days ago, Yes") << -15 << MessageAnswer::Yes << true;
-    QTest::newRow("15 days ago, No") << -15 << MessageAnswer::No << true;
-    QTest::newRow("15 days ahead, Yes") << 15 << MessageAnswer::Yes << true;
-    QTest::newRow("15 days ahead, No") << 15 << MessageAnswer::No << true;
-    QTest::newRow("years ago, Yes") << -3000 << MessageAnswer::Yes << true;
-    QTest::newRow("across a year end, No") << -40 << MessageAnswer::No << true;
-}
-
-void TestOutreachUpdateReminder::remindsAfterFifteenDays() {
-    QFETCH(int, daysFromToday);
-    QFETCH(MessageAnswer, answer);
-    QFETCH(bool, asks);
-    const QString before = StoredDate(kToday.addDays(daysFromToday));
-    platform_->settings.insert(StoreKey(), before);
-    platform_->answers = {answer};
-
-    CheckUpdateReminder();
-
-    if (!asks) {
-        QVERIFY(platform_->messages.isEmpty());
-        QVERIFY(platform_->openedAddresses.isEmpty());
-        QCOMPARE(platform_->settings.value(StoreKey()), before);
-        return;
-    }
-    QCOMPARE(platform_->messages.size(), 1);
-    const RecordingPlatform::Message& message = platform_->messages.constFirst();
-    QCOMPARE(message.text, kQuestion);
-    QCOMPARE(message.icon, MessageIcon::Information);
-    QCOMPARE(message.buttons, MessageButtons::YesNo);
-    QCOMPARE(platform_->settings.keys(), QStringList{StoreKey()});
-    QCOMPARE(platform_->settings.value(StoreKey()), StoredDate(kToday));
-    const QStringList opened =
-        answer == MessageAnswer::Yes ? QStringList{kDownloadPage} : QStringList{};
-    QCOMPARE(platform_->openedAddresses, opened);
-
-    // The reminder has been given: the next start stays quiet.
-    CheckUpdateReminder();
-    QCOMPARE(platform_->messages.size(), 1);
-    QCOMPARE(platform_->openedAddresses, opened);
-}
-
-void TestOutreachUpdateReminder::leavesUnreadableDateAlone_data() {
-    QTest::addColumn<QString>("stored");
-    QTest::newRow("scrambled words") << ScrambleSetting(QStringLiteral("not a date"));
-    QTest::newRow("scrambled date in another format")
-        << ScrambleSetting(QStringLiteral("08/12/2025"));
-    QTest::newRow("scrambled impossible date") << ScrambleSetting(QStringLiteral("2025-02-30"));
-    QTest::newRow("scrambled date with a space") << ScrambleSetting(QStringLiteral(" 2025-01-01"));
-    QTest::newRow("plain words") << QStringLiteral("yesterday");
-}
-
-void TestOutreachUpdateReminder::leavesUnreadableDateAlone() {
-    QFETCH(QString, stored);
-    platform_->settings.insert(StoreKey(), stored);
-    const auto before = platform_->settings;
-
-    CheckUpdateReminder();
-    QVERIFY(platform_->messages.isEmpty());
-    QVERIFY(platform_->openedAddresses.isEmpty());
-    QCOMPARE(platform_->settings, before);
-}
-
-void TestOutreachUpdateReminder::unwritableStoreOpensNothing() {
-    const QString before = StoredDate(kToday.addDays(-15));
-    platform_->settings.insert(StoreKey(), before);
-    platform_->settingsWritable = false;
-    platform_->answers = {MessageAnswer::Yes};
-
-    CheckUpdateReminder();
-    QCOMPARE(platform_->messages.size(), 1);
-    QCOMPARE(platform_->messages.constFirst().text, kQuestion);
-    QVERIFY(platform_->openedAddresses.isEmpty());
-    QCOMPARE(platform_->settings.value(StoreKey()), before);
-}
-
-void TestOutreachUpdateReminder::unwritableStoreOnFirstRun() {
-    platform_->settingsWritable = false;
-
-    CheckUpdateReminder();
-    CheckUpdateReminder();
-    QVERIFY(platform_->messages.isEmpty());
-    QVERIFY(platform_->openedAddresses.isEmpty());
-    QVERIFY(platform_->settings.isEmpty());
-}
-
-void TestOutreachUpdateReminder::unreadableStoreDoesNothing() {
-    const QString before = StoredDate(kToday.addDays(-100));
-    platform_->settings.insert(StoreKey(), before);
-    platform_->settingsReadable = false;
-
-    CheckUpdateReminder();
-    QVERIFY(platform_->messages.isEmpty());
-    QVERIFY(platform_->openedAddresses.isEmpty());
-    QCOMPARE(platform_->settings.value(StoreKey()), before);
-    QCOMPARE(platform_->settings.size(), 1);
-}
-
-void TestOutreachUpdateReminder::storeHoldsNothingReadable() {
-    CheckUpdateReminder();
-    platform_->today = kToday.addDays(20);
-    CheckUpdateReminder();
-    QCOMPARE(platform_->messages.size(), 1);
-
-    QCOMPARE(platform_->settings.size(), 1);
-    const QString key = platform_->settings.firstKey();
-    const QString value = platform_->settings.first();
-    const QString date = platform_->today.toString(QStringLiteral("yyyy-MM-dd"));
-    QVERIFY(!key.contains(QStringLiteral("Duration"), Qt::CaseInsensitive));
-    for (const QString& plain : {date, platform_->today.toString(QStringLiteral("yyyy")),
-                                 platform_->today.toString(Qt::ISODate)}) {
-        QVERIFY(!value.contains(plain));
-        QVERIFY(!key.contains(plain));
-    }
-    for (QChar c : value)
-        QVERIFY2(!c.isLetterOrNumber() || c.unicode() >= 128, "plain ASCII in the stored date");
-    // It still reads back as the date of the last reminder.
-    QCOMPARE(UnscrambleSetting(value), date);
-}
 
 QTEST_GUILESS_MAIN(TestOutreachUpdateReminder)
 #include "test_outreach_update_reminder.moc"

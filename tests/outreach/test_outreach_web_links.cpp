@@ -16,39 +16,39 @@ Q_DECLARE_METATYPE(PageAddress)
 class TestOutreachWebLinks : public QObject {
     Q_OBJECT
 private slots:
-    void opensItsPage_data();
-    void opensItsPage();
+    void opensItsPage_data() {
+        QTest::addColumn<PageOpener>("open");
+        QTest::addColumn<PageAddress>("page");
+        QTest::newRow("softwares")
+            << PageOpener(&OpenSoftwaresPage) << PageAddress(&SoftwaresPageAddress);
+        QTest::newRow("donate") << PageOpener(&OpenDonatePage) << PageAddress(&DonatePageAddress);
+        QTest::newRow("online help")
+            << PageOpener(&OpenOnlineHelp) << PageAddress(&OnlineHelpAddress);
+        QTest::newRow("full brand")
+            << PageOpener(&OpenFullBrandPage) << PageAddress(&FullBrandPageAddress);
+        QTest::newRow("co-brand") << PageOpener(&OpenCoBrandPage)
+                                  << PageAddress(&CoBrandPageAddress);
+        QTest::newRow("home") << PageOpener(&OpenHomePage) << PageAddress(&HomePageAddress);
+        QTest::newRow("download") << PageOpener(&OpenDownloadPage)
+                                  << PageAddress(&DownloadPageAddress);
+    }
+
+    void opensItsPage() {
+        QFETCH(PageOpener, open);
+        QFETCH(PageAddress, page);
+        RecordingPlatform platform;
+        const QString address = QString::fromStdString(page(MakerHosts()));
+        // The program's hosts, as its identity gives them.
+        QCOMPARE(QUrl(address).host().endsWith(QStringLiteral(".example")), true);
+
+        open();
+        QCOMPARE(platform.openedAddresses, QStringList{address});
+        // Every choice opens the page again; nothing is remembered.
+        open();
+        QCOMPARE(platform.openedAddresses, (QStringList{address, address}));
+        QVERIFY(platform.messages.isEmpty());
+    }
 };
-
-void TestOutreachWebLinks::opensItsPage_data() {
-    QTest::addColumn<PageOpener>("open");
-    QTest::addColumn<PageAddress>("page");
-    QTest::newRow("softwares") << PageOpener(&OpenSoftwaresPage)
-                               << PageAddress(&SoftwaresPageAddress);
-    QTest::newRow("donate") << PageOpener(&OpenDonatePage) << PageAddress(&DonatePageAddress);
-    QTest::newRow("online help") << PageOpener(&OpenOnlineHelp) << PageAddress(&OnlineHelpAddress);
-    QTest::newRow("full brand") << PageOpener(&OpenFullBrandPage)
-                                << PageAddress(&FullBrandPageAddress);
-    QTest::newRow("co-brand") << PageOpener(&OpenCoBrandPage) << PageAddress(&CoBrandPageAddress);
-    QTest::newRow("home") << PageOpener(&OpenHomePage) << PageAddress(&HomePageAddress);
-    QTest::newRow("download") << PageOpener(&OpenDownloadPage) << PageAddress(&DownloadPageAddress);
-}
-
-void TestOutreachWebLinks::opensItsPage() {
-    QFETCH(PageOpener, open);
-    QFETCH(PageAddress, page);
-    RecordingPlatform platform;
-    const QString address = QString::fromStdString(page(MakerHosts()));
-    // The program's hosts, as its identity gives them.
-    QCOMPARE(QUrl(address).host().endsWith(QStringLiteral(".example")), true);
-
-    open();
-    QCOMPARE(platform.openedAddresses, QStringList{address});
-    // Every choice opens the page again; nothing is remembered.
-    open();
-    QCOMPARE(platform.openedAddresses, (QStringList{address, address}));
-    QVERIFY(platform.messages.isEmpty());
-}
 
 QTEST_GUILESS_MAIN(TestOutreachWebLinks)
 #include "test_outreach_web_links.moc"

@@ -31,6 +31,11 @@ namespace {
 
 // Stands for "nothing came back" where a read gave no text at all.
 const QString kNothing = QStringLiteral("<nothing came back>");
+const QString kSection = QStringLiteral("Settings");
+
+QString Read(QtPlatform& platform, const QString& key, const QString& section = kSection) {
+    return platform.ReadSetting(section, key).value_or(kNothing);
+}
 
 #ifdef Q_OS_WIN
 // The registry key of a store of the tests' own, so that the user's is left alone.
@@ -129,25 +134,20 @@ private slots:
     void lineBreaksBecomeLineFeeds_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("no carriage return") << "One line\nand another"
-                                            << "One line\nand another";
-        QTest::newRow("empty") << ""
-                               << "";
-        QTest::newRow("lone CR") << "There maybe an update\rDo you want to check?"
-                                 << "There maybe an update\nDo you want to check?";
-        QTest::newRow("CR LF") << "first\r\nsecond"
-                               << "first\nsecond";
-        QTest::newRow("CR LF pairs in a row") << "a\r\n\r\nb"
-                                              << "a\n\nb";
-        QTest::newRow("CR before CR LF") << "a\r\r\nb"
-                                         << "a\n\nb";
-        QTest::newRow("LF CR") << "a\n\rb"
-                               << "a\n\nb";
-        QTest::newRow("CR at both ends") << "\rmiddle\r"
-                                         << "\nmiddle\n";
-        QTest::newRow("paragraph separators")
-            << QStringLiteral("a") + QChar(QChar::ParagraphSeparator) + QStringLiteral("b")
-            << "a\nb";
+        const auto row = [](const char* tag, const QString& text, const char* shown) {
+            QTest::newRow(tag) << text << QString(shown);
+        };
+        row("no carriage return", "One line\nand another", "One line\nand another");
+        row("empty", "", "");
+        row("lone CR", "There maybe an update\rDo you want to check?",
+            "There maybe an update\nDo you want to check?");
+        row("CR LF", "first\r\nsecond", "first\nsecond");
+        row("CR LF pairs in a row", "a\r\n\r\nb", "a\n\nb");
+        row("CR before CR LF", "a\r\r\nb", "a\n\nb");
+        row("LF CR", "a\n\rb", "a\n\nb");
+        row("CR at both ends", "\rmiddle\r", "\nmiddle\n");
+        row("paragraph separators",
+            QStringLiteral("a") + QChar(QChar::ParagraphSeparator) + QStringLiteral("b"), "a\nb");
     }
 
     void lineBreaksBecomeLineFeeds() {
@@ -241,18 +241,11 @@ private slots:
         QtPlatform platform;
         // Before anything is stored the store does not even exist.
         QVERIFY(!StoreExists());
-        QCOMPARE(
-            platform.ReadSetting(QStringLiteral("Settings"), ScrambledKey()).value_or(kNothing),
-            QString());
+        QCOMPARE(Read(platform, ScrambledKey()), QString());
 
-        QVERIFY(platform.WriteSetting(QStringLiteral("Settings"), QStringLiteral("other"),
-                                      QStringLiteral("x")));
-        QCOMPARE(platform.ReadSetting(QStringLiteral("Settings"), QStringLiteral("never written"))
-                     .value_or(kNothing),
-                 QString());
-        QCOMPARE(platform.ReadSetting(QStringLiteral("Elsewhere"), QStringLiteral("other"))
-                     .value_or(kNothing),
-                 QString());
+        QVERIFY(platform.WriteSetting(kSection, QStringLiteral("other"), QStringLiteral("x")));
+        QCOMPARE(Read(platform, QStringLiteral("never written")), QString());
+        QCOMPARE(Read(platform, QStringLiteral("other"), QStringLiteral("Elsewhere")), QString());
     }
 
     void settingSurvivesRoundTrip_data() {
@@ -284,20 +277,18 @@ private slots:
     void settingSurvivesRoundTrip() {
         QFETCH(QString, key);
         QFETCH(QString, value);
-        const QString section = QStringLiteral("Settings");
         QtPlatform platform;
 
-        QVERIFY(platform.WriteSetting(section, key, value));
-        QCOMPARE(platform.ReadSetting(section, key).value_or(kNothing), value);
+        QVERIFY(platform.WriteSetting(kSection, key, value));
+        QCOMPARE(Read(platform, key), value);
 
-        QCOMPARE(ValueInFreshStore(section + QLatin1Char('/') + key), value);
+        QCOMPARE(ValueInFreshStore(kSection + QLatin1Char('/') + key), value);
     }
 
 #ifdef Q_OS_WIN
     void storeIsRegistryKeyOfCurrentUser() {
         QtPlatform platform;
-        QVERIFY(platform.WriteSetting(QStringLiteral("Settings"), QStringLiteral("where"),
-                                      QStringLiteral("here")));
+        QVERIFY(platform.WriteSetting(kSection, QStringLiteral("where"), QStringLiteral("here")));
         // The section is a sub-key; the key a value of type string in it.
         const QSettings section(RegistryKey() + QStringLiteral("\\Settings"),
                                 QSettings::NativeFormat);
@@ -310,8 +301,7 @@ private slots:
 
     void storeIsKorvaneConfInUserConfigFolder() {
         QtPlatform platform;
-        QVERIFY(platform.WriteSetting(QStringLiteral("Settings"), QStringLiteral("where"),
-                                      QStringLiteral("here")));
+        QVERIFY(platform.WriteSetting(kSection, QStringLiteral("where"), QStringLiteral("here")));
         QVERIFY2(QFile::exists(StoreFile()), qPrintable(StoreFile()));
         // Organisation "korvane" without an application name: no sub-folder.
         QVERIFY(!QFileInfo::exists(QDir(ConfigHome()).filePath(QStringLiteral("korvane"))));
@@ -330,18 +320,15 @@ private slots:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                            blocker.fileName() + QStringLiteral("/sub"));
         QtPlatform platform;
-        const bool written = platform.WriteSetting(QStringLiteral("Settings"),
-                                                   QStringLiteral("lost"), QStringLiteral("value"));
+        const bool written =
+            platform.WriteSetting(kSection, QStringLiteral("lost"), QStringLiteral("value"));
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
 
         QVERIFY(!written);
         // Nor did the value land in the real store.
-        QCOMPARE(platform.ReadSetting(QStringLiteral("Settings"), QStringLiteral("lost"))
-                     .value_or(kNothing),
-                 QString());
-        QVERIFY(platform.WriteSetting(QStringLiteral("Settings"), QStringLiteral("back"),
-                                      QStringLiteral("again")));
+        QCOMPARE(Read(platform, QStringLiteral("lost")), QString());
+        QVERIFY(platform.WriteSetting(kSection, QStringLiteral("back"), QStringLiteral("again")));
         QVERIFY(QFile::exists(StoreFile()));
     }
 
@@ -351,10 +338,9 @@ private slots:
         QFile::remove(StoreFile());
         QVERIFY(QDir().mkpath(StoreFile()));
         QtPlatform platform;
-        const std::optional<QString> read =
-            platform.ReadSetting(QStringLiteral("Settings"), QStringLiteral("where"));
-        const bool written = platform.WriteSetting(QStringLiteral("Settings"),
-                                                   QStringLiteral("where"), QStringLiteral("x"));
+        const std::optional<QString> read = platform.ReadSetting(kSection, QStringLiteral("where"));
+        const bool written =
+            platform.WriteSetting(kSection, QStringLiteral("where"), QStringLiteral("x"));
         QVERIFY(QDir(StoreFile()).removeRecursively());
 
         QVERIFY2(!read.has_value(), qPrintable(read.value_or(QString())));
@@ -369,30 +355,21 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("name"); // decoded "name" query item, if any
         QTest::addColumn<QString>("mail"); // decoded "mail" query item, if any
-        QTest::newRow("site page") << "https://www.korvane.example/download-korvane.html"
-                                   << "www.korvane.example"
-                                   << "/download-korvane.html"
-                                   << ""
-                                   << "";
-        QTest::newRow("site root") << "https://www.quillory.example/"
-                                   << "www.quillory.example"
-                                   << "/"
-                                   << ""
-                                   << "";
-        QTest::newRow("already percent-encoded query")
-            << "https://www.quillory.example/tell-a-friend.html?name=Ann%20Lee&mail=ann%40x."
-               "example"
-            << "www.quillory.example"
-            << "/tell-a-friend.html"
-            << "Ann Lee"
-            << "ann@x.example";
-        QTest::newRow("encoded plus and ampersand")
-            << "https://www.quillory.example/tell-a-friend.html?name=A%2BB%26C&mail=m%2B1%40x."
-               "example"
-            << "www.quillory.example"
-            << "/tell-a-friend.html"
-            << "A+B&C"
-            << "m+1@x.example";
+        const auto row = [](const char* tag, const char* address, const char* host,
+                            const char* path, const char* name, const char* mail) {
+            QTest::newRow(tag) << QString(address) << QString(host) << QString(path)
+                               << QString(name) << QString(mail);
+        };
+        const char* page = "/tell-a-friend.html";
+        row("site page", "https://www.korvane.example/download-korvane.html", "www.korvane.example",
+            "/download-korvane.html", "", "");
+        row("site root", "https://www.quillory.example/", "www.quillory.example", "/", "", "");
+        row("already percent-encoded query",
+            "https://www.quillory.example/tell-a-friend.html?name=Ann%20Lee&mail=ann%40x.example",
+            "www.quillory.example", page, "Ann Lee", "ann@x.example");
+        row("encoded plus and ampersand",
+            "https://www.quillory.example/tell-a-friend.html?name=A%2BB%26C&mail=m%2B1%40x.example",
+            "www.quillory.example", page, "A+B&C", "m+1@x.example");
     }
 
     void openAddressHandsOnTheAddressUnchanged() {

@@ -169,12 +169,9 @@ private slots:
     void lockFolderThatCannotExistLeavesProgramUnguarded_data() {
         QTest::addColumn<QString>("below");
         QTest::addColumn<QString>("relative");
-        QTest::newRow("below a regular file") << "file"
-                                              << "sub";
-        QTest::newRow("a regular file itself") << "file"
-                                               << "";
-        QTest::newRow("missing folder") << "folder"
-                                        << "missing/deeper";
+        QTest::newRow("below a regular file") << QStringLiteral("file") << "sub";
+        QTest::newRow("a regular file itself") << QStringLiteral("file") << "";
+        QTest::newRow("missing folder") << QStringLiteral("folder") << "missing/deeper";
     }
 
     void lockFolderThatCannotExistLeavesProgramUnguarded() {

@@ -18,73 +18,66 @@ const QString kOurs = QStringLiteral("Unrelated text of ours");
 class TestResultClipboardGuard : public QObject {
     Q_OBJECT
 private slots:
-    void takesBackOnlyWhatTheBoxGaveAway_data();
-    void takesBackOnlyWhatTheBoxGaveAway();
-    void forgetsWhatIsNoLongerHeld();
-};
+    void takesBackOnlyWhatTheBoxGaveAway_data() {
+        QTest::addColumn<QString>("givenAway"); // empty: the box gave nothing
+        QTest::addColumn<QString>("held");
+        QTest::addColumn<bool>("cleared");
+        const auto row = [](const char* tag, const QString& givenAway, const QString& held,
+                            bool cleared) { QTest::newRow(tag) << givenAway << held << cleared; };
+        row("the copy", kShown, kShown, true);
+        row("a few words", "about the", "about the", true);
+        row("CR LF copy of an LF text", kShown, QString(kShown).replace("\n", "\r\n"), true);
+        row("paragraph separators", "sign.\n\nSecond",
+            QStringLiteral("sign.") + QChar(QChar::ParagraphSeparator) +
+                QChar(QChar::ParagraphSeparator) + QStringLiteral("Second"),
+            true);
+        // A word of the sign text the user copied elsewhere, a typed name.
+        row("name from the name box", "", "Leo", false);
+        row("part of what was given", kShown, "about the", false);
+        row("more than was given", "about the", "about the sign", false);
+        row("differs in case", "about the", "About the", false);
+    }
 
-void TestResultClipboardGuard::takesBackOnlyWhatTheBoxGaveAway_data() {
-    QTest::addColumn<QString>("givenAway"); // empty: the box gave nothing
-    QTest::addColumn<QString>("held");
-    QTest::addColumn<bool>("cleared");
-    QTest::newRow("the copy") << kShown << kShown << true;
-    QTest::newRow("a few words") << "about the"
-                                 << "about the" << true;
-    QTest::newRow("CR LF copy of an LF text")
-        << kShown << QString(kShown).replace("\n", "\r\n") << true;
-    QTest::newRow("paragraph separators")
-        << "sign.\n\nSecond"
-        << QStringLiteral("sign.") + QChar(QChar::ParagraphSeparator) +
-               QChar(QChar::ParagraphSeparator) + QStringLiteral("Second")
-        << true;
-    // A word of the sign text the user copied elsewhere, a typed name.
-    QTest::newRow("name from the name box") << ""
-                                            << "Leo" << false;
-    QTest::newRow("part of what was given") << kShown << "about the" << false;
-    QTest::newRow("more than was given") << "about the"
-                                         << "about the sign" << false;
-    QTest::newRow("differs in case") << "about the"
-                                     << "About the" << false;
-}
+    void takesBackOnlyWhatTheBoxGaveAway() {
+        QFETCH(QString, givenAway);
+        QFETCH(QString, held);
+        QFETCH(bool, cleared);
+        for (const ClipboardPart part : {ClipboardPart::Clipboard, ClipboardPart::Selection}) {
+            RecordingPlatform platform;
+            ClipboardGuard guard;
+            platform.ownClipboard = part == ClipboardPart::Clipboard ? held : kOurs;
+            platform.ownSelection = part == ClipboardPart::Selection ? held : kOurs;
+            guard.GivenAway(givenAway);
+            guard.Guard();
+            QCOMPARE(platform.clipboardClears, cleared ? QList{part} : QList<ClipboardPart>());
+            QCOMPARE(part == ClipboardPart::Clipboard ? platform.ownSelection
+                                                      : platform.ownClipboard,
+                     kOurs);
+        }
+    }
 
-void TestResultClipboardGuard::takesBackOnlyWhatTheBoxGaveAway() {
-    QFETCH(QString, givenAway);
-    QFETCH(QString, held);
-    QFETCH(bool, cleared);
-    for (const ClipboardPart part : {ClipboardPart::Clipboard, ClipboardPart::Selection}) {
+    void forgetsWhatIsNoLongerHeld() {
         RecordingPlatform platform;
         ClipboardGuard guard;
-        platform.ownClipboard = part == ClipboardPart::Clipboard ? held : kOurs;
-        platform.ownSelection = part == ClipboardPart::Selection ? held : kOurs;
-        guard.GivenAway(givenAway);
+        // Another program holds the clipboard: the box's copy is gone from it.
+        platform.ownClipboard = std::nullopt;
+        platform.ownSelection = std::nullopt;
+        guard.GivenAway(kShown);
         guard.Guard();
-        QCOMPARE(platform.clipboardClears, cleared ? QList{part} : QList<ClipboardPart>());
-        QCOMPARE(part == ClipboardPart::Clipboard ? platform.ownSelection : platform.ownClipboard,
-                 kOurs);
+        QVERIFY(platform.clipboardClears.isEmpty());
+        // The same text, put there later by other means, is not the box's.
+        platform.ownClipboard = kShown;
+        guard.Guard();
+        QVERIFY(platform.clipboardClears.isEmpty());
+        // Given again, it is taken back, once.
+        guard.GivenAway(kShown);
+        guard.Guard();
+        QCOMPARE(platform.clipboardClears, QList{ClipboardPart::Clipboard});
+        platform.ownClipboard = kShown;
+        guard.Guard();
+        QCOMPARE(platform.clipboardClears.size(), 1);
     }
-}
-
-void TestResultClipboardGuard::forgetsWhatIsNoLongerHeld() {
-    RecordingPlatform platform;
-    ClipboardGuard guard;
-    // Another program holds the clipboard: the box's copy is gone from it.
-    platform.ownClipboard = std::nullopt;
-    platform.ownSelection = std::nullopt;
-    guard.GivenAway(kShown);
-    guard.Guard();
-    QVERIFY(platform.clipboardClears.isEmpty());
-    // The same text, put there later by other means, is not the box's.
-    platform.ownClipboard = kShown;
-    guard.Guard();
-    QVERIFY(platform.clipboardClears.isEmpty());
-    // Given again, it is taken back, once.
-    guard.GivenAway(kShown);
-    guard.Guard();
-    QCOMPARE(platform.clipboardClears, QList{ClipboardPart::Clipboard});
-    platform.ownClipboard = kShown;
-    guard.Guard();
-    QCOMPARE(platform.clipboardClears.size(), 1);
-}
+};
 
 QTEST_APPLESS_MAIN(TestResultClipboardGuard)
 #include "test_result_clipboard_guard.moc"

@@ -34,293 +34,260 @@ int ShownPanel(const QWidget& window) {
 class TestResultWindow : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
+    void init() { bed = std::make_unique<WindowTestBed>(); }
+    void cleanup() { bed.reset(); }
 
-    void designContents();
-    void geometry();
-    void tabsSwitchPanels();
-    void keyboardSwitchesTabs();
-    void readingFillsBothPanels();
-    void valueLabelsGrowWithTheirText();
-    void newReadingStartsOnAstrology();
-    void backReturnsToAFreshBirthDetailsWindow_data();
-    void backReturnsToAFreshBirthDetailsWindow();
-    void leavingTakesTheExitPath_data();
-    void leavingTakesTheExitPath();
-    void menusAndLinks();
-    void saveDoesNothing();
-    void signTextGuardsTheClipboard();
+    void designContents() {
+        frmLuckyCarResult& window = WindowRegistry::Instance().Use<frmLuckyCarResult>();
+        QCOMPARE(
+            LabelTexts(window, {"lblLuckyCar_Result0", "lblLuckyCar_Result2", "lblLuckyCar_Result3",
+                                "lblLuckyCar_Result4", "lblColourToWearSuccess",
+                                "lblColourToWearRelationships", "lblCaption7", "lblCaption6"}),
+            (QStringList{"Turquoise", "Label1", "Label1", "Label1", "Success", "Relationships",
+                         "Your Lucky Car Color for Personal Development",
+                         "Your Lucky Car Color for Relationship"}));
+        QCOMPARE(SwatchColours(window), QStringList(5, "#800080"));
+        QCOMPARE(Control<QTabBar>(window, "TS")->count(), 2);
+        QCOMPARE(Control<QTabBar>(window, "TS")->tabText(0), QString("Result Based on Astrology"));
+        QCOMPARE(Control<QTabBar>(window, "TS")->tabText(1), QString("Result Based on Feng Shui"));
+        QCOMPARE(Control<QTabBar>(window, "TS")->currentIndex(), 0);
+        QCOMPARE(ShownPanel(window), 0);
+        QVERIFY(Control<SunSignTextBox>(window, "txtSunSign_Desc")->isReadOnly());
+        QCOMPARE(Control<SunSignTextBox>(window, "txtSunSign_Desc")->verticalScrollBarPolicy(),
+                 Qt::ScrollBarAlwaysOn);
+        QCOMPARE(
+            Control<SunSignTextBox>(window, "txtSunSign_Desc")->palette().color(QPalette::Base),
+            QColor(68, 109, 217));
+        QCOMPARE(
+            Control<SunSignTextBox>(window, "txtSunSign_Desc")->palette().color(QPalette::Text),
+            QColor(Qt::white));
+        // The forum invitation loses its final full stop here.
+        QVERIFY(Control<LinkLabel>(window, "Label14")
+                    ->text()
+                    .endsWith("Click Here To Visit Quillory Now"));
+        QVERIFY(Control<LinkLabel>(window, "lblCobrand")->isVisibleTo(&window));
+        QVERIFY(!Control<LinkLabel>(window, "lblFullBrand")->isVisibleTo(&window));
+    }
+
+    void geometry() {
+        frmLuckyCarResult& window = WindowRegistry::Instance().Use<frmLuckyCarResult>();
+        window.ShowCentred();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.centralWidget()->size(), QSize(521, 418));
+        QCOMPARE(Control<QStackedWidget>(window, "panels")->geometry(), QRect(0, 55, 521, 305));
+        QCOMPARE(Control<QTabBar>(window, "TS")->geometry(), QRect(0, 32, 521, 23));
+        QCOMPARE(Control<QPushButton>(window, "cmdBack")->geometry(), QRect(446, 377, 67, 23));
+        QCOMPARE(window.focusWidget(), Control<QPushButton>(window, "cmdBack"));
+        // The Save button lies below the client area: never seen, never reached.
+        QVERIFY(!window.centralWidget()->rect().intersects(
+            Control<QPushButton>(window, "cmdPrint")->geometry()));
+        QCOMPARE(Control<QPushButton>(window, "cmdPrint")->focusPolicy(), Qt::NoFocus);
+        QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+        QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+    }
+
+    void tabsSwitchPanels() {
+        frmLuckyCarResult& window = Reading("Ann", 5, "May", "1980");
+        QTest::mouseClick(Control<QTabBar>(window, "TS"), Qt::LeftButton, {},
+                          Control<QTabBar>(window, "TS")->tabRect(1).center());
+        QCOMPARE(ShownPanel(window), 1);
+        QVERIFY(Control<QWidget>(window, "fraResult1")->isVisible());
+        QVERIFY(!Control<QWidget>(window, "fraResult0")->isVisible());
+        QTest::mouseClick(Control<QTabBar>(window, "TS"), Qt::LeftButton, {},
+                          Control<QTabBar>(window, "TS")->tabRect(1).center());
+        QCOMPARE(ShownPanel(window), 1);
+        QTest::mouseClick(Control<QTabBar>(window, "TS"), Qt::LeftButton, {},
+                          Control<QTabBar>(window, "TS")->tabRect(0).center());
+        QCOMPARE(ShownPanel(window), 0);
+        QVERIFY(Control<QWidget>(window, "fraResult0")->isVisible());
+    }
+
+    void keyboardSwitchesTabs() {
+        frmLuckyCarResult& window = Reading("Ann", 5, "May", "1980");
+        window.activateWindow();
+        QTest::keyClick(&window, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(ShownPanel(window), 1);
+        QTest::keyClick(&window, Qt::Key_PageUp, Qt::ControlModifier);
+        QCOMPARE(ShownPanel(window), 0);
+        QTest::keyClick(&window, Qt::Key_PageDown, Qt::ControlModifier);
+        QCOMPARE(ShownPanel(window), 1);
+    }
+
+    void readingFillsBothPanels() {
+        // Male, 15 March 1975: Kua 7 (White, Coral, Beige, Gold); Pisces, Yellow.
+        frmLuckyCarResult& window = Reading("Ann", 15, "March", "1975");
+        QCOMPARE(
+            LabelTexts(window,
+                       {"lblLuckyCar_Result0", "lblLuckyCar_Result2", "lblLuckyCar_Result3",
+                        "lblLuckyCar_Result4", "lblColourToWearSuccess", "lblColourToWearHealth",
+                        "lblColourToWearRelationships", "lblColourToWearPersonal"}),
+            (QStringList{"Yellow", "7", "Jupiter", "Pisces", "White", "Coral", "Beige", "Gold"}));
+        QCOMPARE(SwatchColours(window),
+                 (QStringList{"#ffff00", "#ffffff", "#ff7850", "#ffc896", "#ffd700"}));
+        QVERIFY(Control<QLabel>(window, "lblLuckyCar_Result1")
+                    ->text()
+                    .startsWith("Yellow symbolizes intelligence"));
+        QVERIFY(Control<SunSignTextBox>(window, "txtSunSign_Desc")
+                    ->toPlainText()
+                    .startsWith("The typical Pisces individual"));
+        // What a screen reader says of a swatch (of a value: test_app_accessibility).
+        QCOMPARE(Control<Swatch>(window, "lblColorCode2")->accessibleName(),
+                 QString("Coral, red 255, green 120, blue 80"));
+    }
+
+    void valueLabelsGrowWithTheirText() {
+        frmLuckyCarResult& window = Reading("Ann", 1, "December", "1980");
+        ValueLabel* sign = Control<ValueLabel>(window, "lblLuckyCar_Result4");
+        QCOMPARE(sign->text(), QString("Sagittarius"));
+        QVERIFY(sign->width() >= sign->fontMetrics().horizontalAdvance("Sagittarius"));
+        QCOMPARE(sign->height(), 13);
+        // Values and captions are exactly as large as a label asks to be for
+        // its text, with the design texts and with the reading's.
+        for (const ValueLabel* value : window.findChildren<ValueLabel*>())
+            QCOMPARE(value->width(), value->sizeHint().width());
+        for (int i = 0; i < 8; ++i) {
+            const QLabel* caption = Control<QLabel>(window, QString("lblCaption%1").arg(i));
+            QCOMPARE(caption->size(), caption->sizeHint());
+        }
+    }
+
+    void newReadingStartsOnAstrology() {
+        frmLuckyCarResult& first = Reading("Ann", 5, "May", "1980");
+        Control<QTabBar>(first, "TS")->setCurrentIndex(1);
+        QTest::mouseClick(Control<QPushButton>(first, "cmdBack"), Qt::LeftButton);
+        Settle();
+        frmLuckyCarResult& second = Reading("Ann", 6, "June", "1981");
+        QCOMPARE(Control<QTabBar>(second, "TS")->currentIndex(), 0);
+        QCOMPARE(ShownPanel(second), 0);
+    }
+
+    void backReturnsToAFreshBirthDetailsWindow_data() {
+        QTest::addColumn<bool>("fromMenu");
+        QTest::newRow("Back button") << false;
+        QTest::newRow("File, Back") << true;
+    }
+
+    void backReturnsToAFreshBirthDetailsWindow() {
+        QFETCH(bool, fromMenu);
+        frmLuckyCarResult& window = Reading("Someone", 20, "October", "1999", false);
+        if (fromMenu)
+            Control<QAction>(window, "mnuBack")->trigger();
+        else
+            QTest::mouseClick(Control<QPushButton>(window, "cmdBack"), Qt::LeftButton);
+        Settle();
+        QCOMPARE(VisibleWindowNames(), QStringList{"frmMain"});
+        QVERIFY(!WindowRegistry::Instance().Find<frmLuckyCarResult>());
+        // The exit promotion window exists, hidden, for a later exit.
+        QVERIFY(WindowRegistry::Instance().Find<frmNagScreen2>());
+        frmMain* fresh = WindowRegistry::Instance().Find<frmMain>();
+        QVERIFY(Control<QLineEdit>(*fresh, "txtName")->text().isEmpty());
+        QVERIFY(Control<QRadioButton>(*fresh, "optSex0")->isChecked());
+        QVERIFY(!Control<LinkLabel>(*fresh, "lblCobrand")->isVisibleTo(fresh));
+        QCOMPARE(bed->endRequests, 0);
+
+        // Leaving the new birth details window shows the exit promotion window.
+        fresh->close();
+        Settle();
+        QCOMPARE(VisibleWindowNames(), QStringList{"frmNagScreen2"});
+    }
+
+    void leavingTakesTheExitPath_data() {
+        QTest::addColumn<bool>("fromMenu");
+        QTest::newRow("close box") << false;
+        QTest::newRow("File, Exit") << true;
+    }
+
+    void leavingTakesTheExitPath() {
+        QFETCH(bool, fromMenu);
+        frmLuckyCarResult& window = Reading("Ann", 5, "May", "1980");
+        if (fromMenu)
+            Control<QAction>(window, "mnuExit")->trigger();
+        else
+            window.close();
+        Settle();
+        QCOMPARE(VisibleWindowNames(), QStringList{"frmNagScreen2"});
+        QVERIFY(!WindowRegistry::Instance().Find<frmLuckyCarResult>());
+        QVERIFY(!WindowRegistry::Instance().Find<frmMain>());
+        QCOMPARE(bed->endRequests, 0);
+    }
+
+    void menusAndLinks() {
+        frmLuckyCarResult& window = Reading("Ann", 5, "May", "1980");
+        bed->platform.openedAddresses.clear();
+        const QList<QAction*> bar = window.menuBar()->actions();
+        QCOMPARE(bar.size(), 4);
+        QCOMPARE(bar[3]->text(), QString("Make Money &Online"));
+        QVERIFY(!bar[3]->isVisible() && !bar[3]->isEnabled());
+        QVERIFY(!Control<QAction>(window, "mnuPrint")->isEnabled());
+        QCOMPARE(Control<QAction>(window, "mnuUpdate")->text(),
+                 QString("Check for Software &Update"));
+        Control<QAction>(window, "mnuOnline")->trigger();
+        Control<QAction>(window, "mnuVisit")->trigger();
+        Control<QAction>(window, "mnuUpdate")->trigger();
+        Control<QAction>(window, "mnuDonate")->trigger();
+        QTest::mouseClick(Control<LinkLabel>(window, "Label14"), Qt::LeftButton);
+        QTest::mouseClick(Control<LinkLabel>(window, "lblCobrand"), Qt::LeftButton);
+        QCOMPARE(bed->platform.openedAddresses,
+                 (QStringList{"https://www.korvane.example/korvane-help.html",
+                              "https://www.quillory.example/",
+                              "https://www.korvane.example/download-korvane.html",
+                              "https://help.quillory.example/donate.html",
+                              "https://www.quillory.example/",
+                              "https://help.quillory.example/co-brand.html"}));
+        QCOMPARE(VisibleWindowNames(), QStringList{"frmLuckyCarResult"});
+    }
+
+    void saveDoesNothing() {
+        frmLuckyCarResult& window = Reading("Ann", 5, "May", "1980");
+        Control<QPushButton>(window, "cmdPrint")->click();
+        Control<QAction>(window, "mnuPrint")->setEnabled(true);
+        Control<QAction>(window, "mnuPrint")->trigger();
+        Settle();
+        QCOMPARE(VisibleWindowNames(), QStringList{"frmLuckyCarResult"});
+        QVERIFY(bed->platform.openedAddresses.isEmpty());
+        QVERIFY(bed->platform.messages.isEmpty());
+    }
+
+    void signTextGuardsTheClipboard() {
+        // A word of the sign text that the user copied elsewhere stays through
+        // the reading, which guards the clipboard as it writes the text.
+        bed->platform.ownClipboard = QStringLiteral("the");
+        frmLuckyCarResult& window = Reading("Ann", 5, "May", "1980");
+        auto* box = Control<SunSignTextBox>(window, "txtSunSign_Desc");
+        QVERIFY(box->toPlainText().startsWith("As the second sign of the zodiac"));
+        QCOMPARE(bed->platform.ownClipboard, QString("the"));
+
+        // What the box gives away is taken back by the next use of the mouse.
+        box->selectAll();
+        box->copy();
+        bed->platform.ownClipboard = box->toPlainText();
+        QWidget* viewport = box->viewport();
+        QTest::mouseMove(viewport, QPoint(10, 10));
+        QTest::mouseMove(viewport, QPoint(20, 12));
+        QCOMPARE(bed->platform.ownClipboard, QString());
+        QCOMPARE(bed->platform.clipboardClears, QList{ClipboardPart::Clipboard});
+
+        // A box on the screen takes a new text at once.
+        box->SetDescription("One\r\nTwo");
+        QCOMPARE(box->toPlainText(), QString("One\nTwo"));
+    }
 
 private:
     frmLuckyCarResult& Reading(const QString& name, int day, const QString& month,
-                               const QString& year, bool male = true);
+                               const QString& year, bool male = true) {
+        frmMain& window = WindowRegistry::Instance().Use<frmMain>();
+        window.ShowCentred();
+        Control<QLineEdit>(window, "txtName")->setText(name);
+        Control<QRadioButton>(window, male ? "optSex0" : "optSex1")->setChecked(true);
+        if (!ChooseBirthDate(window, day, month, year))
+            qFatal("no birth date %d %s %s in the lists", day, qPrintable(month), qPrintable(year));
+        QTest::mouseClick(Control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
+        Settle();
+        return *WindowRegistry::Instance().Find<frmLuckyCarResult>();
+    }
+
     std::unique_ptr<WindowTestBed> bed;
 };
-
-void TestResultWindow::init() {
-    bed = std::make_unique<WindowTestBed>();
-}
-
-void TestResultWindow::cleanup() {
-    bed.reset();
-}
-
-frmLuckyCarResult& TestResultWindow::Reading(const QString& name, int day, const QString& month,
-                                             const QString& year, bool male) {
-    frmMain& window = WindowRegistry::Instance().Use<frmMain>();
-    window.ShowCentred();
-    Control<QLineEdit>(window, "txtName")->setText(name);
-    Control<QRadioButton>(window, male ? "optSex0" : "optSex1")->setChecked(true);
-    if (!ChooseBirthDate(window, day, month, year))
-        qFatal("no birth date %d %s %s in the lists", day, qPrintable(month), qPrintable(year));
-    QTest::mouseClick(Control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
-    Settle();
-    return *WindowRegistry::Instance().Find<frmLuckyCarResult>();
-}
-
-void TestResultWindow::designContents() {
-    frmLuckyCarResult& window = WindowRegistry::Instance().Use<frmLuckyCarResult>();
-    QCOMPARE(Control<QLabel>(window, "lblLuckyCar_Result0")->text(), QString("Turquoise"));
-    for (int i : {2, 3, 4})
-        QCOMPARE(Control<QLabel>(window, QStringLiteral("lblLuckyCar_Result%1").arg(i))->text(),
-                 QString("Label1"));
-    for (int i = 0; i < 5; ++i)
-        QCOMPARE(ShownColour(Control<Swatch>(window, QStringLiteral("lblColorCode%1").arg(i))),
-                 QColor(128, 0, 128));
-    QCOMPARE(Control<ValueLabel>(window, "lblColourToWearSuccess")->text(), QString("Success"));
-    QCOMPARE(Control<ValueLabel>(window, "lblColourToWearRelationships")->text(),
-             QString("Relationships"));
-    QCOMPARE(Control<QTabBar>(window, "TS")->count(), 2);
-    QCOMPARE(Control<QTabBar>(window, "TS")->tabText(0), QString("Result Based on Astrology"));
-    QCOMPARE(Control<QTabBar>(window, "TS")->tabText(1), QString("Result Based on Feng Shui"));
-    QCOMPARE(Control<QTabBar>(window, "TS")->currentIndex(), 0);
-    QCOMPARE(ShownPanel(window), 0);
-    QCOMPARE(Control<QLabel>(window, "lblCaption7")->text(),
-             QString("Your Lucky Car Color for Personal Development"));
-    QCOMPARE(Control<QLabel>(window, "lblCaption6")->text(),
-             QString("Your Lucky Car Color for Relationship"));
-    QVERIFY(Control<SunSignTextBox>(window, "txtSunSign_Desc")->isReadOnly());
-    QCOMPARE(Control<SunSignTextBox>(window, "txtSunSign_Desc")->verticalScrollBarPolicy(),
-             Qt::ScrollBarAlwaysOn);
-    QCOMPARE(Control<SunSignTextBox>(window, "txtSunSign_Desc")->palette().color(QPalette::Base),
-             QColor(68, 109, 217));
-    QCOMPARE(Control<SunSignTextBox>(window, "txtSunSign_Desc")->palette().color(QPalette::Text),
-             QColor(Qt::white));
-    // The forum invitation loses its final full stop here.
-    QVERIFY(
-        Control<LinkLabel>(window, "Label14")->text().endsWith("Click Here To Visit Quillory Now"));
-    QVERIFY(Control<LinkLabel>(window, "lblCobrand")->isVisibleTo(&window));
-    QVERIFY(!Control<LinkLabel>(window, "lblFullBrand")->isVisibleTo(&window));
-}
-
-void TestResultWindow::geometry() {
-    frmLuckyCarResult& window = WindowRegistry::Instance().Use<frmLuckyCarResult>();
-    window.ShowCentred();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(window.centralWidget()->size(), QSize(521, 418));
-    QCOMPARE(Control<QStackedWidget>(window, "panels")->geometry(), QRect(0, 55, 521, 305));
-    QCOMPARE(Control<QTabBar>(window, "TS")->geometry(), QRect(0, 32, 521, 23));
-    QCOMPARE(Control<QPushButton>(window, "cmdBack")->geometry(), QRect(446, 377, 67, 23));
-    QCOMPARE(window.focusWidget(), Control<QPushButton>(window, "cmdBack"));
-    // The Save button lies below the client area: never seen, never reached.
-    QVERIFY(!window.centralWidget()->rect().intersects(
-        Control<QPushButton>(window, "cmdPrint")->geometry()));
-    QCOMPARE(Control<QPushButton>(window, "cmdPrint")->focusPolicy(), Qt::NoFocus);
-    QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
-    QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
-}
-
-void TestResultWindow::tabsSwitchPanels() {
-    frmLuckyCarResult& window = Reading("Ann", 5, "May", "1980");
-    QTest::mouseClick(Control<QTabBar>(window, "TS"), Qt::LeftButton, {},
-                      Control<QTabBar>(window, "TS")->tabRect(1).center());
-    QCOMPARE(ShownPanel(window), 1);
-    QVERIFY(Control<QWidget>(window, "fraResult1")->isVisible());
-    QVERIFY(!Control<QWidget>(window, "fraResult0")->isVisible());
-    QTest::mouseClick(Control<QTabBar>(window, "TS"), Qt::LeftButton, {},
-                      Control<QTabBar>(window, "TS")->tabRect(1).center());
-    QCOMPARE(ShownPanel(window), 1);
-    QTest::mouseClick(Control<QTabBar>(window, "TS"), Qt::LeftButton, {},
-                      Control<QTabBar>(window, "TS")->tabRect(0).center());
-    QCOMPARE(ShownPanel(window), 0);
-    QVERIFY(Control<QWidget>(window, "fraResult0")->isVisible());
-}
-
-void TestResultWindow::keyboardSwitchesTabs() {
-    frmLuckyCarResult& window = Reading("Ann", 5, "May", "1980");
-    window.activateWindow();
-    QTest::keyClick(&window, Qt::Key_Tab, Qt::ControlModifier);
-    QCOMPARE(ShownPanel(window), 1);
-    QTest::keyClick(&window, Qt::Key_PageUp, Qt::ControlModifier);
-    QCOMPARE(ShownPanel(window), 0);
-    QTest::keyClick(&window, Qt::Key_PageDown, Qt::ControlModifier);
-    QCOMPARE(ShownPanel(window), 1);
-}
-
-void TestResultWindow::readingFillsBothPanels() {
-    // Male, 15 March 1975: Kua 7 (White, Coral, Beige, Gold); Pisces, Yellow.
-    frmLuckyCarResult& window = Reading("Ann", 15, "March", "1975");
-    QCOMPARE(Control<QLabel>(window, "lblLuckyCar_Result0")->text(), QString("Yellow"));
-    QVERIFY(Control<QLabel>(window, "lblLuckyCar_Result1")
-                ->text()
-                .startsWith("Yellow symbolizes intelligence"));
-    QCOMPARE(Control<QLabel>(window, "lblLuckyCar_Result2")->text(), QString("7"));
-    QCOMPARE(Control<QLabel>(window, "lblLuckyCar_Result3")->text(), QString("Jupiter"));
-    QCOMPARE(Control<QLabel>(window, "lblLuckyCar_Result4")->text(), QString("Pisces"));
-    QVERIFY(Control<SunSignTextBox>(window, "txtSunSign_Desc")
-                ->toPlainText()
-                .startsWith("The typical Pisces individual"));
-    QCOMPARE(ShownColour(Control<Swatch>(window, "lblColorCode0")), QColor(255, 255, 0));
-    QCOMPARE(Control<ValueLabel>(window, "lblColourToWearSuccess")->text(), QString("White"));
-    QCOMPARE(Control<ValueLabel>(window, "lblColourToWearHealth")->text(), QString("Coral"));
-    QCOMPARE(Control<ValueLabel>(window, "lblColourToWearRelationships")->text(), QString("Beige"));
-    QCOMPARE(Control<ValueLabel>(window, "lblColourToWearPersonal")->text(), QString("Gold"));
-    QCOMPARE(ShownColour(Control<Swatch>(window, "lblColorCode1")), QColor(255, 255, 255));
-    QCOMPARE(ShownColour(Control<Swatch>(window, "lblColorCode2")), QColor(255, 120, 80));
-    QCOMPARE(ShownColour(Control<Swatch>(window, "lblColorCode3")), QColor(255, 200, 150));
-    QCOMPARE(ShownColour(Control<Swatch>(window, "lblColorCode4")), QColor(255, 215, 0));
-    // What a screen reader says of a value and of a swatch.
-    QCOMPARE(Control<QLabel>(window, "lblLuckyCar_Result4")->accessibleName(),
-             QString("Sun Sign: Pisces"));
-    QCOMPARE(Control<Swatch>(window, "lblColorCode2")->accessibleName(),
-             QString("Coral, red 255, green 120, blue 80"));
-}
-
-void TestResultWindow::valueLabelsGrowWithTheirText() {
-    frmLuckyCarResult& window = Reading("Ann", 1, "December", "1980");
-    ValueLabel* sign = Control<ValueLabel>(window, "lblLuckyCar_Result4");
-    QCOMPARE(sign->text(), QString("Sagittarius"));
-    QVERIFY(sign->width() >= sign->fontMetrics().horizontalAdvance("Sagittarius"));
-    QCOMPARE(sign->height(), 13);
-    // Values and captions are exactly as large as a label asks to be for
-    // its text, with the design texts and with the reading's.
-    for (const ValueLabel* value : window.findChildren<ValueLabel*>())
-        QCOMPARE(value->width(), value->sizeHint().width());
-    for (int i = 0; i < 8; ++i) {
-        const QLabel* caption = Control<QLabel>(window, QString("lblCaption%1").arg(i));
-        QCOMPARE(caption->size(), caption->sizeHint());
-    }
-}
-
-void TestResultWindow::newReadingStartsOnAstrology() {
-    frmLuckyCarResult& first = Reading("Ann", 5, "May", "1980");
-    Control<QTabBar>(first, "TS")->setCurrentIndex(1);
-    QTest::mouseClick(Control<QPushButton>(first, "cmdBack"), Qt::LeftButton);
-    Settle();
-    frmLuckyCarResult& second = Reading("Ann", 6, "June", "1981");
-    QCOMPARE(Control<QTabBar>(second, "TS")->currentIndex(), 0);
-    QCOMPARE(ShownPanel(second), 0);
-}
-
-void TestResultWindow::backReturnsToAFreshBirthDetailsWindow_data() {
-    QTest::addColumn<bool>("fromMenu");
-    QTest::newRow("Back button") << false;
-    QTest::newRow("File, Back") << true;
-}
-
-void TestResultWindow::backReturnsToAFreshBirthDetailsWindow() {
-    QFETCH(bool, fromMenu);
-    frmLuckyCarResult& window = Reading("Someone", 20, "October", "1999", false);
-    if (fromMenu)
-        Control<QAction>(window, "mnuBack")->trigger();
-    else
-        QTest::mouseClick(Control<QPushButton>(window, "cmdBack"), Qt::LeftButton);
-    Settle();
-    QCOMPARE(VisibleWindowNames(), QStringList{"frmMain"});
-    QVERIFY(!WindowRegistry::Instance().Find<frmLuckyCarResult>());
-    // The exit promotion window exists, hidden, for a later exit.
-    QVERIFY(WindowRegistry::Instance().Find<frmNagScreen2>());
-    frmMain* fresh = WindowRegistry::Instance().Find<frmMain>();
-    QVERIFY(Control<QLineEdit>(*fresh, "txtName")->text().isEmpty());
-    QVERIFY(Control<QRadioButton>(*fresh, "optSex0")->isChecked());
-    QVERIFY(!Control<LinkLabel>(*fresh, "lblCobrand")->isVisibleTo(fresh));
-    QCOMPARE(bed->endRequests, 0);
-
-    // Leaving the new birth details window shows the exit promotion window.
-    fresh->close();
-    Settle();
-    QCOMPARE(VisibleWindowNames(), QStringList{"frmNagScreen2"});
-}
-
-void TestResultWindow::leavingTakesTheExitPath_data() {
-    QTest::addColumn<bool>("fromMenu");
-    QTest::newRow("close box") << false;
-    QTest::newRow("File, Exit") << true;
-}
-
-void TestResultWindow::leavingTakesTheExitPath() {
-    QFETCH(bool, fromMenu);
-    frmLuckyCarResult& window = Reading("Ann", 5, "May", "1980");
-    if (fromMenu)
-        Control<QAction>(window, "mnuExit")->trigger();
-    else
-        window.close();
-    Settle();
-    QCOMPARE(VisibleWindowNames(), QStringList{"frmNagScreen2"});
-    QVERIFY(!WindowRegistry::Instance().Find<frmLuckyCarResult>());
-    QVERIFY(!WindowRegistry::Instance().Find<frmMain>());
-    QCOMPARE(bed->endRequests, 0);
-}
-
-void TestResultWindow::menusAndLinks() {
-    frmLuckyCarResult& window = Reading("Ann", 5, "May", "1980");
-    bed->platform.openedAddresses.clear();
-    const QList<QAction*> bar = window.menuBar()->actions();
-    QCOMPARE(bar.size(), 4);
-    QCOMPARE(bar[3]->text(), QString("Make Money &Online"));
-    QVERIFY(!bar[3]->isVisible() && !bar[3]->isEnabled());
-    QVERIFY(!Control<QAction>(window, "mnuPrint")->isEnabled());
-    QCOMPARE(Control<QAction>(window, "mnuUpdate")->text(), QString("Check for Software &Update"));
-    Control<QAction>(window, "mnuOnline")->trigger();
-    Control<QAction>(window, "mnuVisit")->trigger();
-    Control<QAction>(window, "mnuUpdate")->trigger();
-    Control<QAction>(window, "mnuDonate")->trigger();
-    QTest::mouseClick(Control<LinkLabel>(window, "Label14"), Qt::LeftButton);
-    QTest::mouseClick(Control<LinkLabel>(window, "lblCobrand"), Qt::LeftButton);
-    QCOMPARE(bed->platform.openedAddresses,
-             (QStringList{
-                 "https://www.korvane.example/korvane-help.html", "https://www.quillory.example/",
-                 "https://www.korvane.example/download-korvane.html",
-                 "https://help.quillory.example/donate.html", "https://www.quillory.example/",
-                 "https://help.quillory.example/co-brand.html"}));
-    QCOMPARE(VisibleWindowNames(), QStringList{"frmLuckyCarResult"});
-}
-
-void TestResultWindow::saveDoesNothing() {
-    frmLuckyCarResult& window = Reading("Ann", 5, "May", "1980");
-    Control<QPushButton>(window, "cmdPrint")->click();
-    Control<QAction>(window, "mnuPrint")->setEnabled(true);
-    Control<QAction>(window, "mnuPrint")->trigger();
-    Settle();
-    QCOMPARE(VisibleWindowNames(), QStringList{"frmLuckyCarResult"});
-    QVERIFY(bed->platform.openedAddresses.isEmpty());
-    QVERIFY(bed->platform.messages.isEmpty());
-}
-
-void TestResultWindow::signTextGuardsTheClipboard() {
-    // A word of the sign text that the user copied elsewhere stays through
-    // the reading, which guards the clipboard as it writes the text.
-    bed->platform.ownClipboard = QStringLiteral("the");
-    frmLuckyCarResult& window = Reading("Ann", 5, "May", "1980");
-    auto* box = Control<SunSignTextBox>(window, "txtSunSign_Desc");
-    QVERIFY(box->toPlainText().startsWith("As the second sign of the zodiac"));
-    QCOMPARE(bed->platform.ownClipboard, QString("the"));
-
-    // What the box gives away is taken back by the next use of the mouse.
-    box->selectAll();
-    box->copy();
-    bed->platform.ownClipboard = box->toPlainText();
-    QWidget* viewport = box->viewport();
-    QTest::mouseMove(viewport, QPoint(10, 10));
-    QTest::mouseMove(viewport, QPoint(20, 12));
-    QCOMPARE(bed->platform.ownClipboard, QString());
-    QCOMPARE(bed->platform.clipboardClears, QList{ClipboardPart::Clipboard});
-
-    // A box on the screen takes a new text at once.
-    box->SetDescription("One\r\nTwo");
-    QCOMPARE(box->toPlainText(), QString("One\nTwo"));
-}
 
 QTEST_MAIN(TestResultWindow)
 #include "test_result_window.moc"

@@ -19,6 +19,7 @@ public:
         QString text;
         MessageIcon icon = MessageIcon::Information;
         MessageButtons buttons = MessageButtons::Ok;
+        bool operator==(const Message&) const = default;
     };
 
     RecordingPlatform();

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 
 #include <algorithm>
 
@@ -63,6 +64,21 @@ bool ChooseBirthDate(const QWidget& window, int day, const QString& month, const
 
 QColor ShownColour(QWidget* swatch) {
     return swatch->grab().toImage().pixelColor(swatch->rect().center());
+}
+
+QStringList SwatchColours(const QWidget& window) {
+    QStringList colours;
+    for (int i = 0; i < 5; ++i)
+        colours << ShownColour(Control<QWidget>(window, QStringLiteral("lblColorCode%1").arg(i)))
+                       .name();
+    return colours;
+}
+
+QStringList LabelTexts(const QWidget& window, const QStringList& names) {
+    QStringList texts;
+    for (const QString& name : names)
+        texts << Control<QLabel>(window, name)->text();
+    return texts;
 }
 
 ModalFailsafe::ModalFailsafe() {

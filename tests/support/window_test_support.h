@@ -49,6 +49,12 @@ private:
 // The colour a swatch shows, at its middle, as drawn.
 QColor ShownColour(QWidget* swatch);
 
+// The colours the result window's five swatches show, as "#rrggbb".
+QStringList SwatchColours(const QWidget& window);
+
+// The texts of a window's labels, by their object names.
+QStringList LabelTexts(const QWidget& window, const QStringList& names);
+
 // Processes pending events, including deferred deletions.
 void Settle();
 

@@ -82,105 +82,98 @@ class TestFrameGroup : public QObject {
     Q_OBJECT
 private slots:
     // First, while no paint of this process has started Qt's worker threads.
-    void drawingStartsNoThreads();
-    void framePictureIsDecodedOnce();
-    void looksLikeQt64GroupBox_data();
-    void looksLikeQt64GroupBox();
-    void frameLinesLieWhereDebian12ShowsThem_data();
-    void frameLinesLieWhereDebian12ShowsThem();
-};
-
-void TestFrameGroup::drawingStartsNoThreads() {
+    void drawingStartsNoThreads() {
 #ifdef Q_OS_LINUX
-    QWidget window;
-    FrameGroup frame(&window);
-    frame.setGeometry(0, 0, 323, 300);
-    const QStringList before = PooledThreads();
-    for (const qreal scale : {1.0, 1.25, 2.0}) {
-        QVERIFY(!DrawnLikeAWindow(frame, scale).isNull());
-        QCOMPARE(PooledThreads(), before);
-    }
+        QWidget window;
+        FrameGroup frame(&window);
+        frame.setGeometry(0, 0, 323, 300);
+        const QStringList before = PooledThreads();
+        for (const qreal scale : {1.0, 1.25, 2.0}) {
+            QVERIFY(!DrawnLikeAWindow(frame, scale).isNull());
+            QCOMPARE(PooledThreads(), before);
+        }
 #else
-    QSKIP("threads are counted through /proc");
+        QSKIP("threads are counted through /proc");
 #endif
-}
-
-// Once the first frame is out, Qt's picture cache has no room: every paint
-// would decode the picture again unless the frame keeps it.
-void TestFrameGroup::framePictureIsDecodedOnce() {
-    const int cacheLimit = QPixmapCache::cacheLimit();
-    QPixmapCache::setCacheLimit(0);
-    FrameGroup first(nullptr);
-    FrameGroup second(QStringLiteral("Refer A Friend"), nullptr);
-    PictureKeys device;
-    for (FrameGroup* frame : {&first, &second, &first}) {
-        frame->resize(180, 100);
-        frame->render(&device, QPoint(), QRegion(), QWidget::RenderFlags());
     }
-    QPixmapCache::setCacheLimit(cacheLimit);
-    QCOMPARE(device.keys.size(), 1);
-}
 
-void TestFrameGroup::looksLikeQt64GroupBox_data() {
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<int>("height");
-    QTest::addColumn<qreal>("scale");
-    QTest::newRow("no title") << QString() << 230 << 1.0;
-    QTest::newRow("title") << QStringLiteral("Refer A Friend") << 230 << 1.0;
-    QTest::newRow("title, twice the pixels") << QStringLiteral("Refer A Friend") << 230 << 2.0;
-    QTest::newRow("a quarter more pixels") << QString() << 230 << 1.25;
-    QTest::newRow("one row over a band") << QString() << 65 << 1.0;
-    QTest::newRow("shorter than a band") << QStringLiteral("Refer A Friend") << 40 << 1.0;
-}
+    // Once the first frame is out, Qt's picture cache has no room: every paint
+    // would decode the picture again unless the frame keeps it.
+    void framePictureIsDecodedOnce() {
+        const int cacheLimit = QPixmapCache::cacheLimit();
+        QPixmapCache::setCacheLimit(0);
+        FrameGroup first(nullptr);
+        FrameGroup second(QStringLiteral("Refer A Friend"), nullptr);
+        PictureKeys device;
+        for (FrameGroup* frame : {&first, &second, &first}) {
+            frame->resize(180, 100);
+            frame->render(&device, QPoint(), QRegion(), QWidget::RenderFlags());
+        }
+        QPixmapCache::setCacheLimit(cacheLimit);
+        QCOMPARE(device.keys.size(), 1);
+    }
 
-// Qt 6.4's own group box is the look the frame keeps.
-void TestFrameGroup::looksLikeQt64GroupBox() {
+    void looksLikeQt64GroupBox_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<qreal>("scale");
+        QTest::newRow("no title") << QString() << 230 << 1.0;
+        QTest::newRow("title") << QStringLiteral("Refer A Friend") << 230 << 1.0;
+        QTest::newRow("title, twice the pixels") << QStringLiteral("Refer A Friend") << 230 << 2.0;
+        QTest::newRow("a quarter more pixels") << QString() << 230 << 1.25;
+        QTest::newRow("one row over a band") << QString() << 65 << 1.0;
+        QTest::newRow("shorter than a band") << QStringLiteral("Refer A Friend") << 40 << 1.0;
+    }
+
+    // Qt 6.4's own group box is the look the frame keeps.
+    void looksLikeQt64GroupBox() {
 #if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
-    QFETCH(QString, title);
-    QFETCH(int, height);
-    QFETCH(qreal, scale);
-    QWidget window;
-    window.setFont(ProgramFont(8.25, true));
-    QGroupBox plain(title, &window);
-    FrameGroup banded(title, &window);
-    for (QGroupBox* group : std::initializer_list<QGroupBox*>{&plain, &banded})
-        group->setGeometry(0, 0, 180, height);
-    QCOMPARE(Drawn(banded, scale), Drawn(plain, scale));
+        QFETCH(QString, title);
+        QFETCH(int, height);
+        QFETCH(qreal, scale);
+        QWidget window;
+        window.setFont(ProgramFont(8.25, true));
+        QGroupBox plain(title, &window);
+        FrameGroup banded(title, &window);
+        for (QGroupBox* group : std::initializer_list<QGroupBox*>{&plain, &banded})
+            group->setGeometry(0, 0, 180, height);
+        QCOMPARE(Drawn(banded, scale), Drawn(plain, scale));
 #else
-    QSKIP("later Qt versions draw their own group box elsewhere; the frame's "
-          "lines are checked on every version below");
+        QSKIP("later Qt versions draw their own group box elsewhere; the frame's "
+              "lines are checked on every version below");
 #endif
-}
+    }
 
-void TestFrameGroup::frameLinesLieWhereDebian12ShowsThem_data() {
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<int>("topLine");
-    QTest::newRow("no title") << QString() << 4;
-    QTest::newRow("title") << QStringLiteral("Refer A Friend") << 18;
-}
+    void frameLinesLieWhereDebian12ShowsThem_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("topLine");
+        QTest::newRow("no title") << QString() << 4;
+        QTest::newRow("title") << QStringLiteral("Refer A Friend") << 18;
+    }
 
-// Pixel by pixel at the middle of each side, at the scale of one.
-void TestFrameGroup::frameLinesLieWhereDebian12ShowsThem() {
-    QFETCH(QString, title);
-    QFETCH(int, topLine);
-    QWidget window;
-    window.setFont(ProgramFont(8.25, true));
-    FrameGroup frame(title, &window);
-    SetOpaqueBackground(&frame, kProgramBlue);
-    frame.setGeometry(0, 0, 180, 230);
-    const QImage image = Drawn(frame, 1.0);
-    const auto at = [&image](int x, int y) { return image.pixelColor(x, y); };
-    const int middleX = 160;
-    const int middleY = 150;
-    QCOMPARE(at(middleX, topLine - 1), kProgramBlue);
-    QCOMPARE(at(middleX, topLine), kFrameLine);
-    QCOMPARE(at(middleX, 229), kFrameLine);
-    QCOMPARE(at(0, middleY), kProgramBlue);
-    QCOMPARE(at(1, middleY), kFrameLine);
-    QCOMPARE(at(179, middleY), kFrameLine);
-    QCOMPARE(at(middleX, middleY), kFrameInside);
-    QCOMPARE(at(middleX, topLine + 2), kFrameInside);
-}
+    // Pixel by pixel at the middle of each side, at the scale of one.
+    void frameLinesLieWhereDebian12ShowsThem() {
+        QFETCH(QString, title);
+        QFETCH(int, topLine);
+        QWidget window;
+        window.setFont(ProgramFont(8.25, true));
+        FrameGroup frame(title, &window);
+        SetOpaqueBackground(&frame, kProgramBlue);
+        frame.setGeometry(0, 0, 180, 230);
+        const QImage image = Drawn(frame, 1.0);
+        const auto at = [&image](int x, int y) { return image.pixelColor(x, y); };
+        const int middleX = 160;
+        const int middleY = 150;
+        QCOMPARE(at(middleX, topLine - 1), kProgramBlue);
+        QCOMPARE(at(middleX, topLine), kFrameLine);
+        QCOMPARE(at(middleX, 229), kFrameLine);
+        QCOMPARE(at(0, middleY), kProgramBlue);
+        QCOMPARE(at(1, middleY), kFrameLine);
+        QCOMPARE(at(179, middleY), kFrameLine);
+        QCOMPARE(at(middleX, middleY), kFrameInside);
+        QCOMPARE(at(middleX, topLine + 2), kFrameInside);
+    }
+};
 
 QTEST_MAIN(TestFrameGroup)
 #include "test_ui_frame_group.moc"
