@@ -49,8 +49,6 @@ korvane_reproducible_environment "$root"
 # this clone finds.
 KORVANE_QT_WINDOWS_ARCHIVE="$(korvane_find_qt_windows_archive "$root")"
 [ -n "$KORVANE_QT_WINDOWS_ARCHIVE" ] && export KORVANE_QT_WINDOWS_ARCHIVE
-trap korvane_root_stop EXIT
-trap 'exit 1' INT TERM
 
 # Runs a script, its output shown as it comes, and prints its last line.
 last_line() {
@@ -61,6 +59,15 @@ last_line() {
   [ "$status" -eq 0 ] && tail -n 1 "$log"
   rm -f "$log"
   return "$status"
+}
+
+# Builds the Debian 13 package of the source copy in the kept Debian 13
+# root, into WORK/debian13. Whatever it started there ends with it.
+#   debian13_package SOURCE WORK
+debian13_package() {
+  trap korvane_root_stop EXIT
+  trap 'exit 1' INT TERM
+  korvane_in_debian13_root "$1" "" --bind "$2" bash "$1/scripts/package.sh" "$2/debian13"
 }
 
 # Builds the release of the commit in the work folder, from a copy of the
@@ -80,8 +87,7 @@ make_release() {
   cp "$deb" "$dist/${KORVANE_EXECUTABLE}_${KORVANE_VERSION}_debian12_amd64.deb"
 
   echo "== the Debian 13 package, in the Debian 13 root"
-  deb="$(last_line korvane_in_debian13_root "$source" "" --bind "$work" \
-    bash "$source/scripts/package.sh" "$work/debian13")"
+  deb="$(last_line debian13_package "$source" "$work")"
   cp "$deb" "$dist/${KORVANE_EXECUTABLE}_${KORVANE_VERSION}_debian13_amd64.deb"
 
   echo "== the Windows installer and portable zip"
