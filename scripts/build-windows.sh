@@ -15,12 +15,14 @@
 # Debian 13's patched source (scripts/build-qt-windows.sh: about an hour on
 # two cores) and kept in the cache folder.
 # Needs root for the chroot (it asks sudo when there is one); --here does not.
+# Built twice from one commit, the installer and the zip are the same bytes.
 # The last line of output is the installer's path.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 . "$root/scripts/lib/common.sh"
 . "$root/scripts/lib/debian_root.sh"
 . "$root/scripts/lib/windows.sh"
+. "$root/scripts/lib/reproducible.sh"
 
 tests=OFF
 here=""
@@ -35,11 +37,14 @@ while [ $# -gt 0 ]; do
   esac
 done
 out="$root/build-windows"
+# Inside the root, SOURCE_DATE_EPOCH comes from outside: the copy there may
+# have no git to read the commit's time with.
+korvane_reproducible_environment "$root"
 
 if [ -z "$here" ]; then
   if [ "$(id -u)" -ne 0 ]; then
     command -v sudo >/dev/null || { echo "Building for Windows needs root (a chroot); run it as root." >&2; exit 1; }
-    exec sudo --preserve-env=KORVANE_QT_WINDOWS_ARCHIVE,KORVANE_QT_WINDOWS_SHA256,KORVANE_DEBIAN_MIRROR,CI \
+    exec sudo --preserve-env=KORVANE_QT_WINDOWS_ARCHIVE,KORVANE_QT_WINDOWS_SHA256,KORVANE_DEBIAN_MIRROR,CI,SOURCE_DATE_EPOCH \
       "$0" "${arguments[@]}"
   fi
   korvane_install_packages debootstrap xz-utils
@@ -91,7 +96,7 @@ cmake -G Ninja -S "$root" -B "$build" \
   -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_PREFIX_PATH="$qt" -DQTWIN_EXTRA_FIND_ROOT="$qt" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-  -DKORVANE_BUILD_TESTS="$tests" >/dev/null
+  -DKORVANE_BUILD_TESTS="$tests" -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$root=." >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
 
 korvane_load_identity "$build"
@@ -102,7 +107,13 @@ mkdir -p "$package"
 cmake --install "$build" --component windows --prefix "$package/$name" --strip >/dev/null
 # Qt and the MinGW runtime come with their symbols; the package needs none.
 find "$package/$name" -name '*.dll' -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
-(cd "$package" && zip -qr "$name.zip" "$name")
+# The zip and the installer store each file's time: the commit's, so that
+# they depend on the files alone. The zip lists its files in the order of
+# their names, without the extra fields that hold owners and more times.
+if [ -n "${SOURCE_DATE_EPOCH:-}" ]; then
+  find "$package/$name" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
+fi
+(cd "$package" && find "$name" | LC_ALL=C sort | zip -qX -@ "$name.zip")
 
 # The installer takes exactly the portable folder's files, and its
 # uninstaller removes exactly those.

@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
 # Makes every file of a release of the commit checked out, in dist/:
 #   korvane_VERSION_debian12_amd64.deb   the Debian 12 package, built here
+#   korvane_VERSION_debian13_amd64.deb   the Debian 13 package, built in the
+#                                        Debian 13 root of the Windows builds
+#   korvane-VERSION-win64-setup.exe      the Windows installer
+#   korvane-VERSION-win64.zip            the portable Windows folder
 #   korvane-VERSION-web.tar.gz           the web site, for any static host
 #   SHA256SUMS                           the sha256 of each
 # The commit alone is built (uncommitted changes are left out), afresh, with
@@ -10,10 +14,15 @@
 #     --check  then makes the release a second time, from another folder,
 #              and compares the two file by file; diffoscope shows any
 #              difference, which fails.
-# Runs on Debian 12. The last line of output is the dist folder's path.
+# Qt for Windows is the pinned archive that scripts/build-windows.sh finds
+# beside this clone or in KORVANE_QT_WINDOWS_ARCHIVE.
+# Runs on Debian 12, as root for the Debian 13 root (it asks sudo when there
+# is one). The last line of output is the dist folder's path.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 . "$root/scripts/lib/common.sh"
+. "$root/scripts/lib/debian_root.sh"
+. "$root/scripts/lib/windows.sh"
 . "$root/scripts/lib/reproducible.sh"
 
 check=""
@@ -24,13 +33,22 @@ case "${1:-}" in
 esac
 [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" = bookworm ] ||
   { echo "scripts/release.sh makes releases on Debian 12: its package is built on this machine" >&2; exit 1; }
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || { echo "A release needs root (a chroot); run it as root." >&2; exit 1; }
+  exec sudo --preserve-env=KORVANE_QT_WINDOWS_ARCHIVE,KORVANE_QT_WINDOWS_SHA256,KORVANE_DEBIAN_MIRROR \
+    "$0" "$@"
+fi
 read -ra web_packages <<<"$(korvane_web_packages | tr '\n' ' ')"
 korvane_install_packages git "${KORVANE_BUILD_PACKAGES[@]}" "${KORVANE_PACKAGING_PACKAGES[@]}" \
-  "${web_packages[@]}" diffoscope-minimal
+  "${web_packages[@]}" debootstrap xz-utils diffoscope-minimal
 commit="$(git -C "$root" rev-parse HEAD)"
 korvane_reproducible_environment "$root"
 [ -z "$(git -C "$root" status --porcelain --untracked-files=no)" ] ||
   echo "Uncommitted changes are not in the release: it is built from commit $commit alone."
+# The copies of the commit lie elsewhere: they get the Qt for Windows that
+# this clone finds.
+KORVANE_QT_WINDOWS_ARCHIVE="$(korvane_find_qt_windows_archive "$root")"
+[ -n "$KORVANE_QT_WINDOWS_ARCHIVE" ] && export KORVANE_QT_WINDOWS_ARCHIVE
 
 # Runs a script, its output shown as it comes, and prints its last line.
 last_line() {
@@ -43,6 +61,15 @@ last_line() {
   return "$status"
 }
 
+# Builds the Debian 13 package of the source copy in the kept Debian 13
+# root, into WORK/debian13. Whatever it started there ends with it.
+#   debian13_package SOURCE WORK
+debian13_package() {
+  trap korvane_root_stop EXIT
+  trap 'exit 1' INT TERM
+  korvane_in_debian13_root "$1" "" --bind "$2" bash "$1/scripts/package.sh" "$2/debian13"
+}
+
 # Builds the release of the commit in the work folder, from a copy of the
 # commit there, and writes its files into the dist folder.
 #   make_release WORK DIST
@@ -51,13 +78,21 @@ make_release() {
   rm -rf "$work" "$dist"
   mkdir -p "$source" "$dist"
   git -C "$root" archive "$commit" | tar -C "$source" -xf -
-  local deb site name
+  local deb site name setup
 
   echo "== the Debian 12 package"
   deb="$(last_line "$source/scripts/package.sh" "$work/debian12")"
   korvane_load_identity "$work/debian12"
   name="$KORVANE_EXECUTABLE-$KORVANE_VERSION"
   cp "$deb" "$dist/${KORVANE_EXECUTABLE}_${KORVANE_VERSION}_debian12_amd64.deb"
+
+  echo "== the Debian 13 package, in the Debian 13 root"
+  deb="$(last_line debian13_package "$source" "$work")"
+  cp "$deb" "$dist/${KORVANE_EXECUTABLE}_${KORVANE_VERSION}_debian13_amd64.deb"
+
+  echo "== the Windows installer and portable zip"
+  setup="$(last_line "$source/scripts/build-windows.sh")"
+  cp "$setup" "${setup%-setup.exe}.zip" "$dist/"
 
   echo "== the web site"
   site="$(last_line "$source/scripts/build-web.sh" "$work/web")"
@@ -68,6 +103,8 @@ make_release() {
 
 dist="$root/dist"
 make_release "$root/build-release" "$dist"
+# Started through sudo: the release is the caller's.
+[ -n "${SUDO_UID:-}" ] && chown -R "$SUDO_UID:$SUDO_GID" "$dist" "$root/build-release"
 cat "$dist/SHA256SUMS"
 
 if [ -n "$check" ]; then

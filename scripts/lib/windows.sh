@@ -45,14 +45,33 @@ korvane_check_qt_windows_archive() {
   fi
 }
 
-# Runs a script of this source tree with --here inside a Debian 13 root: the
-# one in ROOT, or else the one kept in the cache folder (made on first use,
-# used by one build at a time). The source tree, the Qt archive's folder,
-# the cache of Qt builds and each folder given with --bind are at the same
-# paths inside. Returns the script's status.
+# Runs a script of this source tree with --here inside a Debian 13 root
+# (korvane_in_debian13_root), one Windows build at a time in its build
+# folder. Returns the script's status.
 #   korvane_in_windows_root REPO ROOT_OR_EMPTY [--bind FOLDER]... SCRIPT [ARGUMENT...]
 korvane_in_windows_root() {
-  local repo="$1" root="$2" lock root_lock="" archive status=0
+  local repo="$1" root="$2" lock binds=() status=0
+  shift 2
+  while [ "$1" = --bind ]; do
+    binds+=("$1" "$2")
+    shift 2
+  done
+  mkdir -p "$repo/build-windows"
+  exec {lock}>"$repo/build-windows/.lock"
+  flock -n "$lock" || { echo "waiting for another Windows build in $repo/build-windows ..."; flock "$lock"; }
+  korvane_in_debian13_root "$repo" "$root" "${binds[@]}" bash "$1" --here "${@:2}" || status=$?
+  exec {lock}>&-
+  return "$status"
+}
+
+# Runs a command inside a Debian 13 root: the one in ROOT, or else the one
+# kept in the cache folder (made on first use, used by one command at a
+# time). The source tree, the Qt archive's folder, the cache of Qt builds
+# and each folder given with --bind are at the same paths inside; so is
+# SOURCE_DATE_EPOCH. Returns the command's status.
+#   korvane_in_debian13_root REPO ROOT_OR_EMPTY [--bind FOLDER]... COMMAND [ARGUMENT...]
+korvane_in_debian13_root() {
+  local repo="$1" root="$2" root_lock="" archive status=0
   shift 2
   local binds=(--bind "$repo" --bind "$KORVANE_QT_WINDOWS_CACHE")
   while [ "$1" = --bind ]; do
@@ -60,10 +79,7 @@ korvane_in_windows_root() {
     binds+=(--bind "$(realpath "$2")")
     shift 2
   done
-  mkdir -p "$repo/build-windows" "$KORVANE_QT_WINDOWS_CACHE"
-  # One build at a time in a build folder.
-  exec {lock}>"$repo/build-windows/.lock"
-  flock -n "$lock" || { echo "waiting for another Windows build in $repo/build-windows ..."; flock "$lock"; }
+  mkdir -p "$KORVANE_QT_WINDOWS_CACHE"
   if [ -z "$root" ]; then
     root="$KORVANE_WINDOWS_ROOT"
     exec {root_lock}>"$root.lock"
@@ -80,10 +96,9 @@ korvane_in_windows_root() {
   korvane_root_start "$root" "${binds[@]}" --apt-cache "$(korvane_debian_archives trixie)" \
     XDG_CACHE_HOME="$(dirname "$KORVANE_ROOT_CACHE")" LANGUAGE="${LANGUAGE:-}" KORVANE_QT_WINDOWS_ARCHIVE="$archive" \
     KORVANE_QT_WINDOWS_SHA256="${KORVANE_QT_WINDOWS_SHA256:-}" CI="${CI:-}" \
-    KORVANE_E2E_SHOTS="${KORVANE_E2E_SHOTS:-}" DEBIAN_FRONTEND=noninteractive \
-    -- bash "$1" --here "${@:2}"
+    KORVANE_E2E_SHOTS="${KORVANE_E2E_SHOTS:-}" SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-}" \
+    DEBIAN_FRONTEND=noninteractive -- "$@"
   korvane_root_wait || status=$?
-  exec {lock}>&-
   [ -z "$root_lock" ] || exec {root_lock}>&-
   return "$status"
 }
