@@ -15,13 +15,11 @@ site="$(korvane_prepare_web_tests "$build")"
   echo
   echo "First visit: the files the service worker keeps, and the texts of the reader's language"
   echo "(one file of lang/), gzip -9"
-  total_raw=0
   total_gz=0
   for file in "$site"/*; do
     case "$(basename "$file")" in lang | manifest.*.webmanifest) continue ;; esac
     raw=$(stat -c %s "$file")
     gz=$(gzip -9c "$file" | wc -c)
-    total_raw=$((total_raw + raw))
     total_gz=$((total_gz + gz))
     printf '  %-26s %7d bytes, %6d compressed\n' "$(basename "$file")" "$raw" "$gz"
   done

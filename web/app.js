@@ -66,26 +66,36 @@ function showLanguage() {
   if (shownReading) fillReading(shownReading);
 }
 
+async function useLanguage(chosen, inAddress) {
+  const response = await fetch(`lang/${chosen.code}.json`);
+  if (!response.ok) throw new Error(`lang/${chosen.code}.json: ${response.status}`);
+  dictionary = await response.json();
+  language = chosen;
+  showLanguage();
+  if (inAddress) {
+    // The address keeps the choice, so that a link keeps the language.
+    const address = new URL(window.location.href);
+    address.searchParams.set('lang', chosen.tag);
+    window.history.replaceState(window.history.state, '', address);
+  }
+}
+
+// A language that cannot be had leaves the page in the one it was in, or,
+// before any, in English. Resolves to whether the page has its words.
 let languageLoading = null;
-function useLanguage(chosen, inAddress) {
-  languageLoading = (async () => {
-    const response = await fetch(`lang/${chosen.code}.json`);
-    if (!response.ok) throw new Error(`lang/${chosen.code}.json: ${response.status}`);
-    dictionary = await response.json();
-    language = chosen;
-    showLanguage();
-    if (inAddress) {
-      // The address keeps the choice, so that a link keeps the language.
-      const address = new URL(window.location.href);
-      address.searchParams.set('lang', chosen.tag);
-      window.history.replaceState(window.history.state, '', address);
+function chooseLanguage(chosen, inAddress) {
+  languageLoading = useLanguage(chosen, inAddress).then(() => true, () => {
+    if (dictionary) {
+      $('language').value = language.tag;
+      return true;
     }
-    return true;
-  })().catch(() => false);
+    const english = catalogues.languages[0];
+    return chosen !== english && useLanguage(english, false).then(() => true, () => false);
+  });
   return languageLoading;
 }
 
-$('language').addEventListener('change', (event) => useLanguage(languageFor([event.target.value]), true));
+$('language').addEventListener('change', (event) => chooseLanguage(languageFor([event.target.value]), true));
 
 // --- The engine: loaded at once; until then the button shows it is busy. ---
 
@@ -446,12 +456,18 @@ if ('serviceWorker' in navigator) {
     });
   }).catch(() => {});
   navigator.serviceWorker.addEventListener('controllerchange', () => {
-    if (reloadAsked) window.location.reload();
+    if (reloadAsked) {
+      window.location.reload();
+    } else {
+      // The first visit fetched its language before the worker was there to
+      // keep it; asked again, the worker keeps it for use offline.
+      languageLoading?.then((ok) => ok && fetch(`lang/${language.code}.json`)).catch(() => {});
+    }
   });
 }
 
 const asked = new URLSearchParams(window.location.search).get('lang');
-useLanguage(languageFor(asked ? [asked] : navigator.languages ?? [navigator.language]), false);
+chooseLanguage(languageFor(asked ? [asked] : navigator.languages ?? [navigator.language]), false);
 loadTheEngine(false).then(() => {
   if (!engine) return;
   // A shared link shows its reading, with its date in the form behind it; a

@@ -1,7 +1,7 @@
 // The reading as a picture for chat apps (1080 × 1350), drawn in the page:
 // the Kua number and the four purpose colours, the sign, its planet and its
 // car colour, each colour with its swatch, under Korvane's name.
-export const PICTURE = { width: 1080, height: 1350, margin: 72 };
+const PICTURE = { width: 1080, height: 1350, margin: 72 };
 const kBand = 170;
 const kRowsTop = 400;
 const kRowHeight = 128;

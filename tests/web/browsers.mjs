@@ -50,6 +50,30 @@ async function formState(page) {
 }
 
 // The astrology reading on screen; empty values when none shows up.
+// A fresh profile visits once, in Vietnamese, and the server goes: the sign
+// and colour of a reading then, in the words of that visit.
+async function offlineAfterOneVisit(browser) {
+  const profile = await browser.createBrowserContext();
+  const server = await serve(siteDir);
+  try {
+    const page = await profile.newPage();
+    await openPage(page, `${server.url}?lang=vi`);
+    await page.waitForFunction(() => navigator.serviceWorker.controller, { timeout: kPatience });
+    await page.waitForFunction(async () => {
+      for (const key of await caches.keys()) if (await (await caches.open(key)).match('lang/vi.json')) return true;
+      return false;
+    }, { timeout: 5000 }).catch(() => {});
+    await server.stop();
+    await openPage(page, `${server.url}?lang=vi`);
+    await fillForm(page);
+    await page.click('#proceed');
+    const { sign, colour } = await astrology(page);
+    return [sign, colour];
+  } finally {
+    await profile.close();
+  }
+}
+
 async function astrology(page) {
   if (!(await waitForReading(page).then(() => true, () => false))) return {};
   return page.evaluate(() => ({
@@ -406,6 +430,8 @@ async function session(name) {
     equal('offline: a reading after a reload with the server gone', (await astrology(page)).sign, 'Pisces');
     await openPage(page, link);
     equal('offline: the shared link shows its reading at once', await astrology(page), pisces);
+    equal('offline after one visit: the reading in the language of that visit',
+      await offlineAfterOneVisit(browser), ['Song Ngư', 'Vàng']);
 
     if (name === 'chromium') {
       // Manifest, icons and service worker as Chromium wants them for installing.
@@ -475,7 +501,7 @@ async function engineTrouble(name) {
     const page = await browser.newPage();
     const id = await page.evaluateOnNewDocument(() => { delete window.WebAssembly; });
     await page.goto(server.url, { waitUntil: 'load' });
-    await page.waitForSelector('#proceed[aria-busy="false"]');
+    await page.waitForSelector('#proceed[aria-busy="false"]', { timeout: kPatience });
     equal('without WebAssembly: the message says so, in an alert, without a retry',
       await problem(page), ['engine-problem', 'no-webassembly']);
     await page.removeScriptToEvaluateOnNewDocument(id.identifier);
@@ -493,7 +519,7 @@ async function engineTrouble(name) {
       else held = request;
     });
     await page.goto(server.url, { waitUntil: 'load' });
-    await page.waitForSelector('#proceed[aria-busy="false"]');
+    await page.waitForSelector('#proceed[aria-busy="false"]', { timeout: kPatience });
     await fillForm(page);
     await page.click('#proceed');
     equal('a failed fetch: the message with its retry; the button leads to it',
@@ -502,7 +528,7 @@ async function engineTrouble(name) {
     for (how of ['missing', 'bad']) {
       const before = tries;
       await page.click('#retry');
-      await page.waitForSelector('#proceed[aria-busy="false"]');
+      await page.waitForSelector('#proceed[aria-busy="false"]', { timeout: kPatience });
       equal(`trying again fetches anew; with a ${how} file, the message again`,
         [tries - before, await problem(page)], [1, ['engine-problem', 'engine-failed', 'retry']]);
     }
@@ -558,7 +584,7 @@ async function serviceWorker(name) {
     const heading = () => page.$eval('h1', (h1) => h1.textContent);
     const oldTitle = await heading();
     await Promise.all([page.waitForNavigation({ waitUntil: 'load' }), page.click('#reload')]);
-    await page.waitForSelector('#proceed[aria-busy="false"]');
+    await page.waitForSelector('#proceed[aria-busy="false"]', { timeout: kPatience });
     const after = await page.evaluate(() => caches.keys());
     const scope = `korvane:${server.url}a/:`;
     const newCache = after.find((key) => key.startsWith(scope)) ?? '';
