@@ -58,12 +58,14 @@ korvane_prepare_web_tests() {
   local build="$1" top site
   shift
   top="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-  korvane_install_packages "${KORVANE_WEB_TEST_PACKAGES[@]}" >&2
-  site="$("$top/scripts/build-web.sh" "$build" "$@" | tail -n 1)"
+  # Called inside $(...), where set -e does not hold: each step says its failure.
+  korvane_install_packages "${KORVANE_WEB_TEST_PACKAGES[@]}" >&2 || return 1
+  site="$("$top/scripts/build-web.sh" "$build" "$@" | tail -n 1)" || return 1
+  [ -d "$site" ] || return 1
   local tools="$top/tests/web"
   if [ ! -f "$tools/node_modules/.package-lock.json" ] ||
     [ "$tools/package-lock.json" -nt "$tools/node_modules/.package-lock.json" ]; then
-    (cd "$tools" && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --ignore-scripts --no-audit --no-fund) >&2
+    (cd "$tools" && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --ignore-scripts --no-audit --no-fund) >&2 || return 1
   fi
   echo "$site"
 }
