@@ -4,7 +4,6 @@
 #include "korvane_texts.h"
 
 #include <optional>
-#include <string_view>
 
 namespace korvane {
 
