@@ -89,14 +89,6 @@ std::optional<TextId> EmailAddressesProblem(std::string_view email, std::string_
     return std::nullopt;
 }
 
-std::optional<TextId>
-UnfilledFieldProblem(const std::array<std::string_view, kReferFieldCount>& values,
-                     const ReferPlaceholders& placeholders) {
-    if (const auto field = FirstUnfilledField(values, placeholders))
-        return kNotFilledMessages[*field];
-    return std::nullopt;
-}
-
 std::string ReferRequestAddress(const std::array<std::string_view, kReferFieldCount>& values,
                                 const SiteHosts& hosts) {
     std::string address = ReferAFriendPageAddress(hosts) + "?";

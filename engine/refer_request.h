@@ -58,12 +58,6 @@ std::optional<TextId> EmailBoxRefusal(std::string_view typed);
 // either lacks an "@" or a "." (where they stand is not looked at).
 std::optional<TextId> EmailAddressesProblem(std::string_view email, std::string_view friendEmail);
 
-// The message for the first field that is empty, holds spaces only or shows
-// its placeholder.
-std::optional<TextId>
-UnfilledFieldProblem(const std::array<std::string_view, kReferFieldCount>& values,
-                     const ReferPlaceholders& placeholders);
-
 // The request address for the five values as they are. Every value is
 // percent-encoded, so that nothing typed can add, change or cut off a field.
 std::string ReferRequestAddress(const std::array<std::string_view, kReferFieldCount>& values,

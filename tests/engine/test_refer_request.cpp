@@ -18,10 +18,8 @@ const std::string kProductRoot = "https://product.test/";
 const std::string kDistinct = "Please Enter Distinct Email Addresses";
 const std::string kProper = "Please Enter Proper Email Address";
 const std::string kName = "Please Enter Your Name";
-const std::string kEmail = "Please Enter Your Email";
 const std::string kMessage = "Please Enter Your Message";
 const std::string kFriendName = "Please Enter Your Friend's Name";
-const std::string kFriendEmail = "Please Enter Your Friend's Email";
 const std::string kNone = "(none)";
 const ReferPlaceholders kEnglishPlaceholders = ReferPlaceholdersIn(EnglishText);
 
@@ -116,14 +114,15 @@ private slots:
             const std::string_view name = Text(TextId::ReferYourName, catalogue);
             QCOMPARE(shown[kReferName], name);
             QCOMPARE(shown[kReferMessage], std::string_view("Your Message"));
-            const std::array<std::string_view, kReferFieldCount> fields = {name, kAnnMail, "Hello",
-                                                                           "Bob", kBobMail};
-            QCOMPARE(Outcome(UnfilledFieldProblem(fields, shown)), kName);
-            if (catalogue != kEnglish) {
-                const std::array<std::string_view, kReferFieldCount> english = {
-                    "Your Name", kAnnMail, "Hello", "Bob", kBobMail};
-                QCOMPARE(Outcome(UnfilledFieldProblem(english, shown)), kNone);
-            }
+            const auto message = [&shown](std::string_view yourName) {
+                return Outcome(ReferAFriend({std::string(yourName), std::string(kAnnMail), "Hello",
+                                             "Bob", std::string(kBobMail)},
+                                            kHosts, shown)
+                                   .message);
+            };
+            QCOMPARE(message(name), kName);
+            if (catalogue != kEnglish)
+                QCOMPARE(message("Your Name"), kNone);
         }
     }
 
@@ -181,13 +180,14 @@ private slots:
                  {"  Your Name  ", kAnnMail, hello, bob, kBobMail}, kName);
         FieldRow("name empty", {"", kAnnMail, hello, bob, kBobMail}, kName);
         FieldRow("name only spaces", {"   ", kAnnMail, hello, bob, kBobMail}, kName);
+        // An address box at its placeholder is, before that, not a proper address.
         FieldRow("e-mail at placeholder", {ann, placeholder(kReferEmail), hello, bob, kBobMail},
-                 kEmail);
+                 kProper);
         FieldRow("message at placeholder",
                  {ann, kAnnMail, placeholder(kReferMessage), bob, kBobMail}, kMessage);
         FieldRow("friend's name only spaces", {ann, kAnnMail, hello, "  ", kBobMail}, kFriendName);
         FieldRow("friend's e-mail at placeholder",
-                 {ann, kAnnMail, hello, bob, placeholder(kReferFriendEmail)}, kFriendEmail);
+                 {ann, kAnnMail, hello, bob, placeholder(kReferFriendEmail)}, kProper);
         FieldRow("name reported before message", {"", kAnnMail, "", "", kBobMail}, kName);
         FieldRow("message reported before friend's name",
                  {ann, kAnnMail, placeholder(kReferMessage), "", kBobMail}, kMessage);
@@ -202,7 +202,7 @@ private slots:
     void unfilledFieldsAreReportedInOrder() {
         const auto fields = FetchedFields();
         QFETCH(std::string, problem);
-        QCOMPARE(Outcome(UnfilledFieldProblem(ViewsOf(fields), kEnglishPlaceholders)), problem);
+        QCOMPARE(Outcome(ReferAFriend(fields, kHosts, kEnglishPlaceholders).message), problem);
     }
 
     void requestEncodesEveryValue_data() {
