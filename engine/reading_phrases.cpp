@@ -10,7 +10,10 @@ Phrase Number(int value) {
 }
 
 Phrase TwoDigits(int value) {
-    return Phrase::Plain((value < 10 ? "0" : "") + std::to_string(value));
+    std::string text = std::to_string(value);
+    if (text.size() < 2)
+        text.insert(0, 1, '0');
+    return Phrase::Plain(std::move(text));
 }
 
 Phrase LiChunDatePhrase(const LiChunMoment& moment) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -13,6 +14,21 @@ enum class MessageIcon { Information, Critical };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 enum class ClipboardPart { Clipboard, Selection };
+enum class UserFolder { Pictures, Documents };
+
+// A kind of file the save dialog offers: its words, with its pattern
+// ("PNG picture (*.png)"), and its suffix ("png").
+struct FileKind {
+    QString description;
+    QString suffix;
+};
+
+// Where the user chose to save, and the kind chosen with it (its place among
+// the kinds offered).
+struct SaveAnswer {
+    QString path;
+    int kind = 0;
+};
 
 // Everything the program asks of the desktop goes through here, so that the
 // windows stay portable and tests can stand in for the desktop.
@@ -48,6 +64,21 @@ public:
     // Keeps a top-level window above other programs' windows without making
     // it the active one. Call before showing it.
     virtual void KeepOnTop(QWidget* window) = 0;
+
+    // The desktop's own dialog for saving a file, modal over the parent: it
+    // starts at the suggested path with the first kind chosen, gives a name
+    // without a suffix the chosen kind's, and asks before replacing a file.
+    // Nothing when the user cancels.
+    virtual std::optional<SaveAnswer> AskWhereToSave(QWidget* parent, const QString& title,
+                                                     const QString& suggestedPath,
+                                                     const QList<FileKind>& kinds) = 0;
+
+    // The folder where the user keeps pictures or documents.
+    virtual QString UserFolderPath(UserFolder folder) = 0;
+
+    // Whether the user's paper is US Letter rather than A4: where the
+    // system's locale measures in inches.
+    virtual bool UsesLetterPaper() = 0;
 };
 
 // The platform in use; the Qt one unless a test has installed another.

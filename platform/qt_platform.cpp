@@ -8,9 +8,13 @@
 #include <QAbstractButton>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QMessageBox>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
 
@@ -120,6 +124,44 @@ void QtPlatform::KeepOnTop(QWidget* window) {
     // Only the stacking changes; activation stays with showing the window.
     window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     KeepTopMostWithoutActivating(window);
+}
+
+std::optional<SaveAnswer> QtPlatform::AskWhereToSave(QWidget* parent, const QString& title,
+                                                     const QString& suggestedPath,
+                                                     const QList<FileKind>& kinds) {
+    QFileDialog dialog(parent, title, suggestedPath);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    QStringList filters;
+    for (const FileKind& kind : kinds)
+        filters << kind.description;
+    dialog.setNameFilters(filters);
+    const auto kindOf = [&](const QString& filter) {
+        return std::max<qsizetype>(0, filters.indexOf(filter));
+    };
+    if (!kinds.isEmpty()) {
+        dialog.selectNameFilter(filters.front());
+        dialog.setDefaultSuffix(kinds.front().suffix);
+    }
+    // A name typed without a suffix takes the chosen kind's.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+        dialog.setDefaultSuffix(kinds.value(kindOf(filter)).suffix);
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return SaveAnswer{dialog.selectedFiles().front(),
+                      static_cast<int>(kindOf(dialog.selectedNameFilter()))};
+}
+
+QString QtPlatform::UserFolderPath(UserFolder folder) {
+    const QString path = QStandardPaths::writableLocation(folder == UserFolder::Pictures
+                                                              ? QStandardPaths::PicturesLocation
+                                                              : QStandardPaths::DocumentsLocation);
+    return path.isEmpty() ? QDir::homePath() : path;
+}
+
+bool QtPlatform::UsesLetterPaper() {
+    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
 }
 
 } // namespace korvane

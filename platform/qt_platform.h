@@ -15,6 +15,11 @@ public:
     bool WriteSetting(const QString& section, const QString& key, const QString& value) override;
     QDate Today() override;
     void KeepOnTop(QWidget* window) override;
+    std::optional<SaveAnswer> AskWhereToSave(QWidget* parent, const QString& title,
+                                             const QString& suggestedPath,
+                                             const QList<FileKind>& kinds) override;
+    QString UserFolderPath(UserFolder folder) override;
+    bool UsesLetterPaper() override;
 };
 
 // Names the per-user settings store; an empty name goes back to the

@@ -9,6 +9,7 @@
 #include "panel_controls.h"
 #include "panel_writers.h"
 #include "reading_lines.h"
+#include "reading_saver.h"
 #include "shown_text.h"
 #include "sun_sign_text_box.h"
 #include "text_utils.h"
@@ -273,8 +274,9 @@ void frmLuckyCarResult::BuildMenus() {
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuPrint = mnuFile->addAction(ShownText(TextId::CommandSave));
     mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
+    mnuPrint->setShortcut(QKeySequence::Save);
+    // There is something to save once a reading is shown.
     mnuPrint->setEnabled(false);
-    mnuPrint->setVisible(false);
     connect(mnuPrint, &QAction::triggered, this, [this] { cmdPrint_Click(); });
     mnuBack = mnuFile->addAction(ShownText(TextId::CommandBack));
     mnuBack->setObjectName(QStringLiteral("mnuBack"));
@@ -311,6 +313,8 @@ void frmLuckyCarResult::BuildTabShortcuts() {
 }
 
 void frmLuckyCarResult::ShowReading(const Reading& reading) {
+    reading_ = reading;
+    mnuPrint->setEnabled(true);
     ShowFengShui(reading, fengShuiControls_);
     ShowAstrology(reading, astrologyControls_);
     elementsPanel_->Show(reading);
@@ -329,7 +333,8 @@ void frmLuckyCarResult::cmdBack_Click() {
 }
 
 void frmLuckyCarResult::cmdPrint_Click() {
-    // Saving a reading is not offered.
+    if (reading_)
+        SaveReading(this, *reading_);
 }
 
 void frmLuckyCarResult::closeEvent(QCloseEvent* event) {

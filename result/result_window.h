@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 
 class QAction;
 class QGroupBox;
@@ -104,6 +105,8 @@ private:
     AstrologyPanelControls astrologyControls_;
     FengShuiPanelControls fengShuiControls_;
     std::unique_ptr<ElementsPanel> elementsPanel_;
+    // The reading shown, which File, Save keeps.
+    std::optional<Reading> reading_;
 };
 
 } // namespace korvane

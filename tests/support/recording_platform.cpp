@@ -56,4 +56,19 @@ void RecordingPlatform::KeepOnTop(QWidget* window) {
     keptOnTop.append(window);
 }
 
+std::optional<SaveAnswer> RecordingPlatform::AskWhereToSave(QWidget*, const QString& title,
+                                                            const QString& suggestedPath,
+                                                            const QList<FileKind>& kinds) {
+    saveQuestions.append({title, suggestedPath, kinds});
+    return saveAnswer;
+}
+
+QString RecordingPlatform::UserFolderPath(UserFolder folder) {
+    return folder == UserFolder::Pictures ? picturesFolder : documentsFolder;
+}
+
+bool RecordingPlatform::UsesLetterPaper() {
+    return letterPaper;
+}
+
 } // namespace korvane

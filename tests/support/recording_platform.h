@@ -34,12 +34,23 @@ public:
     bool WriteSetting(const QString& section, const QString& key, const QString& value) override;
     QDate Today() override;
     void KeepOnTop(QWidget* window) override;
+    std::optional<SaveAnswer> AskWhereToSave(QWidget* parent, const QString& title,
+                                             const QString& suggestedPath,
+                                             const QList<FileKind>& kinds) override;
+    QString UserFolderPath(UserFolder folder) override;
+    bool UsesLetterPaper() override;
 
     // What happened.
     QList<Message> messages;
     QStringList openedAddresses;
     QList<ClipboardPart> clipboardClears;
     QList<QWidget*> keptOnTop;
+    struct SaveQuestion {
+        QString title;
+        QString suggestedPath;
+        QList<FileKind> kinds;
+    };
+    QList<SaveQuestion> saveQuestions;
 
     // How to answer.
     QList<MessageAnswer> answers; // taken in order; Yes or Ok when empty
@@ -48,6 +59,11 @@ public:
     bool settingsReadable = true;
     bool settingsWritable = true;
     QDate today{2026, 12, 8};
+    // The save dialog's answer (nothing: cancelled), the user's folders and paper.
+    std::optional<SaveAnswer> saveAnswer;
+    QString picturesFolder;
+    QString documentsFolder;
+    bool letterPaper = false;
     // What this program holds on the clipboard and the selection; nothing
     // where another program owns it. Clearing leaves an empty text.
     std::optional<QString> ownClipboard;
