@@ -5,7 +5,6 @@
 #include "exit_path.h"
 #include "exit_promotion_window.h"
 #include "reading_for.h"
-#include "reading_record.h"
 #include "result_window.h"
 #include "window_registry.h"
 
@@ -13,14 +12,18 @@ namespace korvane {
 namespace {
 
 // The reading hand-off, once the birth details window has accepted its
-// inputs: store them, run both readings into the result window (created
-// hidden by this first use), show it and unload the birth details window.
-// The unload happens while "Get My Lucky Car Color" is still pressed, so it
-// is not leaving the program.
+// inputs: the reading goes into the result window (created hidden by this
+// first use), which is shown, and the birth details window is unloaded. The
+// unload happens while "Get My Lucky Car Color" is still pressed, so it is
+// not leaving the program. Accepted details always have a reading; were one
+// missing, the window would stay as it is.
 void HandOffReading(frmMain& details) {
-    const Reading reading = ReadingFor(details.Details(), TheReadingRecord());
+    const auto birth = BirthOf(details.Details());
+    const auto reading = birth ? ReadingFor(*birth) : std::nullopt;
+    if (!reading)
+        return;
     auto& result = WindowRegistry::Instance().Use<frmLuckyCarResult>();
-    result.ShowReading(reading);
+    result.ShowReading(*reading);
     result.ShowCentred();
     WindowRegistry::Unload(&details);
 }

@@ -1,20 +1,17 @@
 // Runs every input the birth details window can hand over (years 1900 to
 // 2050, twelve months, days 1 to 31, both sexes: 112,344 inputs, impossible
-// dates included) through FillReadingRecord, FengShuiReading and
-// AstrologyReading, the way the window does for one reading, with displays
-// that only count what they are given. Reports the median time of the whole
-// domain over several repetitions.
+// dates included) through BirthOf and ReadingFor, the way the window does for
+// one reading. Reports the median time of the whole domain over several
+// repetitions.
 //
 //   engine_bench [repetitions]
 //
 // Prints "engine_ms_median=... engine_ms_min=... engine_ms_max=... inputs=..."
-// and exits non-zero when passes disagree or a display went unwritten. That
-// the results are right for every input is a test (test_reading_domain).
-#include "astrology.h"
+// and exits non-zero when passes disagree or a real date went without a
+// reading. That the results are right for every input is a test
+// (test_reading_domain).
 #include "birth_date_lists.h"
-#include "birth_details.h"
-#include "feng_shui.h"
-#include "reading_record.h"
+#include "reading_for.h"
 
 #include <algorithm>
 #include <chrono>
@@ -26,30 +23,6 @@
 
 namespace {
 
-using korvane::ColourValue;
-using korvane::Purpose;
-using korvane::TextId;
-
-class CountingFengShui : public korvane::FengShuiDisplay {
-public:
-    void SetPurposeColourName(Purpose, std::optional<TextId>) override { ++names; }
-    void SetPurposeSwatch(Purpose, ColourValue) override { ++swatches; }
-    long names = 0;
-    long swatches = 0;
-};
-
-class CountingAstrology : public korvane::AstrologyDisplay {
-public:
-    void SetCarColour(TextId) override { ++calls; }
-    void SetCarColourDescription(TextId) override { ++calls; }
-    void SetKuaNumber(std::string_view) override { ++calls; }
-    void SetRulingPlanet(TextId) override { ++calls; }
-    void SetSunSign(TextId) override { ++calls; }
-    void SetSunSignDescription(TextId) override { ++calls; }
-    void SetCarColourSwatch(ColourValue) override { ++calls; }
-    long calls = 0;
-};
-
 std::vector<korvane::BirthDetails> AllInputs() {
     std::vector<korvane::BirthDetails> inputs;
     korvane::ForEveryListedChoice(
@@ -57,17 +30,25 @@ std::vector<korvane::BirthDetails> AllInputs() {
     return inputs;
 }
 
-// One pass over the whole domain; returns a checksum of the results.
-long RunDomain(const std::vector<korvane::BirthDetails>& inputs, korvane::ReadingRecord& record,
-               CountingFengShui& fengShui, CountingAstrology& astrology) {
+struct Pass {
     long checksum = 0;
+    long readings = 0;
+};
+
+// One pass over the whole domain: a checksum of the results and how many
+// inputs had a reading.
+Pass RunDomain(const std::vector<korvane::BirthDetails>& inputs) {
+    Pass pass;
     for (const auto& in : inputs) {
-        korvane::FillReadingRecord(record, in);
-        korvane::FengShuiReading(record.intKuaNumber, record, fengShui);
-        korvane::AstrologyReading(record, astrology);
-        checksum += record.intKuaNumber + static_cast<long>(record.strSunSign.size());
+        const auto birth = korvane::BirthOf(in);
+        const auto reading = birth ? korvane::ReadingFor(*birth) : std::nullopt;
+        if (!reading)
+            continue;
+        ++pass.readings;
+        pass.checksum += reading->kuaNumber + static_cast<long>(reading->astrology.sunSign) +
+                         static_cast<long>(reading->elements.suit.size());
     }
-    return checksum;
+    return pass;
 }
 
 double Median(std::vector<double> values) {
@@ -86,27 +67,24 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    korvane::ReadingRecord record;
-    CountingFengShui fengShui;
-    CountingAstrology astrology;
-    const long expected = RunDomain(inputs, record, fengShui, astrology); // warm-up
+    const Pass expected = RunDomain(inputs); // warm-up
+    // 151 years of 365 days, 37 of them leap years, for both sexes.
+    if (expected.readings != (151L * 365 + 37) * 2) {
+        std::fprintf(stderr, "engine_bench: %ld readings\n", expected.readings);
+        return 1;
+    }
     std::vector<double> times;
     for (int r = 0; r < repetitions; ++r) {
         const auto start = std::chrono::steady_clock::now();
-        const long checksum = RunDomain(inputs, record, fengShui, astrology);
+        const Pass pass = RunDomain(inputs);
         const auto end = std::chrono::steady_clock::now();
-        if (checksum != expected) {
+        if (pass.checksum != expected.checksum || pass.readings != expected.readings) {
             std::fprintf(stderr, "engine_bench: results differ between passes\n");
             return 1;
         }
         times.push_back(std::chrono::duration<double, std::milli>(end - start).count());
     }
-    const long passes = repetitions + 1;
     const long n = static_cast<long>(inputs.size());
-    if (fengShui.names != 4 * n * passes || astrology.calls != 7 * n * passes) {
-        std::fprintf(stderr, "engine_bench: displays were not written for every input\n");
-        return 1;
-    }
     std::printf("engine_ms_median=%.2f engine_ms_min=%.2f engine_ms_max=%.2f inputs=%ld "
                 "repetitions=%d ns_per_input=%.0f\n",
                 Median(times), *std::min_element(times.begin(), times.end()),

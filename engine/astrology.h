@@ -1,13 +1,11 @@
 #pragma once
 
+#include "birth_date.h"
+#include "colour.h"
 #include "korvane_texts.h"
-#include "reading_display.h"
-#include "reading_record.h"
 
 #include <array>
-#include <cstdint>
-#include <string>
-#include <string_view>
+#include <optional>
 
 namespace korvane {
 
@@ -22,22 +20,28 @@ inline constexpr int kSignCount = 12;
 // The twelve signs in zodiac order, Aries first.
 const std::array<SunSign, kSignCount>& SunSigns();
 
-// A sign's description in English as the record keeps it: its paragraphs
-// joined by an empty line (CR LF twice).
-std::string_view SunSignDescription(int signIndex);
-
 struct AstrologyChoice {
     int signIndex = 0;
     int catalogueIndex = 0;
 };
 
-// The sun sign and the catalogue colour for a birth day and month name.
-// Month names compare exactly; anything unknown counts as December.
-AstrologyChoice ChooseSignAndColour(int birthDay, std::string_view monthName);
+// The sun sign and the catalogue colour for a birth day and month. A day
+// beyond the month's last falls to its second sign, as the rule is written.
+AstrologyChoice ChooseSignAndColour(int birthDay, Month month);
 
-// Determines the sun sign, planet, description and car colour from the
-// record's birth day and month, stores them in the record and shows them
-// with the Kua number.
-void AstrologyReading(ReadingRecord& record, AstrologyDisplay& display);
+// The astrology reading: the sun sign, its planet and text, and the car
+// colour with its description and swatch.
+struct AstrologyResult {
+    TextId sunSign;
+    TextId rulingPlanet;
+    TextId sunSignText;
+    TextId carColour;
+    TextId carColourText;
+    // Nothing when the catalogue's colour text does not convert.
+    std::optional<ColourValue> carColourSwatch;
+    friend bool operator==(const AstrologyResult&, const AstrologyResult&) = default;
+};
+
+AstrologyResult AstrologyReading(int birthDay, Month month);
 
 } // namespace korvane

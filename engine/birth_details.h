@@ -1,10 +1,9 @@
 #pragma once
 
-#include "reading_record.h"
+#include "birth_date.h"
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace korvane {
 
@@ -31,14 +30,15 @@ enum class BirthDateCheck {
 // Tests the day and month list positions against the year.
 BirthDateCheck CheckBirthDate(int year, int monthIndex, int dayIndex);
 
-// Reads "15 March 1975" (day number, blank, English month name, blank, year)
-// as a date; nothing when the text does not name a real date.
-std::optional<CalendarDate> DateFromText(std::string_view text);
+// What a reading is made of: the name plays no part in it.
+struct Birth {
+    Sex sex = Sex::Male;
+    BirthDate date;
+    friend bool operator==(const Birth&, const Birth&) = default;
+};
 
-// Stores the details in the record, moves the year text to the Kua birth
-// year (January and February births back one year, see kua_number.h) and
-// computes the Kua number. A step that cannot be taken (a date that does not
-// exist, a place outside a list) leaves its field as it was.
-void FillReadingRecord(ReadingRecord& record, const BirthDetails& details);
+// The sex and the date that the form names; nothing when no sex is chosen,
+// a place lies outside its list or the date does not exist.
+std::optional<Birth> BirthOf(const BirthDetails& details);
 
 } // namespace korvane

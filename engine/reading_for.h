@@ -1,47 +1,60 @@
 #pragma once
 
+#include "astrology.h"
 #include "birth_details.h"
-#include "colour.h"
-#include "reading_display.h"
+#include "feng_shui.h"
+#include "feng_shui_year.h"
+#include "five_elements.h"
+#include "sixty_year_cycle.h"
 
-#include <array>
 #include <optional>
-#include <string>
+#include <vector>
 
 namespace korvane {
 
-// One purpose colour of the Feng Shui reading.
-struct PurposeColour {
-    // Nothing when the purpose has no colour.
-    std::optional<TextId> name;
-    // Nothing when the reading leaves the swatch as designed.
-    std::optional<ColourValue> swatch;
+// The year's element reading: its place in the sixty-year cycle, its Nạp
+// Âm's element, the colours that suit it (its own and those of the element
+// that produces it) and those to avoid (of the element that overcomes it).
+struct ElementsReading {
+    CycleYear cycle;
+    Element element = Element::Metal;
+    std::vector<ElementColour> suit;
+    std::vector<ElementColour> avoid;
+    friend bool operator==(const ElementsReading&, const ElementsReading&) = default;
 };
 
-// Everything a reading shows, as plain values: its texts by their catalogue
-// entries, so that each face shows them in its language.
+// What a birth on the day of Li Chun, before its moment, would be given.
+struct BeforeTheMoment {
+    int year = 0;
+    int kuaNumber = 0;
+    CycleYear cycle;
+    Element element = Element::Metal;
+    friend bool operator==(const BeforeTheMoment&, const BeforeTheMoment&) = default;
+};
+
+// A whole reading as one value; its texts are catalogue entries, which each
+// face shows in its language.
 struct Reading {
-    // Success, health, relationships, personal development.
-    std::array<PurposeColour, 4> purposes;
-    std::optional<TextId> carColour;
-    std::optional<TextId> carColourDescription;
-    std::optional<ColourValue> carColourSwatch;
-    std::string kuaNumber; // as shown
-    std::optional<TextId> rulingPlanet;
-    std::optional<TextId> sunSign;
-    std::optional<TextId> sunSignDescription;
+    Birth birth;
+    // The year the Feng Shui and element readings count from.
+    FengShuiYear year;
+    int kuaNumber = 0;
+    // The Kua number whose directions the purposes come from (Kua 5 has
+    // none of its own).
+    int directionsKua = 0;
+    PurposeColours purposes;
+    AstrologyResult astrology;
+    ElementsReading elements;
+    // Only for a birth on the day of Li Chun.
+    std::optional<BeforeTheMoment> beforeTheMoment;
+    friend bool operator==(const Reading&, const Reading&) = default;
 };
 
-// The reading for accepted birth details: fills the record from them, then
-// runs the Feng Shui and the astrology readings. The desktop passes the
-// process-wide record; every face shows what comes back.
-Reading ReadingFor(const BirthDetails& details, ReadingRecord& record);
+// The reading of a birth; nothing for a date that does not exist or lies
+// outside the years whose Li Chun is known (1899 to 2051).
+std::optional<Reading> ReadingFor(const Birth& birth);
 
-// The same, in a record of its own: the process-wide one is left alone.
-Reading ReadingFor(const BirthDetails& details);
-
-// Writes a reading into the two displays in the order the readings write
-// it; a swatch that the reading leaves as designed is not written.
-void ShowReading(const Reading& reading, FengShuiDisplay& fengShui, AstrologyDisplay& astrology);
+// The elements reading of a year.
+ElementsReading ElementsReadingFor(int year);
 
 } // namespace korvane

@@ -1,6 +1,8 @@
 #include "panel_writers.h"
 
 #include "look.h"
+#include "reading_lines.h"
+#include "reading_phrases.h"
 #include "shown_text.h"
 #include "sun_sign_text_box.h"
 #include "twips.h"
@@ -13,64 +15,48 @@
 namespace korvane {
 namespace {
 
-QString FromStd(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QColor ToQColor(ColourValue colour) {
     return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
 }
 
-std::size_t PurposeIndex(Purpose purpose) {
-    return static_cast<std::size_t>(purpose);
-}
-
 } // namespace
 
-void AstrologyPanelWriter::SetCarColour(TextId name) {
-    controls_.carColour->SetValue(ShownText(name));
+void ShowAstrology(const Reading& reading, const AstrologyPanelControls& controls) {
+    const AstrologyResult& astrology = reading.astrology;
+    controls.carColour->SetValue(ShownText(astrology.carColour));
     // The swatch stands beside the name, further right for a longer one.
-    QWidget* swatch = controls_.carColourSwatch;
-    const int beside = controls_.carColour->geometry().right() + 1 + Px(135);
+    QWidget* swatch = controls.carColourSwatch;
+    const int beside = controls.carColour->geometry().right() + 1 + Px(135);
     swatch->move(std::max(Px(3360), beside), swatch->y());
-}
 
-void AstrologyPanelWriter::SetCarColourDescription(TextId description) {
     // Back to the window's font first: the last description may have been
     // shrunk to fit.
-    QLabel* label = controls_.carColourDescription;
-    label->setFont(label->window()->font());
-    label->setText(ShownText(description));
-    ShrinkFontToFit(label);
+    QLabel* description = controls.carColourDescription;
+    description->setFont(description->window()->font());
+    description->setText(ShownText(astrology.carColourText));
+    ShrinkFontToFit(description);
+
+    controls.kuaNumber->SetValue(QString::number(reading.kuaNumber));
+    controls.rulingPlanet->SetValue(ShownText(astrology.rulingPlanet));
+    controls.sunSign->SetValue(ShownText(astrology.sunSign));
+    controls.sunSignDescription->SetDescription(ShownText(astrology.sunSignText));
+    // A colour that does not convert leaves the swatch as it was.
+    if (astrology.carColourSwatch)
+        controls.carColourSwatch->SetColour(ToQColor(*astrology.carColourSwatch),
+                                            controls.carColour->text());
 }
 
-void AstrologyPanelWriter::SetKuaNumber(std::string_view number) {
-    controls_.kuaNumber->SetValue(FromStd(number));
-}
-
-void AstrologyPanelWriter::SetRulingPlanet(TextId planet) {
-    controls_.rulingPlanet->SetValue(ShownText(planet));
-}
-
-void AstrologyPanelWriter::SetSunSign(TextId sign) {
-    controls_.sunSign->SetValue(ShownText(sign));
-}
-
-void AstrologyPanelWriter::SetSunSignDescription(TextId text) {
-    controls_.sunSignDescription->SetDescription(ShownText(text));
-}
-
-void AstrologyPanelWriter::SetCarColourSwatch(ColourValue colour) {
-    controls_.carColourSwatch->SetColour(ToQColor(colour), controls_.carColour->text());
-}
-
-void FengShuiPanelWriter::SetPurposeColourName(Purpose purpose, std::optional<TextId> name) {
-    controls_.colourNames[PurposeIndex(purpose)]->SetValue(name ? ShownText(*name) : QString());
-}
-
-void FengShuiPanelWriter::SetPurposeSwatch(Purpose purpose, ColourValue colour) {
-    const std::size_t i = PurposeIndex(purpose);
-    controls_.swatches[i]->SetColour(ToQColor(colour), controls_.colourNames[i]->text());
+void ShowFengShui(const Reading& reading, const FengShuiPanelControls& controls) {
+    for (std::size_t i = 0; i < reading.purposes.size(); ++i) {
+        const PurposeColour& purpose = reading.purposes[i];
+        controls.colourNames[i]->SetValue(purpose.name ? ShownText(*purpose.name) : QString());
+        if (purpose.swatch)
+            controls.swatches[i]->SetColour(ToQColor(*purpose.swatch),
+                                            controls.colourNames[i]->text());
+    }
+    ShowLine(controls.year, FengShuiYearPhrase(reading));
+    ShowLine(controls.kuaFive, KuaFivePhrase(reading));
+    ShowLine(controls.liChunDay, FengShuiLiChunDayPhrase(reading));
 }
 
 } // namespace korvane

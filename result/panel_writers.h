@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reading_display.h"
+#include "reading_for.h"
 
 #include <array>
 
@@ -23,41 +23,20 @@ struct AstrologyPanelControls {
     Swatch* carColourSwatch = nullptr;
 };
 
-// Puts the astrology reading into the result window's astrology panel, in
+// Puts the astrology reading and the Kua number into the astrology panel, in
 // the program's language.
-class AstrologyPanelWriter : public AstrologyDisplay {
-public:
-    explicit AstrologyPanelWriter(const AstrologyPanelControls& controls) : controls_(controls) {}
+void ShowAstrology(const Reading& reading, const AstrologyPanelControls& controls);
 
-    void SetCarColour(TextId name) override;
-    void SetCarColourDescription(TextId description) override;
-    void SetKuaNumber(std::string_view number) override;
-    void SetRulingPlanet(TextId planet) override;
-    void SetSunSign(TextId sign) override;
-    void SetSunSignDescription(TextId text) override;
-    void SetCarColourSwatch(ColourValue colour) override;
-
-private:
-    AstrologyPanelControls controls_;
-};
-
-// The controls of the Feng Shui panel, one colour name and one swatch per
-// purpose, in the order of Purpose.
+// The controls of the Feng Shui panel: one colour name and one swatch per
+// purpose, in the order of kPurposes, and the lines under them.
 struct FengShuiPanelControls {
     std::array<ValueLabel*, 4> colourNames{};
     std::array<Swatch*, 4> swatches{};
+    QLabel* year = nullptr;
+    QLabel* kuaFive = nullptr;
+    QLabel* liChunDay = nullptr;
 };
 
-// Puts the Feng Shui reading into the result window's Feng Shui panel.
-class FengShuiPanelWriter : public FengShuiDisplay {
-public:
-    explicit FengShuiPanelWriter(const FengShuiPanelControls& controls) : controls_(controls) {}
-
-    void SetPurposeColourName(Purpose purpose, std::optional<TextId> name) override;
-    void SetPurposeSwatch(Purpose purpose, ColourValue colour) override;
-
-private:
-    FengShuiPanelControls controls_;
-};
+void ShowFengShui(const Reading& reading, const FengShuiPanelControls& controls);
 
 } // namespace korvane

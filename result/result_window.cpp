@@ -1,11 +1,14 @@
 #include "result_window.h"
 
 #include "catalogue.h"
+#include "elements_panel.h"
 #include "frame_group.h"
 #include "help_menus.h"
 #include "link_label.h"
 #include "look.h"
+#include "panel_controls.h"
 #include "panel_writers.h"
+#include "reading_lines.h"
 #include "shown_text.h"
 #include "sun_sign_text_box.h"
 #include "text_utils.h"
@@ -31,31 +34,7 @@ namespace korvane {
 namespace {
 
 constexpr int kAstrologyTab = 0;
-constexpr int kFengShuiTab = 1;
-
-// A bold black heading that sizes itself to its text.
-// A caption takes the width of its text, up to the value beside it (where
-// a longer text in another language is made smaller to fit).
-QLabel* MakeCaption(const QString& text, QWidget* parent, int leftTwips, int topTwips,
-                    int valueLeftTwips) {
-    auto* caption = new QLabel(parent);
-    caption->setTextFormat(Qt::PlainText);
-    caption->setText(text);
-    caption->setFont(ProgramFont(8.25, true));
-    SetTextColour(caption, Qt::black);
-    caption->move(Px(leftTwips), Px(topTwips));
-    const QSize size = OneLineTextSize(caption->font(), text);
-    caption->resize(std::min(size.width(), Px(valueLeftTwips - leftTwips - 60)), size.height());
-    return caption;
-}
-
-ValueLabel* MakeValue(const QString& designText, const QString& whatItShows, QWidget* parent,
-                      const QRect& rect) {
-    auto* value = new ValueLabel(designText, whatItShows, parent);
-    // Keeps the width the label took from its text.
-    value->setGeometry(rect.x(), rect.y(), value->width(), rect.height());
-    return value;
-}
+constexpr int kTabCount = 3;
 
 LinkLabel* MakeOffer(const QString& text, QWidget* parent) {
     auto* offer = new LinkLabel(text, parent);
@@ -78,10 +57,6 @@ frmLuckyCarResult::frmLuckyCarResult() {
     BuildMenus();
     BuildTabShortcuts();
     FitTexts(this);
-    fengShuiWriter_ = std::make_unique<FengShuiPanelWriter>(FengShuiPanelControls{
-        {lblColourToWearSuccess, lblColourToWearHealth, lblColourToWearRelationships,
-         lblColourToWearPersonal},
-        {lblColorCode[1], lblColorCode[2], lblColorCode[3], lblColorCode[4]}});
 
     // Load handling: the astrology panel is in front.
     panels->setCurrentIndex(kAstrologyTab);
@@ -118,6 +93,7 @@ void frmLuckyCarResult::BuildReadingTabs(QWidget* client) {
     TS->setObjectName(QStringLiteral("TS"));
     TS->addTab(ShownText(TextId::ResultAstrology));
     TS->addTab(ShownText(TextId::ResultFengShui));
+    TS->addTab(ShownText(TextId::ResultElements));
     TS->setExpanding(false);
     // Both tabs always fit.
     TS->setUsesScrollButtons(false);
@@ -130,7 +106,7 @@ void frmLuckyCarResult::BuildReadingTabs(QWidget* client) {
     panels->setObjectName(QStringLiteral("panels"));
     panels->setGeometry(TwipsRect(0, 825, 7815, 4575));
     panels->setAccessibleName(ShownText(TextId::ResultReading));
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < kTabCount; ++i) {
         fraResult[i] = new QWidget;
         fraResult[i]->setObjectName(QStringLiteral("fraResult%1").arg(i));
         SetOpaqueBackground(fraResult[i], kProgramBlue);
@@ -138,8 +114,10 @@ void frmLuckyCarResult::BuildReadingTabs(QWidget* client) {
     }
     fraResult[0]->setAccessibleName(ShownText(TextId::ResultAstrology));
     fraResult[1]->setAccessibleName(ShownText(TextId::ResultFengShui));
+    fraResult[2]->setAccessibleName(ShownText(TextId::ResultElements));
     BuildAstrologyPanel(fraResult[0]);
     BuildFengShuiPanel(fraResult[1]);
+    BuildElementsPanel(fraResult[2]);
 }
 
 void frmLuckyCarResult::BuildOffers(QWidget* client) {
@@ -231,9 +209,8 @@ void frmLuckyCarResult::BuildAstrologyPanel(QWidget* panel) {
     NameScrollingParts(txtSunSign_Desc);
     txtSunSign_Desc->setGeometry(TwipsRect(120, 2640, 7545, 1815));
 
-    astrologyWriter_ = std::make_unique<AstrologyPanelWriter>(
-        AstrologyPanelControls{carColour, description, kuaNumber, rulingPlanet, sunSign,
-                               txtSunSign_Desc, lblColorCode[0]});
+    astrologyControls_ = {carColour, description,     kuaNumber,      rulingPlanet,
+                          sunSign,   txtSunSign_Desc, lblColorCode[0]};
 }
 
 void frmLuckyCarResult::BuildFengShuiPanel(QWidget* panel) {
@@ -272,6 +249,23 @@ void frmLuckyCarResult::BuildFengShuiPanel(QWidget* panel) {
     lblColourToWearHealth->setObjectName(QStringLiteral("lblColourToWearHealth"));
     lblColourToWearRelationships->setObjectName(QStringLiteral("lblColourToWearRelationships"));
     lblColourToWearPersonal->setObjectName(QStringLiteral("lblColourToWearPersonal"));
+
+    // Under the colours: the year the reading counts from, and what only
+    // some readings say (a Kua number of 5, a birth on the day of Li Chun).
+    const auto lines = MakeReadingLines(panel, TwipsRect(240, 2280, 7335, 2175), 3);
+    lines[0]->setObjectName(QStringLiteral("lblFengShuiYear"));
+    lines[1]->setObjectName(QStringLiteral("lblKuaFive"));
+    lines[2]->setObjectName(QStringLiteral("lblFengShuiLiChunDay"));
+    fengShuiControls_ = {{lblColourToWearSuccess, lblColourToWearHealth,
+                          lblColourToWearRelationships, lblColourToWearPersonal},
+                         {lblColorCode[1], lblColorCode[2], lblColorCode[3], lblColorCode[4]},
+                         lines[0],
+                         lines[1],
+                         lines[2]};
+}
+
+void frmLuckyCarResult::BuildElementsPanel(QWidget* panel) {
+    elementsPanel_ = std::make_unique<ElementsPanel>(panel);
 }
 
 void frmLuckyCarResult::BuildMenus() {
@@ -302,17 +296,24 @@ void frmLuckyCarResult::BuildMenus() {
 }
 
 void frmLuckyCarResult::BuildTabShortcuts() {
-    const auto switchTab = [this] { TS->setCurrentIndex(1 - TS->currentIndex()); };
-    for (const QKeySequence& keys :
-         {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
-          QKeySequence(Qt::CTRL | Qt::Key_PageDown), QKeySequence(Qt::CTRL | Qt::Key_PageUp)}) {
+    // Forward and back through the tabs, round at either end.
+    const std::pair<QKeySequence, int> moves[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), kTabCount - 1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), kTabCount - 1},
+    };
+    for (const auto& [keys, step] : moves) {
         auto* shortcut = new QShortcut(keys, this);
-        connect(shortcut, &QShortcut::activated, this, switchTab);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, step] { TS->setCurrentIndex((TS->currentIndex() + step) % kTabCount); });
     }
 }
 
 void frmLuckyCarResult::ShowReading(const Reading& reading) {
-    korvane::ShowReading(reading, *fengShuiWriter_, *astrologyWriter_);
+    ShowFengShui(reading, fengShuiControls_);
+    ShowAstrology(reading, astrologyControls_);
+    elementsPanel_->Show(reading);
 }
 
 void frmLuckyCarResult::ShowCentred() {
@@ -320,7 +321,7 @@ void frmLuckyCarResult::ShowCentred() {
 }
 
 void frmLuckyCarResult::TS_Click() {
-    panels->setCurrentIndex(TS->currentIndex() == kAstrologyTab ? kAstrologyTab : kFengShuiTab);
+    panels->setCurrentIndex(TS->currentIndex());
 }
 
 void frmLuckyCarResult::cmdBack_Click() {

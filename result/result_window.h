@@ -1,5 +1,6 @@
 #pragma once
 
+#include "panel_writers.h"
 #include "reading_for.h"
 
 #include <QMainWindow>
@@ -15,22 +16,21 @@ class QTabBar;
 
 namespace korvane {
 
-class AstrologyPanelWriter;
-class FengShuiPanelWriter;
+class ElementsPanel;
 class LinkLabel;
 class Swatch;
 class SunSignTextBox;
 class ValueLabel;
 
-// The result window: the astrology and the Feng Shui reading on two panels
-// in the same place, switched by a tab strip.
+// The result window: the astrology, the Feng Shui and the element reading on
+// three panels in the same place, switched by a tab strip.
 class frmLuckyCarResult : public QMainWindow {
     Q_OBJECT
 public:
     frmLuckyCarResult();
     ~frmLuckyCarResult() override;
 
-    // Puts a reading on both panels.
+    // Puts a reading on the panels.
     void ShowReading(const Reading& reading);
 
     void ShowCentred();
@@ -55,7 +55,7 @@ private:
     LinkLabel* Label14 = nullptr;
     QTabBar* TS = nullptr;
     QStackedWidget* panels = nullptr;
-    QWidget* fraResult[2] = {nullptr, nullptr};
+    QWidget* fraResult[3] = {nullptr, nullptr, nullptr};
     QGroupBox* fraFullBrand = nullptr;
     LinkLabel* lblFullBrand = nullptr;
     LinkLabel* lblCobrand = nullptr;
@@ -89,6 +89,7 @@ private:
     // Each panel creates and names only its own controls.
     void BuildAstrologyPanel(QWidget* panel);
     void BuildFengShuiPanel(QWidget* panel);
+    void BuildElementsPanel(QWidget* panel);
     void BuildOffers(QWidget* client);
     void BuildCommands(QWidget* client);
     void SetTabOrder();
@@ -100,8 +101,9 @@ private:
 
     // True only while cmdBack's own click is being handled.
     bool cmdBackPressed_ = false;
-    std::unique_ptr<AstrologyPanelWriter> astrologyWriter_;
-    std::unique_ptr<FengShuiPanelWriter> fengShuiWriter_;
+    AstrologyPanelControls astrologyControls_;
+    FengShuiPanelControls fengShuiControls_;
+    std::unique_ptr<ElementsPanel> elementsPanel_;
 };
 
 } // namespace korvane

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Makes the README's screenshots from the real program on a private X server:
-#   [LANGUAGE=zh_CN] scripts/screenshots.sh [scale] [output folder] [default|dark]
+#   [LANGUAGE=zh_CN] [KORVANE_BIRTH="4 2 1975 female"] scripts/screenshots.sh [scale] [output folder] [default|dark]
 # The scale is QT_SCALE_FACTOR (1 by default); the folder defaults to docs/.
 # "dark" runs the program as a GNOME user in dark mode meets it: Qt's GTK
 # platform theme (Debian package qt6-gtk-platformtheme) with Adwaita:dark.
@@ -75,6 +75,8 @@ result=$(window_of_width 521)
 shoot "$result" result-astrology
 xdotool key ctrl+Tab
 shoot "$result" result-feng-shui
+xdotool key ctrl+Tab
+shoot "$result" result-elements
 
 xdotool key "alt+$(korvane_access_key menu.file)" && sleep 0.3 && xdotool key "$(korvane_access_key command.exit)"
 nag=$(window_of_width 741)

@@ -23,4 +23,8 @@ std::string_view ShownUtf8(TextId id) {
     return Text(id, shownCatalogue);
 }
 
+QString ShownPhrase(const Phrase& phrase) {
+    return QString::fromStdString(Filled(phrase, ShownUtf8));
+}
+
 } // namespace korvane

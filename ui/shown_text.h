@@ -1,6 +1,7 @@
 #pragma once
 
 #include "korvane_texts.h"
+#include "phrase.h"
 
 #include <QString>
 
@@ -18,5 +19,8 @@ QString ShownText(TextId id);
 
 // The same as UTF-8, as the engine's rules take it.
 std::string_view ShownUtf8(TextId id);
+
+// One of the engine's phrases in the program's language.
+QString ShownPhrase(const Phrase& phrase);
 
 } // namespace korvane

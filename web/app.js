@@ -1,5 +1,6 @@
 // The page: it hands the form to the engine and shows what comes back.
 import { loadEngine } from './engine.js';
+import { phrased } from './phrase.js';
 import { savePicture } from './picture.js';
 
 const $ = (id) => document.getElementById(id);
@@ -12,7 +13,7 @@ const resultView = $('result-view');
 const problem = $('problem');
 const proceed = $('proceed');
 const forum = $('forum');
-const tabs = [$('tab-astrology'), $('tab-feng-shui')];
+const tabs = [$('tab-astrology'), $('tab-feng-shui'), $('tab-elements')];
 const referBoxes = {
   name: $('refer-name'),
   email: $('refer-email'),
@@ -216,6 +217,38 @@ function fillReading(reading) {
     row.querySelector('.value').textContent = t(reading.purposes[i].name);
     setSwatch(row.querySelector('.swatch'), reading.purposes[i].swatch);
   });
+  showPhrase($('feng-shui-year'), reading.year);
+  showPhrase($('kua-five'), reading.kuaFive);
+  showPhrase($('feng-shui-li-chun'), reading.liChunDay);
+  const { elements } = reading;
+  $('nayin').textContent = t(elements.nayin);
+  $('element').textContent = t(elements.element);
+  showPhrase($('element-rule'), elements.rule);
+  fillColours($('suit'), elements.suit);
+  fillColours($('avoid'), elements.avoid);
+  showPhrase($('elements-year'), reading.year);
+  showPhrase($('elements-li-chun'), elements.liChunDay);
+}
+
+// A line of the reading that only some readings have.
+function showPhrase(element, phrase) {
+  element.textContent = phrased(phrase, t);
+  element.hidden = !phrase;
+}
+
+// Each colour's swatch and name, in a list.
+function fillColours(list, colours) {
+  list.replaceChildren(...colours.map((colour) => {
+    const item = document.createElement('li');
+    const swatch = document.createElement('span');
+    swatch.className = 'swatch';
+    setSwatch(swatch, colour.swatch);
+    const name = document.createElement('span');
+    name.className = 'value';
+    name.textContent = t(colour.name);
+    item.append(swatch, name);
+    return item;
+  }));
 }
 
 function showReading(reading, basis, history) {

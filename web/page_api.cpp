@@ -11,6 +11,7 @@
 #include "month_names.h"
 #include "program_colours.h"
 #include "reading_for.h"
+#include "reading_phrases.h"
 #include "refer_request.h"
 #include "text_utils.h"
 #include "web_pages.h"
@@ -100,33 +101,99 @@ BirthDetails DetailsFor(std::string_view name, bool male, bool female, int dayIn
     return {std::string(name), male, female, dayIndex, monthIndex, yearIndex};
 }
 
-std::string ReadingAnswer(const Reading& reading) {
-    std::string out = "{\"ok\":true,\"reading\":{";
-    AppendJsonField(out, "kuaNumber", reading.kuaNumber);
-    out += ',';
-    AppendKeyField(out, "sunSign", reading.sunSign);
-    out += ',';
-    AppendKeyField(out, "rulingPlanet", reading.rulingPlanet);
-    out += ',';
-    AppendKeyField(out, "sunSignText", reading.sunSignDescription);
-    out += ',';
-    AppendKeyField(out, "carColour", reading.carColour);
-    out += ',';
-    AppendKeyField(out, "carColourDescription", reading.carColourDescription);
-    out += ',';
-    AppendJsonField(out, "carColourSwatch", SwatchText(reading.carColourSwatch));
-    out += ",\"purposes\":[";
-    for (std::size_t i = 0; i < reading.purposes.size(); ++i) {
-        if (i > 0)
+// A phrase as the page fills it in: a plain value as a string, an entry as
+// {"k": key, "a": [parts]}.
+void AppendPhrase(std::string& out, const Phrase& phrase) {
+    if (!phrase.text) {
+        AppendJsonString(out, phrase.plain);
+        return;
+    }
+    out += "{";
+    AppendJsonField(out, "k", TextKey(*phrase.text));
+    if (!phrase.parts.empty()) {
+        out += ",\"a\":[";
+        for (std::size_t i = 0; i < phrase.parts.size(); ++i) {
+            if (i > 0)
+                out += ',';
+            AppendPhrase(out, phrase.parts[i]);
+        }
+        out += ']';
+    }
+    out += '}';
+}
+
+void AppendPhraseField(std::string& out, std::string_view name,
+                       const std::optional<Phrase>& phrase) {
+    AppendJsonString(out, name);
+    out += ':';
+    if (phrase)
+        AppendPhrase(out, *phrase);
+    else
+        out += "null";
+}
+
+// [{"name": key, "swatch": "#rrggbb"}, ...]
+template <typename Colours> void AppendColours(std::string& out, const Colours& colours) {
+    out += '[';
+    bool first = true;
+    for (const auto& colour : colours) {
+        if (!first)
             out += ',';
+        first = false;
         out += '{';
-        AppendKeyField(out, "name", reading.purposes[i].name);
+        AppendKeyField(out, "name", colour.name);
         out += ',';
-        AppendJsonField(out, "swatch", SwatchText(reading.purposes[i].swatch));
+        AppendJsonField(out, "swatch", SwatchText(colour.swatch));
         out += '}';
     }
-    out += "]}}";
+    out += ']';
+}
+
+std::string ReadingAnswer(const Reading& reading) {
+    const AstrologyResult& astrology = reading.astrology;
+    std::string out = "{\"ok\":true,\"reading\":{";
+    AppendJsonField(out, "kuaNumber", std::to_string(reading.kuaNumber));
+    out += ',';
+    AppendKeyField(out, "sunSign", astrology.sunSign);
+    out += ',';
+    AppendKeyField(out, "rulingPlanet", astrology.rulingPlanet);
+    out += ',';
+    AppendKeyField(out, "sunSignText", astrology.sunSignText);
+    out += ',';
+    AppendKeyField(out, "carColour", astrology.carColour);
+    out += ',';
+    AppendKeyField(out, "carColourDescription", astrology.carColourText);
+    out += ',';
+    AppendJsonField(out, "carColourSwatch", SwatchText(astrology.carColourSwatch));
+    out += ",\"purposes\":";
+    AppendColours(out, reading.purposes);
+    out += ',';
+    AppendPhraseField(out, "year", FengShuiYearPhrase(reading));
+    out += ',';
+    AppendPhraseField(out, "kuaFive", KuaFivePhrase(reading));
+    out += ',';
+    AppendPhraseField(out, "liChunDay", FengShuiLiChunDayPhrase(reading));
+    out += ",\"elements\":{";
+    AppendKeyField(out, "nayin", NayinName(reading.elements.cycle.nayin));
+    out += ',';
+    AppendKeyField(out, "element", ElementName(reading.elements.element));
+    out += ',';
+    AppendPhraseField(out, "rule", ElementRulePhrase(reading));
+    out += ",\"suit\":";
+    AppendColours(out, reading.elements.suit);
+    out += ",\"avoid\":";
+    AppendColours(out, reading.elements.avoid);
+    out += ',';
+    AppendPhraseField(out, "liChunDay", ElementsLiChunDayPhrase(reading));
+    out += "}}}";
     return out;
+}
+
+// The reading of details the form accepts; {"ok":false} for any other.
+std::string ReadingAnswerFor(const BirthDetails& details) {
+    const auto birth = BirthOf(details);
+    const auto reading = birth ? ReadingFor(*birth) : std::nullopt;
+    return reading ? ReadingAnswer(*reading) : std::string("{\"ok\":false}");
 }
 
 std::string ProblemAnswer(const BirthDetailsProblem& problem) {
@@ -193,7 +260,7 @@ char* korvane_read(const char* name, int nameSize, int male, int female, int day
         DetailsFor(TextOf(name, nameSize), male != 0, female != 0, dayIndex, monthIndex, yearIndex);
     if (const auto problem = CheckBirthDetails(details))
         return Handed(ProblemAnswer(*problem));
-    return Handed(ReadingAnswer(ReadingFor(details)));
+    return Handed(ReadingAnswerFor(details));
 }
 
 // A shared reading, which names no one: the reading when the date is one the
@@ -202,8 +269,8 @@ char* korvane_shared_reading(int male, int dayIndex, int monthIndex, int yearInd
     if (!InLists(dayIndex, monthIndex, yearIndex) ||
         CheckBirthDate(kFirstListedYear + yearIndex, monthIndex, dayIndex) != BirthDateCheck::Valid)
         return Handed("{\"ok\":false}");
-    return Handed(ReadingAnswer(
-        ReadingFor(DetailsFor("", male != 0, male == 0, dayIndex, monthIndex, yearIndex))));
+    return Handed(
+        ReadingAnswerFor(DetailsFor("", male != 0, male == 0, dayIndex, monthIndex, yearIndex)));
 }
 
 // What an e-mail box holds, as typed: refused with a message when it holds a space.

@@ -66,7 +66,7 @@ for (const [i, { code, tag }] of languages.entries()) {
 }
 writeFileSync(join(siteDir, 'korvane.css'),
   english(readFileSync(join(webDir, 'korvane.css'), 'utf8'), false));
-for (const file of ['app.js', 'engine.js', 'picture.js']) {
+for (const file of ['app.js', 'engine.js', 'phrase.js', 'picture.js']) {
   copyFileSync(join(webDir, file), join(siteDir, file));
 }
 

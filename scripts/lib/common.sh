@@ -262,16 +262,21 @@ korvane_activate() {
 # The date lists come in the order of the window's language, "day month
 # year" unless given; the month is picked by its place, in any language.
 korvane_type_birth_details() {
-  local part
+  local part day month year sex
+  # KORVANE_BIRTH="DAY MONTH YEAR male|female" picks another birth (the month as a number).
+  read -r day month year sex <<<"${KORVANE_BIRTH:-15 3 1975 male}"
   xdotool type --delay 30 "Ann Lee"
   for part in ${1:-day month year}; do
     xdotool key Tab
     case "$part" in
-      day) xdotool type "15" ;;
-      month) xdotool key Home Down Down ;;
-      year) xdotool type "1975" ;;
+      day) xdotool type "$day" ;;
+      month) xdotool key Home $(for ((i = 1; i < month; ++i)); do printf 'Down '; done) ;;
+      year) xdotool type "$year" ;;
     esac
   done
+  if [ "$sex" = female ]; then
+    xdotool key Tab Right
+  fi
 }
 
 # The catalogue of a language (its code, as LANGUAGE names it), for scripts

@@ -149,7 +149,8 @@ private slots:
             if (tabs->child(i)->role() == QAccessible::PageTab)
                 tabNames << tabs->child(i)->text(QAccessible::Name);
         }
-        QCOMPARE(tabNames, (QStringList{"Result Based on Astrology", "Result Based on Feng Shui"}));
+        QCOMPARE(tabNames, (QStringList{"Result Based on Astrology", "Result Based on Feng Shui",
+                                        "Result Based on the Five Elements"}));
     }
 
     void dateListsSayWhichPartOfTheBirthDayTheyAre() {

@@ -1,7 +1,6 @@
 #include "birth_details_window.h"
 #include "exit_promotion_window.h"
 #include "link_label.h"
-#include "reading_record.h"
 #include "result_window.h"
 #include "value_label.h"
 #include "window_registry.h"
@@ -117,14 +116,12 @@ private slots:
                           : static_cast<QWidget*>(Control<QComboBox>(window, "cboYear")));
     }
 
-    void blankNameIsAcceptedAndStoredEmpty() {
-        // The name of an earlier reading, which the blank one must replace.
-        TheReadingRecord().strUserName = "Earlier Reader";
+    void blankNameIsAccepted() {
         frmMain& window = Window();
         Control<QLineEdit>(window, "txtName")->setText("   ");
         QTest::mouseClick(Control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
         QVERIFY(bed->platform.messages.isEmpty());
-        QCOMPARE(TheReadingRecord().strUserName, std::string());
+        QVERIFY(WindowRegistry::Instance().Find<frmLuckyCarResult>());
     }
 
     void handOffShowsResultWithoutExitWindow() {
@@ -144,23 +141,20 @@ private slots:
         QCOMPARE(Control<QLabel>(*result, "lblLuckyCar_Result4")->text(), QString("Leo"));
     }
 
-    void handOffFillsTheRecord() {
+    // The details picked reach the result window: a woman born on 10 January
+    // 1975 counts from 1974 (Kua 7) and is a Capricorn.
+    void handOffShowsTheReadingOfTheDetails() {
         frmMain& window = Window();
         Control<QLineEdit>(window, "txtName")->setText("  Bo  ");
         Control<QRadioButton>(window, "optSex1")->setChecked(true);
         QVERIFY(ChooseBirthDate(window, 10, "January", "1975"));
         QTest::keyClick(Control<QPushButton>(window, "cmdProceed"), Qt::Key_Space);
-        const ReadingRecord& record = TheReadingRecord();
-        QCOMPARE(record.strUserName, std::string("Bo"));
-        QCOMPARE(record.strSex, std::string("Female"));
-        QCOMPARE(record.intBirthDay, 10);
-        QCOMPARE(record.strBirthDay, std::string("10"));
-        QCOMPARE(record.strBirthMonth, std::string("January"));
-        QCOMPARE(record.strBirthYear, std::string("1974"));
-        QCOMPARE(*record.dtBirthDate, (CalendarDate{1975, 1, 10}));
-        // Female, digits 7 and 4: r = 2, k = 7.
-        QCOMPARE(record.intKuaNumber, 7);
-        QCOMPARE(record.strSunSign, std::string("Capricorn"));
+        auto* result = WindowRegistry::Instance().Find<frmLuckyCarResult>();
+        QVERIFY(result);
+        QCOMPARE(Control<QLabel>(*result, "lblLuckyCar_Result2")->text(), QString("7"));
+        QCOMPARE(Control<QLabel>(*result, "lblLuckyCar_Result4")->text(), QString("Capricorn"));
+        QVERIFY(
+            Control<QLabel>(*result, "lblFengShuiYear")->text().startsWith("Feng Shui year 1974"));
     }
 
     void leavingTakesTheExitPath_data() {

@@ -21,6 +21,7 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTabBar>
@@ -162,15 +163,33 @@ private slots:
     }
 
     void resultTextsFitForEveryReading() {
-        // One reading per month and half: every colour and every sign shows.
-        const char* months[] = {"January",   "February", "March",    "April",
-                                "May",       "June",     "July",     "August",
-                                "September", "October",  "November", "December"};
-        for (const char* month : months) {
-            for (const int day : {1, 28}) {
+        // One reading per month and half: every colour and every sign shows;
+        // then a year of each element, a woman's and a man's Kua 5, and a
+        // birth on the day of Li Chun, with the longest lines.
+        struct Birth {
+            int day;
+            const char* month;
+            const char* year;
+            bool male;
+        };
+        QList<Birth> births;
+        for (const char* month : {"January", "February", "March", "April", "May", "June", "July",
+                                  "August", "September", "October", "November", "December"})
+            for (const int day : {1, 28})
+                births.append({day, month, "1900", true});
+        births.append({{1, "March", "1985", true},
+                       {1, "March", "1987", true},
+                       {1, "March", "1988", true},
+                       {1, "March", "1975", true},
+                       {1, "March", "1990", false},
+                       {1, "March", "1995", true},
+                       {4, "February", "1975", false}});
+        for (const Birth& birth : births) {
+            {
                 frmMain& window = WindowRegistry::Instance().Use<frmMain>();
                 Control<QLineEdit>(window, "txtName")->setText("Ann");
-                QVERIFY(ChooseBirthDate(window, day, month));
+                Control<QRadioButton>(window, birth.male ? "optSex0" : "optSex1")->setChecked(true);
+                QVERIFY(ChooseBirthDate(window, birth.day, birth.month, birth.year));
                 QTest::mouseClick(Control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
                 Settle();
                 auto* result = WindowRegistry::Instance().Find<frmLuckyCarResult>();

@@ -1,106 +1,104 @@
+#include "catalogue.h"
 #include "feng_shui.h"
-#include "recording_displays.h"
 
 #include <QTest>
 
 using namespace korvane;
+
+namespace {
+
+QStringList NamesOf(const PurposeColours& colours) {
+    QStringList names;
+    for (const PurposeColour& colour : colours) {
+        const auto name = colour.name ? EnglishText(*colour.name) : std::string_view();
+        names << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    }
+    return names;
+}
+
+} // namespace
 
 class TestFengShui : public QObject {
     Q_OBJECT
 private slots:
     void colourNamesForEachKua_data() {
         QTest::addColumn<int>("kua");
+        QTest::addColumn<bool>("male");
         QTest::addColumn<QStringList>("colours");
-        QTest::newRow("1") << 1 << QStringList{"Brown", "Maroon", "Red", "Blue"};
-        QTest::newRow("2") << 2 << QStringList{"Beige", "Gold", "White", "Coral"};
-        QTest::newRow("3") << 3 << QStringList{"Red", "Blue", "Brown", "Maroon"};
-        QTest::newRow("4") << 4 << QStringList{"Blue", "Red", "Maroon", "Brown"};
-        QTest::newRow("5 as 2") << 5 << QStringList{"Beige", "Gold", "White", "Coral"};
-        QTest::newRow("6") << 6 << QStringList{"Gold", "Beige", "Coral", "White"};
-        QTest::newRow("7") << 7 << QStringList{"White", "Coral", "Beige", "Gold"};
-        QTest::newRow("8") << 8 << QStringList{"Coral", "White", "Gold", "Beige"};
-        QTest::newRow("9") << 9 << QStringList{"Maroon", "Brown", "Blue", "Red"};
+        const QStringList kua2 = {"Beige", "Gold", "White", "Coral"};
+        const QStringList kua8 = {"Coral", "White", "Gold", "Beige"};
+        for (const bool male : {true, false}) {
+            const char* sex = male ? "man" : "woman";
+            QTest::addRow("1 %s", sex)
+                << 1 << male << QStringList{"Brown", "Maroon", "Red", "Blue"};
+            QTest::addRow("2 %s", sex) << 2 << male << kua2;
+            QTest::addRow("3 %s", sex)
+                << 3 << male << QStringList{"Red", "Blue", "Brown", "Maroon"};
+            QTest::addRow("4 %s", sex)
+                << 4 << male << QStringList{"Blue", "Red", "Maroon", "Brown"};
+            QTest::addRow("6 %s", sex)
+                << 6 << male << QStringList{"Gold", "Beige", "Coral", "White"};
+            QTest::addRow("7 %s", sex)
+                << 7 << male << QStringList{"White", "Coral", "Beige", "Gold"};
+            QTest::addRow("8 %s", sex) << 8 << male << kua8;
+            QTest::addRow("9 %s", sex)
+                << 9 << male << QStringList{"Maroon", "Brown", "Blue", "Red"};
+        }
+        // Kua 5 has no directions of its own: a man's takes Kua 2's, a
+        // woman's Kua 8's.
+        QTest::newRow("5 man as 2") << 5 << true << kua2;
+        QTest::newRow("5 woman as 8") << 5 << false << kua8;
+        // Outside 1 to 9 there are no directions: every purpose is empty.
+        for (const int kua : {0, 10, -1})
+            QTest::addRow("%d has none", kua) << kua << true << QStringList{"", "", "", ""};
     }
 
     void colourNamesForEachKua() {
         QFETCH(int, kua);
+        QFETCH(bool, male);
         QFETCH(QStringList, colours);
-        ReadingRecord record;
-        RecordingFengShuiDisplay display;
-        FengShuiReading(static_cast<std::int16_t>(kua), record, display);
-        const Purpose purposes[] = {Purpose::Success, Purpose::Health, Purpose::Relationships,
-                                    Purpose::PersonalDevelopment};
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(QString::fromStdString(display.names[purposes[i]]), colours[i]);
-        QCOMPARE(display.swatches.size(), std::size_t(4));
-        // Name first, then swatch, purpose by purpose.
-        QCOMPARE(display.calls, (std::vector<std::string>{"name", "swatch", "name", "swatch",
-                                                          "name", "swatch", "name", "swatch"}));
+        const PurposeColours reading = FengShuiReading(kua, male ? Sex::Male : Sex::Female);
+        QCOMPARE(NamesOf(reading), colours);
+        for (const PurposeColour& purpose : reading)
+            QCOMPARE(purpose.swatch.has_value(), purpose.name.has_value());
     }
 
     void kuaOneSwatches() {
-        ReadingRecord record;
-        RecordingFengShuiDisplay display;
-        FengShuiReading(1, record, display);
-        QCOMPARE(display.swatches[Purpose::Success], MakeColour(128, 0, 0));
-        QCOMPARE(display.swatches[Purpose::Health], MakeColour(180, 50, 100));
-        QCOMPARE(display.swatches[Purpose::Relationships], MakeColour(255, 0, 0));
-        QCOMPARE(display.swatches[Purpose::PersonalDevelopment], MakeColour(0, 0, 255));
-    }
-
-    void kuaOutsideTheTableLeavesSwatches() {
-        for (const std::int16_t kua : {std::int16_t(0), std::int16_t(10), std::int16_t(-1)}) {
-            ReadingRecord record;
-            RecordingFengShuiDisplay display;
-            FengShuiReading(kua, record, display);
-            QCOMPARE(display.names.size(), std::size_t(4));
-            for (const auto& [purpose, name] : display.names)
-                QVERIFY(name.empty());
-            QVERIFY(display.swatches.empty());
-        }
+        const PurposeColours reading = FengShuiReading(1, Sex::Female);
+        const ColourValue expected[] = {MakeColour(128, 0, 0), MakeColour(180, 50, 100),
+                                        MakeColour(255, 0, 0), MakeColour(0, 0, 255)};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(reading[i].swatch, std::optional(expected[i]));
     }
 
     void directionMatchingIsExact_data() {
         QTest::addColumn<QString>("direction");
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("name"); // empty: no match
         QTest::addColumn<QString>("rgb");
-        struct Row {
-            const char* tag;
-            QString direction;
-            QString name;
-            QString rgb;
-        };
-        const Row rows[] = {
-            {"North East", "North East", "Beige", "255,200,150,"},
-            {"North", "North", "Blue", "0,0,255,"},
-            {"East", "East", "Maroon", "180,50,100,"},
-            {"lower case", "north east", "", ""},
-            {"no blank", "NorthEast", "", ""},
-            {"trailing blank", "North ", "", ""},
-            {"empty", "", "", ""},
-        };
-        for (const Row& row : rows)
-            QTest::newRow(row.tag) << row.direction << row.name << row.rgb;
+        QTest::newRow("North East") << "North East"
+                                    << "Beige"
+                                    << "255,200,150,";
+        QTest::newRow("North") << "North"
+                               << "Blue"
+                               << "0,0,255,";
+        QTest::newRow("East") << "East"
+                              << "Maroon"
+                              << "180,50,100,";
+        for (const char* miss : {"north east", "NorthEast", "North ", ""})
+            QTest::addRow("no match: '%s'", miss) << miss << ""
+                                                  << "";
     }
 
     void directionMatchingIsExact() {
         QFETCH(QString, direction);
         QFETCH(QString, name);
         QFETCH(QString, rgb);
-        ReadingRecord record;
-        record.strColourPair = {"stale", "stale", "stale"};
-        GetDirectionColour(record, direction.toStdString());
-        QCOMPARE(QString::fromStdString(record.strColourPair[0]), name);
-        QCOMPARE(QString::fromStdString(record.strColourPair[1]), rgb);
-        QCOMPARE(QString::fromStdString(record.strColourPair[2]), QString());
-    }
-
-    void colourPairHoldsTheLastPurpose() {
-        ReadingRecord record;
-        RecordingFengShuiDisplay display;
-        FengShuiReading(8, record, display);
-        QCOMPARE(record.strColourPair[0], std::string("Beige"));
-        QCOMPARE(record.strColourPair[1], std::string("255,200,150,"));
+        const auto colour = GetDirectionColour(direction.toStdString());
+        QCOMPARE(colour.has_value(), !name.isEmpty());
+        if (colour) {
+            QCOMPARE(QString::fromUtf8(EnglishText(colour->colourName).data()), name);
+            QCOMPARE(QString::fromUtf8(colour->rgbText.data(), colour->rgbText.size()), rgb);
+        }
     }
 };
 

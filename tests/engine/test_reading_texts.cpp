@@ -40,17 +40,18 @@ private slots:
         QFETCH(int, index);
         QFETCH(int, paragraphs);
         QFETCH(QString, opening);
-        const QString text = QString::fromStdString(std::string(SunSignDescription(index)));
+        const auto english = EnglishText(SunSigns()[index].text);
+        const QString text = QString::fromUtf8(english.data(), english.size());
         QVERIFY(text.startsWith(opening));
-        const QStringList parts = text.split(QStringLiteral("\r\n\r\n"));
+        const QStringList parts = text.split(QStringLiteral("\n\n"));
         QCOMPARE(parts.size(), paragraphs);
         for (const QString& part : parts) {
-            QVERIFY2(part.size() >= 350 && part.size() <= 1500, qPrintable(part.left(40)));
-            // Nothing but the separators breaks a line, and no paragraph is padded.
+            // Nothing but the separators breaks a line, and no paragraph is
+            // empty or padded.
+            QVERIFY(!part.isEmpty());
             QVERIFY(!part.contains(QLatin1Char('\r')) && !part.contains(QLatin1Char('\n')));
             QCOMPARE(part.trimmed(), part);
         }
-        QVERIFY(text.size() >= 1100 && text.size() <= 4000);
     }
 
     void colourDescriptions_data() {
@@ -83,8 +84,6 @@ private slots:
         const auto description = EnglishText(ColourCatalogue()[index].description);
         const QString text = QString::fromUtf8(description.data(), description.size());
         QVERIFY(text.startsWith(opening));
-        QVERIFY2(text.size() >= 299 && text.size() <= 477,
-                 qPrintable(QString::number(text.size())));
         QVERIFY(!text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')));
         QCOMPARE(text.trimmed(), text);
     }

@@ -11,21 +11,30 @@ import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { createInterface } from 'node:readline';
 import { loadEngine } from '../../web/engine.js';
+import { phrased } from '../../web/phrase.js';
 import { Tally } from './support.mjs';
 
 const [siteDir, nativeProgram] = process.argv.slice(2);
 const engine = await loadEngine(readFileSync(join(siteDir, 'korvane.wasm')));
 const tally = new Tally();
+// The engine's phrases filled in with the English texts, as the page fills them.
+const englishTexts = JSON.parse(readFileSync(join(siteDir, 'lang', 'en.json'), 'utf8'));
+const english = (phrase) => phrased(phrase, (key) => englishTexts[key]);
 
 // The web's answers, written as the native side writes its own.
 const web = {
   read(name, male, female, dayIndex, monthIndex, yearIndex) {
     const answer = engine.read({ name, male, female, dayIndex, monthIndex, yearIndex });
     if (!answer.ok) return ['problem', answer.text, answer.icon, answer.focus].join('\t');
+    if (!answer.reading) return 'no reading';
     const r = answer.reading;
+    const e = r.elements;
+    const colours = (list) => list.map((colour) => `${colour.name} ${colour.swatch}`).join(',');
     return ['reading', r.kuaNumber, r.sunSign, r.rulingPlanet, r.carColour,
       r.carColourDescription, r.carColourSwatch, r.sunSignText,
-      ...r.purposes.flatMap((purpose) => [purpose.name, purpose.swatch])].join('\t');
+      ...r.purposes.flatMap((purpose) => [purpose.name, purpose.swatch]),
+      english(r.year), english(r.kuaFive), english(r.liChunDay), e.nayin, e.element,
+      english(e.rule), colours(e.suit), colours(e.avoid), english(e.liChunDay)].join('\t');
   },
   email(text) {
     const answer = engine.emailBox(text);

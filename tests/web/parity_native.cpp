@@ -6,7 +6,10 @@
 //   read NAME MALE FEMALE DAY MONTH YEAR   (list positions)
 //                                     problem TEXT ICON FOCUS, or
 //                                     reading KUA SIGN PLANET COLOUR COLOUR-TEXT SWATCH
-//                                             SIGN-TEXT then NAME SWATCH per purpose
+//                                             SIGN-TEXT, NAME SWATCH per purpose, then the
+//                                             year, Kua 5 and Li Chun lines (in English),
+//                                             NAYIN ELEMENT RULE SUIT AVOID and the element
+//                                             tab's Li Chun line
 //   email TEXT                        ok, or refused TEXT
 //   refer NAME EMAIL FRIEND FRIEND-EMAIL   sent ADDRESS, or refused TEXT BOX
 #include "birth_date_lists.h"
@@ -15,6 +18,7 @@
 #include "korvane_identity.h"
 #include "month_names.h"
 #include "reading_for.h"
+#include "reading_phrases.h"
 #include "refer_request.h"
 
 #include <array>
@@ -51,6 +55,19 @@ std::string Swatch(std::optional<ColourValue> colour) {
     return text;
 }
 
+// A phrase filled in with the English texts; empty for none.
+std::string English(const std::optional<Phrase>& phrase) {
+    return phrase ? Filled(*phrase, EnglishText) : std::string();
+}
+
+// NAME SWATCH pairs, parted by commas.
+std::string Colours(const std::vector<ElementColour>& colours) {
+    std::string out;
+    for (const ElementColour& colour : colours)
+        out += (out.empty() ? "" : ",") + Key(colour.name) + ' ' + Swatch(colour.swatch);
+    return out;
+}
+
 std::string Read(const std::vector<std::string>& f) {
     const int day = std::stoi(f[4]), month = std::stoi(f[5]), year = std::stoi(f[6]);
     const BirthDetails details = {f[1], f[2] == "1", f[3] == "1", day, month, year};
@@ -60,13 +77,24 @@ std::string Read(const std::vector<std::string>& f) {
                (problem->icon == ProblemIcon::Critical ? "critical" : "information") + '\t' +
                kFocus[static_cast<int>(problem->focus)];
     }
-    const Reading reading = ReadingFor(details);
-    std::string out = "reading\t" + reading.kuaNumber + '\t' + Key(reading.sunSign) + '\t' +
-                      Key(reading.rulingPlanet) + '\t' + Key(reading.carColour) + '\t' +
-                      Key(reading.carColourDescription) + '\t' + Swatch(reading.carColourSwatch) +
-                      '\t' + Key(reading.sunSignDescription);
-    for (const PurposeColour& purpose : reading.purposes)
+    const auto birth = BirthOf(details);
+    const auto reading = birth ? ReadingFor(*birth) : std::nullopt;
+    if (!reading)
+        return "no reading";
+    const AstrologyResult& astrology = reading->astrology;
+    std::string out = "reading\t" + std::to_string(reading->kuaNumber) + '\t' +
+                      Key(astrology.sunSign) + '\t' + Key(astrology.rulingPlanet) + '\t' +
+                      Key(astrology.carColour) + '\t' + Key(astrology.carColourText) + '\t' +
+                      Swatch(astrology.carColourSwatch) + '\t' + Key(astrology.sunSignText);
+    for (const PurposeColour& purpose : reading->purposes)
         out += '\t' + Key(purpose.name) + '\t' + Swatch(purpose.swatch);
+    for (const auto& phrase : {std::optional(FengShuiYearPhrase(*reading)), KuaFivePhrase(*reading),
+                               FengShuiLiChunDayPhrase(*reading)})
+        out += '\t' + English(phrase);
+    out += '\t' + Key(NayinName(reading->elements.cycle.nayin)) + '\t' +
+           Key(ElementName(reading->elements.element)) + '\t' +
+           English(ElementRulePhrase(*reading)) + '\t' + Colours(reading->elements.suit) + '\t' +
+           Colours(reading->elements.avoid) + '\t' + English(ElementsLiChunDayPhrase(*reading));
     return out;
 }
 

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Korvane in the browser, tested: builds the site, then runs
 #   parity         the page's engine under Node.js against the desktop's
+#   calendar       the engine's Li Chun moments and sixty-year cycle against
+#                  two calendar libraries
 #   browsers       the page in Chromium and Firefox ESR (puppeteer-core)
 #   accessibility  axe-core over every view, in Chromium
 #   look           layout and colours of every view against tests/web/references/
@@ -19,7 +21,7 @@ site="$(korvane_prepare_web_tests "$build" "$@")"
 # The desktop's engine library and identity, built natively with the same options.
 {
   cmake -S "$root" -B "$build/native" -DKORVANE_DESKTOP=OFF "$@"
-  cmake --build "$build/native" --target korvane_web_parity --parallel "$(nproc)"
+  cmake --build "$build/native" --target korvane_web_parity korvane_calendar_facts --parallel "$(nproc)"
 } >/dev/null
 
 results=()
@@ -37,6 +39,7 @@ run_part() {
 }
 cd "$here"
 run_part parity node parity.mjs "$site" "$build/native/tests/web/korvane_web_parity"
+run_part calendar node calendar.mjs "$build/native/tests/web/korvane_calendar_facts"
 mkdir -p "$build/tests/screenshots"
 run_part browsers env KORVANE_WEB_OUT="$build/tests/screenshots" node browsers.mjs "$site" chromium firefox
 run_part accessibility node accessibility.mjs "$site"

@@ -1,0 +1,135 @@
+#include "astrology.h"
+#include "catalogue.h"
+#include "colour_catalogue.h"
+#include "feng_shui.h"
+#include "reading_for.h"
+
+#include <QTest>
+
+#include <map>
+
+using namespace korvane;
+
+namespace {
+
+constexpr Element kElements[] = {Element::Metal, Element::Water, Element::Wood, Element::Fire,
+                                 Element::Earth};
+
+QString Names(const std::vector<ElementColour>& colours) {
+    QStringList names;
+    for (const ElementColour& colour : colours)
+        names << QString::fromUtf8(EnglishText(colour.name).data());
+    return names.join(QLatin1Char(','));
+}
+
+QString Chinese(TextId id) {
+    return QString::fromUtf8(Text(id, 1).data()); // zh_CN
+}
+
+} // namespace
+
+class TestFiveElements : public QObject {
+    Q_OBJECT
+private slots:
+    // Years of the sixty-year cycle by their stem, branch and Na Yin, as the
+    // Chinese calendar names them.
+    void cycleYears_data() {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("nayin");
+        QTest::newRow("1984") << 1984 << "甲子"
+                              << "海中金";
+        QTest::newRow("1985") << 1985 << "乙丑"
+                              << "海中金";
+        QTest::newRow("1975") << 1975 << "乙卯"
+                              << "大溪水";
+        QTest::newRow("1974") << 1974 << "甲寅"
+                              << "大溪水";
+        QTest::newRow("1899") << 1899 << "己亥"
+                              << "平地木";
+        QTest::newRow("1900") << 1900 << "庚子"
+                              << "壁上土";
+        QTest::newRow("2000") << 2000 << "庚辰"
+                              << "白蜡金";
+        QTest::newRow("2043") << 2043 << "癸亥"
+                              << "大海水";
+        QTest::newRow("2051") << 2051 << "辛未"
+                              << "路旁土";
+    }
+
+    void cycleYears() {
+        QFETCH(int, year);
+        QFETCH(QString, name);
+        QFETCH(QString, nayin);
+        const CycleYear cycle = CycleYearOf(year);
+        QCOMPARE(Chinese(StemCharacter(cycle.stem)) + Chinese(BranchCharacter(cycle.branch)), name);
+        QCOMPARE(Chinese(NayinName(cycle.nayin)), nayin);
+    }
+
+    // Producing: Earth -> Metal -> Water -> Wood -> Fire -> Earth; an
+    // element is overcome by the producer of its producer.
+    void producingAndOvercoming() {
+        QCOMPARE(ProducerOf(Element::Metal), Element::Earth);
+        QCOMPARE(ProducerOf(Element::Water), Element::Metal);
+        QCOMPARE(ProducerOf(Element::Wood), Element::Water);
+        QCOMPARE(ProducerOf(Element::Fire), Element::Wood);
+        QCOMPARE(ProducerOf(Element::Earth), Element::Fire);
+        for (const Element e : kElements)
+            QCOMPARE(OvercomerOf(e), ProducerOf(ProducerOf(e)));
+    }
+
+    // Colours to choose: the element's own and its producer's; to avoid: the
+    // overcomer's.
+    void coloursOfEachElement_data() {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("suit");
+        QTest::addColumn<QString>("avoid");
+        QTest::newRow("1985, Metal") << 1985 << "White,Silver,Gray,Yellow,Earth Brown,Beige"
+                                     << "Red,Pink,Purple";
+        QTest::newRow("1975, Water") << 1975 << "Black,Blue,White,Silver,Gray"
+                                     << "Yellow,Earth Brown,Beige";
+        QTest::newRow("1987, Fire") << 1987 << "Red,Pink,Purple,Green"
+                                    << "Black,Blue";
+        QTest::newRow("1990, Earth") << 1990 << "Yellow,Earth Brown,Beige,Red,Pink,Purple"
+                                     << "Green";
+        QTest::newRow("1988, Wood") << 1988 << "Green,Black,Blue"
+                                    << "White,Silver,Gray";
+    }
+
+    void coloursOfEachElement() {
+        QFETCH(int, year);
+        QFETCH(QString, suit);
+        QFETCH(QString, avoid);
+        const ElementsReading reading = ElementsReadingFor(year);
+        QCOMPARE(Names(reading.suit), suit);
+        QCOMPARE(Names(reading.avoid), avoid);
+    }
+
+    // A colour name shows one swatch throughout the program: the element
+    // reading's colours look as the other readings show the same names
+    // (both other readings give "Brown" and "Gold" shades of their own).
+    void oneSwatchPerColourName() {
+        std::map<TextId, ColourValue> shown;
+        for (const auto& colour : ColourCatalogue())
+            shown[colour.name] = *RGBTextToColour(colour.rgbText);
+        for (const char* direction : {"North", "North West", "South", "South East", "North East",
+                                      "South West", "West", "East"}) {
+            const auto colour = GetDirectionColour(direction);
+            shown.try_emplace(colour->colourName, *RGBTextToColour(colour->rgbText));
+        }
+        int compared = 0;
+        for (const Element element : kElements) {
+            for (const ElementColour& colour : ColoursOf(element)) {
+                QVERIFY(colour.name != TextId::ColourBrown && colour.name != TextId::ColourGold);
+                if (const auto found = shown.find(colour.name); found != shown.end()) {
+                    QCOMPARE(colour.swatch, found->second);
+                    ++compared;
+                }
+            }
+        }
+        QCOMPARE(compared, 8); // all but silver, gray, purple and earth brown
+    }
+};
+
+QTEST_APPLESS_MAIN(TestFiveElements)
+#include "test_five_elements.moc"
