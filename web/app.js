@@ -375,24 +375,15 @@ $('share').addEventListener('click', async () => {
 
 $('print').addEventListener('click', () => window.print());
 
-$('picture').addEventListener('click', () => savePicture({
-  product: document.querySelector('h1').textContent,
-  heading: $('result-heading').textContent,
-  sections: tabs.map((tab) => tab.textContent),
-  kua: [document.querySelector('.facts dt').textContent, $('kua').textContent],
-  purposes: [...document.querySelectorAll('.purposes > div')].map((row) => ({
-    label: row.querySelector('dt').textContent,
-    name: row.querySelector('.value').textContent,
-    colour: getComputedStyle(row.querySelector('.swatch')).backgroundColor,
-  })),
-  facts: [...document.querySelectorAll('.facts dt')].slice(1).reverse()
-    .map((dt) => [dt.textContent, dt.nextElementSibling.textContent]),
-  car: {
-    label: document.querySelector('.car .caption').textContent,
-    name: $('car-colour').textContent,
-    colour: getComputedStyle($('car-swatch')).backgroundColor,
-  },
-}));
+// The picture is the engine's card of the reading, the desktop's too.
+$('picture').addEventListener('click', () => {
+  const answer = engine?.card(shown.male, shown.dayIndex, shown.monthIndex, shown.yearIndex);
+  if (!answer?.ok) return;
+  savePicture(answer.card, t, {
+    name: `${catalogues.product.toLowerCase()}-reading.png`,
+    title: $('result-heading').textContent,
+  });
+});
 
 // --- About and refer-a-friend. ---
 

@@ -48,6 +48,9 @@ export async function loadEngine(bytes) {
     // A reading that names no one, for list positions: {ok, reading}.
     shared: (male, dayIndex, monthIndex, yearIndex) =>
       call(x.korvane_shared_reading, male, dayIndex, monthIndex, yearIndex),
+    // The picture of a reading, as a card to paint: {ok, card}.
+    card: (male, dayIndex, monthIndex, yearIndex) =>
+      call(x.korvane_card, male, dayIndex, monthIndex, yearIndex),
     emailBox: (text) => call(x.korvane_email_box, text),
     withoutFullStop: (text) => call(x.korvane_without_full_stop, text),
     // The refer-a-friend request: {ok, address} or {ok, text, field}.

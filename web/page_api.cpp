@@ -10,6 +10,7 @@
 #include "korvane_identity.h"
 #include "month_names.h"
 #include "program_colours.h"
+#include "reading_card.h"
 #include "reading_for.h"
 #include "reading_phrases.h"
 #include "refer_request.h"
@@ -196,6 +197,52 @@ std::string ReadingAnswerFor(const BirthDetails& details) {
     return reading ? ReadingAnswer(*reading) : std::string("{\"ok\":false}");
 }
 
+// A card's size in its units: whole numbers as such, halves with one decimal.
+std::string Number(double value) {
+    const auto tenths = static_cast<long>(value * 10 + (value < 0 ? -0.5 : 0.5));
+    std::string text = std::to_string(tenths / 10);
+    if (tenths % 10 != 0)
+        text += '.' + std::to_string(std::labs(tenths % 10));
+    return text;
+}
+
+// The picture card as the page paints it: {"width", "height", "items": [...]},
+// each item {"k": "box" | "icon" | "text", "x", "y", "w", "h", ...}.
+std::string CardAnswer(const Card& card) {
+    static constexpr std::array<std::string_view, 3> kKinds = {"box", "icon", "text"};
+    std::string out =
+        "{\"width\":" + Number(card.width) + ",\"height\":" + Number(card.height) + ",\"items\":[";
+    for (std::size_t i = 0; i < card.items.size(); ++i) {
+        const CardItem& item = card.items[i];
+        if (i > 0)
+            out += ',';
+        out += '{';
+        AppendJsonField(out, "k", kKinds[static_cast<int>(item.kind)]);
+        for (const auto& [name, value] : {std::pair{"x", item.x}, std::pair{"y", item.y},
+                                          std::pair{"w", item.width}, std::pair{"h", item.height}})
+            out += ",\"" + std::string(name) + "\":" + Number(value);
+        if (item.kind != CardItem::Kind::Icon) {
+            out += ',';
+            AppendJsonField(out, "colour", SwatchText(item.colour));
+        }
+        if (item.border) {
+            out += ',';
+            AppendJsonField(out, "border", SwatchText(*item.border));
+            out += ",\"borderWidth\":" + Number(item.borderWidth);
+        }
+        if (item.kind == CardItem::Kind::Text) {
+            out += ",\"size\":" + Number(item.size);
+            out += item.bold ? ",\"bold\":true" : "";
+            out += item.wrap ? ",\"wrap\":true" : "";
+            out += ',';
+            AppendPhraseField(out, "text", item.text);
+        }
+        out += '}';
+    }
+    out += "]}";
+    return out;
+}
+
 std::string ProblemAnswer(const BirthDetailsProblem& problem) {
     static constexpr std::array<std::string_view, 3> kFocus = {"name", "proceed", "unchanged"};
     std::string out = "{\"ok\":false,";
@@ -233,6 +280,8 @@ std::string PageAnswer() {
     AppendObject(out, "links", links);
     out += ',';
     AppendJsonField(out, "blue", SwatchText(kKorvaneBlue));
+    out += ',';
+    AppendJsonField(out, "dark", SwatchText(kKorvaneDarkBlue));
     out += '}';
     return out;
 }
@@ -271,6 +320,20 @@ char* korvane_shared_reading(int male, int dayIndex, int monthIndex, int yearInd
         return Handed("{\"ok\":false}");
     return Handed(
         ReadingAnswerFor(DetailsFor("", male != 0, male == 0, dayIndex, monthIndex, yearIndex)));
+}
+
+// The picture of a shared reading (which names no one), as a card for the
+// page to paint: {"ok": true, "card": ...}, or {"ok":false}.
+char* korvane_card(int male, int dayIndex, int monthIndex, int yearIndex) {
+    const auto birth =
+        InLists(dayIndex, monthIndex, yearIndex)
+            ? BirthOf(DetailsFor("", male != 0, male == 0, dayIndex, monthIndex, yearIndex))
+            : std::nullopt;
+    const auto reading = birth ? ReadingFor(*birth) : std::nullopt;
+    if (!reading)
+        return Handed("{\"ok\":false}");
+    return Handed(
+        "{\"ok\":true,\"card\":" + CardAnswer(PictureCard(*reading, KORVANE_PRODUCT_NAME)) + "}");
 }
 
 // What an e-mail box holds, as typed: refused with a message when it holds a space.

@@ -1,90 +1,86 @@
-// The reading as a picture for chat apps (1080 × 1350), drawn in the page:
-// the Kua number and the four purpose colours, the sign, its planet and its
-// car colour, each colour with its swatch, under Korvane's name.
-const PICTURE = { width: 1080, height: 1350, margin: 72 };
-const kBand = 170;
-const kRowsTop = 400;
-const kRowHeight = 128;
-const kCarTop = 1110;
+// The reading as a picture for chat apps, painted from the engine's card: the
+// same description of what goes where, in which size and colour, that the
+// desktop program paints when it saves a reading. Texts come as phrases, put
+// into the page's language; each is made smaller until it fits its place.
+import { phrased } from './phrase.js';
 
-// Where each swatch lies: the four purposes in their order, then the car colour.
-export function swatchPlaces() {
-  const m = PICTURE.margin;
-  const purposes = [0, 1, 2, 3].map((i) => ({ x: m, y: kRowsTop + i * kRowHeight + 10, size: 100 }));
-  return { purposes, car: { x: m, y: kCarTop + 10, size: 120 } };
+// A text's lines within a width: paragraphs kept, words wrapped, and a word
+// wider than the line (or a script without spaces) broken where it must.
+function lines(ctx, text, width) {
+  const out = [];
+  for (const paragraph of text.split('\n')) {
+    let line = '';
+    for (const piece of paragraph.match(/\S+\s*|\s+/gu) ?? ['']) {
+      if (ctx.measureText(line + piece).width <= width || !line) {
+        line += piece;
+      } else {
+        out.push(line.trimEnd());
+        line = piece;
+      }
+      while (ctx.measureText(line.trimEnd()).width > width && line.length > 1) {
+        let cut = line.length - 1;
+        while (cut > 1 && ctx.measureText(line.slice(0, cut)).width > width) --cut;
+        out.push(line.slice(0, cut));
+        line = line.slice(cut);
+      }
+    }
+    out.push(line.trimEnd());
+  }
+  return out;
 }
 
-// Writes one line, made smaller until it fits the width.
-function write(ctx, text, x, y, size, bold, family) {
-  const room = PICTURE.width - PICTURE.margin - x;
-  let px = size;
-  do {
-    ctx.font = `${bold ? 'bold ' : ''}${px}px ${family}`;
-    px -= 2;
-  } while (ctx.measureText(text).width > room && px > 12);
-  ctx.fillText(text, x, y);
+function paintText(ctx, item, text, family) {
+  // Smaller by steps, down to two fifths of the size, until it fits.
+  let size = item.size;
+  let shown;
+  for (; ; size -= item.size / 40) {
+    ctx.font = `${item.bold ? 'bold ' : ''}${size}px ${family}`;
+    shown = item.wrap ? lines(ctx, text, item.w) : [text];
+    const widest = Math.max(...shown.map((line) => ctx.measureText(line).width));
+    if ((widest <= item.w + 0.5 && shown.length * size * 1.2 <= item.h + 0.5) ||
+      size - item.size / 40 < item.size * 0.4) break;
+  }
+  ctx.fillStyle = item.colour;
+  ctx.textBaseline = 'top';
+  shown.forEach((line, i) => ctx.fillText(line, item.x, item.y + i * size * 1.2));
 }
 
-function swatch(ctx, place, colour) {
-  ctx.fillStyle = '#1f2f6b';
-  ctx.fillRect(place.x - 4, place.y - 4, place.size + 8, place.size + 8);
-  ctx.fillStyle = colour;
-  ctx.fillRect(place.x, place.y, place.size, place.size);
+function paintBox(ctx, item) {
+  ctx.fillStyle = item.border ?? item.colour;
+  ctx.fillRect(item.x, item.y, item.w, item.h);
+  if (!item.border) return;
+  const b = item.borderWidth;
+  ctx.fillStyle = item.colour;
+  ctx.fillRect(item.x + b, item.y + b, item.w - 2 * b, item.h - 2 * b);
 }
 
-async function draw(canvas, content) {
+// Paints the card on a canvas of its size; t(key) gives the page's texts.
+export async function paintCard(canvas, card, t, family) {
   const ctx = canvas.getContext('2d');
-  const family = getComputedStyle(document.body).fontFamily;
-  const m = PICTURE.margin;
-  const places = swatchPlaces();
-  ctx.fillStyle = '#446dd9';
-  ctx.fillRect(0, 0, PICTURE.width, PICTURE.height);
-  ctx.fillStyle = '#1f2f6b';
-  ctx.fillRect(0, 0, PICTURE.width, kBand);
   const icon = new Image();
   icon.src = 'korvane-256.png';
-  try {
-    await icon.decode();
-    ctx.drawImage(icon, m, (kBand - 96) / 2, 96, 96);
-  } catch {
+  const iconReady = icon.decode().then(() => true, () => false);
+  for (const item of card.items) {
+    if (item.k === 'box') paintBox(ctx, item);
     // The name says whose picture it is, also without the icon.
+    else if (item.k === 'icon' && await iconReady) ctx.drawImage(icon, item.x, item.y, item.w, item.h);
+    else if (item.k === 'text') paintText(ctx, item, phrased(item.text, t), family);
   }
-  ctx.fillStyle = '#ffffff';
-  ctx.textBaseline = 'alphabetic';
-  write(ctx, content.product, m + 124, 108, 64, true, family);
-  write(ctx, content.heading, m, 245, 36, true, family);
-  write(ctx, content.sections[1], m, 320, 34, true, family);
-  write(ctx, `${content.kua[0]}: ${content.kua[1]}`, m, 370, 30, false, family);
-  content.purposes.forEach((purpose, i) => {
-    const top = kRowsTop + i * kRowHeight;
-    swatch(ctx, places.purposes[i], purpose.colour);
-    ctx.fillStyle = '#ffffff';
-    write(ctx, purpose.label, m + 132, top + 42, 28, false, family);
-    write(ctx, purpose.name, m + 132, top + 96, 44, true, family);
-  });
-  write(ctx, content.sections[0], m, 955, 34, true, family);
-  content.facts.forEach(([label, value], i) =>
-    write(ctx, `${label}: ${value}`, m, 1010 + i * 50, 32, false, family));
-  swatch(ctx, places.car, content.car.colour);
-  ctx.fillStyle = '#ffffff';
-  write(ctx, content.car.label, m + 152, kCarTop + 50, 28, false, family);
-  write(ctx, content.car.name, m + 152, kCarTop + 112, 48, true, family);
 }
 
-// Draws the picture, then hands it to the phone's share sheet where it takes
-// files, or downloads it.
-export async function savePicture(content) {
+// Paints the picture, then hands it to the phone's share sheet where it takes
+// files, or downloads it under the name given.
+export async function savePicture(card, t, { name, title }) {
   const canvas = document.createElement('canvas');
-  canvas.width = PICTURE.width;
-  canvas.height = PICTURE.height;
-  await draw(canvas, content);
+  canvas.width = card.width;
+  canvas.height = card.height;
+  await paintCard(canvas, card, t, getComputedStyle(document.body).fontFamily);
   const blob = await new Promise((resolve) => canvas.toBlob(resolve, 'image/png'));
   if (!blob) return;
-  const name = `${content.product.toLowerCase()}-reading.png`;
   const file = new File([blob], name, { type: 'image/png' });
   if (navigator.canShare?.({ files: [file] })) {
     try {
-      await navigator.share({ files: [file], title: content.heading });
+      await navigator.share({ files: [file], title });
       return;
     } catch (error) {
       if (error.name === 'AbortError') return;

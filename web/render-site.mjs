@@ -41,7 +41,7 @@ function renderer(texts, lang) {
       .replace(/</g, '\\u003c'),
   };
   const values = {
-    product: page.product, caption: page.caption, blue: page.blue, lang,
+    product: page.product, caption: page.caption, blue: page.blue, dark: page.dark, lang,
     title: filled(texts['page.title'], page.caption),
   };
   for (const [key, value] of Object.entries(page.links)) values[`links.${key}`] = value;

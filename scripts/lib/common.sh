@@ -17,6 +17,7 @@ KORVANE_BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tool
 # same differ.
 KORVANE_TEST_PACKAGES=(xvfb xauth x11-utils xdotool openbox desktop-file-utils appstream
   clang libclang-rt-dev llvm clang-format valgrind qt6-gtk-platformtheme lintian debootstrap
+  poppler-utils
   diffoscope-minimal)
 # Writing the Debian package with its computed dependencies.
 KORVANE_PACKAGING_PACKAGES=(file dpkg-dev)

@@ -348,15 +348,22 @@ async function session(name) {
     })), 'base64');
     if (out) writeFileSync(join(out, `${name}-picture.png`), saved);
     const picture = PNG.sync.read(saved);
-    const places = await page.evaluate(async () => (await import('./picture.js')).swatchPlaces());
-    const colourAt = (place) => {
-      const i = 4 * ((place.y + place.size / 2) * picture.width + place.x + place.size / 2);
+    // The swatches where the engine's card puts them, as the desktop paints it.
+    const boxes = await page.evaluate(async () => {
+      const { loadEngine } = await import('./engine.js');
+      const engine = await loadEngine(await (await fetch('korvane.wasm')).arrayBuffer());
+      return engine.card(true, 14, 2, 75).card.items.filter((item) => item.k === 'box' && item.border);
+    });
+    const colourAt = (box) => {
+      const i = 4 * ((box.y + Math.floor(box.h / 2)) * picture.width + box.x + Math.floor(box.w / 2));
       return `#${[0, 1, 2].map((c) => picture.data[i + c].toString(16).padStart(2, '0')).join('')}`;
     };
-    equal('Save as Picture: a 1080 × 1350 PNG, downloaded, with the swatches of the reading in their places',
+    equal('Save as Picture: a 1080 × 1350 PNG, downloaded, with every swatch of the card in its colour',
       [picture.width, picture.height, await page.evaluate(() => window.korvane.downloads),
-        [...places.purposes, places.car].map(colourAt)],
-      [1080, 1350, ['korvane-reading.png'], [...kua7.map(([, hex]) => hex), '#ffff00']]);
+        boxes.map(colourAt)],
+      [1080, 1350, ['korvane-reading.png'], boxes.map((box) => box.colour)]);
+    equal('Save as Picture: the car colour first, then the four purposes',
+      boxes.map((box) => box.colour).slice(0, 5), ['#ffff00', ...kua7.map(([, hex]) => hex)]);
 
     if (name === 'chromium') {
       // Printed, the longest sign text and both readings fit one A4 or Letter page.

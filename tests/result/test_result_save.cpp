@@ -1,0 +1,190 @@
+// File, Save in the result window: the picture and the one-page PDF, drawn
+// from the engine's card, where the user says and nowhere else.
+#include "catalogue.h"
+#include "reading_card.h"
+#include "result_window.h"
+#include "shown_text.h"
+#include "window_registry.h"
+#include "window_test_support.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace korvane;
+
+namespace {
+
+const Reading kReading = *ReadingFor({Sex::Female, {1990, Month::March, 1}});
+
+frmLuckyCarResult& ShownReading() {
+    auto& window = WindowRegistry::Instance().Use<frmLuckyCarResult>();
+    window.ShowReading(kReading);
+    return window;
+}
+
+void Save(frmLuckyCarResult& window) {
+    Control<QAction>(window, "mnuPrint")->trigger();
+}
+
+int CatalogueOf(std::string_view code) {
+    const auto all = Catalogues();
+    return static_cast<int>(
+        std::find_if(all.begin(), all.end(), [&](const Catalogue& c) { return c.code == code; }) -
+        all.begin());
+}
+
+// A PDF's page count and its first page's width and height in points, from
+// its objects.
+QList<int> PagesOf(const QByteArray& pdf) {
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
+    static const QRegularExpression box(QStringLiteral("/MediaBox\\s*\\[([^\\]]*)\\]"));
+    const QString text = QString::fromLatin1(pdf);
+    QList<int> found = {static_cast<int>(text.count(page))};
+    for (const QString& number : box.match(text).captured(1).split(' ', Qt::SkipEmptyParts).mid(2))
+        found << qRound(number.toDouble());
+    return found;
+}
+
+#ifdef KORVANE_PDFTOTEXT
+QString TextOfPdf(const QString& path) {
+    QProcess tool;
+    tool.start(QStringLiteral(KORVANE_PDFTOTEXT),
+               {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+    tool.waitForFinished();
+    return QString::fromUtf8(tool.readAllStandardOutput()).simplified();
+}
+#endif
+
+} // namespace
+
+class TestResultSave : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { bed = std::make_unique<WindowTestBed>(); }
+    void cleanup() {
+        SetShownCatalogue(kEnglish);
+        bed.reset();
+    }
+
+    void nothingToSaveBeforeAReading() {
+        auto& window = WindowRegistry::Instance().Use<frmLuckyCarResult>();
+        const QAction* save = Control<QAction>(window, "mnuPrint");
+        QVERIFY(!save->isEnabled());
+        QCOMPARE(save->shortcut(), QKeySequence(QKeySequence::Save));
+        ShownReading();
+        QVERIFY(save->isEnabled() && save->isVisible());
+    }
+
+    // The picture is the card: 1080 by 1350, every swatch where the card
+    // puts it, in its colour.
+    void savesThePicture() {
+        QTemporaryDir folder;
+        bed->platform.picturesFolder = folder.path();
+        bed->platform.saveAnswer = SaveAnswer{folder.filePath("mine.png"), 0};
+        Save(ShownReading());
+        QCOMPARE(bed->platform.saveQuestions.size(), 1);
+        QCOMPARE(bed->platform.saveQuestions[0].suggestedPath,
+                 folder.filePath("korvane-reading.png"));
+        QCOMPARE(bed->platform.saveQuestions[0].kinds.size(), 2);
+        const QImage picture(folder.filePath("mine.png"));
+        QCOMPARE(picture.size(), QSize(1080, 1350));
+        int swatches = 0;
+        for (const CardItem& item : PictureCard(kReading, "Korvane").items) {
+            if (item.kind != CardItem::Kind::Box || !item.border)
+                continue;
+            const QColor shown =
+                picture.pixelColor(item.x + item.width / 2, item.y + item.height / 2);
+            QCOMPARE(shown, QColor(RedOf(item.colour), GreenOf(item.colour), BlueOf(item.colour)));
+            ++swatches;
+        }
+        // The car colour, four purposes, six colours to choose and one to avoid.
+        QCOMPARE(swatches, 1 + 4 + 6 + 1);
+        QVERIFY(bed->platform.messages.isEmpty());
+    }
+
+    // A PDF of one page on the user's paper, whatever the kind chosen when
+    // the name says .pdf; its text can be read back, in Chinese too.
+    void savesOnePagePdf_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("letter");
+        QTest::addColumn<QList<int>>("pages"); // count, width, height
+        QTest::addColumn<QStringList>("words");
+        QTest::newRow("English on A4")
+            << "en" << false << QList<int>{1, 595, 842}
+            << QStringList{"Pisces", "Kua Number: 5", "Coral", "Yellow", "Earth Brown", "Green"};
+        QTest::newRow("Chinese on Letter") << "zh_CN" << true << QList<int>{1, 612, 792}
+                                           << QStringList{"双鱼座", "珊瑚色", "咖啡色", "绿色"};
+    }
+
+    void savesOnePagePdf() {
+        QFETCH(QString, language);
+        QFETCH(bool, letter);
+        QFETCH(QList<int>, pages);
+        QFETCH(QStringList, words);
+        SetShownCatalogue(CatalogueOf(language.toStdString()));
+        QTemporaryDir folder;
+        bed->platform.letterPaper = letter;
+        bed->platform.saveAnswer = SaveAnswer{folder.filePath("reading.pdf"), 0};
+        Save(ShownReading());
+        QFile file(folder.filePath("reading.pdf"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray pdf = file.readAll();
+        QVERIFY(pdf.startsWith("%PDF-"));
+        QCOMPARE(PagesOf(pdf), pages);
+#ifdef KORVANE_PDFTOTEXT
+        const QString text = TextOfPdf(file.fileName());
+        for (const QString& word : words)
+            QVERIFY2(text.contains(word), qPrintable(word + " not in: " + text.left(300)));
+#endif
+    }
+
+    // Where nothing can be written (under a file; in the place of a folder,
+    // where the finished file cannot take its name): a message, and nothing
+    // half-written left beside it.
+    void unwritablePlaceSaysSoAndLeavesNothing_data() {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("under a file") << "a-file/reading.png";
+        QTest::newRow("a folder's name") << "a-folder";
+    }
+
+    void unwritablePlaceSaysSoAndLeavesNothing() {
+        QFETCH(QString, path);
+        QTemporaryDir folder;
+        QFile file(folder.filePath("a-file"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QVERIFY(QDir(folder.path()).mkdir("a-folder"));
+        bed->platform.saveAnswer = SaveAnswer{folder.filePath(path), 0};
+        Save(ShownReading());
+        QCOMPARE(bed->platform.messages.size(), 1);
+        QCOMPARE(
+            bed->platform.messages[0].text,
+            ShownText(TextId::SaveFailed).arg(QDir::toNativeSeparators(folder.filePath(path))));
+        QCOMPARE(bed->platform.messages[0].icon, MessageIcon::Critical);
+        QCOMPARE(
+            QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            (QStringList{"a-file", "a-folder"}));
+        QVERIFY(QDir(folder.filePath("a-folder")).isEmpty());
+    }
+
+    void cancellingSavesNothing() {
+        QTemporaryDir folder;
+        bed->platform.picturesFolder = folder.path();
+        Save(ShownReading());
+        QCOMPARE(bed->platform.saveQuestions.size(), 1);
+        QVERIFY(QDir(folder.path()).isEmpty());
+        QVERIFY(bed->platform.messages.isEmpty());
+    }
+
+private:
+    std::unique_ptr<WindowTestBed> bed;
+};
+
+QTEST_MAIN(TestResultSave)
+#include "test_result_save.moc"
