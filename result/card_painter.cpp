@@ -18,29 +18,23 @@ QColor ToQColor(ColourValue colour) {
     return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
 }
 
-// The font for a text of the given size in the card's units.
-QFont CardFont(const QPainter& painter, double size, bool bold) {
+// The font for a text of the given size in the device's units.
+QFont CardFont(const QPaintDevice& device, double size, bool bold) {
     QFont font = ProgramFont(8.25, bold);
-    font.setPointSizeF(size * 72.0 / painter.device()->logicalDpiY());
+    font.setPointSizeF(size * 72.0 / device.logicalDpiY());
     return font;
 }
 
+int TextFlags(const CardItem& item) {
+    return Qt::AlignLeft | Qt::AlignTop | (item.wrap ? Qt::TextWordWrap : Qt::TextSingleLine);
+}
+
 void PaintText(QPainter& painter, const CardItem& item) {
-    const QString text = ShownPhrase(item.text);
-    const QRectF room(item.x, item.y, item.width, item.height);
-    const int flags =
-        Qt::AlignLeft | Qt::AlignTop | (item.wrap ? Qt::TextWordWrap : Qt::TextSingleLine);
-    // Smaller by steps, down to two fifths of the size, until it fits.
-    QFont font;
-    for (double size = item.size; size >= item.size * 0.4; size -= item.size / 40) {
-        font = CardFont(painter, size, item.bold);
-        const QRectF needed = QFontMetricsF(font, painter.device()).boundingRect(room, flags, text);
-        if (needed.width() <= room.width() + 0.5 && needed.height() <= room.height() + 0.5)
-            break;
-    }
-    painter.setFont(font);
+    const double size = FittedTextSize(*painter.device(), item);
+    painter.setFont(CardFont(*painter.device(), size, item.bold));
     painter.setPen(ToQColor(item.colour));
-    painter.drawText(room, flags, text);
+    painter.drawText(QRectF(item.x, item.y, item.width, item.height), TextFlags(item),
+                     ShownPhrase(item.text));
 }
 
 void PaintBox(QPainter& painter, const CardItem& item) {
@@ -61,6 +55,20 @@ void PaintIcon(QPainter& painter, const CardItem& item) {
 }
 
 } // namespace
+
+double FittedTextSize(const QPaintDevice& device, const CardItem& item) {
+    const QString text = ShownPhrase(item.text);
+    const QRectF room(item.x, item.y, item.width, item.height);
+    const double step = item.size / 40;
+    double size = item.size;
+    for (; size - step >= item.size * 0.4; size -= step) {
+        const QRectF needed = QFontMetricsF(CardFont(device, size, item.bold), &device)
+                                  .boundingRect(room, TextFlags(item), text);
+        if (needed.width() <= room.width() + 0.5 && needed.height() <= room.height() + 0.5)
+            break;
+    }
+    return size;
+}
 
 void PaintCard(QPainter& painter, const Card& card) {
     painter.setRenderHint(QPainter::Antialiasing);

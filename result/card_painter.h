@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 
+class QPaintDevice;
 class QPainter;
 
 namespace korvane {
@@ -12,6 +13,10 @@ namespace korvane {
 // are the card's: its boxes, the program's icon and its texts in the
 // program's language, each text made smaller until it fits its rectangle.
 void PaintCard(QPainter& painter, const Card& card);
+
+// The size a text of the card is painted in on the device: its own, made
+// smaller by steps until the text fits its rectangle, down to two fifths.
+double FittedTextSize(const QPaintDevice& device, const CardItem& item);
 
 // The card as a PNG picture of its size in pixels; empty when it cannot be
 // made.

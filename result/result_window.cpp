@@ -305,8 +305,9 @@ void frmLuckyCarResult::BuildTabShortcuts() {
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), kTabCount - 1},
         {QKeySequence(Qt::CTRL | Qt::Key_PageUp), kTabCount - 1},
     };
-    for (const auto& [keys, step] : moves) {
-        auto* shortcut = new QShortcut(keys, this);
+    for (const auto& move : moves) {
+        const int step = move.second;
+        auto* shortcut = new QShortcut(move.first, this);
         connect(shortcut, &QShortcut::activated, this,
                 [this, step] { TS->setCurrentIndex((TS->currentIndex() + step) % kTabCount); });
     }

@@ -1,5 +1,6 @@
 // File, Save in the result window: the picture and the one-page PDF, drawn
 // from the engine's card, where the user says and nowhere else.
+#include "card_painter.h"
 #include "catalogue.h"
 #include "reading_card.h"
 #include "result_window.h"
@@ -8,9 +9,11 @@
 #include "window_test_support.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -171,6 +174,42 @@ private slots:
             QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
             (QStringList{"a-file", "a-folder"}));
         QVERIFY(QDir(folder.filePath("a-folder")).isEmpty());
+    }
+
+    // Every sign's whole text and every other line, in every language, on
+    // both papers: each text stays readable where the page puts it.
+    void everyReadingFitsItsPage() {
+        QBuffer sink;
+        QVERIFY(sink.open(QIODevice::WriteOnly));
+        QPdfWriter pdf(&sink);
+        pdf.setResolution(72);
+        QStringList small;
+        for (int catalogue = 0; catalogue < static_cast<int>(Catalogues().size()); ++catalogue) {
+            SetShownCatalogue(catalogue);
+            for (int month = 1; month <= 13; ++month) {
+                // The 25th of each month is each sign once; 4 February 1990, a
+                // woman's Kua 5 on the day of Li Chun, has every note.
+                const BirthDate date = month <= 12 ? BirthDate{1980, static_cast<Month>(month), 25}
+                                                   : BirthDate{1990, Month::February, 4};
+                const Reading reading = *ReadingFor({Sex::Female, date});
+                for (const Paper paper : {Paper::A4, Paper::Letter}) {
+                    for (const CardItem& item : PrintedPage(reading, "Korvane", paper).items) {
+                        if (item.kind != CardItem::Kind::Text)
+                            continue;
+                        const double size = FittedTextSize(pdf, item);
+                        if (size < item.size * 0.75)
+                            small << QStringLiteral("%1 %2/%3: %4 at %5")
+                                         .arg(
+                                             QString::fromUtf8(Catalogues()[catalogue].code.data()))
+                                         .arg(date.day)
+                                         .arg(month)
+                                         .arg(ShownPhrase(item.text).left(30))
+                                         .arg(size);
+                    }
+                }
+            }
+        }
+        QVERIFY2(small.isEmpty(), qPrintable(small.mid(0, 8).join("; ")));
     }
 
     void cancellingSavesNothing() {
