@@ -45,7 +45,7 @@ LinkLabel* MakeLinkLabel(const QString& text, QWidget* parent, const QRect& rect
 QComboBox* MakeList(QGroupBox* group, const QString& datePart) {
     auto* list = new QComboBox(group);
     list->setEditable(false);
-    list->setAccessibleName(group->title() + QStringLiteral(", ") + datePart);
+    list->setAccessibleName(ShownText(TextId::SeparatorList).arg(group->title(), datePart));
     list->setAccessibleDescription(datePart);
     return list;
 }

@@ -192,7 +192,6 @@ void frmLuckyCarResult::BuildAstrologyPanel(QWidget* panel) {
     auto* carColour =
         MakeValue(designColour, carColourCaption, panel, TwipsRect(1560, 165, 1605, 345));
     carColour->setFont(ProgramFont(14.25, true));
-    carColour->SetValue(designColour);
     lblColorCode[0] = new Swatch(carColourCaption, panel);
     lblColorCode[0]->setGeometry(TwipsRect(3360, 165, 350, 350));
 

@@ -127,6 +127,39 @@ void VerifyInTheLanguage(QWidget* window) {
     }
 }
 
+// What a screen reader is told about a window and its controls besides
+// their texts: the names and descriptions the program gives them.
+QStringList SpokenTexts(QWidget* window) {
+    QStringList spoken;
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets.prepend(window);
+    for (const QWidget* widget : widgets)
+        spoken << widget->accessibleName() << widget->accessibleDescription();
+    spoken.removeAll(QString());
+    return spoken;
+}
+
+// What a catalogue's pattern puts between %1 and %2.
+QString Joiner(TextId pattern, int catalogue) {
+    const QString text = QString::fromUtf8(Text(pattern, catalogue));
+    const qsizetype first = text.indexOf(QStringLiteral("%1")) + 2;
+    return text.mid(first, text.indexOf(QStringLiteral("%2")) - first);
+}
+
+// No design placeholder is spoken, and where the language joins names and
+// values in its own way ("：" in Chinese), no English joiner is heard.
+void VerifySpokenInTheLanguage(QWidget* window) {
+    for (const QString& text : SpokenTexts(window)) {
+        const QByteArray what = window->objectName().toUtf8() + ": " + text.toUtf8();
+        QVERIFY2(!text.contains(QStringLiteral("Label1")), what);
+        for (const TextId pattern : {TextId::SeparatorList, TextId::ValueSpoken}) {
+            const QString english = Joiner(pattern, kEnglish);
+            if (Joiner(pattern, ShownCatalogue()) != english)
+                QVERIFY2(!text.contains(english), what);
+        }
+    }
+}
+
 } // namespace
 
 class TestLayout : public QObject {
@@ -194,6 +227,18 @@ private slots:
             ShrinkFontToFit(Control<QLabel>(window, "Label2"));
             VerifyTextsFit(&window);
         }
+    }
+
+    // Every window as it is made (the result window before a reading too).
+    void spokenInTheLanguage() {
+        WindowRegistry& windows = WindowRegistry::Instance();
+        frmMain& main = windows.Use<frmMain>();
+        frmAbout about(&main);
+        for (QWidget* window :
+             {static_cast<QWidget*>(&main),
+              static_cast<QWidget*>(&windows.Use<frmLuckyCarResult>()),
+              static_cast<QWidget*>(&windows.Use<frmNagScreen2>()), static_cast<QWidget*>(&about)})
+            VerifySpokenInTheLanguage(window);
     }
 
     void aboutWindowLayoutAndTexts() {
@@ -287,6 +332,7 @@ private slots:
         QCOMPARE(SwatchColours(*result),
                  (QStringList{"#ffff00", "#ffffff", "#ff7850", "#ffc896", "#ffd700"}));
         VerifyInTheLanguage(result);
+        VerifySpokenInTheLanguage(result);
         auto& exitWindow = WindowRegistry::Instance().Use<frmNagScreen2>();
         exitWindow.ShowCentred();
         VerifyInTheLanguage(&exitWindow);
