@@ -186,13 +186,10 @@ void frmNagScreen2::BuildCatalogue() {
     Label3->setText(CatalogueText());
     Label3->setGeometry(TwipsRect(120, 360, 3495, 3855));
 
-    lblGoToHome = new LinkLabel(ShownText(TextId::ExitVisitSoftwares), Frame6);
+    lblGoToHome =
+        MakeLinkLabel(ShownText(TextId::ExitVisitSoftwares), Frame6, TwipsRect(75, 4250, 3585, 210),
+                      {.font = ProgramFont(8.25, true), .colour = kYellow});
     lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
-    QFont linkFont = ProgramFont(8.25, true);
-    linkFont.setUnderline(true);
-    lblGoToHome->setFont(linkFont);
-    SetTextColour(lblGoToHome, kYellow);
-    lblGoToHome->setGeometry(TwipsRect(75, 4250, 3585, 210));
     connect(lblGoToHome, &LinkLabel::activated, this, [] { OpenSoftwaresPage(); });
 }
 

@@ -127,6 +127,26 @@ private slots:
         QCOMPARE(name->text(QAccessible::Name), QString("Name"));
     }
 
+    // However a window builds its links, each one looks and acts as a link.
+    void everyLinkIsALink() {
+        std::unique_ptr<frmAbout> about;
+        int links = 0;
+        for (QWidget* window : AllWindows(about)) {
+            for (LinkLabel* link : window->findChildren<LinkLabel*>()) {
+                const QByteArray what =
+                    window->objectName().toUtf8() + "/" + link->objectName().toUtf8();
+                QVERIFY2(link->font().underline(), what);
+                QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+                QVERIFY2(link->focusPolicy() & Qt::TabFocus, what);
+                QCOMPARE(link->textFormat(), Qt::PlainText);
+                QVERIFY2(!link->text().isEmpty(), what);
+                ++links;
+            }
+        }
+        // Three in each main window, one in the exit window, two in the about window.
+        QCOMPARE(links, 9);
+    }
+
     void valuesAndSwatchesSayWhatTheyShow() {
         frmMain& window = WindowRegistry::Instance().Use<frmMain>();
         Control<QLineEdit>(window, "txtName")->setText("Ann");
