@@ -319,31 +319,26 @@ private slots:
         QTest::addColumn<QStringList>("typed"); // name, e-mail, friend's name, friend's e-mail
         QTest::addColumn<QString>("problem");
         QTest::addColumn<QString>("box"); // the box the message is about, which gets the focus
-        QTest::newRow("untouched form") << QStringList{"Your Name", "Your Email Address",
-                                                       "Friend's Name", "Friend's Email Address"}
-                                        << "Please Enter Proper Email Address"
-                                        << "txtEmail";
-        QTest::newRow("same e-mails")
-            << QStringList{"Ann", "ann@mail.example", "Bob", "ann@mail.example"}
-            << "Please Enter Distinct Email Addresses"
-            << "txtFriendEmail";
-        QTest::newRow("e-mail without dot")
-            << QStringList{"Ann", "ann@mail", "Bob", "bob@mail.example"}
-            << "Please Enter Proper Email Address"
-            << "txtEmail";
-        QTest::newRow("name left at placeholder")
-            << QStringList{"Your Name", "ann@mail.example", "Bob", "bob@mail.example"}
-            << "Please Enter Your Name"
-            << "txtName";
-        QTest::newRow("friend's name left at placeholder")
-            << QStringList{"Ann", "ann@mail.example", "Friend's Name", "bob@mail.example"}
-            << "Please Enter Your Friend's Name"
-            << "txtFriendName";
+        const auto row = [](const char* tag, const QStringList& typed, const char* problem,
+                            const char* box) { QTest::newRow(tag) << typed << problem << box; };
+        const char* proper = "Please Enter Proper Email Address";
+        row("untouched form",
+            {"Your Name", "Your Email Address", "Friend's Name", "Friend's Email Address"}, proper,
+            "txtEmail");
+        row("same e-mails", {"Ann", "ann@mail.example", "Bob", "ann@mail.example"},
+            "Please Enter Distinct Email Addresses", "txtFriendEmail");
+        row("e-mail without dot", {"Ann", "ann@mail", "Bob", "bob@mail.example"}, proper,
+            "txtEmail");
+        row("name left at placeholder",
+            {"Your Name", "ann@mail.example", "Bob", "bob@mail.example"}, "Please Enter Your Name",
+            "txtName");
+        row("friend's name left at placeholder",
+            {"Ann", "ann@mail.example", "Friend's Name", "bob@mail.example"},
+            "Please Enter Your Friend's Name", "txtFriendName");
         // Set by the program, past the boxes' own check.
-        QTest::newRow("a space the boxes did not see")
-            << QStringList{"Ann", "ann@mail.example", "Bob",
-                           QStringLiteral("bob\u3000@mail.example")}
-            << QString(kNoSpace) << "txtFriendEmail";
+        row("a space the boxes did not see",
+            {"Ann", "ann@mail.example", "Bob", QStringLiteral("bob\u3000@mail.example")},
+            "Email Address Cannot Contain Space", "txtFriendEmail");
     }
 
     void submitRefused() {
