@@ -25,10 +25,7 @@ QLabel* MakeLabel(const QString& text, QWidget* parent, const QRect& rect, const
 }
 
 LinkLabel* MakeLink(const QString& text, QWidget* parent, const QRect& rect) {
-    auto* link = new LinkLabel(text, parent);
-    SetTextColour(link, kLinkPink);
-    link->setGeometry(rect);
-    return link;
+    return MakeLinkLabel(text, parent, rect, {.colour = kLinkPink});
 }
 
 } // namespace

@@ -28,24 +28,13 @@
 namespace korvane {
 namespace {
 
-LinkLabel* MakeLinkLabel(const QString& text, QWidget* parent, const QRect& rect) {
-    auto* label = new LinkLabel(text, parent);
-    QFont font = ProgramFont(8.25, true);
-    font.setUnderline(true);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setWordWrap(true);
-    label->setGeometry(rect);
-    return label;
-}
-
 // One of the three date lists. Screen readers on Linux name a list by its
 // value and take its label from the group around it; the description says
 // which part of the date it is. Elsewhere the name says both.
 QComboBox* MakeList(QGroupBox* group, const QString& datePart) {
     auto* list = new QComboBox(group);
     list->setEditable(false);
-    list->setAccessibleName(group->title() + QStringLiteral(", ") + datePart);
+    list->setAccessibleName(ShownText(TextId::SeparatorList).arg(group->title(), datePart));
     list->setAccessibleDescription(datePart);
     return list;
 }
@@ -83,7 +72,8 @@ void frmMain::BuildControls(QWidget* client) {
 }
 
 void frmMain::BuildForumLink(QWidget* client) {
-    Label14 = MakeLinkLabel(ShownText(TextId::PromoForum), client, TwipsRect(1215, 0, 4890, 450));
+    Label14 = MakeLinkLabel(ShownText(TextId::PromoForum), client, TwipsRect(1215, 0, 4890, 450),
+                            BoldCentredLink());
     Label14->setObjectName(QStringLiteral("Label14"));
     connect(Label14, &LinkLabel::activated, this, [] { OpenHomePage(); });
 }
@@ -193,16 +183,16 @@ void frmMain::BuildOffers(QWidget* client) {
     fraFullBrand->setAccessibleName(ShownText(TextId::PromoOffers));
     SetOpaqueBackground(fraFullBrand, kProgramBlue);
 
-    lblCobrand =
-        MakeLinkLabel(ShownText(TextId::PromoCoBrand), fraFullBrand, TwipsRect(60, 165, 7200, 700));
+    LinkLook offer = BoldCentredLink();
+    offer.background = kProgramBlue;
+    lblCobrand = MakeLinkLabel(ShownText(TextId::PromoCoBrand), fraFullBrand,
+                               TwipsRect(60, 165, 7200, 700), offer);
     lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
-    SetOpaqueBackground(lblCobrand, kProgramBlue);
     connect(lblCobrand, &LinkLabel::activated, this, [] { OpenCoBrandPage(); });
 
     lblFullBrand = MakeLinkLabel(ShownText(TextId::PromoFullBrand), fraFullBrand,
-                                 TwipsRect(60, 165, 7200, 700));
+                                 TwipsRect(60, 165, 7200, 700), offer);
     lblFullBrand->setObjectName(QStringLiteral("lblFullBrand"));
-    SetOpaqueBackground(lblFullBrand, kProgramBlue);
     connect(lblFullBrand, &LinkLabel::activated, this, [] { OpenFullBrandPage(); });
     BringCoBrandToFront(false);
 }

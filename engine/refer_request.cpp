@@ -36,6 +36,13 @@ std::string PercentEncoded(std::string_view text) {
     return out;
 }
 
+// The space separators of Unicode (category Zs) in UTF-8. UTF-8 never
+// starts a character inside another, so finding one is enough.
+constexpr std::string_view kSpaces[] = {
+    " ",      "\u00a0", "\u1680", "\u2000", "\u2001", "\u2002", "\u2003", "\u2004", "\u2005",
+    "\u2006", "\u2007", "\u2008", "\u2009", "\u200a", "\u202f", "\u205f", "\u3000",
+};
+
 // What a box shows: its text trimmed, or its placeholder when that is empty.
 std::string_view Shown(int field, std::string_view text, const ReferPlaceholders& placeholders) {
     const std::string_view trimmed = TrimmedBlanks(text);
@@ -49,6 +56,18 @@ FirstUnfilledField(const std::array<std::string_view, kReferFieldCount>& values,
         const std::string_view trimmed = TrimmedBlanks(values[i]);
         if (trimmed.empty() || trimmed == placeholders[i])
             return static_cast<ReferField>(i);
+    }
+    return std::nullopt;
+}
+
+// The first e-mail box whose address holds a space; a box showing its
+// placeholder holds no address yet.
+std::optional<ReferField>
+SpacedEmailBox(const std::array<std::string_view, kReferFieldCount>& shown,
+               const ReferPlaceholders& placeholders) {
+    for (const ReferField field : {kReferEmail, kReferFriendEmail}) {
+        if (shown[field] != placeholders[field] && HoldsSpace(shown[field]))
+            return field;
     }
     return std::nullopt;
 }
@@ -75,8 +94,16 @@ std::optional<std::string_view> ReferBoxTextOnFocusOut(ReferField field, std::st
     return std::nullopt;
 }
 
+bool HoldsSpace(std::string_view text) {
+    for (const std::string_view space : kSpaces) {
+        if (text.find(space) != std::string_view::npos)
+            return true;
+    }
+    return false;
+}
+
 std::optional<TextId> EmailBoxRefusal(std::string_view typed) {
-    if (typed.find(' ') != std::string_view::npos)
+    if (HoldsSpace(typed))
         return TextId::MessageEmailSpace;
     return std::nullopt;
 }
@@ -107,6 +134,10 @@ ReferOutcome ReferAFriend(const std::array<std::string, kReferFieldCount>& field
     std::array<std::string_view, kReferFieldCount> trimmed;
     for (int i = 0; i < kReferFieldCount; ++i)
         trimmed[i] = Shown(i, fields[i], placeholders);
+    // The boxes refuse spaces as they are edited; this catches what came in
+    // any other way.
+    if (const auto field = SpacedEmailBox(trimmed, placeholders))
+        return {TextId::MessageEmailSpace, field, {}};
     if (const auto problem =
             EmailAddressesProblem(trimmed[kReferEmail], trimmed[kReferFriendEmail]))
         return {problem, EmailBoxInFault(trimmed[kReferEmail], trimmed[kReferFriendEmail]), {}};

@@ -50,8 +50,15 @@ std::optional<std::string_view> ReferBoxTextOnFocusIn(ReferField field, std::str
 std::optional<std::string_view> ReferBoxTextOnFocusOut(ReferField field, std::string_view text,
                                                        const ReferPlaceholders& placeholders);
 
-// E-mail addresses hold no spaces: what is typed into either e-mail box is
-// refused with a message when it holds a space.
+// Whether UTF-8 text holds a space of any width: every space separator of
+// Unicode (the plain and no-break spaces, the typographic spaces and the
+// ideographic space that Chinese and Japanese input methods type). Tabs,
+// line breaks and zero-width characters are not spaces.
+bool HoldsSpace(std::string_view text);
+
+// E-mail addresses hold no spaces: what an e-mail box would hold after an
+// edit (a key, a paste, a drop, an input method) is refused with a message
+// when it holds one.
 std::optional<TextId> EmailBoxRefusal(std::string_view typed);
 
 // The two e-mail addresses, trimmed: the message when they are the same or
@@ -72,8 +79,9 @@ struct ReferOutcome {
 };
 
 // The whole check of the five fields as typed, where an empty box counts as
-// showing its placeholder: distinct and proper e-mail addresses, then every
-// field filled; then the request address for the trimmed values.
+// showing its placeholder: e-mail addresses without spaces (a box showing its
+// placeholder is no address), distinct and proper, then every field filled;
+// then the request address for the trimmed values.
 ReferOutcome ReferAFriend(const std::array<std::string, kReferFieldCount>& fields,
                           const SiteHosts& hosts, const ReferPlaceholders& placeholders);
 

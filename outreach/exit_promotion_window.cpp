@@ -1,5 +1,6 @@
 #include "exit_promotion_window.h"
 
+#include "email_box_guard.h"
 #include "frame_group.h"
 #include "line_breaks.h"
 #include "link_label.h"
@@ -22,6 +23,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+
+#include <array>
 
 namespace korvane {
 namespace {
@@ -135,6 +138,13 @@ void frmNagScreen2::BuildReferAFriend() {
     txtFriendName->setObjectName(QStringLiteral("txtFriendName"));
     txtFriendEmail = MakeFormBox(kReferFriendEmail, TwipsRect(3600, 720, 3375, 285));
     txtFriendEmail->setObjectName(QStringLiteral("txtFriendEmail"));
+    for (QLineEdit* box : {txtEmail, txtFriendEmail}) {
+        // Shown once the edit that brought the space in is over, not in the
+        // middle of a paste or a drop.
+        connect(
+            new EmailBoxGuard(box), &EmailBoxGuard::refused, this,
+            [this, box] { RefuseSpace(box); }, Qt::QueuedConnection);
+    }
 
     cmdSubmit = new QPushButton(ShownText(TextId::ExitReferNow), Frame2);
     cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
@@ -176,13 +186,10 @@ void frmNagScreen2::BuildCatalogue() {
     Label3->setText(CatalogueText());
     Label3->setGeometry(TwipsRect(120, 360, 3495, 3855));
 
-    lblGoToHome = new LinkLabel(ShownText(TextId::ExitVisitSoftwares), Frame6);
+    lblGoToHome =
+        MakeLinkLabel(ShownText(TextId::ExitVisitSoftwares), Frame6, TwipsRect(75, 4250, 3585, 210),
+                      {.font = ProgramFont(8.25, true), .colour = kYellow});
     lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
-    QFont linkFont = ProgramFont(8.25, true);
-    linkFont.setUnderline(true);
-    lblGoToHome->setFont(linkFont);
-    SetTextColour(lblGoToHome, kYellow);
-    lblGoToHome->setGeometry(TwipsRect(75, 4250, 3585, 210));
     connect(lblGoToHome, &LinkLabel::activated, this, [] { OpenSoftwaresPage(); });
 }
 
@@ -227,8 +234,20 @@ void frmNagScreen2::Check1_Click() {
 void frmNagScreen2::cmdSubmit_Click() {
     const ReferAFriendForm form{txtName->text(), txtEmail->text(), MessageText(),
                                 txtFriendName->text(), txtFriendEmail->text()};
-    if (const auto problem = SubmitReferAFriend(form))
-        ThePlatform().ShowMessage(this, *problem, MessageIcon::Critical, MessageButtons::Ok);
+    const auto problem = SubmitReferAFriend(form);
+    if (!problem)
+        return;
+    ThePlatform().ShowMessage(this, problem->message, MessageIcon::Critical, MessageButtons::Ok);
+    // The box the message is about takes the focus, ready to be mended.
+    const std::array<QWidget*, kReferFieldCount> boxes = {txtName, txtEmail, txtMessage,
+                                                          txtFriendName, txtFriendEmail};
+    boxes[problem->field]->setFocus();
+}
+
+void frmNagScreen2::RefuseSpace(QLineEdit* box) {
+    ThePlatform().ShowMessage(this, ShownText(TextId::MessageEmailSpace), MessageIcon::Critical,
+                              MessageButtons::Ok);
+    box->setFocus();
 }
 
 bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event) {
@@ -242,10 +261,8 @@ bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event) {
         // The space bar counts with any modifier, whatever text it would type.
         const auto* key = static_cast<QKeyEvent*>(event);
         const QString typed = key->key() == Qt::Key_Space ? QStringLiteral(" ") : key->text();
-        if (const auto refusal = EmailBoxRefusal(typed.toStdString())) {
-            ThePlatform().ShowMessage(this, ShownText(*refusal), MessageIcon::Critical,
-                                      MessageButtons::Ok);
-            line->setFocus();
+        if (EmailBoxRefusal(typed.toStdString())) {
+            RefuseSpace(line);
             return true;
         }
     }

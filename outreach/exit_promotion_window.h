@@ -62,6 +62,8 @@ private:
     void Load();
     void Check1_Click();
     void cmdSubmit_Click();
+    // Says that e-mail addresses hold no spaces and puts the focus back.
+    void RefuseSpace(QLineEdit* box);
     QLineEdit* MakeFormBox(ReferField field, const QRect& rect);
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "refer_request.h"
+
 #include <QString>
 
 #include <optional>
@@ -15,10 +17,15 @@ struct ReferAFriendForm {
     QString friendEmail;
 };
 
+// The first thing that is wrong with a form, and the box it is about.
+struct ReferProblem {
+    QString message;
+    ReferField field;
+};
+
 // Checks the form with the engine's refer-a-friend rule and, when it is
-// complete, opens the request in the browser. Returns the message for the
-// first thing that is wrong, or nothing once the request has been handed to
-// the browser.
-std::optional<QString> SubmitReferAFriend(const ReferAFriendForm& form);
+// complete, opens the request in the browser. Returns the first problem, or
+// nothing once the request has been handed to the browser.
+std::optional<ReferProblem> SubmitReferAFriend(const ReferAFriendForm& form);
 
 } // namespace korvane

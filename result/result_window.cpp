@@ -38,16 +38,10 @@ constexpr int kAstrologyTab = 0;
 constexpr int kTabCount = 3;
 
 LinkLabel* MakeOffer(const QString& text, QWidget* parent) {
-    auto* offer = new LinkLabel(text, parent);
-    QFont font = ProgramFont(8.25, true);
-    font.setUnderline(true);
-    offer->setFont(font);
-    offer->setWordWrap(true);
-    offer->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    SetTextColour(offer, Qt::black);
-    SetOpaqueBackground(offer, kProgramBlue);
-    offer->setGeometry(TwipsRect(120, 165, 6345, 615));
-    return offer;
+    LinkLook offer = BoldCentredLink();
+    offer.colour = Qt::black;
+    offer.background = kProgramBlue;
+    return MakeLinkLabel(text, parent, TwipsRect(120, 165, 6345, 615), offer);
 }
 
 } // namespace
@@ -76,15 +70,9 @@ void frmLuckyCarResult::BuildWindowControls(QWidget* client) {
 
 void frmLuckyCarResult::BuildForumLink(QWidget* client) {
     const std::string_view forum = WithoutFinalFullStop(Text(TextId::PromoForum, ShownCatalogue()));
-    Label14 = new LinkLabel(QString::fromUtf8(forum.data(), static_cast<qsizetype>(forum.size())),
-                            client);
+    Label14 = MakeLinkLabel(QString::fromUtf8(forum.data(), static_cast<qsizetype>(forum.size())),
+                            client, TwipsRect(1387, 0, 5040, 450), BoldCentredLink());
     Label14->setObjectName(QStringLiteral("Label14"));
-    QFont linkFont = ProgramFont(8.25, true);
-    linkFont.setUnderline(true);
-    Label14->setFont(linkFont);
-    Label14->setWordWrap(true);
-    Label14->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label14->setGeometry(TwipsRect(1387, 0, 5040, 450));
     connect(Label14, &LinkLabel::activated, this, [] { OpenHomePage(); });
 }
 
@@ -171,7 +159,6 @@ void frmLuckyCarResult::BuildAstrologyPanel(QWidget* panel) {
     auto* carColour =
         MakeValue(designColour, carColourCaption, panel, TwipsRect(1560, 165, 1605, 345));
     carColour->setFont(ProgramFont(14.25, true));
-    carColour->SetValue(designColour);
     lblColorCode[0] = new Swatch(carColourCaption, panel);
     lblColorCode[0]->setGeometry(TwipsRect(3360, 165, 350, 350));
 

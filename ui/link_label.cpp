@@ -1,5 +1,6 @@
 #include "link_label.h"
 
+#include "look.h"
 #include "shown_text.h"
 
 #include <QAccessibleWidget>
@@ -87,6 +88,30 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
     default:
         QLabel::keyPressEvent(event);
     }
+}
+
+LinkLook BoldCentredLink() {
+    return {.font = ProgramFont(8.25, true),
+            .wordWrap = true,
+            .alignment = Qt::AlignHCenter | Qt::AlignTop};
+}
+
+LinkLabel* MakeLinkLabel(const QString& text, QWidget* parent, const QRect& rect,
+                         const LinkLook& look) {
+    auto* link = new LinkLabel(text, parent);
+    if (look.font) {
+        QFont underlined = *look.font;
+        underlined.setUnderline(true);
+        link->setFont(underlined);
+    }
+    if (look.colour)
+        SetTextColour(link, *look.colour);
+    if (look.background)
+        SetOpaqueBackground(link, *look.background);
+    link->setWordWrap(look.wordWrap);
+    link->setAlignment(look.alignment);
+    link->setGeometry(rect);
+    return link;
 }
 
 void LinkLabel::paintEvent(QPaintEvent* event) {

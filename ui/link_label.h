@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QColor>
+#include <QFont>
 #include <QLabel>
+
+#include <optional>
 
 namespace korvane {
 
@@ -23,5 +27,23 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 };
+
+// How a link label looks beyond what every link has (underlined text, the
+// pointing hand): its font (the parent's when none), colours, wrapping and
+// where its text stands.
+struct LinkLook {
+    std::optional<QFont> font = std::nullopt;
+    std::optional<QColor> colour = std::nullopt;
+    std::optional<QColor> background = std::nullopt;
+    bool wordWrap = false;
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+};
+
+// The links of the main windows: bold, wrapped and centred at the top.
+LinkLook BoldCentredLink();
+
+// A link label at a place, in a look.
+LinkLabel* MakeLinkLabel(const QString& text, QWidget* parent, const QRect& rect,
+                         const LinkLook& look = {});
 
 } // namespace korvane

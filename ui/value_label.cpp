@@ -3,19 +3,34 @@
 #include "look.h"
 #include "shown_text.h"
 
+#include <QEvent>
+
 namespace korvane {
 
 ValueLabel::ValueLabel(const QString& designText, const QString& whatItShows, QWidget* parent)
     : QLabel(parent), whatItShows_(whatItShows) {
     setTextFormat(Qt::PlainText);
     SetTextColour(this, Qt::white);
-    SetValue(designText);
+    setText(designText);
+    FitWidth();
+    setAccessibleName(whatItShows_);
 }
 
 void ValueLabel::SetValue(const QString& value) {
     setText(value);
-    resize(OneLineTextSize(font(), value).width(), height());
-    setAccessibleName(ShownText(TextId::ValueSpoken).arg(whatItShows_, value));
+    FitWidth();
+    setAccessibleName(value.isEmpty() ? whatItShows_
+                                      : ShownText(TextId::ValueSpoken).arg(whatItShows_, value));
+}
+
+void ValueLabel::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        FitWidth();
+}
+
+void ValueLabel::FitWidth() {
+    resize(OneLineTextSize(font(), text()).width(), height());
 }
 
 Swatch::Swatch(const QString& whatItShows, QWidget* parent)

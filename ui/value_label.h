@@ -4,8 +4,10 @@
 
 namespace korvane {
 
-// A one-line label whose width follows its text, so that a long value is
-// never cut. Its accessible name says what it shows ("Sun Sign: Pisces").
+// A one-line label whose width follows its text and font, so that a long
+// value is never cut. Its accessible name says what it shows and then its
+// value ("Sun Sign: Pisces"); the design text it shows until it has a value
+// is a placeholder, and a screen reader hears only what it shows.
 class ValueLabel : public QLabel {
     Q_OBJECT
 public:
@@ -13,7 +15,12 @@ public:
 
     void SetValue(const QString& value);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void FitWidth();
+
     QString whatItShows_;
 };
 

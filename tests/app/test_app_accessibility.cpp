@@ -38,6 +38,10 @@ void VerifyReachableControlsAreNamed(QWidget* window) {
         QVERIFY2(!accessible->text(QAccessible::Name).trimmed().isEmpty(), what);
         const QAccessible::Role role = accessible->role();
         QVERIFY2(role != QAccessible::NoRole && role != QAccessible::Client, what);
+        // However a window makes its links, each looks like one.
+        if (const auto* link = qobject_cast<LinkLabel*>(widget))
+            QVERIFY2(link->font().underline() && link->cursor().shape() == Qt::PointingHandCursor,
+                     what);
     }
 }
 

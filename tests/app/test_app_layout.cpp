@@ -128,6 +128,23 @@ void VerifyInTheLanguage(QWidget* window) {
     }
 }
 
+// What a screen reader is told (the names and descriptions the program
+// gives): no design placeholder, and where the language joins names and
+// values in its own way ("，" and "：" in Chinese), no English joiner.
+void VerifySpokenInTheLanguage(QWidget* window) {
+    QStringList joiners;
+    for (const TextId pattern : {TextId::SeparatorList, TextId::ValueSpoken})
+        if (Text(pattern, ShownCatalogue()) != EnglishText(pattern))
+            joiners << QString::fromUtf8(EnglishText(pattern)).remove("%1").remove("%2");
+    for (const QWidget* widget : window->findChildren<QWidget*>()) {
+        for (const QString& text : {widget->accessibleName(), widget->accessibleDescription()}) {
+            QVERIFY2(!text.contains("Label1"), qPrintable(text));
+            for (const QString& joiner : joiners)
+                QVERIFY2(!text.contains(joiner), qPrintable(text));
+        }
+    }
+}
+
 } // namespace
 
 class TestLayout : public QObject {
@@ -213,6 +230,12 @@ private slots:
             ShrinkFontToFit(Control<QLabel>(window, "Label2"));
             VerifyTextsFit(&window);
         }
+    }
+
+    // As the windows are made: the result window before a reading too.
+    void spokenInTheLanguage() {
+        VerifySpokenInTheLanguage(&WindowRegistry::Instance().Use<frmMain>());
+        VerifySpokenInTheLanguage(&WindowRegistry::Instance().Use<frmLuckyCarResult>());
     }
 
     void aboutWindowLayoutAndTexts() {
@@ -306,6 +329,7 @@ private slots:
         QCOMPARE(SwatchColours(*result),
                  (QStringList{"#ffff00", "#ffffff", "#ff7850", "#ffc896", "#ffd700"}));
         VerifyInTheLanguage(result);
+        VerifySpokenInTheLanguage(result);
         auto& exitWindow = WindowRegistry::Instance().Use<frmNagScreen2>();
         exitWindow.ShowCentred();
         VerifyInTheLanguage(&exitWindow);

@@ -35,6 +35,9 @@ private slots:
         QTest::newRow("same e-mail addresses") << "Ann"
                                                << " bob@mail.example "
                                                << "Please Enter Distinct Email Addresses";
+        QTest::newRow("a spaced address is refused when sending")
+            << "Ann" << QStringLiteral("ann\u00a0@mail.example")
+            << "Email Address Cannot Contain Space";
     }
 
     void submitsThroughTheEngine() {
@@ -48,7 +51,7 @@ private slots:
         // The caller shows the message; a refused form opens nothing.
         QVERIFY(platform.messages.isEmpty());
         if (problem) {
-            QCOMPARE(*problem, outcome);
+            QCOMPARE(problem->message, outcome);
             QVERIFY(platform.openedAddresses.isEmpty());
         } else {
             QCOMPARE(platform.openedAddresses, QStringList{kRequestStart + outcome});
