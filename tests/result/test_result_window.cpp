@@ -222,7 +222,6 @@ private slots:
         QCOMPARE(bar.size(), 4);
         QCOMPARE(bar[3]->text(), QString("Make Money &Online"));
         QVERIFY(!bar[3]->isVisible() && !bar[3]->isEnabled());
-        QVERIFY(!Control<QAction>(window, "mnuPrint")->isEnabled());
         QCOMPARE(Control<QAction>(window, "mnuUpdate")->text(),
                  QString("Check for Software &Update"));
         Control<QAction>(window, "mnuOnline")->trigger();

@@ -13,10 +13,10 @@
 using namespace korvane;
 
 int main() {
-    const auto chinese = static_cast<int>(
-        std::find_if(Catalogues().begin(), Catalogues().end(),
-                     [](const Catalogue& c) { return c.code == "zh_CN"; }) -
-        Catalogues().begin());
+    const auto chinese =
+        static_cast<int>(std::find_if(Catalogues().begin(), Catalogues().end(),
+                                      [](const Catalogue& c) { return c.code == "zh_CN"; }) -
+                         Catalogues().begin());
     for (int year = FirstLiChunYear(); year <= LastLiChunYear(); ++year) {
         const auto moment = LiChunOf(year);
         const CycleYear cycle = CycleYearOf(year);
