@@ -25,11 +25,6 @@ inline std::string ListedDayText(int dayIndex) {
         return {};
     return std::to_string(kFirstListedDay + dayIndex);
 }
-inline std::string_view ListedMonthText(int monthIndex) {
-    if (monthIndex < 0 || monthIndex >= kListedMonthCount)
-        return {};
-    return EnglishText(kMonthTextIds[static_cast<std::size_t>(monthIndex)]);
-}
 inline std::string ListedYearText(int yearIndex) {
     if (yearIndex < 0 || yearIndex >= kListedYearCount)
         return {};

@@ -21,9 +21,9 @@ class Faults {
 public:
     void Note(const BirthDetails& in, const char* what) {
         if (++count_ <= 10)
-            shown_ << QStringLiteral("%1 %2 %3 (%4): %5")
+            shown_ << QStringLiteral("%1/%2/%3 (%4): %5")
                           .arg(QString::fromStdString(ListedDayText(in.dayIndex)),
-                               QString::fromUtf8(ListedMonthText(in.monthIndex).data()),
+                               QString::number(in.monthIndex + 1),
                                QString::fromStdString(ListedYearText(in.yearIndex)),
                                in.maleSelected ? QStringLiteral("male") : QStringLiteral("female"),
                                QString::fromUtf8(what));
