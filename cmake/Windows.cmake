@@ -90,7 +90,6 @@ endforeach()
 # Windows carries no translations; they are the same files on every platform,
 # so they come from the building system's Qt translations of the same release
 # (Debian's qt6-translations-l10n). Qt has no Vietnamese.
-include(i18n/catalogues.cmake)
 set(KORVANE_WINDOWS_QT_TRANSLATIONS_DIR "/usr/share/qt6/translations" CACHE PATH
   "Where Qt's qtbase_<language>.qm files for the portable folder are found")
 foreach(code IN LISTS KORVANE_CATALOGUES)

@@ -6,35 +6,40 @@
 # --- Packages -------------------------------------------------------------
 
 # Building and running: a compiler, CMake, Qt 6, a font, one with Chinese
-# characters, and Qt's own translations.
+# characters, Qt's own translations, and Python's polib, with which the
+# language catalogues are read.
 KORVANE_BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-  fonts-dejavu-core fonts-wqy-microhei qt6-translations-l10n)
+  fonts-dejavu-core fonts-wqy-microhei qt6-translations-l10n python3-polib)
 # The tests: X servers and window tools, the desktop-file and metainfo
 # checkers, clang with its sanitizers and llvm-symbolizer for their reports,
 # the formatting check, valgrind for the start-up instruction count, Qt's GTK
 # theme for the dark-theme test, the package checks (lintian, a fresh
-# Debian root) and diffoscope, which shows how two builds that should be the
-# same differ.
+# Debian root), diffoscope, which shows how two builds that should be the
+# same differ, and gettext's msgfmt for the catalogues' check.
 KORVANE_TEST_PACKAGES=(xvfb xauth x11-utils xdotool openbox desktop-file-utils appstream
   clang libclang-rt-dev llvm clang-format valgrind qt6-gtk-platformtheme lintian debootstrap
-  diffoscope-minimal)
+  diffoscope-minimal gettext)
 # Writing the Debian package with its computed dependencies.
 KORVANE_PACKAGING_PACKAGES=(file dpkg-dev)
 # Cross-building for Windows on Debian 13 (Qt 6.8's host tools, MinGW-w64
-# GCC 14), its installer, and running both under Wine on a private X server
-# with a window manager (screenshots by ImageMagick); Wine takes its fonts from
-# the system, where a Chinese font stands in for Windows' own. scripts/build-windows.sh
-# installs them inside a Debian 13 root, or on Debian 13 itself with --here.
+# GCC 14, polib for the catalogues), its installer, and running both under
+# Wine on a private X server with a window manager (screenshots by
+# ImageMagick); Wine takes its fonts from the system, where a Chinese font
+# stands in for Windows' own. scripts/build-windows.sh installs them inside a
+# Debian 13 root, or on Debian 13 itself with --here.
 KORVANE_WINDOWS_PACKAGES=(cmake ninja-build xz-utils zip unzip nsis
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n wine wine64 fonts-dejavu-core fonts-wqy-microhei
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n python3-polib
+  wine wine64 fonts-dejavu-core fonts-wqy-microhei
   xvfb xauth x11-utils xdotool openbox imagemagick)
-# Korvane in the browser: the WebAssembly compiler and Node.js with npm for
-# the build step (a Node.js that did not come from Debian is kept); for its
-# tests the two browsers they drive, the PDF tools that read a printed page,
-# and the native compiler for the engine the page is compared with.
-KORVANE_WEB_PACKAGES=(emscripten node-acorn nodejs npm)
-KORVANE_WEB_TEST_PACKAGES=(chromium firefox-esr fonts-dejavu-core fonts-wqy-microhei poppler-utils g++ cmake make)
+# Korvane in the browser: the WebAssembly compiler, polib for the catalogues
+# and Node.js with npm for the build step (a Node.js that did not come from
+# Debian is kept); for its tests the two browsers they drive, the PDF tools
+# that read a printed page, and the native compiler for the engine the page
+# is compared with.
+KORVANE_WEB_PACKAGES=(emscripten node-acorn python3-polib nodejs npm)
+KORVANE_WEB_TEST_PACKAGES=(chromium firefox-esr fonts-dejavu-core fonts-wqy-microhei poppler-utils
+  g++ cmake make python3-polib)
 
 # The web packages that are missing, leaving out Node.js and npm when their
 # commands are already there (a Node.js from elsewhere brings its own npm).
