@@ -7,3 +7,7 @@ add_test(NAME test_catalogues
 add_test(NAME test_catalogues_catches
   COMMAND ${KORVANE_CATALOGUE_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/catalogues/catches.py
           ${KORVANE_CATALOGUE_TOOLS}/check.py ${KORVANE_MSGFMT})
+# The scripts read a text whole however its lines are wrapped.
+add_test(NAME test_catalogues_script_texts
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/catalogues/script_texts.sh es
+          promo.forum sign.aries.text menu.help)

@@ -280,26 +280,37 @@ korvane_type_birth_details() {
 }
 
 # The catalogue of a language (its code, as LANGUAGE names it), for scripts
-# that drive the program by keyboard: English when there is none.
+# that drive the program by keyboard: English when there is none. Its texts
+# are read by the catalogues' one reader (scripts/catalogues/po.py).
 #   korvane_use_catalogue ROOT CODE
 korvane_use_catalogue() {
-  KORVANE_SCRIPT_CATALOGUE="$1/i18n/${2%%[:.]*}.po"
-  [ -f "$KORVANE_SCRIPT_CATALOGUE" ] || KORVANE_SCRIPT_CATALOGUE="$1/i18n/en.po"
+  KORVANE_SCRIPT_ROOT="$1"
+  KORVANE_SCRIPT_LANGUAGE="${2%%[:.]*}"
+  [ -n "${KORVANE_SCRIPT_PYTHON:-}" ] || KORVANE_SCRIPT_PYTHON="$(korvane_python)"
+}
+# The Python that has polib (a Python of its own on the PATH may lack it).
+korvane_python() {
+  local python
+  for python in $(type -ap python3); do
+    "$python" -c "import polib" 2>/dev/null && echo "$python" && return 0
+  done
+  echo "the catalogues' reader needs Python 3 with polib (Debian: python3-polib)" >&2
+  return 1
 }
 # The shown text of a catalogue entry, by its key (English where untranslated).
 korvane_entry_text() {
-  awk -v key="$1" '$0 == "msgctxt \"" key "\"" { found = 1; next }
-    found && /^msgid / { sub(/^msgid "/, ""); sub(/"$/, ""); id = $0; next }
-    found && /^msgstr / { sub(/^msgstr "/, ""); sub(/"$/, ""); print ($0 == "" ? id : $0); exit }' \
-    "$KORVANE_SCRIPT_CATALOGUE"
+  "$KORVANE_SCRIPT_PYTHON" -B "$KORVANE_SCRIPT_ROOT/scripts/catalogues/entry.py" "$KORVANE_SCRIPT_ROOT/i18n" \
+    "$KORVANE_SCRIPT_LANGUAGE" "$1"
 }
 # The letter after the "&" of a catalogue entry, in lower case.
 korvane_access_key() {
-  korvane_entry_text "$1" | sed -n 's/.*&\([[:alnum:]]\).*/\1/p' | tr '[:upper:]' '[:lower:]'
+  local text
+  text="$(korvane_entry_text "$1")" || return 1
+  sed -n 's/.*&\([[:alnum:]]\).*/\1/p' <<<"$text" | tr '[:upper:]' '[:lower:]'
 }
 # The order of the date lists, as "day month year".
 korvane_date_order() {
-  sed -n 's/^"X-Korvane-Date-Order: \(.*\)\\n"$/\1/p' "$KORVANE_SCRIPT_CATALOGUE"
+  korvane_entry_text --date-order
 }
 
 # Ends the given processes with SIGKILL and reaps those that are children.
