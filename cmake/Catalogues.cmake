@@ -6,6 +6,7 @@
 #   KORVANE_CATALOGUE_PYTHON   the command that runs a script of the reader
 #   KORVANE_CATALOGUE_TOOLS    the reader's folder
 #   KORVANE_CATALOGUE_DEPENDS  what a file written from the catalogues depends on
+#   korvane_english_text(VARIABLE KEY)  an English text, when configuring
 
 function(korvane_has_polib result python)
   execute_process(COMMAND "${python}" -c "import polib" RESULT_VARIABLE failed
@@ -35,3 +36,14 @@ foreach(file IN LISTS KORVANE_CATALOGUE_FILES)
 endforeach()
 set(KORVANE_CATALOGUE_DEPENDS ${KORVANE_CATALOGUE_FILES} ${KORVANE_CATALOGUE_TOOLS}/po.py)
 
+function(korvane_english_text variable key)
+  set(english ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/../i18n/en.po)
+  execute_process(COMMAND ${KORVANE_CATALOGUE_PYTHON} ${KORVANE_CATALOGUE_TOOLS}/entry.py
+                          ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/../i18n en ${key}
+    OUTPUT_VARIABLE text OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE failed)
+  if(failed)
+    message(FATAL_ERROR "i18n/en.po has no text ${key}")
+  endif()
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${english})
+  set(${variable} "${text}" PARENT_SCOPE)
+endfunction()

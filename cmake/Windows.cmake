@@ -109,5 +109,14 @@ foreach(code IN LISTS KORVANE_CATALOGUES)
   endif()
 endforeach()
 
-# What the installer script needs to know about the program.
+# What the installer script needs to know about the program, and its
+# languages and messages from the catalogues.
+set(KORVANE_WINDOWS_LANGUAGES ${CMAKE_CURRENT_BINARY_DIR}/windows/languages.nsh)
 configure_file(packaging/windows/identity.nsh.in ${CMAKE_CURRENT_BINARY_DIR}/windows/identity.nsh @ONLY)
+add_custom_command(OUTPUT ${KORVANE_WINDOWS_LANGUAGES}
+  COMMAND ${KORVANE_CATALOGUE_PYTHON} ${KORVANE_CATALOGUE_TOOLS}/write_outside.py
+          ${PROJECT_SOURCE_DIR}/i18n installer ${KORVANE_WINDOWS_LANGUAGES}
+  DEPENDS ${KORVANE_CATALOGUE_DEPENDS} ${KORVANE_CATALOGUE_TOOLS}/write_outside.py
+  COMMENT "Writing the installer's languages from the language catalogues"
+  VERBATIM)
+add_custom_target(korvane_installer_languages ALL DEPENDS ${KORVANE_WINDOWS_LANGUAGES})

@@ -15,10 +15,11 @@ KORVANE_BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tool
 # the formatting check, valgrind for the start-up instruction count, Qt's GTK
 # theme for the dark-theme test, the package checks (lintian, a fresh
 # Debian root), diffoscope, which shows how two builds that should be the
-# same differ, and gettext's msgfmt for the catalogues' check.
+# same differ, gettext's msgfmt for the catalogues' check and NSIS for the
+# Windows installer's script.
 KORVANE_TEST_PACKAGES=(xvfb xauth x11-utils xdotool openbox desktop-file-utils appstream
   clang libclang-rt-dev llvm clang-format valgrind qt6-gtk-platformtheme lintian debootstrap
-  diffoscope-minimal gettext)
+  diffoscope-minimal gettext nsis)
 # Writing the Debian package with its computed dependencies.
 KORVANE_PACKAGING_PACKAGES=(file dpkg-dev)
 # Cross-building for Windows on Debian 13 (Qt 6.8's host tools, MinGW-w64
