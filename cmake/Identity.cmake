@@ -2,6 +2,7 @@
 # generated header (korvane_identity.h, target korvane_identity), the shell
 # scripts through korvane-identity.sh in the build folder, and the desktop
 # entry, the metainfo, the manual page and the package through templates.
+# The words of these that a user reads come from the language catalogues.
 
 set(KORVANE_PRODUCT_NAME "Korvane")
 set(KORVANE_EXECUTABLE ${PROJECT_NAME})
@@ -12,7 +13,8 @@ set(KORVANE_CAPTION "${KORVANE_PRODUCT_NAME} v${KORVANE_VERSION}")
 set(KORVANE_DESKTOP_ID com.quillory.korvane)
 set(KORVANE_VENDOR "Quillory")
 set(KORVANE_CONTACT "Quillory <support@quillory.example>")
-set(KORVANE_SUMMARY "Find your lucky car color from astrology and Feng Shui")
+# The one-line summary, as the menu entry and the software centre show it.
+korvane_english_text(KORVANE_SUMMARY menuEntry.summary)
 set(KORVANE_RELEASE_DATE 2026-12-08)
 # On Windows, the start of the name of the mutex by which the installer and
 # the uninstaller see a running copy (the user's name follows).
@@ -32,9 +34,3 @@ set(KORVANE_IDENTITY_SCRIPT ${CMAKE_CURRENT_BINARY_DIR}/korvane-identity.sh)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/korvane-identity.sh.in ${KORVANE_IDENTITY_SCRIPT} @ONLY)
 add_library(korvane_identity INTERFACE)
 target_include_directories(korvane_identity INTERFACE ${KORVANE_GENERATED_DIR})
-
-# Desktop entry and software-centre metadata, named by the desktop id.
-set(KORVANE_DESKTOP_FILE ${KORVANE_GENERATED_DIR}/${KORVANE_DESKTOP_ID}.desktop)
-set(KORVANE_METAINFO_FILE ${KORVANE_GENERATED_DIR}/${KORVANE_DESKTOP_ID}.metainfo.xml)
-configure_file(${CMAKE_CURRENT_SOURCE_DIR}/data/korvane.desktop.in ${KORVANE_DESKTOP_FILE} @ONLY)
-configure_file(${CMAKE_CURRENT_SOURCE_DIR}/data/korvane.metainfo.xml.in ${KORVANE_METAINFO_FILE} @ONLY)

@@ -4,8 +4,27 @@
 # What a Linux desktop reads; a Windows build installs none of it.
 if(NOT WIN32)
   # Menu entry, software-centre metadata and icons, all under the desktop id.
-  install(FILES ${KORVANE_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-  install(FILES ${KORVANE_METAINFO_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  # The templates take the identity when configured, and their words in every
+  # language from the catalogues when built.
+  foreach(kind desktop metainfo)
+    set(template ${CMAKE_CURRENT_SOURCE_DIR}/data/korvane.${kind}.in)
+    set(file ${KORVANE_GENERATED_DIR}/${KORVANE_DESKTOP_ID}.${kind})
+    set(destination applications)
+    if(kind STREQUAL "metainfo")
+      set(template ${CMAKE_CURRENT_SOURCE_DIR}/data/korvane.metainfo.xml.in)
+      set(file ${file}.xml)
+      set(destination metainfo)
+    endif()
+    configure_file(${template} ${file}.in @ONLY)
+    add_custom_command(OUTPUT ${file}
+      COMMAND ${KORVANE_CATALOGUE_PYTHON} ${KORVANE_CATALOGUE_TOOLS}/write_outside.py
+              ${CMAKE_CURRENT_SOURCE_DIR}/i18n ${kind} ${file}.in ${file}
+      DEPENDS ${file}.in ${KORVANE_CATALOGUE_DEPENDS} ${KORVANE_CATALOGUE_TOOLS}/write_outside.py
+      COMMENT "Writing the ${kind} file in every language"
+      VERBATIM)
+    add_custom_target(korvane_${kind} ALL DEPENDS ${file})
+    install(FILES ${file} DESTINATION ${CMAKE_INSTALL_DATADIR}/${destination})
+  endforeach()
   install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/data/icons/korvane.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${KORVANE_DESKTOP_ID}.svg)
   foreach(size 16 24 32 48 64 128 256)

@@ -89,20 +89,34 @@ endforeach()
 # menu) in the program's languages, where windeployqt puts them. This Qt for
 # Windows carries no translations; they are the same files on every platform,
 # so they come from the building system's Qt translations of the same release
-# (Debian's qt6-translations-l10n). Qt has no Vietnamese.
-include(i18n/catalogues.cmake)
+# (Debian's qt6-translations-l10n). A language that Qt has no translation for
+# (Vietnamese) keeps Qt's words in English.
 set(KORVANE_WINDOWS_QT_TRANSLATIONS_DIR "/usr/share/qt6/translations" CACHE PATH
   "Where Qt's qtbase_<language>.qm files for the portable folder are found")
+file(GLOB qt_translations "${KORVANE_WINDOWS_QT_TRANSLATIONS_DIR}/qtbase_*.qm")
+if(NOT qt_translations)
+  message(FATAL_ERROR "Qt's translations are missing from ${KORVANE_WINDOWS_QT_TRANSLATIONS_DIR} "
+    "(Debian: qt6-translations-l10n)")
+endif()
 foreach(code IN LISTS KORVANE_CATALOGUES)
-  if(code STREQUAL "en" OR code STREQUAL "vi")
-    continue()
-  endif()
   set(qm "${KORVANE_WINDOWS_QT_TRANSLATIONS_DIR}/qtbase_${code}.qm")
-  if(NOT EXISTS "${qm}")
-    message(FATAL_ERROR "Qt's translation ${qm} is missing (Debian: qt6-translations-l10n)")
+  if(code STREQUAL "en")
+    # Qt's own language.
+  elseif(EXISTS "${qm}")
+    install(FILES "${qm}" DESTINATION translations COMPONENT windows)
+  else()
+    message(STATUS "Qt has no translation for ${code}: its own words stay English there")
   endif()
-  install(FILES "${qm}" DESTINATION translations COMPONENT windows)
 endforeach()
 
-# What the installer script needs to know about the program.
+# What the installer script needs to know about the program, and its
+# languages and messages from the catalogues.
+set(KORVANE_WINDOWS_LANGUAGES ${CMAKE_CURRENT_BINARY_DIR}/windows/languages.nsh)
 configure_file(packaging/windows/identity.nsh.in ${CMAKE_CURRENT_BINARY_DIR}/windows/identity.nsh @ONLY)
+add_custom_command(OUTPUT ${KORVANE_WINDOWS_LANGUAGES}
+  COMMAND ${KORVANE_CATALOGUE_PYTHON} ${KORVANE_CATALOGUE_TOOLS}/write_outside.py
+          ${PROJECT_SOURCE_DIR}/i18n installer ${KORVANE_WINDOWS_LANGUAGES}
+  DEPENDS ${KORVANE_CATALOGUE_DEPENDS} ${KORVANE_CATALOGUE_TOOLS}/write_outside.py
+  COMMENT "Writing the installer's languages from the language catalogues"
+  VERBATIM)
+add_custom_target(korvane_installer_languages ALL DEPENDS ${KORVANE_WINDOWS_LANGUAGES})

@@ -3,7 +3,8 @@
 ;            -DOUTFILE=<setup.exe> korvane.nsi
 ; files.nsh and unfiles.nsh list the portable folder's files (File lines;
 ; Delete and RMDir lines), so that uninstalling removes exactly what
-; installing put there.
+; installing put there. identity.nsh names languages.nsh, which the build
+; writes from the language catalogues.
 
 ; A 64-bit installer for a 64-bit program.
 Target amd64-unicode
@@ -40,7 +41,9 @@ VIAddVersionKey "LegalCopyright" "${PUBLISHER}"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
-!insertmacro MUI_LANGUAGE "English"
+; The installer's languages, English first, and its messages in each, from
+; the program's catalogues; it speaks Windows' display language where it can.
+!include "${LANGUAGES}"
 
 ; A running Korvane holds its files: Windows neither replaces nor deletes
 ; them. Every running copy holds the mutex "Local\RUNNING_MUTEX.<user name>"
@@ -57,9 +60,7 @@ Function ${un}WaitUntilClosed
     ${EndIf}
     System::Call 'kernel32::CloseHandle(p r0)'
     ${IfNot} ${Silent}
-      MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
-        "${PRODUCT} is running. Close it (File, Exit, then Exit) and choose Retry." \
-        IDRETRY retry
+      MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(InstallerRunning)" IDRETRY retry
     ${EndIf}
     SetErrorLevel 2
     !if "${un}" == "un."
@@ -77,8 +78,7 @@ FunctionEnd
 Function .onInit
   SetShellVarContext current
   ${IfNot} ${AtLeastBuild} 17763
-    MessageBox MB_OK|MB_ICONSTOP \
-      "${PRODUCT} ${VERSION} needs Windows 10 (version 1809 or later) or Windows 11." /SD IDOK
+    MessageBox MB_OK|MB_ICONSTOP "$(InstallerOldWindows)" /SD IDOK
     SetErrorLevel 3
     Quit
   ${EndIf}

@@ -6,36 +6,42 @@
 # --- Packages -------------------------------------------------------------
 
 # Building and running: a compiler, CMake, Qt 6, a font, one with Chinese
-# characters, and Qt's own translations.
+# characters, Qt's own translations, and Python's polib, with which the
+# language catalogues are read.
 KORVANE_BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-  fonts-dejavu-core fonts-wqy-microhei qt6-translations-l10n)
+  fonts-dejavu-core fonts-wqy-microhei qt6-translations-l10n python3-polib)
 # The tests: X servers and window tools, the desktop-file and metainfo
 # checkers, clang with its sanitizers and llvm-symbolizer for their reports,
 # the formatting check, valgrind for the start-up instruction count, Qt's GTK
 # theme for the dark-theme test, the package checks (lintian, a fresh
-# Debian root) and diffoscope, which shows how two builds that should be the
-# same differ.
+# Debian root), diffoscope, which shows how two builds that should be the
+# same differ, gettext's msgfmt for the catalogues' check, NSIS for the
+# Windows installer's script and poppler's pdftotext, which reads a saved
+# reading back.
 KORVANE_TEST_PACKAGES=(xvfb xauth x11-utils xdotool openbox desktop-file-utils appstream
   clang libclang-rt-dev llvm clang-format valgrind qt6-gtk-platformtheme lintian debootstrap
-  poppler-utils
-  diffoscope-minimal)
+  poppler-utils diffoscope-minimal gettext nsis)
 # Writing the Debian package with its computed dependencies.
 KORVANE_PACKAGING_PACKAGES=(file dpkg-dev)
 # Cross-building for Windows on Debian 13 (Qt 6.8's host tools, MinGW-w64
-# GCC 14), its installer, and running both under Wine on a private X server
-# with a window manager (screenshots by ImageMagick); Wine takes its fonts from
-# the system, where a Chinese font stands in for Windows' own. scripts/build-windows.sh
-# installs them inside a Debian 13 root, or on Debian 13 itself with --here.
+# GCC 14, polib for the catalogues), its installer, and running both under
+# Wine on a private X server with a window manager (screenshots by
+# ImageMagick); Wine takes its fonts from the system, where a Chinese font
+# stands in for Windows' own. scripts/build-windows.sh installs them inside a
+# Debian 13 root, or on Debian 13 itself with --here.
 KORVANE_WINDOWS_PACKAGES=(cmake ninja-build xz-utils zip unzip nsis
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n wine wine64 fonts-dejavu-core fonts-wqy-microhei
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n python3-polib
+  wine wine64 fonts-dejavu-core fonts-wqy-microhei
   xvfb xauth x11-utils xdotool openbox imagemagick)
-# Korvane in the browser: the WebAssembly compiler and Node.js with npm for
-# the build step (a Node.js that did not come from Debian is kept); for its
-# tests the two browsers they drive, the PDF tools that read a printed page,
-# and the native compiler for the engine the page is compared with.
-KORVANE_WEB_PACKAGES=(emscripten node-acorn nodejs npm)
-KORVANE_WEB_TEST_PACKAGES=(chromium firefox-esr fonts-dejavu-core fonts-wqy-microhei poppler-utils g++ cmake make)
+# Korvane in the browser: the WebAssembly compiler, polib for the catalogues
+# and Node.js with npm for the build step (a Node.js that did not come from
+# Debian is kept); for its tests the two browsers they drive, the PDF tools
+# that read a printed page, and the native compiler for the engine the page
+# is compared with.
+KORVANE_WEB_PACKAGES=(emscripten node-acorn python3-polib nodejs npm)
+KORVANE_WEB_TEST_PACKAGES=(chromium firefox-esr fonts-dejavu-core fonts-wqy-microhei poppler-utils
+  g++ cmake make python3-polib)
 
 # The web packages that are missing, leaving out Node.js and npm when their
 # commands are already there (a Node.js from elsewhere brings its own npm).
@@ -281,26 +287,37 @@ korvane_type_birth_details() {
 }
 
 # The catalogue of a language (its code, as LANGUAGE names it), for scripts
-# that drive the program by keyboard: English when there is none.
+# that drive the program by keyboard: English when there is none. Its texts
+# are read by the catalogues' one reader (scripts/catalogues/po.py).
 #   korvane_use_catalogue ROOT CODE
 korvane_use_catalogue() {
-  KORVANE_SCRIPT_CATALOGUE="$1/i18n/${2%%[:.]*}.po"
-  [ -f "$KORVANE_SCRIPT_CATALOGUE" ] || KORVANE_SCRIPT_CATALOGUE="$1/i18n/en.po"
+  KORVANE_SCRIPT_ROOT="$1"
+  KORVANE_SCRIPT_LANGUAGE="${2%%[:.]*}"
+  [ -n "${KORVANE_SCRIPT_PYTHON:-}" ] || KORVANE_SCRIPT_PYTHON="$(korvane_python)"
+}
+# The Python that has polib (a Python of its own on the PATH may lack it).
+korvane_python() {
+  local python
+  for python in $(type -ap python3); do
+    "$python" -c "import polib" 2>/dev/null && echo "$python" && return 0
+  done
+  echo "the catalogues' reader needs Python 3 with polib (Debian: python3-polib)" >&2
+  return 1
 }
 # The shown text of a catalogue entry, by its key (English where untranslated).
 korvane_entry_text() {
-  awk -v key="$1" '$0 == "msgctxt \"" key "\"" { found = 1; next }
-    found && /^msgid / { sub(/^msgid "/, ""); sub(/"$/, ""); id = $0; next }
-    found && /^msgstr / { sub(/^msgstr "/, ""); sub(/"$/, ""); print ($0 == "" ? id : $0); exit }' \
-    "$KORVANE_SCRIPT_CATALOGUE"
+  "$KORVANE_SCRIPT_PYTHON" -B "$KORVANE_SCRIPT_ROOT/scripts/catalogues/entry.py" "$KORVANE_SCRIPT_ROOT/i18n" \
+    "$KORVANE_SCRIPT_LANGUAGE" "$1"
 }
 # The letter after the "&" of a catalogue entry, in lower case.
 korvane_access_key() {
-  korvane_entry_text "$1" | sed -n 's/.*&\([[:alnum:]]\).*/\1/p' | tr '[:upper:]' '[:lower:]'
+  local text
+  text="$(korvane_entry_text "$1")" || return 1
+  sed -n 's/.*&\([[:alnum:]]\).*/\1/p' <<<"$text" | tr '[:upper:]' '[:lower:]'
 }
 # The order of the date lists, as "day month year".
 korvane_date_order() {
-  sed -n 's/^"X-Korvane-Date-Order: \(.*\)\\n"$/\1/p' "$KORVANE_SCRIPT_CATALOGUE"
+  korvane_entry_text --date-order
 }
 
 # Ends the given processes with SIGKILL and reaps those that are children.

@@ -2,6 +2,10 @@ korvane_find_test_tool(KORVANE_DESKTOP_FILE_VALIDATE desktop-file-validate deskt
 korvane_find_test_tool(KORVANE_APPSTREAMCLI appstreamcli appstream)
 add_test(NAME test_delivery_installed_tree
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/delivery/validate_install.sh ${CMAKE_BINARY_DIR})
+# The Windows installer's script with its languages, which needs no Windows build.
+korvane_find_test_tool(KORVANE_MAKENSIS makensis nsis)
+add_test(NAME test_delivery_installer_script
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/delivery/installer_script.sh ${KORVANE_CATALOGUE_PYTHON})
 
 # The installed program, driven by keyboard on a private X server.
 korvane_find_test_tool(KORVANE_XDOTOOL xdotool xdotool)

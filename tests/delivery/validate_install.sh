@@ -27,6 +27,13 @@ grep -q "<release version=\"$KORVANE_VERSION\"" "$metainfo"
 grep -q "<url type=\"homepage\">https://$KORVANE_PRODUCT_SITE_HOST/</url>" "$metainfo" ||
   { echo "the metainfo's home page is not on $KORVANE_PRODUCT_SITE_HOST"; exit 1; }
 grep -q "https://$KORVANE_HELP_SITE_HOST/donate.html" "$metainfo"
+# Both speak every language of the catalogues.
+for po in "$here"/../../i18n/*.po; do
+  code="$(basename "$po" .po)"
+  [ "$code" = en ] && continue
+  grep -q "^Comment\[$code\]=" "$desktop" || { echo "the menu entry has no $code"; exit 1; }
+  grep -q "<summary xml:lang=\"$code\">" "$metainfo" || { echo "the metainfo has no $code"; exit 1; }
+done
 
 test -f "$prefix/share/icons/hicolor/scalable/apps/$id.svg"
 for size in 16 24 32 48 64 128 256; do

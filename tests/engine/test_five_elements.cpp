@@ -6,6 +6,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <map>
 
 using namespace korvane;
@@ -23,7 +24,10 @@ QString Names(const std::vector<ElementColour>& colours) {
 }
 
 QString Chinese(TextId id) {
-    return QString::fromUtf8(Text(id, 1).data()); // zh_CN
+    const auto all = Catalogues();
+    const auto zh =
+        std::find_if(all.begin(), all.end(), [](const Catalogue& c) { return c.code == "zh_CN"; });
+    return QString::fromUtf8(Text(id, static_cast<int>(zh - all.begin())).data());
 }
 
 } // namespace

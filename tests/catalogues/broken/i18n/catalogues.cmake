@@ -1,1 +1,0 @@
-set(KORVANE_CATALOGUES en xx)
