@@ -76,8 +76,8 @@ async function offlineAfterOneVisit(browser) {
       twice: fetched.filter((file, i) => fetched.indexOf(file) !== i),
       reading: [sign, colour],
       manifest: await page.evaluate(async () => Boolean(await caches.match('manifest.vi.webmanifest'))),
-      spanish: await page.evaluate(() => [document.documentElement.lang,
-        document.getElementById('language').value, document.getElementById('language-problem').textContent]),
+      spanish: await page.evaluate((box) => [document.documentElement.lang,
+        document.getElementById('language').value, box.hidden ? '' : box.textContent], await page.$('#language-problem')),
     };
   } finally {
     await profile.close();
