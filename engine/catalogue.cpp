@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <vector>
 
 namespace korvane {
 namespace {
@@ -15,8 +16,7 @@ std::string NormalisedTag(std::string_view tag) {
     return normalised;
 }
 
-bool Answers(const Catalogue& catalogue, std::string_view tag) {
-    std::string_view tags = catalogue.tags;
+bool Answers(std::string_view tags, std::string_view tag) {
     while (!tags.empty()) {
         const auto end = tags.find(' ');
         if (NormalisedTag(tags.substr(0, end)) == tag)
@@ -36,13 +36,21 @@ std::string_view Text(TextId id, int catalogue) {
 }
 
 int CatalogueFor(std::span<const std::string> preferredTags) {
-    const auto catalogues = Catalogues();
+    std::vector<std::string_view> tags;
+    for (const Catalogue& catalogue : Catalogues())
+        tags.push_back(catalogue.tags);
+    return CatalogueFor(preferredTags, tags);
+}
+
+int CatalogueFor(std::span<const std::string> preferredTags,
+                 std::span<const std::string_view> catalogueTags) {
     for (const std::string& preferred : preferredTags) {
         for (std::string tag = NormalisedTag(preferred); !tag.empty();) {
-            const auto found = std::find_if(catalogues.begin(), catalogues.end(),
-                                            [&](const Catalogue& c) { return Answers(c, tag); });
-            if (found != catalogues.end())
-                return static_cast<int>(found - catalogues.begin());
+            const auto found =
+                std::find_if(catalogueTags.begin(), catalogueTags.end(),
+                             [&](std::string_view tags) { return Answers(tags, tag); });
+            if (found != catalogueTags.end())
+                return static_cast<int>(found - catalogueTags.begin());
             const auto cut = tag.rfind('-');
             tag.resize(cut == std::string::npos ? 0 : cut);
         }

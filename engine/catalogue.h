@@ -41,4 +41,9 @@ std::string_view Text(TextId id, int catalogue = kEnglish);
 // no tag finds one.
 int CatalogueFor(std::span<const std::string> preferredTags);
 
+// The same among catalogues given by their tags (each blank-separated, in
+// the order of Catalogues()), for a program that leaves the texts out.
+int CatalogueFor(std::span<const std::string> preferredTags,
+                 std::span<const std::string_view> catalogueTags);
+
 } // namespace korvane

@@ -1,11 +1,12 @@
 // The page: it hands the form to the engine and shows what comes back.
 import { loadEngine } from './engine.js';
-import { phrased } from './phrase.js';
+import { filled, phrased } from './phrase.js';
 import { savePicture } from './picture.js';
 
 const $ = (id) => document.getElementById(id);
-// The languages, their tags and date orders, and the program's name, written
-// into the page by its build.
+// The languages, their tags and date orders, the program's name and the
+// texts shown before any language file has come, written into the page by
+// its build.
 const catalogues = JSON.parse($('catalogues').textContent);
 
 const formView = $('form-view');
@@ -27,24 +28,9 @@ const referBoxes = {
 // written in English until they are there.
 let dictionary = null;
 let language = catalogues.languages[0];
-const t = (key) => dictionary?.[key] ?? '';
-const filled = (text, ...values) => text.replace(/%(\d)/g, (_, n) => values[Number(n) - 1]);
-
-// The catalogue for the first of the tags (best first) that one answers,
-// each tried again without its last part ("zh-Hant-HK", "zh-Hant", "zh");
-// English when none does.
-function languageFor(tags) {
-  for (const wanted of tags) {
-    let tag = String(wanted).toLowerCase().replace(/_/g, '-');
-    while (tag) {
-      const found = catalogues.languages.find((each) =>
-        each.tags.some((known) => known.toLowerCase() === tag));
-      if (found) return found;
-      tag = tag.slice(0, Math.max(0, tag.lastIndexOf('-')));
-    }
-  }
-  return catalogues.languages[0];
-}
+// Whether the address names the language (?lang=), as a choice from the list does.
+let languageInAddress = false;
+const t = (key) => dictionary?.[key] ?? catalogues.texts[key] ?? '';
 
 // Puts the page into a language: every marked text and label, the title,
 // the order of the date lists and what the page shows at the moment.
@@ -67,55 +53,110 @@ function showLanguage() {
   if (shownReading) fillReading(shownReading);
 }
 
-async function useLanguage(chosen, inAddress) {
-  const response = await fetch(`lang/${chosen.code}.json`);
-  if (!response.ok) throw new Error(`lang/${chosen.code}.json: ${response.status}`);
-  dictionary = await response.json();
-  language = chosen;
-  showLanguage();
-  if (inAddress) {
-    // The address keeps the choice, so that a link keeps the language.
-    const address = new URL(window.location.href);
-    address.searchParams.set('lang', chosen.tag);
-    window.history.replaceState(window.history.state, '', address);
+// The address keeps a chosen language, so that a link and a history entry
+// keep it too.
+function keepLanguageInAddress() {
+  if (!languageInAddress) return;
+  const address = new URL(window.location.href);
+  if (address.searchParams.get('lang') === language.tag) return;
+  address.searchParams.set('lang', language.tag);
+  window.history.replaceState(window.history.state, '', address);
+}
+
+// Each choice has its turn: the answer to an earlier one that comes late is
+// dropped, so the last choice wins.
+let languageTurn = 0;
+
+async function useLanguage(chosen, inAddress, again) {
+  const turn = ++languageTurn;
+  $('language-problem').hidden = true;
+  try {
+    // Trying again asks the server, not a copy kept from the failed try.
+    const response = await fetch(`lang/${chosen.code}.json`, again ? { cache: 'reload' } : {});
+    if (!response.ok) throw new Error(`lang/${chosen.code}.json: ${response.status}`);
+    const texts = await response.json();
+    if (turn !== languageTurn) return;
+    dictionary = texts;
+    language = chosen;
+    languageInAddress = inAddress;
+    showLanguage();
+    keepLanguageInAddress();
+  } catch (error) {
+    if (turn !== languageTurn) return;
+    $('language').value = language.tag;
+    // The page stays in the language it has, and says why it did not change.
+    if (dictionary) {
+      const box = $('language-problem');
+      box.textContent = filled(t(error instanceof TypeError ? 'page.languageOffline' : 'page.languageFailed'),
+        chosen.name);
+      box.dataset.icon = 'information';
+      box.hidden = false;
+    }
+    throw error;
   }
 }
 
 // A language that cannot be had leaves the page in the one it was in, or,
 // before any, in English. Resolves to whether the page has its words.
 let languageLoading = null;
-function chooseLanguage(chosen, inAddress) {
-  languageLoading = useLanguage(chosen, inAddress).then(() => true, () => {
-    if (dictionary) {
-      $('language').value = language.tag;
-      return true;
-    }
-    const english = catalogues.languages[0];
-    return chosen !== english && useLanguage(english, false).then(() => true, () => false);
-  });
+function chooseLanguage(chosen, inAddress, again = false) {
+  const english = catalogues.languages[0];
+  languageLoading = useLanguage(chosen, inAddress, again).then(() => true, () => Boolean(dictionary) ||
+    (chosen !== english && useLanguage(english, false, again).then(() => true, () => false)));
   return languageLoading;
 }
 
-$('language').addEventListener('change', (event) => chooseLanguage(languageFor([event.target.value]), true));
+// Whether the page has its words once the latest choice has its answer.
+async function wordsReady() {
+  for (;;) {
+    const loading = languageLoading;
+    const ready = await loading;
+    if (loading === languageLoading) return ready;
+  }
+}
 
-// --- The engine: loaded at once; until then the button shows it is busy. ---
+$('language').addEventListener('change', (event) => {
+  chooseLanguage(catalogues.languages.find(({ tag }) => tag === event.target.value), true);
+});
+
+// --- The engine and the words: loaded at once; until then the button shows
+// it is busy. Without either there is no reading, only a message. ---
 
 let engine = null;
-let engineLoading = null;
+// The engine's lists (days, months by their keys, years) that the form's
+// lists were built from.
+let lists = null;
+let siteLoading = null;
 
-function loadTheEngine(again) {
+async function fetchEngine(again) {
+  if (typeof WebAssembly !== 'object') throw new Error('no WebAssembly');
+  const response = await fetch('korvane.wasm', again ? { cache: 'reload' } : {});
+  if (!response.ok) throw new Error(`korvane.wasm: ${response.status}`);
+  return loadEngine(await response.arrayBuffer());
+}
+
+// The engine tells which catalogue answers the address's language or,
+// without one, the browser's.
+function readersLanguage() {
+  const asked = new URLSearchParams(window.location.search).get('lang');
+  const tags = asked ? [asked] : navigator.languages ?? [navigator.language];
+  const found = engine.catalogueFor(tags, catalogues.languages.map((each) => each.tags));
+  return [catalogues.languages[found], Boolean(asked)];
+}
+
+function loadSite(again) {
   proceed.setAttribute('aria-busy', 'true');
   $('engine-problem').hidden = true;
-  engineLoading = (async () => {
-    if (typeof WebAssembly !== 'object') throw new Error('no WebAssembly');
-    // Trying again asks the server, not a copy kept from the failed try.
-    const response = await fetch('korvane.wasm', again ? { cache: 'reload' } : {});
-    if (!response.ok) throw new Error(`korvane.wasm: ${response.status}`);
-    return loadEngine(await response.arrayBuffer());
-  })().then((loaded) => {
-    engine = loaded;
-    return loaded;
-  }, () => {
+  siteLoading = (async () => {
+    if (!engine) {
+      const loaded = await fetchEngine(again);
+      lists = loaded.page();
+      engine = loaded;
+    }
+    if (!languageLoading || (again && !dictionary)) chooseLanguage(...readersLanguage(), again);
+    if (!(await wordsReady())) throw new Error('no language file');
+    return engine;
+  })().catch(() => {
     $('no-webassembly').hidden = typeof WebAssembly === 'object';
     $('engine-failed').hidden = !$('no-webassembly').hidden;
     $('retry').hidden = !$('no-webassembly').hidden;
@@ -125,31 +166,41 @@ function loadTheEngine(again) {
     proceed.setAttribute('aria-busy', 'false');
     showText($('waiting'), null);
   });
-  return engineLoading;
+  return siteLoading;
 }
 
-// The engine, once it is there; a wait the user sees while it loads.
-async function readyEngine() {
-  if (engine && await languageLoading) return engine;
+// The engine with the page's words, once both are there; a wait the user
+// sees while they load.
+async function readySite() {
+  if (engine && dictionary) return engine;
   showText($('waiting'), 'page.loading');
-  const [loaded] = await Promise.all([engineLoading, languageLoading]);
+  const loaded = await siteLoading;
   showText($('waiting'), null);
   if (!loaded && !$('retry').hidden) $('retry').focus();
   return loaded;
 }
 
-$('retry').addEventListener('click', () => loadTheEngine(true));
+$('retry').addEventListener('click', async () => {
+  if (await loadSite(true)) {
+    proceed.focus();
+    showFromAddress();
+    registerWorker();
+  }
+});
 
 // --- The form and the reading. ---
 
+// The list positions are those of the engine's lists: an entry the engine
+// does not know (a list changed in the browser's tools) has none, and the
+// engine answers it with a message.
 function formInputs() {
   return {
     name: $('name').value,
     male: $('male').checked,
     female: $('female').checked,
-    dayIndex: $('day').selectedIndex,
-    monthIndex: $('month').selectedIndex,
-    yearIndex: $('year').selectedIndex,
+    dayIndex: lists.days.indexOf($('day').value),
+    monthIndex: lists.months.indexOf($('month').selectedOptions[0]?.dataset.text),
+    yearIndex: lists.years.indexOf($('year').value),
   };
 }
 
@@ -282,15 +333,15 @@ function keptReading(basis) {
 
 $('details').addEventListener('submit', async (event) => {
   event.preventDefault();
-  const ready = await readyEngine();
+  const ready = await readySite();
   if (!ready) return;
   const inputs = formInputs();
   const answer = ready.read(inputs);
   if (!answer.ok) {
     showProblem(problem, answer.text, answer.icon);
-    // On the page a date message takes the focus to the day list.
-    const focus = { name: 'name', proceed: 'proceed', unchanged: 'day' }[answer.focus];
-    if (focus) $(focus).focus();
+    // On the page a date message takes the focus to the day list, the sex
+    // message to the choice of sex.
+    $({ name: 'name', proceed: 'male', unchanged: 'day' }[answer.focus]).focus();
     return;
   }
   problem.hidden = true;
@@ -308,6 +359,7 @@ $('back').addEventListener('click', () => {
 });
 
 window.addEventListener('popstate', (event) => {
+  keepLanguageInAddress();
   const basis = event.state?.reading;
   const reading = basis && engine ? keptReading(basis) : null;
   if (reading) showReading(reading, basis, 'none');
@@ -330,27 +382,52 @@ tabs.forEach((tab, i) => {
 // browser never sends the fragment to a server.
 const two = (number) => String(number).padStart(2, '0');
 function sharedFragment(basis) {
-  return `#reading=${basis.male ? 'male' : 'female'}-${$('year').options[basis.yearIndex].value}` +
-    `-${two(basis.monthIndex + 1)}-${two($('day').options[basis.dayIndex].value)}`;
+  return `#reading=${basis.male ? 'male' : 'female'}-${lists.years[basis.yearIndex]}` +
+    `-${two(basis.monthIndex + 1)}-${two(lists.days[basis.dayIndex])}`;
 }
 
+// What a shared link holds, or null when it holds no date of the lists.
 function basisOfFragment(fragment) {
   const parts = /^#reading=(male|female)-(\d{4})-(\d\d)-(\d\d)$/.exec(fragment);
   if (!parts) return null;
-  const position = (list, value) => [...$(list).options].findIndex((o) => o.value === value);
   const basis = {
     male: parts[1] === 'male',
-    yearIndex: position('year', parts[2]),
+    yearIndex: lists.years.indexOf(parts[2]),
     monthIndex: Number(parts[3]) - 1,
-    dayIndex: position('day', String(Number(parts[4]))),
+    dayIndex: lists.days.indexOf(String(Number(parts[4]))),
   };
   const inLists = basis.yearIndex >= 0 && basis.dayIndex >= 0 &&
-    basis.monthIndex >= 0 && basis.monthIndex < $('month').options.length;
+    basis.monthIndex >= 0 && basis.monthIndex < lists.months.length;
   return inLists ? basis : null;
 }
 
+// A shared link, opened or followed in a page already open, shows its
+// reading with its date in the form behind it; a link that holds none
+// says so over the form. The fragment then leaves the address.
+function showSharedLink() {
+  if (!window.location.hash.startsWith('#reading=')) return;
+  const shared = basisOfFragment(window.location.hash);
+  const reading = shared && keptReading(shared);
+  window.history.replaceState(null, '', `${location.pathname}${location.search}`);
+  if (!reading) {
+    showForm();
+    showProblem(problem, 'page.linkNoReading', 'information');
+    return;
+  }
+  problem.hidden = true;
+  $(shared.male ? 'male' : 'female').checked = true;
+  $('day').selectedIndex = shared.dayIndex;
+  $('month').selectedIndex = shared.monthIndex;
+  $('year').selectedIndex = shared.yearIndex;
+  showReading(reading, shared, 'push');
+}
+
+window.addEventListener('hashchange', () => {
+  if (engine && dictionary) showSharedLink();
+});
+
 $('share').addEventListener('click', async () => {
-  const link = `${location.origin}${location.pathname}${sharedFragment(shown)}`;
+  const link = `${location.origin}${location.pathname}${location.search}${sharedFragment(shown)}`;
   if (navigator.share) {
     try {
       await navigator.share({ title: document.title, text: $('result-heading').textContent, url: link });
@@ -422,7 +499,7 @@ $('refer-close').addEventListener('click', () => refer.close());
 for (const box of [referBoxes.email, referBoxes.friendEmail]) {
   let accepted = box.value;
   box.addEventListener('input', async () => {
-    const ready = await readyEngine();
+    const ready = await readySite();
     if (!ready) return;
     const answer = ready.emailBox(box.value);
     if (answer.ok) {
@@ -439,7 +516,7 @@ for (const box of [referBoxes.email, referBoxes.friendEmail]) {
 
 $('refer-form').addEventListener('submit', async (event) => {
   event.preventDefault();
-  const ready = await readyEngine();
+  const ready = await readySite();
   if (!ready) return;
   const boxes = Object.fromEntries(Object.entries(referBoxes).map(([key, box]) => [key, box.value]));
   const answer = ready.refer(boxes);
@@ -455,60 +532,62 @@ $('refer-form').addEventListener('submit', async (event) => {
   if (opened) opened.opener = null;
   $('refer-opened').hidden = !opened;
   $('refer-blocked').hidden = Boolean(opened);
-  $('refer-link').href = answer.address;
+  // A link with its address only: html-validate wants no target without one.
+  Object.assign($('refer-link'), { href: answer.address, target: '_blank', rel: 'noopener' });
   $('refer-link').textContent = answer.address;
   $('refer-done').hidden = false;
 });
 
 // --- A new version, and the start. ---
 
-if ('serviceWorker' in navigator) {
-  let reloadAsked = false;
-  navigator.serviceWorker.register('sw.js').then((registration) => {
+// A page runs the version of the files it opened with: when a new version
+// takes over, from this tab or another, a page that a worker served reloads
+// rather than mix its files with the new ones.
+const workers = navigator.serviceWorker;
+let controlled = Boolean(workers?.controller);
+workers?.addEventListener('controllerchange', () => {
+  if (controlled) {
+    window.location.reload();
+    return;
+  }
+  controlled = true;
+  // The first visit fetched its language before the worker was there to
+  // keep it; asked again, the worker keeps it (from the browser's cache).
+  if (dictionary) fetch(`lang/${language.code}.json`).catch(() => {});
+});
+
+// Registered once the page has loaded what it needs, so that the worker
+// takes those files from the browser's cache instead of fetching them again.
+// A version whose files do not check out is not installed: the next
+// registration tries again.
+function registerWorker() {
+  workers?.register('sw.js').then((registration) => {
     // A new version waits, stored, until the user takes it.
     const offer = () => {
-      if (registration.waiting && navigator.serviceWorker.controller) $('new-version').hidden = false;
+      if (registration.waiting && workers.controller) $('new-version').hidden = false;
     };
     const watch = (worker) => worker?.addEventListener('statechange', offer);
     offer();
     watch(registration.installing);
     registration.addEventListener('updatefound', () => watch(registration.installing));
-    $('reload').addEventListener('click', () => {
-      reloadAsked = true;
-      if (registration.waiting) registration.waiting.postMessage('take-over');
-      else window.location.reload();
-    });
   }).catch(() => {});
-  navigator.serviceWorker.addEventListener('controllerchange', () => {
-    if (reloadAsked) {
-      window.location.reload();
-    } else {
-      // The first visit fetched its language before the worker was there to
-      // keep it; asked again, the worker keeps it for use offline.
-      languageLoading?.then((ok) => ok && fetch(`lang/${language.code}.json`)).catch(() => {});
-    }
-  });
 }
 
-const asked = new URLSearchParams(window.location.search).get('lang');
-chooseLanguage(languageFor(asked ? [asked] : navigator.languages ?? [navigator.language]), false);
-loadTheEngine(false).then(() => {
-  if (!engine) return;
-  // A shared link shows its reading, with its date in the form behind it; a
-  // link that names no reading the form accepts leaves the form as it is.
+$('reload').addEventListener('click', async () => {
+  const registration = await workers?.getRegistration();
+  if (registration?.waiting) registration.waiting.postMessage('take-over');
+  else window.location.reload();
+});
+
+// A shared link's reading, or the reading of the history entry (after a
+// reload, or Back from another site).
+function showFromAddress() {
   const kept = window.history.state?.reading;
-  const shared = basisOfFragment(location.hash);
-  const reading = shared && keptReading(shared);
-  if (location.hash.startsWith('#reading=')) {
-    window.history.replaceState(null, '', `${location.pathname}${location.search}`);
-  }
-  if (reading) {
-    $(shared.male ? 'male' : 'female').checked = true;
-    $('day').selectedIndex = shared.dayIndex;
-    $('month').selectedIndex = shared.monthIndex;
-    $('year').selectedIndex = shared.yearIndex;
-    showReading(reading, shared, 'push');
-  } else if (kept && keptReading(kept)) {
-    showReading(keptReading(kept), kept, 'none');
-  }
+  if (window.location.hash.startsWith('#reading=')) showSharedLink();
+  else if (kept && keptReading(kept)) showReading(keptReading(kept), kept, 'none');
+}
+
+loadSite(false).then((loaded) => {
+  registerWorker();
+  if (loaded) showFromAddress();
 });

@@ -51,6 +51,11 @@ export async function loadEngine(bytes) {
     // The picture of a reading, as a card to paint: {ok, card}.
     card: (male, dayIndex, monthIndex, yearIndex) =>
       call(x.korvane_card, male, dayIndex, monthIndex, yearIndex),
+    // The catalogue (its place, English first) that answers the first of the
+    // language tags (best first) that one answers; each catalogue is given
+    // by the tags it answers.
+    catalogueFor: (tags, catalogues) => call(x.korvane_catalogue_for, tags.join(' '),
+      catalogues.map((each) => each.join(' ')).join('\n')),
     emailBox: (text) => call(x.korvane_email_box, text),
     withoutFullStop: (text) => call(x.korvane_without_full_stop, text),
     // The refer-a-friend request: {ok, address} or {ok, text, field}.

@@ -23,6 +23,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace korvane {
 namespace {
@@ -88,6 +89,18 @@ void AppendObject(std::string& out, std::string_view name, const Entries& entrie
 // "name": followed by the catalogue key of the text, or "" for none.
 void AppendKeyField(std::string& out, std::string_view name, std::optional<TextId> text) {
     AppendJsonField(out, name, text ? TextKey(*text) : std::string_view());
+}
+
+// The non-empty parts of a text, split at a separator.
+template <typename Part> std::vector<Part> Parts(std::string_view text, char separator) {
+    std::vector<Part> parts;
+    while (!text.empty()) {
+        const auto end = text.find(separator);
+        if (end != 0)
+            parts.emplace_back(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    }
+    return parts;
 }
 
 bool InLists(int dayIndex, int monthIndex, int yearIndex) {
@@ -300,11 +313,13 @@ char* korvane_page() {
 }
 
 // "Get My Lucky Car Color": the check of the birth details, then the reading.
-// The list positions name the date.
+// The list positions name the date; one outside the lists (an entry changed
+// in the browser) gets the wrong-date message.
 char* korvane_read(const char* name, int nameSize, int male, int female, int dayIndex,
                    int monthIndex, int yearIndex) {
     if (!InLists(dayIndex, monthIndex, yearIndex))
-        return Handed("{\"ok\":false}");
+        return Handed(ProblemAnswer(
+            {TextId::MessageWrongDate, ProblemIcon::Information, ProblemFocus::Unchanged}));
     const BirthDetails details =
         DetailsFor(TextOf(name, nameSize), male != 0, female != 0, dayIndex, monthIndex, yearIndex);
     if (const auto problem = CheckBirthDetails(details))
@@ -334,6 +349,17 @@ char* korvane_card(int male, int dayIndex, int monthIndex, int yearIndex) {
         return Handed("{\"ok\":false}");
     return Handed(
         "{\"ok\":true,\"card\":" + CardAnswer(PictureCard(*reading, KORVANE_PRODUCT_NAME)) + "}");
+}
+
+// The place of the catalogue (English first) for the browser's languages,
+// blank-separated, best first. The page's engine leaves the catalogues'
+// texts out (the page has them as files), so it is told their tags, one
+// catalogue a line.
+char* korvane_catalogue_for(const char* tags, int size, const char* catalogueTags,
+                            int catalogueSize) {
+    const auto preferred = Parts<std::string>(TextOf(tags, size), ' ');
+    const auto catalogues = Parts<std::string_view>(TextOf(catalogueTags, catalogueSize), '\n');
+    return Handed(std::to_string(CatalogueFor(preferred, catalogues)));
 }
 
 // What an e-mail box holds, as typed: refused with a message when it holds a space.

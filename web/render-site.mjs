@@ -6,6 +6,7 @@ import { createHash } from 'node:crypto';
 import { readFileSync, writeFileSync, copyFileSync, readdirSync, rmSync } from 'node:fs';
 import { join } from 'node:path';
 import { loadEngine } from './engine.js';
+import { filled } from './phrase.js';
 
 const [webDir, siteDir] = process.argv.slice(2);
 const engine = await loadEngine(readFileSync(join(siteDir, 'korvane.wasm')));
@@ -17,9 +18,6 @@ rmSync(join(siteDir, 'lang', 'catalogues.json'));
 
 const escaped = (text) => text.replace(/&/g, '&amp;').replace(/</g, '&lt;')
   .replace(/>/g, '&gt;').replace(/"/g, '&quot;');
-// A catalogue's texts with its placeholders (%1, %2) filled in.
-const filled = (text, ...values) => text.replace(/%(\d)/g, (_, n) => values[Number(n) - 1]);
-
 // What the page needs to know of each language: its tag (the first it
 // answers), the tags that choose it, its own name and its order of a date.
 const languages = catalogues.map(({ code, tags, name, dateOrder }) =>
@@ -37,7 +35,9 @@ function renderer(texts, lang) {
     'options.languages': languages.map(({ tag, name }) =>
       `<option value="${tag}" lang="${tag}">${escaped(name)}</option>`).join(''),
     // Inside a script element nothing may read as a closing tag.
-    catalogues: JSON.stringify({ product: page.product, caption: page.caption, languages })
+    // The page shows its wait before any language file has come.
+    catalogues: JSON.stringify({ product: page.product, caption: page.caption, languages,
+      texts: { 'page.loading': texts['page.loading'] } })
       .replace(/</g, '\\u003c'),
   };
   const values = {
@@ -71,18 +71,23 @@ for (const file of ['app.js', 'engine.js', 'phrase.js', 'picture.js']) {
 }
 
 // The service worker keeps the site's files under a version that changes
-// whenever one of them does. It stores each language's texts once they are
-// used, not before: a visit loads English and at most the reader's language.
+// whenever one of them does, and keeps only what matches the digest of its
+// own version. Each language's texts and manifest are kept once they are
+// used, not before: a visit loads English or the reader's language.
 const files = [
   ...readdirSync(siteDir).filter((file) => file !== 'sw.js' && file !== 'lang'),
   ...readdirSync(join(siteDir, 'lang')).map((file) => `lang/${file}`),
 ].sort();
-const digest = createHash('sha256');
-for (const file of files) digest.update(file).update(readFileSync(join(siteDir, file)));
-const stored = files.filter((file) => !file.startsWith('lang/') &&
-  (file === 'manifest.webmanifest' || !file.startsWith('manifest.')));
+const digests = Object.fromEntries(files.map((file) =>
+  [file, createHash('sha256').update(readFileSync(join(siteDir, file))).digest('base64')]));
+const version = createHash('sha256').update(JSON.stringify(digests)).digest('hex').slice(0, 16);
+// Each language's texts, with its manifest when it has one of its own.
+const languageFiles = Object.fromEntries(languages.map(({ code, tag }, i) =>
+  [`lang/${code}.json`, i === 0 ? [] : [`manifest.${tag}.webmanifest`]]));
+const later = new Set(Object.entries(languageFiles).flat(2));
 const worker = readFileSync(join(webDir, 'sw.js'), 'utf8')
-  .replace('{{version}}', digest.digest('hex').slice(0, 16))
-  .replace('{{files}}', JSON.stringify(['./', ...stored]))
-  .replace('{{languages}}', JSON.stringify(files.filter((file) => !stored.includes(file))));
+  .replace('{{version}}', () => version)
+  .replace('{{digests}}', () => JSON.stringify(digests))
+  .replace('{{files}}', () => JSON.stringify(files.filter((file) => !later.has(file))))
+  .replace('{{languages}}', () => JSON.stringify(languageFiles));
 writeFileSync(join(siteDir, 'sw.js'), worker);

@@ -8,8 +8,9 @@ import { copyFileSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from '
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { PNG } from 'pngjs';
+import { filled } from '../../web/phrase.js';
 import {
-  kPatience, Tally, copySite, example, fillForm, languages, launch, openPage, serve, waitForReading, walkViews,
+  kPatience, Tally, copySite, newVersion, example, fillForm, languages, launch, openPage, serve, waitForReading, walkViews,
 } from './support.mjs';
 
 const [siteDir, ...chosen] = process.argv.slice(2);
@@ -20,6 +21,7 @@ const tally = new Tally();
 const text = (page, selector) => page.$eval(selector, (node) => node.textContent);
 const visible = (page, selector) => page.$eval(selector, (node) => !node.closest('[hidden]'));
 const focused = (page) => page.evaluate(() => document.activeElement?.id ?? '');
+const wordsOf = (code) => JSON.parse(readFileSync(join(siteDir, 'lang', `${code}.json`), 'utf8'));
 const rgb = (hex) => `rgb(${[1, 3, 5].map((i) => parseInt(hex.slice(i, i + 2), 16)).join(', ')})`;
 
 // The example reading: Pisces, Kua 7.
@@ -49,31 +51,42 @@ async function formState(page) {
   }));
 }
 
-// The astrology reading on screen; empty values when none shows up.
-// A fresh profile visits once, in Vietnamese, and the server goes: the sign
-// and colour of a reading then, in the words of that visit.
+// A fresh profile visits once, in Vietnamese: each file comes over the wire
+// once. Then the server goes: a reading in the words of that visit, its
+// manifest kept, and Spanish, never loaded, saying it needs a connection.
 async function offlineAfterOneVisit(browser) {
   const profile = await browser.createBrowserContext();
-  const server = await serve(siteDir);
+  const log = join(mkdtempSync(join(tmpdir(), 'korvane-log-')), 'requests');
+  const server = await serve(siteDir, { log });
   try {
     const page = await profile.newPage();
     await openPage(page, `${server.url}?lang=vi`);
-    await page.waitForFunction(() => navigator.serviceWorker.controller, { timeout: kPatience });
-    await page.waitForFunction(async () => {
-      for (const key of await caches.keys()) if (await (await caches.open(key)).match('lang/vi.json')) return true;
-      return false;
-    }, { timeout: 5000 }).catch(() => {});
+    await page.waitForFunction(async () => navigator.serviceWorker.controller && caches.match('lang/vi.json'),
+      { timeout: kPatience }).catch(() => {});
+    const fetched = readFileSync(log, 'utf8').split('\n').filter((line) => line.startsWith('200 '))
+      .map((line) => line.split(' ')[2].replace(/\?.*/, '').replace(/\/$/, '/index.html'));
     await server.stop();
     await openPage(page, `${server.url}?lang=vi`);
     await fillForm(page);
     await page.click('#proceed');
     const { sign, colour } = await astrology(page);
-    return [sign, colour];
+    await page.select('#language', 'es');
+    await page.waitForSelector('#language-problem:not([hidden])', { timeout: 5000 }).catch(() => {});
+    return {
+      twice: fetched.filter((file, i) => fetched.indexOf(file) !== i),
+      reading: [sign, colour],
+      manifest: await page.evaluate(async () => Boolean(await caches.match('manifest.vi.webmanifest'))),
+      spanish: await page.evaluate((box) => [document.documentElement.lang,
+        document.getElementById('language').value, box.hidden ? '' : box.textContent], await page.$('#language-problem')),
+    };
   } finally {
     await profile.close();
+    await server.stop();
+    rmSync(join(log, '..'), { recursive: true, force: true });
   }
 }
 
+// The astrology reading on screen; empty values when none shows up.
 async function astrology(page) {
   if (!(await waitForReading(page).then(() => true, () => false))) return {};
   return page.evaluate(() => ({
@@ -112,6 +125,18 @@ function phoneProblems() {
   const cut = (size) => texts.filter((node) => node.clientWidth && node.scrollWidth > node.clientWidth + 1)
     .forEach((node) => problems.push(`${node.id || node.textContent.trim().slice(0, 20)} is cut${size}`));
   cut('');
+  // A list shows its chosen entry whole when it is as wide as a copy of it
+  // that takes the width of its longest entry.
+  for (const list of document.querySelectorAll('select')) {
+    if (!shown(list)) continue;
+    const copy = list.cloneNode(true);
+    copy.removeAttribute('id');
+    Object.assign(copy.style, { position: 'absolute', visibility: 'hidden', width: 'auto', maxWidth: 'none' });
+    list.after(copy);
+    const [has, needs] = [list, copy].map((node) => node.getBoundingClientRect().width);
+    copy.remove();
+    if (has + 0.5 < needs) problems.push(`${list.id} is ${has.toFixed(0)} px, its longest entry needs ${needs.toFixed(0)} px`);
+  }
   const before = texts.map((node) => parseFloat(getComputedStyle(node).fontSize));
   document.documentElement.style.fontSize = '200%';
   texts.forEach((node, i) => {
@@ -199,12 +224,11 @@ async function session(name) {
       rows.map((row) => [row.querySelector('.value').textContent,
         getComputedStyle(row.querySelector('.swatch')).backgroundColor])),
     kua7.map(([colour, hex]) => [colour, rgb(hex)]));
-    await page.keyboard.press('ArrowRight');
-    equal('ArrowRight on the last tab wraps to the first', await focused(page), 'tab-astrology');
     await page.keyboard.press('End');
-    await page.keyboard.press('ArrowLeft');
-    equal('End, then ArrowLeft comes back to the astrology tab', [await focused(page),
-      await page.$eval('#tab-feng-shui', (tab) => tab.tabIndex)], ['tab-astrology', -1]);
+    equal('End goes to the last tab, the five elements', await focused(page), 'tab-elements');
+    await page.keyboard.press('ArrowRight');
+    equal('ArrowRight on the last tab wraps to the first', [await focused(page),
+      await page.$eval('#tab-elements', (tab) => tab.tabIndex)], ['tab-astrology', -1]);
 
     // The browser's Back and Forward: the form as it was, then the reading;
     // without an entry of its own, Back would leave the page.
@@ -247,6 +271,19 @@ async function session(name) {
     await page.click('#proceed');
     equal('31 April: the message with the blank', await text(page, '#problem'),
       'Please Enter Correct Date Or Month !');
+    await page.$$eval('input[name="sex"]', (radios) => radios.forEach((radio) => { radio.checked = false; }));
+    await page.click('#proceed');
+    equal('no sex chosen: its message, the focus on the choice of sex', [await text(page, '#problem'),
+      await focused(page)], ['Please Specify Your Sex', 'male']);
+    // An entry put into a list in the browser's tools is no date of the lists.
+    for (const [list, value] of [['year', '2051'], ['day', '32']]) {
+      await fillForm(page);
+      await page.$eval(`#${list}`, (select, entry) => { select.add(new Option(entry, entry)); select.value = entry; }, value);
+      await page.click('#proceed');
+      equal(`a ${list} ${value} put into its list: the date message, no reading`,
+        [await text(page, '#problem'), await visible(page, '#result-view')], ['Please Enter Correct Date Or Month!', false]);
+      await page.$eval(`#${list}`, (select) => select.lastElementChild.remove());
+    }
 
     // About, in a dialog.
     await page.click('#open-about');
@@ -365,42 +402,13 @@ async function session(name) {
     equal('Save as Picture: the car colour first, then the four purposes',
       boxes.map((box) => box.colour).slice(0, 5), ['#ffff00', ...kua7.map(([, hex]) => hex)]);
 
-    if (name === 'chromium') {
-      // Printed, the longest sign text and both readings fit one A4 or Letter page.
-      await page.click('#back');
-      await page.waitForSelector('#form-view:not([hidden])');
-      await fillForm(page, { name: 'Ann', day: '10', month: 'June', year: '1990', male: true });
-      await page.click('#proceed');
-      await waitForReading(page);
-      const paragraphs = await page.$$eval('#sign-text p', (ps) => ps.map((p) => p.textContent));
-      const folder = mkdtempSync(join(tmpdir(), 'korvane-print-'));
-      try {
-        for (const format of ['A4', 'Letter']) {
-          const pdf = join(folder, `${format}.pdf`);
-          writeFileSync(pdf, await page.pdf({ format }));
-          const words = (t) => t.replace(/\s+/g, ' ').trim();
-          const printed = words(execFileSync('pdftotext', [pdf, '-'], { encoding: 'utf8' }));
-          const pages = /Pages:\s+(\d+)/.exec(execFileSync('pdfinfo', [pdf], { encoding: 'utf8' }))[1];
-          execFileSync('pdftoppm', ['-png', '-r', '60', '-singlefile', pdf, join(folder, format)]);
-          if (out) copyFileSync(join(folder, `${format}.png`), join(out, `${name}-printed-${format}.png`));
-          const image = PNG.sync.read(readFileSync(join(folder, `${format}.png`)));
-          const inks = ['#800000', '#b43264', '#ff0000', '#0000ff', '#c87828'].filter((hex) => {
-            const [r, g, b] = [1, 3, 5].map((i) => parseInt(hex.slice(i, i + 2), 16));
-            for (let i = 0; i < image.data.length; i += 4) {
-              if (Math.abs(image.data[i] - r) + Math.abs(image.data[i + 1] - g) + Math.abs(image.data[i + 2] - b) < 12) return false;
-            }
-            return true;
-          });
-          equal(`printed on ${format}: one page with both readings, the whole sign text, the swatches in colour, no links or offers`,
-            [pages, paragraphs.every((p) => printed.includes(words(p))), printed.includes('Gemini'),
-              ['Result Based on Feng Shui', 'Brown', 'Maroon', 'Red', 'Blue', 'Peach'].every((t) => printed.includes(t)),
-              inks, ['Online Help', 'Home Business', 'Co-brand', 'Share this reading', 'English'].filter((t) => printed.includes(t))],
-            ['1', true, true, true, [], []]);
-        }
-      } finally {
-        rmSync(folder, { recursive: true, force: true });
-      }
-    }
+    // A shared link followed in a tab that shows Korvane already.
+    await page.click('#back');
+    await page.waitForSelector('#form-view:not([hidden])');
+    await page.evaluate(() => { window.location.hash = '#reading=female-1990-06-10'; });
+    equal('a shared link followed in the open page: its reading, its date in the form behind it',
+      [(await astrology(page)).sign, await formState(page)],
+      ['Gemini', { name: '', day: '10', month: 'June', year: '1990', male: false }]);
 
     // A phone's width: every view, at the usual and at twice the text size.
     const phone = await browser.newPage();
@@ -437,8 +445,14 @@ async function session(name) {
     equal('offline: a reading after a reload with the server gone', (await astrology(page)).sign, 'Pisces');
     await openPage(page, link);
     equal('offline: the shared link shows its reading at once', await astrology(page), pisces);
-    equal('offline after one visit: the reading in the language of that visit',
-      await offlineAfterOneVisit(browser), ['Song Ngư', 'Vàng']);
+    const vi = wordsOf('vi');
+    equal('a first visit fetches each file once; offline after it: a reading in its language, its manifest ' +
+      'kept, a language never loaded says it needs a connection', await offlineAfterOneVisit(browser), {
+      twice: [],
+      reading: [vi['sign.pisces'], vi['colour.yellow']],
+      manifest: true,
+      spanish: ['vi', 'vi', filled(vi['page.languageOffline'], languages(siteDir).find(({ tag }) => tag === 'es').name)],
+    });
 
     if (name === 'chromium') {
       // Manifest, icons and service worker as Chromium wants them for installing.
@@ -462,10 +476,13 @@ async function session(name) {
       try {
         await other.goto(`${again.url}#reading=male-1975-03-15`, { waitUntil: 'load' });
         equal('a shared link in a fresh profile shows the same reading', await astrology(other), pisces);
-        await openPage(other, `${again.url}#reading=male-1975-02-30`);
-        equal('a shared link with a bad date opens the empty form, with no message',
-          [await visible(other, '#form-view'), await visible(other, '#problem'), await formState(other)],
-          [true, false, { name: '', day: '1', month: 'January', year: '1900', male: true }]);
+        for (const broken of ['male-1975-02-30', 'male-2001-02-29', 'male-1975-3-15', 'MALE-1975-03-15']) {
+          await openPage(other, `${again.url}#reading=${broken}`);
+          equal(`a shared link #reading=${broken}: the empty form, which says the link holds no reading`,
+            [await visible(other, '#form-view'), await text(other, '#problem'), await formState(other)],
+            [true, 'This link holds no reading. Please enter your birth details.',
+              { name: '', day: '1', month: 'January', year: '1900', male: true }]);
+        }
       } finally {
         await again.stop();
       }
@@ -513,42 +530,133 @@ async function engineTrouble(name) {
       await problem(page), ['engine-problem', 'no-webassembly']);
     await page.removeScriptToEvaluateOnNewDocument(id.identifier);
 
-    let how = 'abort';
-    let held = null;
+    // What becomes of a request: 'pass', 'abort', 'missing' (404), 'bad'
+    // (200 with neither WebAssembly nor JSON) or 'hold' (answered later).
+    let rule = (url) => (url.endsWith('korvane.wasm') ? 'abort' : 'pass');
+    const failing = (file, how) => (url) => (url.endsWith(file) ? how : 'pass');
+    const held = [];
     let tries = 0;
     await page.setRequestInterception(true);
     page.on('request', (request) => {
-      if (!request.url().endsWith('korvane.wasm')) return request.continue();
-      ++tries;
-      if (how === 'abort') request.abort();
+      const how = rule(request.url());
+      if (request.url().endsWith('korvane.wasm')) ++tries;
+      if (how === 'pass') request.continue();
+      else if (how === 'abort') request.abort();
       else if (how === 'missing') request.respond({ status: 404, body: 'Not found' });
       else if (how === 'bad') request.respond({ status: 200, contentType: 'application/wasm', body: 'not a module' });
-      else held = request;
+      else held.push(request);
     });
+    const ready = () => page.waitForSelector('#proceed[aria-busy="false"]', { timeout: kPatience });
+    const failed = ['engine-problem', 'engine-failed', 'retry'];
     await page.goto(server.url, { waitUntil: 'load' });
-    await page.waitForSelector('#proceed[aria-busy="false"]', { timeout: kPatience });
+    await ready();
     await fillForm(page);
     await page.click('#proceed');
     equal('a failed fetch: the message with its retry; the button leads to it',
       [await problem(page), await focused(page), await visible(page, '#result-view'), tries],
-      [['engine-problem', 'engine-failed', 'retry'], 'retry', false, 1]);
-    for (how of ['missing', 'bad']) {
+      [failed, 'retry', false, 1]);
+    for (const how of ['missing', 'bad']) {
       const before = tries;
+      rule = failing('korvane.wasm', how);
       await page.click('#retry');
-      await page.waitForSelector('#proceed[aria-busy="false"]', { timeout: kPatience });
+      await ready();
       equal(`trying again fetches anew; with a ${how} file, the message again`,
-        [tries - before, await problem(page)], [1, ['engine-problem', 'engine-failed', 'retry']]);
+        [tries - before, await problem(page)], [1, failed]);
     }
-    how = 'hold';
+    rule = () => 'pass';
     await page.click('#retry');
-    await page.waitForFunction(() => document.querySelector('#proceed[aria-busy="true"]'));
+    await ready();
+    equal('once the server is mended, Try Again loads the engine; the focus goes to the button',
+      [await problem(page), await focused(page)], [[], 'proceed']);
+
+    // The language files fail: the same message, never a reading without its words.
+    for (const how of ['abort', 'missing', 'bad']) {
+      rule = failing('.json', how);
+      await page.goto(server.url, { waitUntil: 'load' });
+      await ready();
+      await fillForm(page);
+      await page.click('#proceed');
+      equal(`language files ${how}: the engine's message and Try Again, no reading`,
+        [await problem(page), await visible(page, '#result-view')], [failed, false]);
+    }
+    rule = () => 'pass';
+    await page.click('#retry');
+    await ready();
+    await page.click('#proceed');
+    equal('once the server is mended, Try Again gives the reading in its words', await astrology(page), pisces);
+
+    // Two quick choices from the language list: the first answers last, the
+    // second wins, in the page, the list and the address.
+    rule = failing('zh_CN.json', 'hold');
+    await page.goto(server.url, { waitUntil: 'load' });
+    await ready();
+    await page.select('#language', 'zh-CN');
+    await page.select('#language', 'vi');
+    await page.waitForFunction(() => document.documentElement.lang === 'vi', { timeout: kPatience });
+    await held.shift().continue();
+    await page.waitForFunction(() => performance.getEntriesByName(new URL('lang/zh_CN.json', location).href).length,
+      { timeout: kPatience });
+    equal('two quick language choices: the last one wins', await page.evaluate(() =>
+      [document.documentElement.lang, document.getElementById('language').value, location.search]), ['vi', 'vi', '?lang=vi']);
+
+    rule = failing('korvane.wasm', 'hold');
+    await page.goto(server.url, { waitUntil: 'load' });
+    await fillForm(page);
     const spinner = await page.$eval('#proceed', (b) => getComputedStyle(b, '::after').animationName);
     await page.click('#proceed');
     equal('while the engine loads: the button busy, a click waits with a word, no message',
       [spinner, await text(page, '#waiting'), await visible(page, '#engine-problem'), await visible(page, '#result-view')],
       ['turn', 'Getting your reading ready…', false, false]);
-    await held.continue();
+    for (let waited = 0; !held.length && waited < kPatience; waited += 100) await new Promise((go) => setTimeout(go, 100));
+    await held.shift().continue();
     equal('once the engine is there, the waiting click gives its reading', await astrology(page), pisces);
+  } finally {
+    await close();
+    await server.stop();
+    copy.remove();
+  }
+}
+
+// A korvane.wasm cut short, served with status 200: the page says so and the
+// worker installs nothing of that version; once the server is mended, Try
+// Again and a new tab give a reading, and the worker keeps the whole file.
+async function cutShort(name) {
+  const copy = copySite(siteDir);
+  const wasm = join(copy.folder, 'korvane.wasm');
+  const whole = readFileSync(wasm);
+  writeFileSync(wasm, whole.subarray(0, whole.length >> 1));
+  const server = await serve(copy.folder);
+  const { browser, close } = await launch(name);
+  // The state the site's worker reaches once its install has ended.
+  const installed = (page) => page.evaluate(async () => {
+    const registration = await navigator.serviceWorker.register('sw.js');
+    const worker = registration.installing ?? registration.waiting ?? registration.active;
+    await new Promise((done) => {
+      if (worker.state !== 'installing') done();
+      worker.addEventListener('statechange', () => worker.state !== 'installing' && done());
+    });
+    return [worker.state, Boolean(await caches.match('korvane.wasm'))];
+  });
+  try {
+    const page = await browser.newPage();
+    await openPage(page, server.url);
+    const broken = [await visible(page, '#engine-problem'), ...await installed(page)];
+    writeFileSync(wasm, whole);
+    await page.click('#retry');
+    await page.waitForSelector('#proceed[aria-busy="false"]', { timeout: kPatience });
+    await fillForm(page);
+    await page.click('#proceed');
+    const again = (await astrology(page)).sign;
+    const tab = await browser.newPage();
+    await openPage(tab, server.url);
+    await fillForm(tab);
+    await tab.click('#proceed');
+    const newTab = (await astrology(tab)).sign;
+    await page.waitForFunction(() => navigator.serviceWorker.controller, { timeout: kPatience }).catch(() => {});
+    const kept = await page.evaluate(async () => (await (await caches.match('korvane.wasm'))?.arrayBuffer())?.byteLength);
+    tally.equal(`${name}: korvane.wasm cut short: the message, nothing installed; mended: Try Again and a new tab ` +
+      'give a reading, the worker keeps the whole file',
+    [broken, again, newTab, kept], [[true, 'redundant', false], 'Pisces', 'Pisces', whole.length]);
   } finally {
     await close();
     await server.stop();
@@ -575,25 +683,36 @@ async function serviceWorker(name) {
     await openPage(page, `${server.url}a/`);
     await page.evaluate(async () => (await caches.open('another-app')).put('/x', new Response('kept')));
     const before = await page.evaluate(() => caches.keys());
+    const scope = `korvane:${server.url}a/:`;
+    const other = await browser.newPage();
+    await openPage(other, `${server.url}a/`);
+    await other.evaluate(() => { window.oldPage = true; });
 
-    const changed = {
+    newVersion(join(copy.folder, 'a'), {
       'index.html': (t) => t.replace('<h1>', '<h1>New '),
       'app.js': (t) => `${t}\n// new\n`,
       'korvane.css': (t) => `${t}\n/* new */\n`,
-      'sw.js': (t) => t.replace(/const VERSION = '(\w+)'/, "const VERSION = '$1-new'"),
-    };
-    for (const [file, change] of Object.entries(changed)) {
-      const path = join(copy.folder, 'a', file);
-      writeFileSync(path, change(readFileSync(path, 'utf8')));
-    }
+      'lang/vi.json': (t) => t.replace('{', '{"page.new":"mới",'),
+    });
+    // The old version's page asks for a language whose file the server has
+    // in the new version only.
+    await page.select('#language', 'vi');
+    await page.waitForSelector('#language-problem:not([hidden])', { timeout: 5000 }).catch(() => {});
+    tally.equal(`${name}: a language file of the new version: not shown in the old page, not kept by the old worker`,
+      await page.evaluate(async () => [document.documentElement.lang, Boolean(await caches.match('lang/vi.json')),
+        document.getElementById('language-problem')?.hidden === false]), ['en', false, true]);
     await openPage(page, `${server.url}a/`);
     await page.waitForSelector('#new-version:not([hidden])', { timeout: kPatience });
     const heading = () => page.$eval('h1', (h1) => h1.textContent);
     const oldTitle = await heading();
-    await Promise.all([page.waitForNavigation({ waitUntil: 'load' }), page.click('#reload')]);
+    // Clicked in the page: puppeteer's own click can lose its target to the reload.
+    await Promise.all([page.waitForNavigation({ waitUntil: 'load' }),
+      page.evaluate(() => document.getElementById('reload').click())]);
     await page.waitForSelector('#proceed[aria-busy="false"]', { timeout: kPatience });
+    tally.equal(`${name}: the new version taken in one tab reloads the other tab too`,
+      await other.waitForFunction(() => !window.oldPage && document.querySelector('h1').textContent.startsWith('New '),
+        { timeout: kPatience }).then(() => true, () => false), true);
     const after = await page.evaluate(() => caches.keys());
-    const scope = `korvane:${server.url}a/:`;
     const newCache = after.find((key) => key.startsWith(scope)) ?? '';
     const mixed = await page.evaluate(async (key) => {
       const cache = await caches.open(key);
@@ -619,10 +738,10 @@ async function serviceWorker(name) {
 // (at once, and kept in the address): the same reading as in English, in the
 // language's words; and at a phone's width every view of every language fits.
 async function inLanguages(name) {
+  const catalogueWords = (code) => new Set(Object.values(wordsOf(code)).join(' ').match(/\p{L}{3,}/gu));
+  const inEnglish = catalogueWords('en');
   const server = await serve(siteDir);
   const { browser, close } = await launch(name);
-  const wordsOf = (code) => JSON.parse(readFileSync(join(siteDir, 'lang', `${code}.json`), 'utf8'));
-  const filled = (text, ...values) => text.replace(/%(\d)/g, (_, n) => values[Number(n) - 1]);
   try {
     // A browser's languages as browsers name them: the catalogue answers its
     // language with or without script and region.
@@ -650,20 +769,35 @@ async function inLanguages(name) {
         purposes: [...document.querySelectorAll('.purposes dd')].map((row) => [
           row.querySelector('.value').textContent,
           getComputedStyle(row.querySelector('.swatch')).backgroundColor]),
-        // Latin words left on screen, but for the names (the program's, the
-        // maker's, the languages' own in their list).
-        latin: [...document.querySelectorAll('#language option')].map((o) => o.textContent)
-          .reduce((text, own) => text.replace(own, ''), document.body.innerText)
-          .replace(/Korvane|Quillory|Softwares|Kua|Feng Shui/g, '').match(/[A-Za-z]{3,}/g) ?? [],
+        // What the page shows but for the languages' own names in their list.
+        shown: [...document.querySelectorAll('#language option')].map((o) => o.textContent)
+          .reduce((text, own) => text.replace(own, ''), document.body.innerText),
       }));
+      // Words of the English catalogue that the language's does not have.
+      const own = catalogueWords(code);
+      seen.shown = [...new Set(seen.shown.match(/\p{L}{3,}/gu))].filter((word) => inEnglish.has(word) && !own.has(word));
+      await page.click('#share');
+      await page.waitForSelector('#share-box:not([hidden])');
+      seen.shared = await page.$eval('#share-link', (field) => field.value);
+      if (how === 'browser') {
+        // A language switched on the reading stays in the address on Back.
+        await page.select('#language', 'es');
+        await page.waitForFunction(() => document.documentElement.lang === 'es', { timeout: kPatience });
+        await page.evaluate(() => history.back());
+        await page.waitForSelector('#form-view:not([hidden])');
+        seen.back = await page.evaluate(() => [location.search, document.documentElement.lang]);
+      }
       const english = ['White', 'Coral', 'Beige', 'Gold'];
+      const address = how === 'list' ? `?lang=${tag}` : '';
       tally.equal(`${name}: ${code} chosen by the ${how}: the reading of 15 March 1975 in its words, ` +
-        'with the English swatches' + (code === 'vi' ? '' : ', no Latin word but the names'), seen, {
-        page: [true, how === 'list' ? `?lang=${tag}` : '', code === 'vi' ? 'day' : 'year'],
+        'with the English swatches, no English word left; the language kept in the shared link and on Back', seen, {
+        page: [true, address, code === 'vi' ? 'day' : 'year'],
         heading: filled(words['page.readingHeading'], words['sign.pisces'], '7'),
         colour: [words['colour.yellow'], 'rgb(255, 255, 0)'],
         purposes: kua7.map(([, hex], i) => [words[`colour.${english[i].toLowerCase()}`], rgb(hex)]),
-        latin: code === 'vi' ? seen.latin : [],
+        shown: [],
+        shared: `${server.url}${address}#reading=male-1975-03-15`,
+        back: how === 'browser' ? ['?lang=es', 'es'] : undefined,
       });
       await page.close();
     }
@@ -683,9 +817,64 @@ async function inLanguages(name) {
   }
 }
 
+// Printed, in every language, on A4 and on Letter: one page, with the longest
+// sign text (Gemini) and a Kua number 5 with its note, and with the notes of
+// a birth on the day of Li Chun. In English, every word of the three
+// readings, the swatches in colour, no controls, links or offers.
+async function printed(name) {
+  const server = await serve(siteDir);
+  const { browser, close } = await launch(name);
+  const folder = mkdtempSync(join(tmpdir(), 'korvane-print-'));
+  const words = (t) => t.split(/\s+/).filter(Boolean);
+  // Without punctuation, which pdftotext may put on other lines, and ligatures.
+  const bare = (t) => t.normalize('NFKC').replace(/\p{P}/gu, ' ');
+  try {
+    const page = await browser.newPage();
+    for (const { tag } of languages(siteDir)) {
+      for (const birth of ['male-1986-06-10', 'female-1985-02-04']) {
+        await openPage(page, `${server.url}?lang=${tag}#reading=${birth}`);
+        await waitForReading(page);
+        const pages = [];
+        for (const format of ['A4', 'Letter']) {
+          const pdf = join(folder, `${format}.pdf`);
+          writeFileSync(pdf, await page.pdf({ format }));
+          pages.push(/Pages:\s+(\d+)/.exec(execFileSync('pdfinfo', [pdf], { encoding: 'utf8' }))[1]);
+          if (tag !== 'en' || birth !== 'male-1986-06-10') continue;
+          const printed = execFileSync('pdftotext', [pdf, '-'], { encoding: 'utf8' });
+          execFileSync('pdftoppm', ['-png', '-r', '60', '-singlefile', pdf, join(folder, format)]);
+          if (out) copyFileSync(join(folder, `${format}.png`), join(out, `${name}-printed-${format}.png`));
+          const image = PNG.sync.read(readFileSync(join(folder, `${format}.png`)));
+          const shown = await page.$$eval('[role="tabpanel"]', (panels) => panels.map((panel) => {
+            const texts = [];
+            for (const walk = document.createTreeWalker(panel, NodeFilter.SHOW_TEXT); walk.nextNode();) texts.push(walk.currentNode.textContent);
+            return texts.join(' ');
+          }).join(' '));
+          const swatches = await page.$$eval('.panel .swatch:not([hidden])', (all) =>
+            all.map((swatch) => getComputedStyle(swatch).backgroundColor.match(/\d+/g).map(Number)));
+          const inked = ([r, g, b]) => {
+            for (let i = 0; i < image.data.length; i += 4) {
+              if (Math.abs(image.data[i] - r) + Math.abs(image.data[i + 1] - g) + Math.abs(image.data[i + 2] - b) < 12) return true;
+            }
+            return false;
+          };
+          tally.equal(`${name}: printed in English on ${format}: every word of the readings, the swatches in colour, ` +
+            'no controls, links or offers', [words(bare(shown)).filter((word) => !bare(printed).replace(/\s/g, '').includes(word)),
+            swatches.filter((colour) => !inked(colour)), ['Online Help', 'Home Business', 'Co-brand',
+              'Share this reading', 'English'].filter((text) => words(printed).join(' ').includes(text))], [[], [], []]);
+        }
+        tally.equal(`${name}: ${tag} ${birth} printed on A4 and on Letter: one page each`, pages, ['1', '1']);
+      }
+    }
+  } finally {
+    await close();
+    await server.stop();
+    rmSync(folder, { recursive: true, force: true });
+  }
+}
+
 for (const name of browsers) {
   console.log(`${name}:`);
-  for (const part of [session, engineTrouble, serviceWorker, inLanguages]) {
+  for (const part of [session, engineTrouble, cutShort, serviceWorker, inLanguages, printed]) {
     try {
       await part(name);
     } catch (error) {

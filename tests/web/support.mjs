@@ -2,7 +2,8 @@
 // the two browsers, filling the form, a walk over every view, and a tally of
 // checks that ends in a summary.
 import { spawn } from 'node:child_process';
-import { cpSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { createHash } from 'node:crypto';
+import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { createInterface } from 'node:readline';
@@ -13,11 +14,13 @@ export const root = join(here, '..', '..');
 export const widths = { desktop: [1024, 800], phone: [360, 740] };
 
 // Serves a folder on a free port of 127.0.0.1; stop() ends that server only.
-// Options: maxAge (seconds browsers may keep files), log (a file that gets
-// the path of every request).
-export async function serve(folder, { maxAge, log } = {}) {
+// Options: maxAge (seconds browsers may keep files), gzip (files sent
+// compressed at gzip -9), log (a file that gets the status and path of every
+// request).
+export async function serve(folder, { maxAge, gzip, log } = {}) {
   const args = [join(root, 'web', 'serve.py'), folder];
   if (maxAge !== undefined) args.push('--max-age', String(maxAge));
+  if (gzip) args.push('--gzip');
   if (log) args.push('--log', log);
   const server = spawn('python3', args, { stdio: ['ignore', 'pipe', 'inherit'] });
   const first = await createInterface({ input: server.stdout })[Symbol.asyncIterator]().next();
@@ -38,6 +41,21 @@ export function copySite(siteDir, ...subFolders) {
   const folder = mkdtempSync(join(tmpdir(), 'korvane-site-'));
   for (const sub of subFolders.length ? subFolders : ['']) cpSync(siteDir, join(folder, sub), { recursive: true });
   return { folder, remove: () => rmSync(folder, { recursive: true, force: true }) };
+}
+
+// A new version of a copy of the site, as its build would write one: the
+// files changed, and the service worker with their digests under a new version.
+export function newVersion(folder, changes) {
+  const edit = (file, change) => writeFileSync(join(folder, file), change(readFileSync(join(folder, file), 'utf8')));
+  for (const [file, change] of Object.entries(changes)) edit(file, change);
+  edit('sw.js', (worker) => {
+    const digests = JSON.parse(/const DIGESTS = (.*);/.exec(worker)?.[1] ?? '{}');
+    for (const file of Object.keys(digests)) {
+      digests[file] = createHash('sha256').update(readFileSync(join(folder, file))).digest('base64');
+    }
+    return worker.replace(/const DIGESTS = .*;/, () => `const DIGESTS = ${JSON.stringify(digests)};`)
+      .replace(/const VERSION = '(\w+)'/, "const VERSION = '$1-new'");
+  });
 }
 
 // Debian's browsers, headless, each with a fresh profile in a temporary folder.
