@@ -1,4 +1,4 @@
-// The look of the form, both result tabs, About and refer-a-friend, at
+// The look of the form, the three result tabs, About and refer-a-friend, at
 // desktop and phone width, in both browsers: where the parts of each view lie
 // (their layout boxes) and the colours at known points of them (a swatch's
 // centre, a button's face, the page's blue), against
@@ -21,7 +21,7 @@ const referenceFile = join(references, 'look.json');
 const tally = new Tally();
 mkdirSync(outDir, { recursive: true });
 
-const views = ['form', 'astrology', 'feng-shui', 'about', 'refer'];
+const views = ['form', 'astrology', 'feng-shui', 'elements', 'about', 'refer'];
 const dialogs = ['about', 'refer'];
 // The parts whose boxes are compared, where the colour is read: 'start' just
 // inside the left edge, 'centre', or 'none'.
@@ -30,7 +30,8 @@ const parts = {
   '#name': 'start', '#day': 'none', '#month': 'none', '#year': 'none', '.sexes': 'none',
   '#proceed': 'start', '#result-heading': 'none', '#tab-astrology': 'start', '#tab-feng-shui': 'start',
   '#car-colour': 'none', '#car-swatch': 'centre', '#car-text': 'none', '.facts': 'none',
-  '#sign-text': 'none', '.purposes dt': 'none', '.purposes .swatch': 'centre', '.actions button': 'start',
+  '#sign-text': 'none', '.purposes dt': 'none', '.purposes .swatch': 'centre', '#tab-elements': 'start',
+  '.element-facts': 'none', '.colours .swatch': 'centre', '.actions button': 'start',
   'footer nav': 'none', '.notes a': 'none', '#about': 'start', '#about-ok': 'start', '#refer': 'start',
   '#refer input': 'start', '#refer-send': 'start',
 };

@@ -126,7 +126,7 @@ export async function waitForReading(page) {
 
 // Every view of the page, in order, at the page's current width: visit(view)
 // runs while each is on screen. The views: form, form-message, astrology,
-// share (the link of the reading shown), feng-shui, about, refer,
+// share (the link of the reading shown), feng-shui, elements, about, refer,
 // refer-message.
 export async function walkViews(page, url, visit) {
   await openPage(page, url);
@@ -143,6 +143,8 @@ export async function walkViews(page, url, visit) {
   await visit('share');
   await page.click('#tab-feng-shui');
   await visit('feng-shui');
+  await page.click('#tab-elements');
+  await visit('elements');
   await page.click('#open-about');
   await visit('about');
   await page.keyboard.press('Escape');
