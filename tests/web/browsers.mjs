@@ -702,7 +702,10 @@ async function serviceWorker(name) {
       await page.evaluate(async () => [document.documentElement.lang, Boolean(await caches.match('lang/vi.json')),
         document.getElementById('language-problem')?.hidden === false]), ['en', false, true]);
     await openPage(page, `${server.url}a/`);
-    await page.waitForSelector('#new-version:not([hidden])', { timeout: kPatience });
+    // The other tab was opened last: this one is in the background, where
+    // a waiting selector is not polled; the page is asked at intervals.
+    await page.waitForFunction(() => !document.getElementById('new-version').hidden,
+      { polling: 250, timeout: kPatience });
     const heading = () => page.$eval('h1', (h1) => h1.textContent);
     const oldTitle = await heading();
     // Clicked in the page: puppeteer's own click can lose its target to the reload.
