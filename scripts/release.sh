@@ -38,7 +38,8 @@ if [ "$(id -u)" -ne 0 ]; then
   exec sudo --preserve-env=KORVANE_QT_WINDOWS_ARCHIVE,KORVANE_QT_WINDOWS_SHA256,KORVANE_DEBIAN_MIRROR \
     "$0" "$@"
 fi
-read -ra web_packages <<<"$(korvane_web_packages | tr '\n' ' ')"
+listed="$(korvane_web_packages)"
+korvane_lines web_packages "$listed"
 korvane_install_packages git "${KORVANE_BUILD_PACKAGES[@]}" "${KORVANE_PACKAGING_PACKAGES[@]}" \
   "${web_packages[@]}" debootstrap xz-utils diffoscope-minimal
 commit="$(git -C "$root" rev-parse HEAD)"

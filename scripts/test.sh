@@ -28,7 +28,8 @@ trixie=no
 # Everything is installed up front, so that nothing asks for a password later.
 packages=("${KORVANE_BUILD_PACKAGES[@]}" "${KORVANE_TEST_PACKAGES[@]}" "${KORVANE_PACKAGING_PACKAGES[@]}"
   "${KORVANE_WEB_TEST_PACKAGES[@]}")
-read -ra web_packages <<<"$(korvane_web_packages | tr '\n' ' ')"
+listed="$(korvane_web_packages)"
+korvane_lines web_packages "$listed"
 packages+=("${web_packages[@]}")
 # The Windows build needs Debian 13: elsewhere it runs in a Debian 13 root.
 if [ "$windows" = yes ] && [ "$trixie" = yes ]; then

@@ -77,6 +77,17 @@ korvane_prepare_web_tests() {
   echo "$site"
 }
 
+# Puts the lines of the text into the array named first, none for an empty
+# text. Capture a command's output into a variable first (list="$(command)"),
+# so that a failing command fails the script; read -a <<<"$(command)" would
+# hide it.
+#   korvane_lines ARRAY_NAME TEXT
+korvane_lines() {
+  local -n korvane_lines_into="$1"
+  korvane_lines_into=()
+  [ -z "$2" ] || mapfile -t korvane_lines_into <<<"$2"
+}
+
 # Prints the packages among the arguments that are not installed.
 korvane_missing_packages() {
   local package
@@ -90,8 +101,9 @@ korvane_missing_packages() {
 # Installs the packages among the arguments that are missing, as root or
 # through sudo; does nothing when all are there.
 korvane_install_packages() {
-  local missing
-  read -ra missing <<<"$(korvane_missing_packages "$@" | tr '\n' ' ')"
+  local list missing
+  list="$(korvane_missing_packages "$@")" || return 1
+  korvane_lines missing "$list"
   [ ${#missing[@]} -eq 0 ] && return 0
   local as_root=()
   if [ "$(id -u)" -ne 0 ]; then
