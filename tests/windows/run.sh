@@ -9,8 +9,8 @@
 #     --root DIR  in the Debian 13 root in DIR (default: the one
 #                 scripts/build-windows.sh keeps)
 #     --here      on this machine, which must run Debian 13
-# A root needs root privileges: without them it says so and leaves itself
-# out, except in CI (CI=true), where it fails.
+# A root needs root privileges: without them it says so and exits 77 (left
+# out), except in CI (CI=true), where it fails.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 . "$root/scripts/lib/common.sh"
@@ -31,7 +31,7 @@ started=$SECONDS
 if [ -z "$here" ]; then
   status=0
   korvane_roots_usable "the Windows part" || status=$?
-  [ "$status" -eq 77 ] && exit 0
+  [ "$status" -eq 77 ] && exit 77
   [ "$status" -eq 0 ] || exit 1
   korvane_install_packages debootstrap xz-utils
   trap korvane_root_stop EXIT
