@@ -13,6 +13,7 @@ build="$(realpath -m "${1:-$root/build-web}")"
 shift $(($# > 0 ? 1 : 0))
 
 listed="$(korvane_web_packages)"
+declare -a packages
 korvane_lines packages "$listed"
 korvane_install_packages cmake make "${packages[@]}"
 # emscripten's optimizer needs Debian's acorn, also under another Node.js.

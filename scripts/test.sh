@@ -31,6 +31,7 @@ trixie=no
 packages=("${KORVANE_BUILD_PACKAGES[@]}" "${KORVANE_TEST_PACKAGES[@]}" "${KORVANE_PACKAGING_PACKAGES[@]}"
   "${KORVANE_WEB_TEST_PACKAGES[@]}")
 listed="$(korvane_web_packages)"
+declare -a web_packages
 korvane_lines web_packages "$listed"
 packages+=("${web_packages[@]}")
 # The Windows build needs Debian 13: elsewhere it runs in a Debian 13 root.
