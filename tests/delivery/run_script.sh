@@ -48,7 +48,7 @@ clone=/root/korvane
 korvane_copy_source "$repo" "$root$clone"
 korvane_start_xvfb "$work"
 
-options=(--x11)
+options=(--x11 "$KORVANE_XVFB_SOCKET")
 [ -n "$apt_cache" ] && options+=(--apt-cache "$(korvane_debian_archives "$suite")")
 started=$SECONDS
 korvane_root_start "$root" "${options[@]}" DISPLAY="$DISPLAY" XDG_RUNTIME_DIR=/tmp -- bash -c '

@@ -55,6 +55,7 @@ work=$(mktemp -d)
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml="
 cleanup() {
   WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null || true
+  korvane_stop_xvfb
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -81,7 +82,11 @@ bash "$root/tests/windows/portable_folder.sh" "$root/build-windows/build" || sta
 wineserver -k 2>/dev/null || true
 unset WINEPREFIX
 
-xvfb-run -a -s "-screen 0 1280x1024x24" \
-  bash "$root/tests/windows/end_to_end.sh" "$setup" || status=1
+# An X server of its own, on a number no other server here or outside the
+# root has, ended by its id.
+mkdir -p "$work/x"
+korvane_start_xvfb "$work/x"
+bash "$root/tests/windows/end_to_end.sh" "$setup" || status=1
+korvane_stop_xvfb
 echo "Windows part, inside the root: $((SECONDS - started)) s"
 exit "$status"
