@@ -60,7 +60,9 @@ protected:
 // loop as soon as the work is done after the first frame, or at the deadline.
 void WatchFirstFrame() {
     auto* app = QCoreApplication::instance();
-    app->installEventFilter(new FirstFrameWatch);
+    auto* watch = new FirstFrameWatch;
+    watch->setParent(app);
+    app->installEventFilter(watch);
     auto* poll = new QTimer(app);
     auto* clock = new QElapsedTimer;
     clock->start();
