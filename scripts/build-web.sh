@@ -12,7 +12,9 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$(realpath -m "${1:-$root/build-web}")"
 shift $(($# > 0 ? 1 : 0))
 
-read -ra packages <<<"$(korvane_web_packages | tr '\n' ' ')"
+listed="$(korvane_web_packages)"
+declare -a packages
+korvane_lines packages "$listed"
 korvane_install_packages cmake make "${packages[@]}"
 # emscripten's optimizer needs Debian's acorn, also under another Node.js.
 export NODE_PATH=/usr/share/nodejs

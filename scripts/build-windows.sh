@@ -51,13 +51,18 @@ if [ -z "$here" ]; then
   # A wrong archive is refused before anything is built.
   archive="$(korvane_find_qt_windows_archive "$root")"
   [ -z "$archive" ] || korvane_check_qt_windows_archive "$archive"
-  trap korvane_root_stop EXIT
+  # Started through sudo: the build is the caller's, however it ends.
+  finish() {
+    korvane_root_stop
+    if [ -n "${SUDO_UID:-}" ] && [ -e "$out" ]; then
+      chown -R "$SUDO_UID:$SUDO_GID" "$out" || true
+    fi
+  }
+  trap finish EXIT
   trap 'exit 1' INT TERM
   build_arguments=()
   [ "$tests" = ON ] && build_arguments+=(--tests)
   korvane_in_windows_root "$root" "$debian_root" "$root/scripts/build-windows.sh" "${build_arguments[@]}"
-  # Started through sudo: the build is the caller's.
-  [ -n "${SUDO_UID:-}" ] && chown -R "$SUDO_UID:$SUDO_GID" "$out"
   exit 0
 fi
 

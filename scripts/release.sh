@@ -16,8 +16,10 @@
 #              difference, which fails.
 # Qt for Windows is the pinned archive that scripts/build-windows.sh finds
 # beside this clone or in KORVANE_QT_WINDOWS_ARCHIVE.
-# Runs on Debian 12, as root for the Debian 13 root (it asks sudo when there
-# is one). The last line of output is the dist folder's path.
+# Runs on Debian 12. Only the steps in the Debian 13 root (a chroot) run as
+# root, through sudo when the caller is not root; whatever they write in the
+# tree goes back to the caller however the release ends. The last line of
+# output is the dist folder's path.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 . "$root/scripts/lib/common.sh"
@@ -33,12 +35,35 @@ case "${1:-}" in
 esac
 [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" = bookworm ] ||
   { echo "scripts/release.sh makes releases on Debian 12: its package is built on this machine" >&2; exit 1; }
+
+# The steps that need root: through sudo, with what they need of the
+# environment. The caller owns the release: the user who ran sudo, when it
+# was started through sudo.
+as_root=()
+owner="$(id -u):$(id -g)"
 if [ "$(id -u)" -ne 0 ]; then
-  command -v sudo >/dev/null || { echo "A release needs root (a chroot); run it as root." >&2; exit 1; }
-  exec sudo --preserve-env=KORVANE_QT_WINDOWS_ARCHIVE,KORVANE_QT_WINDOWS_SHA256,KORVANE_DEBIAN_MIRROR \
-    "$0" "$@"
+  command -v sudo >/dev/null ||
+    { echo "A release needs root for its Debian 13 root (a chroot): install sudo, or run it as root." >&2; exit 1; }
+  # shellcheck disable=SC2054 # the commas are sudo's
+  as_root=(sudo --preserve-env=KORVANE_QT_WINDOWS_ARCHIVE,KORVANE_QT_WINDOWS_SHA256,KORVANE_DEBIAN_MIRROR,SOURCE_DATE_EPOCH,CI,LANGUAGE)
+elif [ -n "${SUDO_UID:-}" ]; then
+  # shellcheck disable=SC2153 # sudo sets both
+  owner="$SUDO_UID:$SUDO_GID"
 fi
-read -ra web_packages <<<"$(korvane_web_packages | tr '\n' ' ')"
+# Gives everything the release wrote in the tree back to the caller.
+give_back() {
+  local folder
+  for folder in "$root/build-release" "$root/dist"; do
+    if [ -e "$folder" ]; then
+      "${as_root[@]}" chown -R "$owner" "$folder" || echo "could not give $folder back to $owner" >&2
+    fi
+  done
+}
+trap give_back EXIT
+trap 'exit 1' INT TERM
+listed="$(korvane_web_packages)"
+declare -a web_packages
+korvane_lines web_packages "$listed"
 korvane_install_packages git "${KORVANE_BUILD_PACKAGES[@]}" "${KORVANE_PACKAGING_PACKAGES[@]}" \
   "${web_packages[@]}" debootstrap xz-utils diffoscope-minimal
 commit="$(git -C "$root" rev-parse HEAD)"
@@ -62,12 +87,18 @@ last_line() {
 }
 
 # Builds the Debian 13 package of the source copy in the kept Debian 13
-# root, into WORK/debian13. Whatever it started there ends with it.
+# root, into WORK/debian13, as root. Whatever it started there ends with it.
 #   debian13_package SOURCE WORK
 debian13_package() {
-  trap korvane_root_stop EXIT
-  trap 'exit 1' INT TERM
-  korvane_in_debian13_root "$1" "" --bind "$2" bash "$1/scripts/package.sh" "$2/debian13"
+  "${as_root[@]}" bash -c '
+    set -euo pipefail
+    . "$0/scripts/lib/common.sh"
+    . "$0/scripts/lib/debian_root.sh"
+    . "$0/scripts/lib/windows.sh"
+    trap korvane_root_stop EXIT
+    trap "exit 1" INT TERM
+    korvane_in_debian13_root "$1" "" --bind "$2" bash "$1/scripts/package.sh" "$2/debian13"' \
+    "$root" "$1" "$2"
 }
 
 # Builds the release of the commit in the work folder, from a copy of the
@@ -90,6 +121,7 @@ make_release() {
   deb="$(last_line debian13_package "$source" "$work")"
   cp "$deb" "$dist/${KORVANE_EXECUTABLE}_${KORVANE_VERSION}_debian13_amd64.deb"
 
+  # Its Debian 13 root alone runs as root (it asks sudo itself).
   echo "== the Windows installer and portable zip"
   setup="$(last_line "$source/scripts/build-windows.sh")"
   cp "$setup" "${setup%-setup.exe}.zip" "$dist/"
@@ -102,9 +134,9 @@ make_release() {
 }
 
 dist="$root/dist"
+# What an earlier run left as root's is the caller's again before it goes.
+give_back
 make_release "$root/build-release" "$dist"
-# Started through sudo: the release is the caller's.
-[ -n "${SUDO_UID:-}" ] && chown -R "$SUDO_UID:$SUDO_GID" "$dist" "$root/build-release"
 cat "$dist/SHA256SUMS"
 
 if [ -n "$check" ]; then

@@ -77,6 +77,18 @@ korvane_prepare_web_tests() {
   echo "$site"
 }
 
+# Puts the lines of the text into the array named first, none for an empty
+# text. Capture a command's output into a variable first (list="$(command)"),
+# so that a failing command fails the script; read -a <<<"$(command)" would
+# hide it.
+#   korvane_lines ARRAY_NAME TEXT
+# shellcheck disable=SC2034 # it fills the caller's array, by name
+korvane_lines() {
+  local -n korvane_lines_into="$1"
+  korvane_lines_into=()
+  [ -z "$2" ] || mapfile -t korvane_lines_into <<<"$2"
+}
+
 # Prints the packages among the arguments that are not installed.
 korvane_missing_packages() {
   local package
@@ -90,8 +102,9 @@ korvane_missing_packages() {
 # Installs the packages among the arguments that are missing, as root or
 # through sudo; does nothing when all are there.
 korvane_install_packages() {
-  local missing
-  read -ra missing <<<"$(korvane_missing_packages "$@" | tr '\n' ' ')"
+  local list missing
+  list="$(korvane_missing_packages "$@")" || return 1
+  korvane_lines missing "$list"
   [ ${#missing[@]} -eq 0 ] && return 0
   local as_root=()
   if [ "$(id -u)" -ne 0 ]; then
@@ -125,35 +138,70 @@ korvane_load_identity() {
 
 # --- A private X server -------------------------------------------------------
 
-# Starts Xvfb on a free display number and exports DISPLAY; the server's
-# process id is left in KORVANE_XVFB_PID for korvane_stop_xvfb. The first
-# argument is a folder for the server's notes (a temporary folder), the
-# second the screen's size (1280x1024x24 by default).
+# Starts Xvfb on a display number that the server itself finds free
+# (-displayfd: no server on this machine or in any of its roots has it, as
+# they all share one namespace of abstract sockets) and exports DISPLAY; the
+# server's process id is left in KORVANE_XVFB_PID for korvane_stop_xvfb,
+# which ends that server alone. The first argument is a folder for the
+# server's notes (a temporary folder), the second the screen's size
+# (1280x1024x24 by default).
+# As root, the server's socket lies in NOTES/x11, a folder nothing else
+# uses, rather than in the shared /tmp/.X11-unix, where another server or
+# anything in a root that sees it could remove or replace it. Programs here
+# reach the server by its abstract socket; a root gets the socket itself
+# (KORVANE_XVFB_SOCKET, in_root.sh --x11).
 korvane_start_xvfb() {
-  local notes="$1" screen="${2:-1280x1024x24}"
-  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$notes/xvfb.display" \
-    >"$notes/xvfb.log" 2>&1 &
+  local notes="$1" screen="${2:-1280x1024x24}" sockets=/tmp/.X11-unix _
+  local server=(Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp)
+  if [ "$(id -u)" -eq 0 ] && command -v mount >/dev/null && unshare --mount --propagation private true 2>/dev/null; then
+    sockets="$notes/x11"
+    mkdir -p "$sockets"
+    chmod 1777 "$sockets"
+    [ -d /tmp/.X11-unix ] || mkdir -m 1777 /tmp/.X11-unix
+    # The server sees its own folder as /tmp/.X11-unix (unshare and bash
+    # become Xvfb, so its id is the one started here).
+    # shellcheck disable=SC2016 # expanded by that bash
+    server=(unshare --mount --propagation private
+      bash -c 'mount --bind "$1" /tmp/.X11-unix && shift && exec "$@"' xvfb "$sockets" "${server[@]}")
+  fi
+  "${server[@]}" 3>"$notes/xvfb.display" >"$notes/xvfb.log" 2>&1 &
   KORVANE_XVFB_PID=$!
-  local _
-  for _ in $(seq 1 100); do
+  # Up to 30 s on a busy machine; at once when the server ends.
+  for _ in $(seq 1 300); do
     [ -s "$notes/xvfb.display" ] && break
-    sleep 0.05
+    kill -0 "$KORVANE_XVFB_PID" 2>/dev/null || break
+    sleep 0.1
   done
   if [ ! -s "$notes/xvfb.display" ]; then
     echo "Xvfb did not start:" >&2
     cat "$notes/xvfb.log" >&2
+    korvane_stop_xvfb
     return 1
   fi
   DISPLAY=":$(head -n 1 "$notes/xvfb.display")"
-  export DISPLAY
+  KORVANE_XVFB_SOCKET="$sockets/X${DISPLAY#:}"
+  export DISPLAY KORVANE_XVFB_SOCKET
 }
 
+# Ends the server that korvane_start_xvfb started, by its id.
 korvane_stop_xvfb() {
   if [ -n "${KORVANE_XVFB_PID:-}" ]; then
     kill "$KORVANE_XVFB_PID" 2>/dev/null || true
     wait "$KORVANE_XVFB_PID" 2>/dev/null || true
     KORVANE_XVFB_PID=""
   fi
+}
+
+# Prints the socket of the X server in DISPLAY: the one korvane_start_xvfb
+# started, or else the one in /tmp/.X11-unix. Fails when there is none.
+korvane_display_socket() {
+  local number="${DISPLAY:-}"
+  number="${number#*:}"
+  number="${number%%.*}"
+  local socket="/tmp/.X11-unix/X$number"
+  [ "${KORVANE_XVFB_SOCKET:-}" = "${KORVANE_XVFB_SOCKET%/*}/X$number" ] && socket="$KORVANE_XVFB_SOCKET"
+  [ -n "$number" ] && [ -S "$socket" ] || return 1
+  echo "$socket"
 }
 
 # --- Windows -------------------------------------------------------------------

@@ -159,8 +159,9 @@ korvane_roots_usable() {
 #   korvane_root_start ROOT [OPTION...] -- COMMAND [ARGUMENT...]
 # Options: --bind PATH (a folder of this machine at the same path inside),
 # --bind PATH:INSIDE, --apt-cache FOLDER (the root's apt downloads go
-# there), --x11 (this machine's X server sockets), NAME=VALUE (the
-# environment, which is empty but for PATH, HOME=/root and LANG).
+# there), --x11 SOCKET (an X server's socket, korvane_display_socket, alone
+# in the root's /tmp/.X11-unix), NAME=VALUE (the environment, which is empty
+# but for PATH, HOME=/root and LANG).
 korvane_root_start() {
   unshare --mount --propagation private --pid --fork --kill-child \
     bash "$KORVANE_ROOT_LIB/in_root.sh" "$@" &

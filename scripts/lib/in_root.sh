@@ -18,7 +18,7 @@ while [ $# -gt 0 ]; do
   case "$1" in
     --bind) binds+=("$2") && shift 2 ;;
     --apt-cache) apt_cache="$2" && shift 2 ;;
-    --x11) x11=yes && shift ;;
+    --x11) x11="$2" && shift 2 ;;
     --) shift && break ;;
     *=*) environment+=("$1") && shift ;;
     *) echo "in_root.sh: unknown option $1" >&2 && exit 2 ;;
@@ -43,9 +43,13 @@ if [ -n "$apt_cache" ]; then
   mount --bind "$apt_cache" "$root/var/cache/apt/archives"
 fi
 if [ -n "$x11" ]; then
+  # The root's socket folder is its own and holds that one server's socket,
+  # which nothing in the root can remove (a mount point); no other server's
+  # is there to be removed or replaced.
   mkdir -p "$root/tmp/.X11-unix"
-  chmod 1777 "$root/tmp/.X11-unix"
-  mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
+  mount -t tmpfs -o mode=1777,size=64k tmpfs "$root/tmp/.X11-unix"
+  touch "$root/tmp/.X11-unix/${x11##*/}"
+  mount --bind "$x11" "$root/tmp/.X11-unix/${x11##*/}"
 fi
 
 # Waited for rather than replaced by, so that this first process of the

@@ -30,9 +30,9 @@ korvane_add_test(test_app_themes
 # The same under GNOME's dark theme through Qt's GTK platform theme, on a real
 # X server. It fails when the theme does not make the desktop dark, since
 # the installer brings it.
-if(KORVANE_XVFB_RUN)
+if(KORVANE_ON_XVFB)
   add_test(NAME test_app_themes_gtk_dark
-    COMMAND ${KORVANE_XVFB_RUN} -a -s "-screen 0 1280x1024x24" $<TARGET_FILE:test_app_themes>)
+    COMMAND ${KORVANE_ON_XVFB} $<TARGET_FILE:test_app_themes>)
   set(home ${CMAKE_CURRENT_BINARY_DIR}/home/test_app_themes_gtk_dark)
   set_tests_properties(test_app_themes_gtk_dark PROPERTIES TIMEOUT 120 ENVIRONMENT
     "HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_RUNTIME_DIR=${home}/runtime;LC_ALL=C.UTF-8;QT_QPA_PLATFORM=xcb;QT_QPA_PLATFORMTHEME=gtk3;GTK_THEME=Adwaita:dark;KORVANE_REQUIRE_DARK_THEME=1")

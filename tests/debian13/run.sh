@@ -11,8 +11,8 @@
 # same root. Last, the Debian 12 package from the folder given is installed
 # on a fresh Debian 13 root, where its window must come up too.
 #   tests/debian13/run.sh [--windows] DEBIAN12_PACKAGE_FOLDER
-# Needs root (chroot, private namespaces): without it, it says so and leaves
-# itself out, except in CI (CI=true), where it fails.
+# Needs root (chroot, private namespaces): without it, it says so and exits 77
+# (left out), except in CI (CI=true), where it fails.
 set -euo pipefail
 repo="$(cd "$(dirname "$0")/../.." && pwd)"
 . "$repo/scripts/lib/common.sh"
@@ -28,7 +28,7 @@ if [ "$(korvane_debian_codename)" = "$suite" ]; then
 fi
 status=0
 korvane_roots_usable "the Debian 13 part" || status=$?
-[ "$status" -eq 77 ] && exit 0
+[ "$status" -eq 77 ] && exit 77
 [ "$status" -eq 0 ] || exit 1
 korvane_install_packages debootstrap xvfb xauth x11-utils xdotool
 korvane_load_identity "$repo/build"

@@ -22,7 +22,7 @@ suite="${3:-$(korvane_debian_codename)}"
 
 korvane_roots_usable "the fresh-root install" || exit $?
 command -v debootstrap >/dev/null || { echo "FAILED: debootstrap is missing"; exit 1; }
-[ -n "${DISPLAY:-}" ] || { echo "FAILED: no X server to show the window on"; exit 1; }
+x11="$(korvane_display_socket)" || { echo "FAILED: no X server to show the window on (DISPLAY=${DISPLAY:-})"; exit 1; }
 
 work="$(mktemp -d)"
 root="$work/root"
@@ -45,7 +45,7 @@ if [ -n "${XAUTHORITY:-}" ] && [ -f "$XAUTHORITY" ]; then
 fi
 
 # Installed as a user would, then started in place of the installing shell.
-korvane_root_start "$root" --x11 --apt-cache "$(korvane_debian_archives "$suite")" \
+korvane_root_start "$root" --x11 "$x11" --apt-cache "$(korvane_debian_archives "$suite")" \
   DEBIAN_FRONTEND=noninteractive -- bash -c '
   apt-get -q update >/tmp/apt.log 2>&1 && apt-get -q install -y "/tmp/$1" >>/tmp/apt.log 2>&1 ||
     { tail -n 20 /tmp/apt.log; exit 1; }
@@ -75,5 +75,11 @@ if window="$(korvane_wait_for_window "^$caption\$" "" 600)"; then
 else
   echo "FAILED: /usr/bin/korvane from the package showed no window within a minute"
   cat "$root/tmp/korvane.err"
+  # Whether the server itself had gone, or only the root could not reach it.
+  if xdpyinfo >/dev/null 2>&1; then
+    echo "(the X server $DISPLAY still answers outside the root)"
+  else
+    echo "(the X server $DISPLAY does not answer outside the root either)"
+  fi
   exit 1
 fi

@@ -11,7 +11,7 @@ add_test(NAME test_delivery_installer_script
 korvane_find_test_tool(KORVANE_XDOTOOL xdotool xdotool)
 korvane_find_test_tool(KORVANE_OPENBOX openbox openbox)
 add_test(NAME test_delivery_end_to_end
-  COMMAND ${KORVANE_XVFB_RUN} -a -s "-screen 0 1280x1024x24"
+  COMMAND ${KORVANE_ON_XVFB}
           bash ${CMAKE_CURRENT_SOURCE_DIR}/delivery/end_to_end.sh ${CMAKE_BINARY_DIR})
 set_tests_properties(test_delivery_end_to_end PROPERTIES TIMEOUT 120)
 
@@ -30,9 +30,9 @@ if(CMAKE_BUILD_TYPE STREQUAL "Release" AND NOT KORVANE_SANITIZE AND NOT WIN32)
     COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/delivery/lintian.sh ${CMAKE_BINARY_DIR}/package)
   set_tests_properties(test_delivery_lintian PROPERTIES
     FIXTURES_REQUIRED korvane_deb TIMEOUT 300)
-  if(KORVANE_XVFB_RUN AND KORVANE_XDOTOOL)
+  if(KORVANE_ON_XVFB AND KORVANE_XDOTOOL)
     add_test(NAME test_delivery_fresh_root
-      COMMAND ${KORVANE_XVFB_RUN} -a -s "-screen 0 1280x1024x24"
+      COMMAND ${KORVANE_ON_XVFB}
               bash ${CMAKE_CURRENT_SOURCE_DIR}/delivery/fresh_root.sh
               ${CMAKE_BINARY_DIR}/package "${KORVANE_CAPTION}")
     # The first run downloads a minimal Debian and Qt into it: no time limit,

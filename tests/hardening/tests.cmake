@@ -1,8 +1,8 @@
 add_test(NAME test_hardening_no_display
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/hardening/no_display.sh $<TARGET_FILE:korvane>)
-if(KORVANE_XVFB_RUN AND KORVANE_XDOTOOL AND KORVANE_OPENBOX)
+if(KORVANE_ON_XVFB AND KORVANE_XDOTOOL AND KORVANE_OPENBOX)
   add_test(NAME test_hardening_starts_anyway
-    COMMAND ${KORVANE_XVFB_RUN} -a -s "-screen 0 1280x1024x24"
+    COMMAND ${KORVANE_ON_XVFB}
             bash ${CMAKE_CURRENT_SOURCE_DIR}/hardening/starts_anyway.sh $<TARGET_FILE:korvane>
             ${KORVANE_IDENTITY_SCRIPT})
   # 77: a case that needs root was skipped.

@@ -2,8 +2,8 @@
 # figures mean nothing.
 if(UNIX AND NOT APPLE AND NOT KORVANE_SANITIZE)
   find_program(KORVANE_VALGRIND valgrind)
-  if(NOT KORVANE_VALGRIND OR NOT KORVANE_XVFB_RUN)
-    message(FATAL_ERROR "The start-up guard needs valgrind and xvfb-run (Debian packages valgrind, xvfb)")
+  if(NOT KORVANE_VALGRIND OR NOT KORVANE_ON_XVFB)
+    message(FATAL_ERROR "The start-up guard needs valgrind and Xvfb (Debian packages valgrind, xvfb)")
   endif()
   # Start-up cost guard, in callgrind counts (which do not depend on the
   # machine's load) against a bare Qt main window: until the first frame
@@ -14,7 +14,7 @@ if(UNIX AND NOT APPLE AND NOT KORVANE_SANITIZE)
   add_executable(korvane_bare_window ${PROJECT_SOURCE_DIR}/bench/baseline.cpp)
   target_link_libraries(korvane_bare_window PRIVATE Qt6::Widgets)
   add_test(NAME test_speed_startup_instructions
-    COMMAND ${KORVANE_XVFB_RUN} -a -s "-screen 0 1280x1024x24"
+    COMMAND ${KORVANE_ON_XVFB}
             bash ${PROJECT_SOURCE_DIR}/bench/startup_instructions.sh
             $<TARGET_FILE:korvane> $<TARGET_FILE:korvane_bare_window> 1.30 1.10)
   set_tests_properties(test_speed_startup_instructions PROPERTIES TIMEOUT 600)
@@ -27,7 +27,7 @@ if(UNIX AND NOT APPLE AND NOT KORVANE_SANITIZE)
   target_link_libraries(korvane_reading_soak PRIVATE korvane_gui Qt6::Test)
   target_include_directories(korvane_reading_soak PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
   add_test(NAME test_speed_long_session
-    COMMAND ${KORVANE_XVFB_RUN} -a -s "-screen 0 1280x1024x24"
+    COMMAND ${KORVANE_ON_XVFB}
             $<TARGET_FILE:korvane_reading_soak> 200 50 --max-kb-per-reading 2)
   set(soak_home ${CMAKE_CURRENT_BINARY_DIR}/home/test_speed_long_session)
   file(MAKE_DIRECTORY ${soak_home}/runtime)

@@ -3,8 +3,8 @@
 # keyboard the way a person would: silent install, a reading, a second copy,
 # a link, the exit window, the stored setting, silent uninstall; and, while
 # Korvane runs, a silent install and uninstall that refuse and change nothing.
-# Runs on the X server in DISPLAY (xvfb-run) with a window manager of its own
-# and a fresh Wine prefix in a temporary folder.
+# Runs on the X server in DISPLAY (tests/windows/run.sh starts one) with a
+# window manager of its own and a fresh Wine prefix in a temporary folder.
 #   end_to_end.sh SETUP.exe
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"

@@ -9,8 +9,8 @@
 #     --root DIR  in the Debian 13 root in DIR (default: the one
 #                 scripts/build-windows.sh keeps)
 #     --here      on this machine, which must run Debian 13
-# A root needs root privileges: without them it says so and leaves itself
-# out, except in CI (CI=true), where it fails.
+# A root needs root privileges: without them it says so and exits 77 (left
+# out), except in CI (CI=true), where it fails.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 . "$root/scripts/lib/common.sh"
@@ -31,7 +31,7 @@ started=$SECONDS
 if [ -z "$here" ]; then
   status=0
   korvane_roots_usable "the Windows part" || status=$?
-  [ "$status" -eq 77 ] && exit 0
+  [ "$status" -eq 77 ] && exit 77
   [ "$status" -eq 0 ] || exit 1
   korvane_install_packages debootstrap xz-utils
   trap korvane_root_stop EXIT
@@ -55,6 +55,7 @@ work=$(mktemp -d)
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml="
 cleanup() {
   WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null || true
+  korvane_stop_xvfb
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -81,7 +82,11 @@ bash "$root/tests/windows/portable_folder.sh" "$root/build-windows/build" || sta
 wineserver -k 2>/dev/null || true
 unset WINEPREFIX
 
-xvfb-run -a -s "-screen 0 1280x1024x24" \
-  bash "$root/tests/windows/end_to_end.sh" "$setup" || status=1
+# An X server of its own, on a number no other server here or outside the
+# root has, ended by its id.
+mkdir -p "$work/x"
+korvane_start_xvfb "$work/x"
+bash "$root/tests/windows/end_to_end.sh" "$setup" || status=1
+korvane_stop_xvfb
 echo "Windows part, inside the root: $((SECONDS - started)) s"
 exit "$status"
