@@ -29,20 +29,17 @@ private slots:
         const QStringList kua8 = {"Coral", "White", "Gold", "Beige"};
         for (const bool male : {true, false}) {
             const char* sex = male ? "man" : "woman";
-            QTest::addRow("1 %s", sex)
-                << 1 << male << QStringList{"Brown", "Maroon", "Red", "Blue"};
-            QTest::addRow("2 %s", sex) << 2 << male << kua2;
-            QTest::addRow("3 %s", sex)
-                << 3 << male << QStringList{"Red", "Blue", "Brown", "Maroon"};
-            QTest::addRow("4 %s", sex)
-                << 4 << male << QStringList{"Blue", "Red", "Maroon", "Brown"};
-            QTest::addRow("6 %s", sex)
-                << 6 << male << QStringList{"Gold", "Beige", "Coral", "White"};
-            QTest::addRow("7 %s", sex)
-                << 7 << male << QStringList{"White", "Coral", "Beige", "Gold"};
-            QTest::addRow("8 %s", sex) << 8 << male << kua8;
-            QTest::addRow("9 %s", sex)
-                << 9 << male << QStringList{"Maroon", "Brown", "Blue", "Red"};
+            const auto row = [&](int kua, const QStringList& colours) {
+                QTest::addRow("%d %s", kua, sex) << kua << male << colours;
+            };
+            row(1, {"Brown", "Maroon", "Red", "Blue"});
+            row(2, kua2);
+            row(3, {"Red", "Blue", "Brown", "Maroon"});
+            row(4, {"Blue", "Red", "Maroon", "Brown"});
+            row(6, {"Gold", "Beige", "Coral", "White"});
+            row(7, {"White", "Coral", "Beige", "Gold"});
+            row(8, kua8);
+            row(9, {"Maroon", "Brown", "Blue", "Red"});
         }
         // Kua 5 has no directions of its own: a man's takes Kua 2's, a
         // woman's Kua 8's.
@@ -75,18 +72,14 @@ private slots:
         QTest::addColumn<QString>("direction");
         QTest::addColumn<QString>("name"); // empty: no match
         QTest::addColumn<QString>("rgb");
-        QTest::newRow("North East") << "North East"
-                                    << "Beige"
-                                    << "255,200,150,";
-        QTest::newRow("North") << "North"
-                               << "Blue"
-                               << "0,0,255,";
-        QTest::newRow("East") << "East"
-                              << "Maroon"
-                              << "180,50,100,";
+        const auto row = [](const char* direction, const char* name, const char* rgb) {
+            QTest::addRow("'%s'", direction) << direction << name << rgb;
+        };
+        row("North East", "Beige", "255,200,150,");
+        row("North", "Blue", "0,0,255,");
+        row("East", "Maroon", "180,50,100,");
         for (const char* miss : {"north east", "NorthEast", "North ", ""})
-            QTest::addRow("no match: '%s'", miss) << miss << ""
-                                                  << "";
+            row(miss, "", "");
     }
 
     void directionMatchingIsExact() {

@@ -19,7 +19,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
-#include <QUrlQuery>
 #include <QWidget>
 
 using korvane::MessageAnswer;
@@ -351,34 +350,18 @@ private slots:
 
     void openAddressHandsOnTheAddressUnchanged_data() {
         QTest::addColumn<QString>("address");
-        QTest::addColumn<QString>("host");
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("name"); // decoded "name" query item, if any
-        QTest::addColumn<QString>("mail"); // decoded "mail" query item, if any
-        const auto row = [](const char* tag, const char* address, const char* host,
-                            const char* path, const char* name, const char* mail) {
-            QTest::newRow(tag) << QString(address) << QString(host) << QString(path)
-                               << QString(name) << QString(mail);
-        };
-        const char* page = "/tell-a-friend.html";
-        row("site page", "https://www.korvane.example/download-korvane.html", "www.korvane.example",
-            "/download-korvane.html", "", "");
-        row("site root", "https://www.quillory.example/", "www.quillory.example", "/", "", "");
-        row("already percent-encoded query",
-            "https://www.quillory.example/tell-a-friend.html?name=Ann%20Lee&mail=ann%40x.example",
-            "www.quillory.example", page, "Ann Lee", "ann@x.example");
-        row("encoded plus and ampersand",
-            "https://www.quillory.example/tell-a-friend.html?name=A%2BB%26C&mail=m%2B1%40x.example",
-            "www.quillory.example", page, "A+B&C", "m+1@x.example");
+        QTest::newRow("site page") << "https://www.korvane.example/download-korvane.html";
+        QTest::newRow("site root") << "https://www.quillory.example/";
+        QTest::newRow("already percent-encoded query")
+            << "https://www.quillory.example/"
+               "tell-a-friend.html?name=Ann%20Lee&mail=ann%40x.example";
+        QTest::newRow("encoded plus and ampersand")
+            << "https://www.quillory.example/"
+               "tell-a-friend.html?name=A%2BB%26C&mail=m%2B1%40x.example";
     }
 
     void openAddressHandsOnTheAddressUnchanged() {
         QFETCH(QString, address);
-        QFETCH(QString, host);
-        QFETCH(QString, path);
-        QFETCH(QString, name);
-        QFETCH(QString, mail);
-
         // Handlers for the web's schemes stand in for the browser.
         openedUrls_.clear();
         QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "ReceiveAddress");
@@ -387,16 +370,9 @@ private slots:
         platform.OpenAddress(address);
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
         QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-
+        // Every character as it was: nothing decoded, nothing encoded twice.
         QCOMPARE(openedUrls_.size(), 1);
-        const QUrl url = openedUrls_.first();
-        QVERIFY2(url.isValid(), qPrintable(url.errorString()));
-        QCOMPARE(url.scheme(), QStringLiteral("https"));
-        QCOMPARE(url.host(), host);
-        QCOMPARE(url.path(), path);
-        const QUrlQuery query(url);
-        QCOMPARE(query.queryItemValue(QStringLiteral("name"), QUrl::FullyDecoded), name);
-        QCOMPARE(query.queryItemValue(QStringLiteral("mail"), QUrl::FullyDecoded), mail);
+        QCOMPARE(openedUrls_.first().toString(QUrl::FullyEncoded), address);
     }
 
     void keepOnTopOnlyAddsTheStayOnTopHint_data() {

@@ -41,15 +41,12 @@ async function fillByKeyboard(page, name, day, month, year, male) {
   await page.keyboard.press('Enter');
 }
 
-async function formState(page) {
-  return page.evaluate(() => ({
-    name: document.getElementById('name').value,
-    day: document.getElementById('day').value,
-    month: document.getElementById('month').value,
-    year: document.getElementById('year').value,
-    male: document.getElementById('male').checked,
-  }));
-}
+const formState = (page) => page.evaluate(() => ({
+  ...Object.fromEntries(['name', 'day', 'month', 'year'].map((id) => [id, document.getElementById(id).value])),
+  male: document.getElementById('male').checked,
+}));
+// The form as a fresh page shows it.
+const defaults = { name: '', day: '1', month: 'January', year: '1900', male: true };
 
 // A fresh profile visits once, in Vietnamese: each file comes over the wire
 // once. Then the server goes: a reading in the words of that visit, its
@@ -89,13 +86,10 @@ async function offlineAfterOneVisit(browser) {
 // The astrology reading on screen; empty values when none shows up.
 async function astrology(page) {
   if (!(await waitForReading(page).then(() => true, () => false))) return {};
-  return page.evaluate(() => ({
-    kua: document.getElementById('kua').textContent,
-    sign: document.getElementById('sign').textContent,
-    planet: document.getElementById('planet').textContent,
-    colour: document.getElementById('car-colour').textContent,
-    swatch: getComputedStyle(document.getElementById('car-swatch')).backgroundColor,
-  }));
+  return page.evaluate(() => {
+    const [kua, sign, planet, colour] = ['kua', 'sign', 'planet', 'car-colour'].map((id) => document.getElementById(id).textContent);
+    return { kua, sign, planet, colour, swatch: getComputedStyle(document.getElementById('car-swatch')).backgroundColor };
+  });
 }
 
 // What a phone user needs of every view, measured at 360 px: no sideways
@@ -191,8 +185,7 @@ async function session(name) {
     await openPage(page, server.url);
     await page.waitForFunction(() => document.activeElement?.id === 'name');
 
-    equal('a fresh form has the defaults', await formState(page),
-      { name: '', day: '1', month: 'January', year: '1900', male: true });
+    equal('a fresh form has the defaults', await formState(page), defaults);
     equal('the lists hold 31 days, 12 months and 151 years', await page.evaluate(() =>
       ['day', 'month', 'year'].map((id) => document.getElementById(id).options.length)), [31, 12, 151]);
     equal('the heading names Korvane, the title keeps the caption',
@@ -245,8 +238,7 @@ async function session(name) {
     await page.focus('#back');
     await page.keyboard.press('Enter');
     await page.waitForSelector('#form-view:not([hidden])');
-    equal('Back brings a fresh form with the defaults', await formState(page),
-      { name: '', day: '1', month: 'January', year: '1900', male: true });
+    equal('Back brings a fresh form with the defaults', await formState(page), defaults);
     equal('after Back the focus is in the name box', await focused(page), 'name');
 
     // A January birth counts from the year before: 1974 for 10 January 1975.
@@ -303,22 +295,19 @@ async function session(name) {
         box.labels[0].getBoundingClientRect().width > 20, box.autocomplete])),
       [['Your Name', true, 'name'], ['Your Email Address', true, 'email'],
         ["Friend's Name", true, 'off'], ["Friend's Email Address", true, 'off']]);
-    await page.click('#refer-send');
     const inFault = () => page.$$eval('#refer input', (boxes) => boxes.filter((box) =>
       box.getAttribute('aria-invalid') === 'true' && box.getAttribute('aria-describedby') === 'refer-problem')
       .map((box) => box.id));
-    equal('refer a friend, untouched: the e-mail check comes first, its box marked and focused',
-      [await text(page, '#refer-problem'), await inFault(), await focused(page)],
-      ['Please Enter Proper Email Address', ['refer-email'], 'refer-email']);
-    await page.type('#refer-email', 'ann@a.example');
-    await page.type('#refer-friend-email', 'bo@b.example');
-    await page.click('#refer-send');
-    equal('refer a friend without a name: the name box marked', [await text(page, '#refer-problem'),
-      await inFault()], ['Please Enter Your Name', ['refer-name']]);
-    await page.type('#refer-name', 'Ann');
-    await page.click('#refer-send');
-    equal('refer a friend without the friend\'s name', [await text(page, '#refer-problem'),
-      await inFault()], ['Please Enter Your Friend\'s Name', ['refer-friend-name']]);
+    // Untouched, the e-mail check comes first; each press names the first
+    // fault, marks its box and focuses it, and that box is filled.
+    for (const [typed, message, box] of [[{}, 'Please Enter Proper Email Address', 'refer-email'],
+      [{ email: 'ann@a.example', 'friend-email': 'bo@b.example' }, 'Please Enter Your Name', 'refer-name'],
+      [{ name: 'Ann' }, 'Please Enter Your Friend\'s Name', 'refer-friend-name']]) {
+      for (const [id, value] of Object.entries(typed)) await page.type(`#refer-${id}`, value);
+      await page.click('#refer-send');
+      equal(`refer a friend: "${message}", its box marked and focused`,
+        [await text(page, '#refer-problem'), await inFault(), await focused(page)], [message, [box], box]);
+    }
     for (const box of ['#refer-name', '#refer-email', '#refer-friend-email']) {
       await page.$eval(box, (input) => { input.value = ''; });
     }
@@ -480,8 +469,7 @@ async function session(name) {
           await openPage(other, `${again.url}#reading=${broken}`);
           equal(`a shared link #reading=${broken}: the empty form, which says the link holds no reading`,
             [await visible(other, '#form-view'), await text(other, '#problem'), await formState(other)],
-            [true, 'This link holds no reading. Please enter your birth details.',
-              { name: '', day: '1', month: 'January', year: '1900', male: true }]);
+            [true, 'This link holds no reading. Please enter your birth details.', defaults]);
         }
       } finally {
         await again.stop();
