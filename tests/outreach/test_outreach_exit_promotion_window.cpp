@@ -213,33 +213,15 @@ private slots:
             QVERIFY(!line->hasFocus());
         };
 
-        // Entering a box that shows its placeholder empties it.
-        focusIn();
-        QCOMPARE(line->text(), QString());
-        // Left empty, it shows the placeholder again.
-        focusOut();
-        QCOMPARE(line->text(), placeholder);
-
-        // Only spaces count as empty.
-        focusIn();
-        line->setText(QStringLiteral("   "));
-        focusOut();
-        QCOMPARE(line->text(), placeholder);
-
-        // The placeholder within spaces is still the placeholder.
-        line->setText("  " + placeholder + " ");
-        focusIn();
-        QCOMPARE(line->text(), QString());
-        focusOut();
-
-        // Real text stays as it is, also when it starts with the placeholder.
-        for (const QString& real :
-             {QStringLiteral("x@y.z"), QStringLiteral(" ann "), placeholder + "s"}) {
-            line->setText(real);
+        // Entering a box that shows its placeholder empties it; left empty,
+        // it shows the placeholder again; other text stays as it is. (Which
+        // texts count as the placeholder is test_refer_request's table.)
+        for (const QString& text : {placeholder, QStringLiteral(" ann ")}) {
+            line->setText(text);
             focusIn();
-            QCOMPARE(line->text(), real);
+            QCOMPARE(line->text(), text == placeholder ? QString() : text);
             focusOut();
-            QCOMPARE(line->text(), real);
+            QCOMPARE(line->text(), text);
         }
         QVERIFY(bed_->platform.messages.isEmpty());
     }

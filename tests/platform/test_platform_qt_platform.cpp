@@ -4,6 +4,7 @@
 #include "languages.h"
 #include "line_breaks.h"
 #include "qt_platform.h"
+#include "window_test_support.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -161,21 +162,20 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addColumn<MessageAnswer>("answer");
         QTest::addColumn<QString>("defaultButton");
-        QTest::newRow("yes/no, Enter takes the default")
-            << MessageButtons::YesNo << MessageIcon::Information << int(Qt::Key_Return)
-            << MessageAnswer::Yes << "&Yes";
-        QTest::newRow("yes/no, Escape means no")
-            << MessageButtons::YesNo << MessageIcon::Information << int(Qt::Key_Escape)
-            << MessageAnswer::No << "&Yes";
-        QTest::newRow("ok, Enter") << MessageButtons::Ok << MessageIcon::Critical
-                                   << int(Qt::Key_Return) << MessageAnswer::Ok << "OK";
-        QTest::newRow("ok, Escape") << MessageButtons::Ok << MessageIcon::Information
-                                    << int(Qt::Key_Escape) << MessageAnswer::Ok << "OK";
+        const auto row = [](const char* tag, MessageButtons buttons, MessageIcon icon, int key,
+                            MessageAnswer answer, const char* defaultButton) {
+            QTest::newRow(tag) << buttons << icon << key << answer << QString(defaultButton);
+        };
+        const auto yesNo = MessageButtons::YesNo, ok = MessageButtons::Ok;
+        const auto info = MessageIcon::Information, critical = MessageIcon::Critical;
+        row("yes/no, Enter takes the default", yesNo, info, Qt::Key_Return, MessageAnswer::Yes,
+            "&Yes");
+        row("yes/no, Escape means no", yesNo, info, Qt::Key_Escape, MessageAnswer::No, "&Yes");
+        row("ok, Enter", ok, critical, Qt::Key_Return, MessageAnswer::Ok, "OK");
+        row("ok, Escape", ok, info, Qt::Key_Escape, MessageAnswer::Ok, "OK");
         // In another language the buttons take the program's words for them.
-        QTest::newRow("yes/no in Vietnamese") << MessageButtons::YesNo << MessageIcon::Information
-                                              << int(Qt::Key_Escape) << MessageAnswer::No << "&Có";
-        QTest::newRow("ok in Vietnamese") << MessageButtons::Ok << MessageIcon::Critical
-                                          << int(Qt::Key_Return) << MessageAnswer::Ok << "Đồng ý";
+        row("yes/no in Vietnamese", yesNo, info, Qt::Key_Escape, MessageAnswer::No, "&Có");
+        row("ok in Vietnamese", ok, critical, Qt::Key_Return, MessageAnswer::Ok, "Đồng ý");
     }
 
     void messageBoxAnswers() {
@@ -185,7 +185,7 @@ private slots:
         QFETCH(MessageAnswer, answer);
         QFETCH(QString, defaultButton);
 
-        // The box is answered from inside its own event loop; a fallback
+        // The box is answered from inside its own event loop; the failsafe
         // closes whatever box is left so that a fault cannot hang the test.
         SeenBox seen;
         QTimer answerer;
@@ -206,12 +206,7 @@ private slots:
             QTest::keyClick(box, Qt::Key(key));
         });
         answerer.start();
-        QTimer::singleShot(5000, this, [] {
-            for (QWidget* widget : QApplication::topLevelWidgets()) {
-                if (auto* box = qobject_cast<QMessageBox*>(widget))
-                    box->done(-1);
-            }
-        });
+        const korvane::ModalFailsafe failsafe;
 
         const bool ownWords = QByteArray(QTest::currentDataTag()).endsWith("Vietnamese");
         if (ownWords)
