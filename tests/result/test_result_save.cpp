@@ -35,13 +35,6 @@ void Save(frmLuckyCarResult& window) {
     Control<QAction>(window, "mnuPrint")->trigger();
 }
 
-int CatalogueOf(std::string_view code) {
-    const auto all = Catalogues();
-    return static_cast<int>(
-        std::find_if(all.begin(), all.end(), [&](const Catalogue& c) { return c.code == code; }) -
-        all.begin());
-}
-
 // A PDF's page count and its first page's width and height in points, from
 // its objects.
 QList<int> PagesOf(const QByteArray& pdf) {
@@ -130,7 +123,8 @@ private slots:
         QFETCH(bool, letter);
         QFETCH(QList<int>, pages);
         QFETCH(QStringList, words);
-        SetShownCatalogue(CatalogueOf(language.toStdString()));
+        const std::string tags[] = {language.toStdString()};
+        SetShownCatalogue(CatalogueFor(tags));
         QTemporaryDir folder;
         bed->platform.letterPaper = letter;
         bed->platform.saveAnswer = SaveAnswer{folder.filePath("reading.pdf"), 0};
@@ -199,8 +193,7 @@ private slots:
                         const double size = FittedTextSize(pdf, item);
                         if (size < item.size * 0.75)
                             small << QStringLiteral("%1 %2/%3: %4 at %5")
-                                         .arg(
-                                             QString::fromUtf8(Catalogues()[catalogue].code.data()))
+                                         .arg(Catalogues()[catalogue].code.data())
                                          .arg(date.day)
                                          .arg(month)
                                          .arg(ShownPhrase(item.text).left(30))
