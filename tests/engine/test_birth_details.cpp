@@ -16,23 +16,14 @@ private slots:
         QTest::addColumn<int>("month"); // 0 for January
         QTest::addColumn<int>("day");   // 1 to 31
         QTest::addColumn<BirthDateCheck>("expected");
-        QTest::newRow("29 February 2000, leap by 400") << 2000 << 1 << 29 << BirthDateCheck::Valid;
-        QTest::newRow("29 February 1900, not leap by 100")
-            << 1900 << 1 << 29 << BirthDateCheck::WrongFebruaryDay;
-        QTest::newRow("29 February 1999") << 1999 << 1 << 29 << BirthDateCheck::WrongFebruaryDay;
-        QTest::newRow("29 February 1996") << 1996 << 1 << 29 << BirthDateCheck::Valid;
-        QTest::newRow("28 February 1999") << 1999 << 1 << 28 << BirthDateCheck::Valid;
-        QTest::newRow("30 February 2000") << 2000 << 1 << 30 << BirthDateCheck::WrongFebruaryDay;
-        QTest::newRow("31 February 2000") << 2000 << 1 << 31 << BirthDateCheck::WrongFebruaryDay;
-        QTest::newRow("29 February 2100") << 2100 << 1 << 29 << BirthDateCheck::WrongFebruaryDay;
-        QTest::newRow("31 April") << 1980 << 3 << 31 << BirthDateCheck::WrongThirtyFirst;
+        // Which dates are real is test_reading_domain's, over every date of
+        // the lists; the date messages are the birth details window's test.
+        QTest::newRow("31 February: February's message")
+            << 2000 << 1 << 31 << BirthDateCheck::WrongFebruaryDay;
         QTest::newRow("31 June") << 1980 << 5 << 31 << BirthDateCheck::WrongThirtyFirst;
         QTest::newRow("31 September") << 1980 << 8 << 31 << BirthDateCheck::WrongThirtyFirst;
-        QTest::newRow("31 November") << 1980 << 10 << 31 << BirthDateCheck::WrongThirtyFirst;
-        QTest::newRow("30 April") << 1980 << 3 << 30 << BirthDateCheck::Valid;
-        QTest::newRow("31 March") << 1980 << 2 << 31 << BirthDateCheck::Valid;
-        QTest::newRow("31 December") << 1980 << 11 << 31 << BirthDateCheck::Valid;
-        QTest::newRow("31 January") << 1980 << 0 << 31 << BirthDateCheck::Valid;
+        QTest::newRow("29 February 2100, not leap by 100")
+            << 2100 << 1 << 29 << BirthDateCheck::WrongFebruaryDay;
     }
 
     void dateCheck() {
