@@ -200,6 +200,8 @@ private slots:
         QCOMPARE(VisibleWindowNames(), QStringList{"frmNagScreen2"});
     }
 
+    // The menus come from the same place as the birth details window's, whose
+    // test follows them; here their own captions, and this window's links.
     void menusAndLinks() {
         frmLuckyCarResult& window = ResultOf("Ann", 5, "May", "1980");
         bed->platform.openedAddresses.clear();
@@ -209,18 +211,10 @@ private slots:
         QVERIFY(!bar[3]->isVisible() && !bar[3]->isEnabled());
         QCOMPARE(Control<QAction>(window, "mnuUpdate")->text(),
                  QString("Check for Software &Update"));
-        Control<QAction>(window, "mnuOnline")->trigger();
-        Control<QAction>(window, "mnuVisit")->trigger();
-        Control<QAction>(window, "mnuUpdate")->trigger();
-        Control<QAction>(window, "mnuDonate")->trigger();
         QTest::mouseClick(Control<LinkLabel>(window, "Label14"), Qt::LeftButton);
         QTest::mouseClick(Control<LinkLabel>(window, "lblCobrand"), Qt::LeftButton);
         QCOMPARE(bed->platform.openedAddresses,
-                 (QStringList{"https://www.korvane.example/korvane-help.html",
-                              "https://www.quillory.example/",
-                              "https://www.korvane.example/download-korvane.html",
-                              "https://help.quillory.example/donate.html",
-                              "https://www.quillory.example/",
+                 (QStringList{"https://www.quillory.example/",
                               "https://help.quillory.example/co-brand.html"}));
         QCOMPARE(VisibleWindowNames(), QStringList{"frmLuckyCarResult"});
     }

@@ -21,6 +21,11 @@ const tally = new Tally();
 const text = (page, selector) => page.$eval(selector, (node) => node.textContent);
 const visible = (page, selector) => page.$eval(selector, (node) => !node.closest('[hidden]'));
 const focused = (page) => page.evaluate(() => document.activeElement?.id ?? '');
+// The example birth details, sent.
+const submit = async (page) => {
+  await fillForm(page);
+  await page.click('#proceed');
+};
 const wordsOf = (code) => JSON.parse(readFileSync(join(siteDir, 'lang', `${code}.json`), 'utf8'));
 const rgb = (hex) => `rgb(${[1, 3, 5].map((i) => parseInt(hex.slice(i, i + 2), 16)).join(', ')})`;
 
@@ -64,8 +69,7 @@ async function offlineAfterOneVisit(browser) {
       .map((line) => line.split(' ')[2].replace(/\?.*/, '').replace(/\/$/, '/index.html'));
     await server.stop();
     await openPage(page, `${server.url}?lang=vi`);
-    await fillForm(page);
-    await page.click('#proceed');
+    await submit(page);
     const { sign, colour } = await astrology(page);
     await page.select('#language', 'es');
     await page.waitForSelector('#language-problem:not([hidden])', { timeout: 5000 }).catch(() => {});
@@ -348,8 +352,7 @@ async function session(name) {
     await page.click('#refer-close');
 
     // Share, picture and print of a reading.
-    await fillForm(page);
-    await page.click('#proceed');
+    await submit(page);
     await waitForReading(page);
     await page.click('#share');
     await page.waitForSelector('#share-box:not([hidden])');
@@ -429,8 +432,7 @@ async function session(name) {
       await page.evaluate(() => Boolean(navigator.serviceWorker.controller)));
     await server.stop();
     await openPage(page, server.url);
-    await fillForm(page);
-    await page.click('#proceed');
+    await submit(page);
     equal('offline: a reading after a reload with the server gone', (await astrology(page)).sign, 'Pisces');
     await openPage(page, link);
     equal('offline: the shared link shows its reading at once', await astrology(page), pisces);
@@ -538,8 +540,7 @@ async function engineTrouble(name) {
     const failed = ['engine-problem', 'engine-failed', 'retry'];
     await page.goto(server.url, { waitUntil: 'load' });
     await ready();
-    await fillForm(page);
-    await page.click('#proceed');
+    await submit(page);
     equal('a failed fetch: the message with its retry; the button leads to it',
       [await problem(page), await focused(page), await visible(page, '#result-view'), tries],
       [failed, 'retry', false, 1]);
@@ -562,8 +563,7 @@ async function engineTrouble(name) {
       rule = failing('.json', how);
       await page.goto(server.url, { waitUntil: 'load' });
       await ready();
-      await fillForm(page);
-      await page.click('#proceed');
+      await submit(page);
       equal(`language files ${how}: the engine's message and Try Again, no reading`,
         [await problem(page), await visible(page, '#result-view')], [failed, false]);
     }
@@ -632,13 +632,11 @@ async function cutShort(name) {
     writeFileSync(wasm, whole);
     await page.click('#retry');
     await page.waitForSelector('#proceed[aria-busy="false"]', { timeout: kPatience });
-    await fillForm(page);
-    await page.click('#proceed');
+    await submit(page);
     const again = (await astrology(page)).sign;
     const tab = await browser.newPage();
     await openPage(tab, server.url);
-    await fillForm(tab);
-    await tab.click('#proceed');
+    await submit(tab);
     const newTab = (await astrology(tab)).sign;
     await page.waitForFunction(() => navigator.serviceWorker.controller, { timeout: kPatience }).catch(() => {});
     const kept = await page.evaluate(async () => (await (await caches.match('korvane.wasm'))?.arrayBuffer())?.byteLength);
@@ -746,8 +744,7 @@ async function inLanguages(name) {
       await page.evaluate(() => { window.samePage = true; });
       if (how === 'list') await page.select('#language', tag);
       await page.waitForFunction((lang) => document.documentElement.lang === lang, {}, tag);
-      await fillForm(page);
-      await page.click('#proceed');
+      await submit(page);
       await waitForReading(page);
       const seen = await page.evaluate(() => ({
         page: [window.samePage === true, location.search, document.querySelector('.date select').id],
