@@ -144,30 +144,28 @@ private slots:
     // Where nothing can be written (under a file; in the place of a folder,
     // where the finished file cannot take its name): a message, and nothing
     // half-written left beside it.
-    void unwritablePlaceSaysSoAndLeavesNothing_data() {
-        QTest::addColumn<QString>("path");
-        QTest::newRow("under a file") << "a-file/reading.png";
-        QTest::newRow("a folder's name") << "a-folder";
-    }
-
     void unwritablePlaceSaysSoAndLeavesNothing() {
-        QFETCH(QString, path);
         QTemporaryDir folder;
         QFile file(folder.filePath("a-file"));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
         QVERIFY(QDir(folder.path()).mkdir("a-folder"));
-        bed->platform.saveAnswer = SaveAnswer{folder.filePath(path), 0};
-        Save(ShownReading());
-        QCOMPARE(bed->platform.messages.size(), 1);
-        QCOMPARE(
-            bed->platform.messages[0].text,
-            ShownText(TextId::SaveFailed).arg(QDir::toNativeSeparators(folder.filePath(path))));
-        QCOMPARE(bed->platform.messages[0].icon, MessageIcon::Critical);
-        QCOMPARE(
-            QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-            (QStringList{"a-file", "a-folder"}));
-        QVERIFY(QDir(folder.filePath("a-folder")).isEmpty());
+        for (const QString& path :
+             {folder.filePath("a-file/reading.png"), folder.filePath("a-folder")}) {
+            bed->platform.messages.clear();
+            bed->platform.saveAnswer = SaveAnswer{path, 0};
+            auto& window = ShownReading();
+            Save(window);
+            QCOMPARE(
+                bed->platform.messages,
+                (QList<RecordingPlatform::Message>{
+                    {&window, ShownText(TextId::SaveFailed).arg(QDir::toNativeSeparators(path)),
+                     MessageIcon::Critical, MessageButtons::Ok}}));
+            QCOMPARE(QDir(folder.path())
+                         .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                     (QStringList{"a-file", "a-folder"}));
+            QVERIFY(QDir(folder.filePath("a-folder")).isEmpty());
+        }
     }
 
     // Every sign's whole text and every other line, in every language, on
