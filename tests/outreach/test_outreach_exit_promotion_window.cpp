@@ -153,14 +153,13 @@ private slots:
         frmNagScreen2& window = Window();
         QVERIFY(ShowActive(window));
 
-        if (how == "enter") {
-            QCOMPARE(QApplication::focusWidget(), Control<QPushButton>(window, "cmdClose"));
+        // The first focus is Exit (focusStartsAtExitAndFollowsForm's).
+        if (how == "enter")
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        } else if (how == "click") {
+        else if (how == "click")
             QTest::mouseClick(Control<QPushButton>(window, "cmdClose"), Qt::LeftButton);
-        } else {
+        else
             window.close();
-        }
         Settle();
 
         QCOMPARE(bed_->endRequests, 1);
@@ -287,14 +286,11 @@ private slots:
         QTest::addColumn<QString>("box"); // the box the message is about, which gets the focus
         const auto row = [](const char* tag, const QStringList& typed, const char* problem,
                             const char* box) { QTest::newRow(tag) << typed << problem << box; };
-        const char* proper = "Please Enter Proper Email Address";
         row("untouched form",
-            {"Your Name", "Your Email Address", "Friend's Name", "Friend's Email Address"}, proper,
-            "txtEmail");
+            {"Your Name", "Your Email Address", "Friend's Name", "Friend's Email Address"},
+            "Please Enter Proper Email Address", "txtEmail");
         row("same e-mails once trimmed", {"Ann", " ann@mail.example ", "Bob", "ann@mail.example"},
             "Please Enter Distinct Email Addresses", "txtFriendEmail");
-        row("e-mail without dot", {"Ann", "ann@mail", "Bob", "bob@mail.example"}, proper,
-            "txtEmail");
         row("name left at placeholder",
             {"Your Name", "ann@mail.example", "Bob", "bob@mail.example"}, "Please Enter Your Name",
             "txtName");
