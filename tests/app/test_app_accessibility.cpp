@@ -12,9 +12,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 
@@ -132,13 +130,7 @@ private slots:
     }
 
     void valuesAndSwatchesSayWhatTheyShow() {
-        frmMain& window = WindowRegistry::Instance().Use<frmMain>();
-        Control<QLineEdit>(window, "txtName")->setText("Ann");
-        Control<QComboBox>(window, "cboMonth")->setCurrentIndex(2);
-        Control<QComboBox>(window, "cboDate")->setCurrentIndex(14);
-        QTest::mouseClick(Control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
-        Settle();
-        auto* result = WindowRegistry::Instance().Find<frmLuckyCarResult>();
+        auto* result = ReadingFromTheForm("Ann", 15, "March", "1900");
         QVERIFY(result);
         QAccessibleInterface* sign = Accessible(*result, "lblLuckyCar_Result4");
         QCOMPARE(sign->text(QAccessible::Name), QString("Sun Sign: Pisces"));
@@ -168,8 +160,7 @@ private slots:
                      {"cboMonth", "month", 2, "March"},
                      {"cboYear", "year", 75, "1975"}};
         for (const auto& expected : lists) {
-            auto* list = window.findChild<QComboBox*>(expected.objectName);
-            QVERIFY2(list, expected.objectName);
+            auto* list = Control<QComboBox>(window, expected.objectName);
             list->setCurrentIndex(expected.index);
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(list);
             QVERIFY(accessible);
@@ -195,7 +186,7 @@ private slots:
         auto* label = Control<QLabel>(window, "Label2");
         QCOMPARE(label->text(), QString("Birth Day"));
         QVERIFY(label->buddy());
-        QVERIFY(label->buddy()->isAncestorOf(window.findChild<QComboBox*>("cboMonth")));
+        QVERIFY(label->buddy()->isAncestorOf(Control<QComboBox>(window, "cboMonth")));
     }
 
     void noListIsAnnouncedOnlyByItsValue() {
@@ -267,9 +258,8 @@ private slots:
         }
 
         // Scroll bars say what they scroll.
-        auto* result = WindowRegistry::Instance().Find<frmLuckyCarResult>();
-        auto* description = result->findChild<QPlainTextEdit*>("txtSunSign_Desc");
-        QVERIFY(description);
+        auto* description = Control<QPlainTextEdit>(
+            *WindowRegistry::Instance().Find<frmLuckyCarResult>(), "txtSunSign_Desc");
         QAccessibleInterface* bar =
             QAccessible::queryAccessibleInterface(description->verticalScrollBar());
         QCOMPARE(bar->role(), QAccessible::ScrollBar);

@@ -5,6 +5,7 @@
 #include "exit_promotion_window.h"
 #include "link_label.h"
 #include "look.h"
+#include "month_names.h"
 #include "result_window.h"
 #include "shown_text.h"
 #include "startup.h"
@@ -185,39 +186,25 @@ private slots:
         // birth on the day of Li Chun, with the longest lines.
         struct Birth {
             int day;
-            const char* month;
+            int month;
             const char* year;
             bool male;
         };
-        QList<Birth> births;
-        for (const char* month : {"January", "February", "March", "April", "May", "June", "July",
-                                  "August", "September", "October", "November", "December"})
-            for (const int day : {1, 28})
-                births.append({day, month, "1900", true});
-        births.append({{1, "March", "1985", true},
-                       {1, "March", "1987", true},
-                       {1, "March", "1988", true},
-                       {1, "March", "1975", true},
-                       {1, "March", "1990", false},
-                       {1, "March", "1995", true},
-                       {4, "February", "1975", false}});
+        QList<Birth> births = {{1, 3, "1985", true}, {1, 3, "1987", true},  {1, 3, "1988", true},
+                               {1, 3, "1975", true}, {1, 3, "1990", false}, {1, 3, "1995", true},
+                               {4, 2, "1975", false}};
+        for (int month = 1; month <= 12; ++month)
+            births << Birth{1, month, "1900", true} << Birth{28, month, "1900", true};
         for (const Birth& birth : births) {
-            {
-                frmMain& window = WindowRegistry::Instance().Use<frmMain>();
-                Control<QLineEdit>(window, "txtName")->setText("Ann");
-                Control<QRadioButton>(window, birth.male ? "optSex0" : "optSex1")->setChecked(true);
-                QVERIFY(ChooseBirthDate(window, birth.day, birth.month, birth.year));
-                QTest::mouseClick(Control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
-                Settle();
-                auto* result = WindowRegistry::Instance().Find<frmLuckyCarResult>();
-                QVERIFY(result);
-                VerifyTextsFit(result);
-                // The car colour's name never runs into its swatch.
-                QVERIFY(Control<QLabel>(*result, "lblLuckyCar_Result0")->geometry().right() <
-                        Control<Swatch>(*result, "lblColorCode0")->geometry().left());
-                QTest::mouseClick(Control<QPushButton>(*result, "cmdBack"), Qt::LeftButton);
-                Settle();
-            }
+            const QString month = QString::fromUtf8(EnglishText(kMonthTextIds[birth.month - 1]));
+            auto* result = ReadingFromTheForm("Ann", birth.day, month, birth.year, birth.male);
+            QVERIFY(result);
+            VerifyTextsFit(result);
+            // The car colour's name never runs into its swatch.
+            QVERIFY(Control<QLabel>(*result, "lblLuckyCar_Result0")->geometry().right() <
+                    Control<Swatch>(*result, "lblColorCode0")->geometry().left());
+            QTest::mouseClick(Control<QPushButton>(*result, "cmdBack"), Qt::LeftButton);
+            Settle();
         }
     }
 
@@ -244,11 +231,9 @@ private slots:
         frmAbout about(&opener);
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
-        QCOMPARE(about.size(), QSize(399, 229));
         QCOMPARE(Control<QLabel>(about, "Label1")->text(), ShownText(TextId::AboutDescription));
         QCOMPARE(Control<QLabel>(about, "Label2")->text(), QString("Korvane v1.0"));
         QVERIFY(Control<QPushButton>(about, "cmdOK")->isDefault());
-        QCOMPARE(about.windowTitle(), QString("Korvane v1.0"));
         QVERIFY(about.windowFlags().testFlag(Qt::Dialog));
         QCOMPARE(about.windowModality(), Qt::ApplicationModal);
         VerifyTextsFit(&about);
@@ -316,11 +301,7 @@ private slots:
         frmMain& window = WindowRegistry::Instance().Use<frmMain>();
         window.ShowCentred();
         VerifyInTheLanguage(&window);
-        Control<QLineEdit>(window, "txtName")->setText("Ann");
-        QVERIFY(ChooseBirthDate(window, 15, "March", "1975"));
-        QTest::mouseClick(Control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
-        Settle();
-        auto* result = WindowRegistry::Instance().Find<frmLuckyCarResult>();
+        auto* result = ReadingFromTheForm("Ann", 15, "March", "1975");
         QVERIFY(result);
         QCOMPARE(
             LabelTexts(*result,

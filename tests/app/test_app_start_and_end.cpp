@@ -10,8 +10,6 @@
 #include "window_test_support.h"
 
 #include <QCloseEvent>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 
 #include <set>
@@ -113,18 +111,6 @@ private slots:
         QCOMPARE(SupportTextIndex(0.99999994f), 3);
     }
 
-    void windowsAreSingleAndCreatedAfresh() {
-        WindowRegistry& windows = WindowRegistry::Instance();
-        frmMain& first = windows.Use<frmMain>();
-        QCOMPARE(&windows.Use<frmMain>(), &first);
-        Control<QLineEdit>(first, "txtName")->setText("changed");
-        Control<QAction>(first, "nuExit")->trigger();
-        Settle();
-        QVERIFY(!windows.Find<frmMain>());
-        frmMain& second = windows.Use<frmMain>();
-        QVERIFY(Control<QLineEdit>(second, "txtName")->text().isEmpty());
-    }
-
     void endProgramUnloadsInLoadOrder() {
         WindowRegistry& windows = WindowRegistry::Instance();
         CloseOrder closes;
@@ -144,17 +130,6 @@ private slots:
         windows.Use<frmNagScreen2>().ShowCentred();
         windows.Use<frmMain>().ShowCentred();
         EndProgram();
-        QCOMPARE(bed->endRequests, 1);
-        QCOMPARE(VisibleWindowNames(), QStringList());
-    }
-
-    void endProgramRunsOnce() {
-        WindowRegistry& windows = WindowRegistry::Instance();
-        frmNagScreen2& nag = windows.Use<frmNagScreen2>();
-        nag.ShowCentred();
-        // The button ends the program; its own window's close must not end it
-        // a second time.
-        QTest::mouseClick(Control<QPushButton>(nag, "cmdClose"), Qt::LeftButton);
         QCOMPARE(bed->endRequests, 1);
         QCOMPARE(VisibleWindowNames(), QStringList());
     }

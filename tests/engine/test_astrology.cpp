@@ -45,7 +45,9 @@ private slots:
         }
     }
 
-    void boundaryDays_data() {
+    // Days beyond the calendar, as the rule is written (the days of the
+    // calendar are everyDayOfTheYear's).
+    void beyondTheCalendar_data() {
         QTest::addColumn<int>("day");
         QTest::addColumn<int>("month");
         QTest::addColumn<QString>("sign");
@@ -57,21 +59,6 @@ private slots:
             const char *sign, *colour;
         };
         const Row rows[] = {
-            {"19 January", 19, 1, "Capricorn", "Violet"},
-            {"20 January", 20, 1, "Aquarius", "Indigo"},
-            {"18 February", 18, 2, "Aquarius", "Blue"},
-            {"19 February", 19, 2, "Pisces", "Green"},
-            {"20 March", 20, 3, "Pisces", "Yellow"},
-            {"21 March", 21, 3, "Aries", "Orange"},
-            {"31 July", 31, 7, "Leo", "Black"},
-            {"21 August", 21, 8, "Leo", "Turquoise"},
-            {"22 August", 22, 8, "Virgo", "Violet"},
-            {"23 September", 23, 9, "Virgo", "Indigo"},
-            {"24 September", 24, 9, "Libra", "Blue"},
-            {"22 November", 22, 11, "Scorpio", "Orange"},
-            {"23 November", 23, 11, "Sagittarius", "Red"},
-            {"20 December", 20, 12, "Sagittarius", "White"},
-            {"21 December", 21, 12, "Capricorn", "Lavender"},
             {"30 February falls to the second sign", 30, 2, "Pisces", "Green"},
             {"day 0 falls to the first sign", 0, 3, "Pisces", "Yellow"},
         };
@@ -80,7 +67,7 @@ private slots:
                 << row.day << row.month << QString(row.sign) << QString(row.colour);
     }
 
-    void boundaryDays() {
+    void beyondTheCalendar() {
         QFETCH(int, day);
         QFETCH(int, month);
         QFETCH(QString, sign);
@@ -100,6 +87,86 @@ private slots:
         QCOMPARE(result.carColour, TextId::ColourBlack);
         QCOMPARE(result.carColourText, TextId::ColourBlackText);
         QCOMPARE(result.carColourSwatch, std::optional<ColourValue>(MakeColour(0, 0, 0)));
+    }
+
+    // The sign texts and colour descriptions, paragraphs parted by an empty line.
+    void signTexts_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("paragraphs");
+        QTest::addColumn<QString>("opening");
+        const struct {
+            int paragraphs;
+            const char* opening;
+        } rows[12] = {
+            {1, "Arians are typically pioneers"},
+            {4, "As the second sign of the zodiac"},
+            {5, "The one thing, which strikes you"},
+            {4, "Cancer is the fourth sign of the zodiac"},
+            {5, "Of all the zodiac signs, Leos"},
+            {4, "Virgo is represented by the Virgin"},
+            {5, "Libra is the only sign of the zodiac"},
+            {4, "Children are taught, often at a very young age"},
+            {4, "Persons belonging to the sun sign Sagittarius"},
+            {3, "Part of the tenth sign of the zodiac"},
+            {4, "If you meet a person"},
+            {5, "The typical Pisces individual"},
+        };
+        for (int i = 0; i < 12; ++i) {
+            QTest::newRow(EnglishText(SunSigns()[i].name).data())
+                << i << rows[i].paragraphs << QString::fromLatin1(rows[i].opening);
+        }
+    }
+
+    void signTexts() {
+        QFETCH(int, index);
+        QFETCH(int, paragraphs);
+        QFETCH(QString, opening);
+        const auto english = EnglishText(SunSigns()[index].text);
+        const QString text = QString::fromUtf8(english.data(), english.size());
+        QVERIFY(text.startsWith(opening));
+        const QStringList parts = text.split(QStringLiteral("\n\n"));
+        QCOMPARE(parts.size(), paragraphs);
+        for (const QString& part : parts) {
+            // Nothing but the separators breaks a line, and no paragraph is
+            // empty or padded.
+            QVERIFY(!part.isEmpty());
+            QVERIFY(!part.contains(QLatin1Char('\r')) && !part.contains(QLatin1Char('\n')));
+            QCOMPARE(part.trimmed(), part);
+        }
+    }
+
+    void colourDescriptions_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("opening");
+        const char* openings[15] = {"Violet is such a color",
+                                    "Indigo is said to affect",
+                                    "Blue is said to be the color",
+                                    "If seen from a positive perspective, Green",
+                                    "Yellow symbolizes intelligence",
+                                    "Orange is the color of the Sun",
+                                    "Red is such a color",
+                                    "White signifies purity",
+                                    "Because of its rarity lavender",
+                                    "Gold symbolizes honor and devotion",
+                                    "Peach is also a member of the orange family",
+                                    "Pink is the color, which represents creativity",
+                                    "As it is known to all of us, that Brown",
+                                    "This is the color, which indicates strong-will",
+                                    "Turquoise is a color that is very popular"};
+        const auto catalogue = ColourCatalogue();
+        for (int i = 0; i < 15; ++i)
+            QTest::newRow(EnglishText(catalogue[i].name).data())
+                << i << QString::fromLatin1(openings[i]);
+    }
+
+    void colourDescriptions() {
+        QFETCH(int, index);
+        QFETCH(QString, opening);
+        const auto description = EnglishText(ColourCatalogue()[index].description);
+        const QString text = QString::fromUtf8(description.data(), description.size());
+        QVERIFY(text.startsWith(opening));
+        QVERIFY(!text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')));
+        QCOMPARE(text.trimmed(), text);
     }
 };
 

@@ -1,5 +1,6 @@
 #include "catalogue.h"
 #include "feng_shui.h"
+#include "kua_number.h"
 
 #include <QTest>
 
@@ -21,6 +22,40 @@ QStringList NamesOf(const PurposeColours& colours) {
 class TestFengShui : public QObject {
     Q_OBJECT
 private slots:
+    void kuaNumber_data() {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<bool>("male");
+        QTest::addColumn<int>("expected");
+        // Every year a reading can count from, 1899 to 2050, against the
+        // digit sum of the whole year: 11 minus it for a man, plus 4 for a
+        // woman, each reduced to one digit.
+        for (int year = 1899; year <= 2050; ++year) {
+            int digits = 0;
+            for (int rest = year; rest > 0; rest /= 10)
+                digits += rest % 10;
+            const auto oneDigit = [](int n) { return (n - 1) % 9 + 1; };
+            QTest::addRow("Male %d", year) << year << true << oneDigit(11 - digits % 9 + 9);
+            QTest::addRow("Female %d", year) << year << false << oneDigit(digits + 4);
+        }
+        // The examples of the rule, across the century in both directions.
+        const struct {
+            int year;
+            bool male;
+            int expected;
+        } rows[] = {{2000, true, 9}, {2000, false, 6}, {2005, true, 4}, {2009, false, 6},
+                    {1899, true, 2}, {1975, true, 7},  {1989, false, 4}};
+        for (const auto& row : rows)
+            QTest::addRow("example %d %s", row.year, row.male ? "male" : "female")
+                << row.year << row.male << row.expected;
+    }
+
+    void kuaNumber() {
+        QFETCH(int, year);
+        QFETCH(bool, male);
+        QFETCH(int, expected);
+        QCOMPARE(GetKuaNumber(year, male ? Sex::Male : Sex::Female), expected);
+    }
+
     void colourNamesForEachKua_data() {
         QTest::addColumn<int>("kua");
         QTest::addColumn<bool>("male");
@@ -29,20 +64,17 @@ private slots:
         const QStringList kua8 = {"Coral", "White", "Gold", "Beige"};
         for (const bool male : {true, false}) {
             const char* sex = male ? "man" : "woman";
-            QTest::addRow("1 %s", sex)
-                << 1 << male << QStringList{"Brown", "Maroon", "Red", "Blue"};
-            QTest::addRow("2 %s", sex) << 2 << male << kua2;
-            QTest::addRow("3 %s", sex)
-                << 3 << male << QStringList{"Red", "Blue", "Brown", "Maroon"};
-            QTest::addRow("4 %s", sex)
-                << 4 << male << QStringList{"Blue", "Red", "Maroon", "Brown"};
-            QTest::addRow("6 %s", sex)
-                << 6 << male << QStringList{"Gold", "Beige", "Coral", "White"};
-            QTest::addRow("7 %s", sex)
-                << 7 << male << QStringList{"White", "Coral", "Beige", "Gold"};
-            QTest::addRow("8 %s", sex) << 8 << male << kua8;
-            QTest::addRow("9 %s", sex)
-                << 9 << male << QStringList{"Maroon", "Brown", "Blue", "Red"};
+            const auto row = [&](int kua, const QStringList& colours) {
+                QTest::addRow("%d %s", kua, sex) << kua << male << colours;
+            };
+            row(1, {"Brown", "Maroon", "Red", "Blue"});
+            row(2, kua2);
+            row(3, {"Red", "Blue", "Brown", "Maroon"});
+            row(4, {"Blue", "Red", "Maroon", "Brown"});
+            row(6, {"Gold", "Beige", "Coral", "White"});
+            row(7, {"White", "Coral", "Beige", "Gold"});
+            row(8, kua8);
+            row(9, {"Maroon", "Brown", "Blue", "Red"});
         }
         // Kua 5 has no directions of its own: a man's takes Kua 2's, a
         // woman's Kua 8's.
@@ -75,18 +107,14 @@ private slots:
         QTest::addColumn<QString>("direction");
         QTest::addColumn<QString>("name"); // empty: no match
         QTest::addColumn<QString>("rgb");
-        QTest::newRow("North East") << "North East"
-                                    << "Beige"
-                                    << "255,200,150,";
-        QTest::newRow("North") << "North"
-                               << "Blue"
-                               << "0,0,255,";
-        QTest::newRow("East") << "East"
-                              << "Maroon"
-                              << "180,50,100,";
+        const auto row = [](const char* direction, const char* name, const char* rgb) {
+            QTest::addRow("'%s'", direction) << direction << name << rgb;
+        };
+        row("North East", "Beige", "255,200,150,");
+        row("North", "Blue", "0,0,255,");
+        row("East", "Maroon", "180,50,100,");
         for (const char* miss : {"north east", "NorthEast", "North ", ""})
-            QTest::addRow("no match: '%s'", miss) << miss << ""
-                                                  << "";
+            row(miss, "", "");
     }
 
     void directionMatchingIsExact() {

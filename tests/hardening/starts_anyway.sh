@@ -84,28 +84,23 @@ fresh_env() {
   export XDG_RUNTIME_DIR="$scratch/$name/runtime"
 }
 
-fresh_env corrupt-settings
-# Binary garbage, the same on every run.
-head -c 4096 "$program" > "$XDG_CONFIG_HOME/korvane.conf"
-start_case corrupt-settings
-
-fresh_env settings-is-a-folder
-mkdir -p "$XDG_CONFIG_HOME/korvane.conf"
-start_case settings-is-a-folder
-
-fresh_env config-folder-is-a-file
-rmdir "$XDG_CONFIG_HOME" && echo "not a folder" > "$XDG_CONFIG_HOME"
-start_case config-folder-is-a-file
-
-fresh_env missing-home
-export HOME="$scratch/does/not/exist"
-unset XDG_CONFIG_HOME
-start_case missing-home
-
-fresh_env runtime-folder-unusable
-export XDG_RUNTIME_DIR="$scratch/runtime-file"
-echo "not a folder" > "$XDG_RUNTIME_DIR"
-start_case runtime-folder-unusable
+# A broken settings store, config folder, home or runtime folder.
+for name in corrupt-settings settings-is-a-folder config-folder-is-a-file missing-home \
+  runtime-folder-unusable; do
+  fresh_env "$name"
+  case "$name" in
+    # Binary garbage, the same on every run.
+    corrupt-settings) head -c 4096 "$program" >"$XDG_CONFIG_HOME/korvane.conf" ;;
+    settings-is-a-folder) mkdir -p "$XDG_CONFIG_HOME/korvane.conf" ;;
+    config-folder-is-a-file) rmdir "$XDG_CONFIG_HOME" && echo "not a folder" >"$XDG_CONFIG_HOME" ;;
+    missing-home) export HOME="$scratch/does/not/exist" && unset XDG_CONFIG_HOME ;;
+    runtime-folder-unusable)
+      export XDG_RUNTIME_DIR="$scratch/runtime-file"
+      echo "not a folder" >"$XDG_RUNTIME_DIR"
+      ;;
+  esac
+  start_case "$name"
+done
 
 # A running copy's lock that belongs to another user (given away to
 # "nobody", uid 65534): this user's copy starts all the same, without the

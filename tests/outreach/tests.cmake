@@ -1,5 +1,3 @@
-korvane_add_test(test_outreach_web_links SOURCES outreach/test_outreach_web_links.cpp LIBS korvane_test_support)
-korvane_add_test(test_outreach_refer_a_friend SOURCES outreach/test_outreach_refer_a_friend.cpp LIBS korvane_test_support)
 korvane_add_test(test_outreach_update_reminder SOURCES outreach/test_outreach_update_reminder.cpp LIBS korvane_test_support)
 korvane_add_test(test_outreach_exit_promotion_window SOURCES outreach/test_outreach_exit_promotion_window.cpp LIBS korvane_test_support)
 # The e-mail boxes again on X, where a middle click pastes the selection.

@@ -135,73 +135,56 @@ private slots:
         QCoreApplication::processEvents();
     }
 
-    void ownTextIsOwnedAndCleared_data() {
-        QTest::addColumn<int>("mode");
-        QTest::newRow("clipboard") << int(QClipboard::Clipboard);
-        QTest::newRow("selection") << int(QClipboard::Selection);
-    }
-
     void ownTextIsOwnedAndCleared() {
-        QFETCH(int, mode);
-        const auto checked = QClipboard::Mode(mode);
-        const auto other = OtherMode(checked);
-        const QString unrelated = QStringLiteral("Unrelated text");
-        Board()->setText(unrelated, other);
-        Board()->setText(kShown, checked);
+        for (const auto checked : {QClipboard::Clipboard, QClipboard::Selection}) {
+            const auto other = OtherMode(checked);
+            const QString unrelated = QStringLiteral("Unrelated text");
+            Board()->setText(unrelated, other);
+            Board()->setText(kShown, checked);
 
-        QtPlatform platform;
-        QCOMPARE(platform.OwnClipboardText(PartOf(checked)), std::optional(kShown));
-        platform.ClearClipboard(PartOf(checked));
-        QCOMPARE(Board()->text(checked), QString());
-        QVERIFY(!Owns(checked));
-        QCOMPARE(platform.OwnClipboardText(PartOf(checked)), std::nullopt);
-        // The other one is still ours and untouched.
-        QCOMPARE(platform.OwnClipboardText(PartOf(other)), std::optional(unrelated));
-    }
-
-    void anotherProgramsTextIsNotOwn_data() {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<bool>("copiedBefore");
-        QTest::newRow("clipboard") << int(QClipboard::Clipboard) << false;
-        QTest::newRow("selection") << int(QClipboard::Selection) << false;
-        // This program's copy of the very same text was taken over.
-        QTest::newRow("clipboard, same text copied here before")
-            << int(QClipboard::Clipboard) << true;
-        QTest::newRow("selection, same text copied here before")
-            << int(QClipboard::Selection) << true;
-    }
-
-    void anotherProgramsTextIsNotOwn() {
-        QFETCH(int, mode);
-        QFETCH(bool, copiedBefore);
-        const auto checked = QClipboard::Mode(mode);
-        const QString theirs = QStringLiteral("Second paragraph, in the box.");
-
-        if (copiedBefore) {
-            Board()->setText(theirs, checked);
-            QVERIFY(Owns(checked));
+            QtPlatform platform;
+            QCOMPARE(platform.OwnClipboardText(PartOf(checked)), std::optional(kShown));
+            platform.ClearClipboard(PartOf(checked));
+            QCOMPARE(Board()->text(checked), QString());
+            QVERIFY(!Owns(checked));
+            QCOMPARE(platform.OwnClipboardText(PartOf(checked)), std::nullopt);
+            // The other one is still ours and untouched.
+            QCOMPARE(platform.OwnClipboardText(PartOf(other)), std::optional(unrelated));
         }
-        OtherProgram other;
-        QVERIFY2(other.Copy(checked, theirs), "the other program did not take the clipboard");
-        QCOMPARE(QtPlatform().OwnClipboardText(PartOf(checked)), std::nullopt);
+    }
+
+    // Also when this program's copy of the very same text was taken over.
+    void anotherProgramsTextIsNotOwn() {
+        const QString theirs = QStringLiteral("Second paragraph, in the box.");
+        for (const auto checked : {QClipboard::Clipboard, QClipboard::Selection}) {
+            for (const bool copiedBefore : {false, true}) {
+                if (copiedBefore) {
+                    Board()->setText(theirs, checked);
+                    QVERIFY(Owns(checked));
+                }
+                OtherProgram other;
+                QVERIFY2(other.Copy(checked, theirs),
+                         "the other program did not take the clipboard");
+                QCOMPARE(QtPlatform().OwnClipboardText(PartOf(checked)), std::nullopt);
+            }
+        }
     }
 
     void boxTakesBackOnlyItsOwnCopy_data() {
         QTest::addColumn<Source>("source");
         QTest::addColumn<Trigger>("trigger");
         QTest::addColumn<bool>("cleared");
-        QTest::newRow("Ctrl+C in the box, mouse move")
-            << Source::CopiedFromTheBox << Trigger::MouseMove << true;
-        QTest::newRow("Ctrl+C in the box, mouse press")
-            << Source::CopiedFromTheBox << Trigger::MousePress << true;
-        QTest::newRow("Ctrl+C in the box, next reading")
-            << Source::CopiedFromTheBox << Trigger::NextReading << true;
-        QTest::newRow("name box, next reading") << Source::NameBox << Trigger::NextReading << false;
-        QTest::newRow("name box, mouse move") << Source::NameBox << Trigger::MouseMove << false;
-        QTest::newRow("another program, mouse move")
-            << Source::OtherProgram << Trigger::MouseMove << false;
-        QTest::newRow("another program, next reading")
-            << Source::OtherProgram << Trigger::NextReading << false;
+        const auto row = [](const char* tag, Source source, Trigger trigger, bool cleared) {
+            QTest::newRow(tag) << source << trigger << cleared;
+        };
+        row("Ctrl+C in the box, mouse move", Source::CopiedFromTheBox, Trigger::MouseMove, true);
+        row("Ctrl+C in the box, mouse press", Source::CopiedFromTheBox, Trigger::MousePress, true);
+        row("Ctrl+C in the box, next reading", Source::CopiedFromTheBox, Trigger::NextReading,
+            true);
+        row("name box, next reading", Source::NameBox, Trigger::NextReading, false);
+        row("name box, mouse move", Source::NameBox, Trigger::MouseMove, false);
+        row("another program, mouse move", Source::OtherProgram, Trigger::MouseMove, false);
+        row("another program, next reading", Source::OtherProgram, Trigger::NextReading, false);
     }
 
     void boxTakesBackOnlyItsOwnCopy() {

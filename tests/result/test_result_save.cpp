@@ -35,13 +35,6 @@ void Save(frmLuckyCarResult& window) {
     Control<QAction>(window, "mnuPrint")->trigger();
 }
 
-int CatalogueOf(std::string_view code) {
-    const auto all = Catalogues();
-    return static_cast<int>(
-        std::find_if(all.begin(), all.end(), [&](const Catalogue& c) { return c.code == code; }) -
-        all.begin());
-}
-
 // A PDF's page count and its first page's width and height in points, from
 // its objects.
 QList<int> PagesOf(const QByteArray& pdf) {
@@ -130,7 +123,8 @@ private slots:
         QFETCH(bool, letter);
         QFETCH(QList<int>, pages);
         QFETCH(QStringList, words);
-        SetShownCatalogue(CatalogueOf(language.toStdString()));
+        const std::string tags[] = {language.toStdString()};
+        SetShownCatalogue(CatalogueFor(tags));
         QTemporaryDir folder;
         bed->platform.letterPaper = letter;
         bed->platform.saveAnswer = SaveAnswer{folder.filePath("reading.pdf"), 0};
@@ -150,30 +144,28 @@ private slots:
     // Where nothing can be written (under a file; in the place of a folder,
     // where the finished file cannot take its name): a message, and nothing
     // half-written left beside it.
-    void unwritablePlaceSaysSoAndLeavesNothing_data() {
-        QTest::addColumn<QString>("path");
-        QTest::newRow("under a file") << "a-file/reading.png";
-        QTest::newRow("a folder's name") << "a-folder";
-    }
-
     void unwritablePlaceSaysSoAndLeavesNothing() {
-        QFETCH(QString, path);
         QTemporaryDir folder;
         QFile file(folder.filePath("a-file"));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
         QVERIFY(QDir(folder.path()).mkdir("a-folder"));
-        bed->platform.saveAnswer = SaveAnswer{folder.filePath(path), 0};
-        Save(ShownReading());
-        QCOMPARE(bed->platform.messages.size(), 1);
-        QCOMPARE(
-            bed->platform.messages[0].text,
-            ShownText(TextId::SaveFailed).arg(QDir::toNativeSeparators(folder.filePath(path))));
-        QCOMPARE(bed->platform.messages[0].icon, MessageIcon::Critical);
-        QCOMPARE(
-            QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-            (QStringList{"a-file", "a-folder"}));
-        QVERIFY(QDir(folder.filePath("a-folder")).isEmpty());
+        for (const QString& path :
+             {folder.filePath("a-file/reading.png"), folder.filePath("a-folder")}) {
+            bed->platform.messages.clear();
+            bed->platform.saveAnswer = SaveAnswer{path, 0};
+            auto& window = ShownReading();
+            Save(window);
+            QCOMPARE(
+                bed->platform.messages,
+                (QList<RecordingPlatform::Message>{
+                    {&window, ShownText(TextId::SaveFailed).arg(QDir::toNativeSeparators(path)),
+                     MessageIcon::Critical, MessageButtons::Ok}}));
+            QCOMPARE(QDir(folder.path())
+                         .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                     (QStringList{"a-file", "a-folder"}));
+            QVERIFY(QDir(folder.filePath("a-folder")).isEmpty());
+        }
     }
 
     // Every sign's whole text and every other line, in every language, on
@@ -199,8 +191,7 @@ private slots:
                         const double size = FittedTextSize(pdf, item);
                         if (size < item.size * 0.75)
                             small << QStringLiteral("%1 %2/%3: %4 at %5")
-                                         .arg(
-                                             QString::fromUtf8(Catalogues()[catalogue].code.data()))
+                                         .arg(Catalogues()[catalogue].code.data())
                                          .arg(date.day)
                                          .arg(month)
                                          .arg(ShownPhrase(item.text).left(30))

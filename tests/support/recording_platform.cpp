@@ -12,10 +12,7 @@ RecordingPlatform::~RecordingPlatform() {
 
 MessageAnswer RecordingPlatform::ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
                                              MessageButtons buttons) {
-    const Message message{parent, text, icon, buttons};
-    messages.append(message);
-    if (onMessage)
-        onMessage(message);
+    messages.append({parent, text, icon, buttons});
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
     return answers.isEmpty() ? MessageAnswer::Yes : answers.takeFirst();

@@ -6,8 +6,6 @@
 #include <QMap>
 #include <QStringList>
 
-#include <functional>
-
 namespace korvane {
 
 // A stand-in for the desktop in tests: it records what the program asks of
@@ -53,8 +51,7 @@ public:
     QList<SaveQuestion> saveQuestions;
 
     // How to answer.
-    QList<MessageAnswer> answers; // taken in order; Yes or Ok when empty
-    std::function<void(const Message&)> onMessage;
+    QList<MessageAnswer> answers;    // taken in order; Yes or Ok when empty
     QMap<QString, QString> settings; // "section/key" -> value
     bool settingsReadable = true;
     bool settingsWritable = true;

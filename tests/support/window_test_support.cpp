@@ -1,7 +1,9 @@
 #include "window_test_support.h"
 
+#include "birth_details_window.h"
 #include "catalogue.h"
 #include "month_names.h"
+#include "result_window.h"
 #include "window_registry.h"
 
 #include <QApplication>
@@ -10,6 +12,10 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
 
 #include <algorithm>
 
@@ -23,6 +29,11 @@ bool Pick(const QWidget& window, const QString& listName, const QString& text) {
         return false;
     list->setCurrentIndex(index);
     return true;
+}
+
+// The colour a swatch shows, at its middle, as drawn.
+QColor ShownColour(QWidget* swatch) {
+    return swatch->grab().toImage().pixelColor(swatch->rect().center());
 }
 
 } // namespace
@@ -62,8 +73,18 @@ bool ChooseBirthDate(const QWidget& window, int day, const QString& month, const
            (year.isEmpty() || Pick(window, QStringLiteral("cboYear"), year));
 }
 
-QColor ShownColour(QWidget* swatch) {
-    return swatch->grab().toImage().pixelColor(swatch->rect().center());
+frmLuckyCarResult* ReadingFromTheForm(const QString& name, int day, const QString& month,
+                                      const QString& year, bool male) {
+    frmMain& window = WindowRegistry::Instance().Use<frmMain>();
+    window.ShowCentred();
+    Control<QLineEdit>(window, QStringLiteral("txtName"))->setText(name);
+    Control<QRadioButton>(window, male ? QStringLiteral("optSex0") : QStringLiteral("optSex1"))
+        ->setChecked(true);
+    if (!ChooseBirthDate(window, day, month, year))
+        return nullptr;
+    QTest::mouseClick(Control<QPushButton>(window, QStringLiteral("cmdProceed")), Qt::LeftButton);
+    Settle();
+    return WindowRegistry::Instance().Find<frmLuckyCarResult>();
 }
 
 QStringList SwatchColours(const QWidget& window) {

@@ -12,6 +12,8 @@
 
 namespace korvane {
 
+class frmLuckyCarResult;
+
 // Sets up each window test: a recording platform instead of the desktop, a
 // process ender that only counts, and no windows left over from the test
 // before. Create one in init() and destroy it in cleanup().
@@ -34,6 +36,11 @@ QStringList VisibleWindowNames();
 bool ChooseBirthDate(const QWidget& window, int day, const QString& month,
                      const QString& year = QString());
 
+// Fills the birth details window (making it if need be) and presses its
+// button, as the user does; the result window that comes up, or nothing.
+frmLuckyCarResult* ReadingFromTheForm(const QString& name, int day, const QString& month,
+                                      const QString& year, bool male = true);
+
 // Closes whatever modal window is still up a few seconds after it is made,
 // so that a test driving a modal window fails instead of waiting on it until
 // its time runs out.
@@ -45,9 +52,6 @@ public:
 private:
     QTimer timer_;
 };
-
-// The colour a swatch shows, at its middle, as drawn.
-QColor ShownColour(QWidget* swatch);
 
 // The colours the result window's five swatches show, as "#rrggbb".
 QStringList SwatchColours(const QWidget& window);

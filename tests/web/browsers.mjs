@@ -21,6 +21,11 @@ const tally = new Tally();
 const text = (page, selector) => page.$eval(selector, (node) => node.textContent);
 const visible = (page, selector) => page.$eval(selector, (node) => !node.closest('[hidden]'));
 const focused = (page) => page.evaluate(() => document.activeElement?.id ?? '');
+// The example birth details, sent.
+const submit = async (page) => {
+  await fillForm(page);
+  await page.click('#proceed');
+};
 const wordsOf = (code) => JSON.parse(readFileSync(join(siteDir, 'lang', `${code}.json`), 'utf8'));
 const rgb = (hex) => `rgb(${[1, 3, 5].map((i) => parseInt(hex.slice(i, i + 2), 16)).join(', ')})`;
 
@@ -41,15 +46,12 @@ async function fillByKeyboard(page, name, day, month, year, male) {
   await page.keyboard.press('Enter');
 }
 
-async function formState(page) {
-  return page.evaluate(() => ({
-    name: document.getElementById('name').value,
-    day: document.getElementById('day').value,
-    month: document.getElementById('month').value,
-    year: document.getElementById('year').value,
-    male: document.getElementById('male').checked,
-  }));
-}
+const formState = (page) => page.evaluate(() => ({
+  ...Object.fromEntries(['name', 'day', 'month', 'year'].map((id) => [id, document.getElementById(id).value])),
+  male: document.getElementById('male').checked,
+}));
+// The form as a fresh page shows it.
+const defaults = { name: '', day: '1', month: 'January', year: '1900', male: true };
 
 // A fresh profile visits once, in Vietnamese: each file comes over the wire
 // once. Then the server goes: a reading in the words of that visit, its
@@ -67,8 +69,7 @@ async function offlineAfterOneVisit(browser) {
       .map((line) => line.split(' ')[2].replace(/\?.*/, '').replace(/\/$/, '/index.html'));
     await server.stop();
     await openPage(page, `${server.url}?lang=vi`);
-    await fillForm(page);
-    await page.click('#proceed');
+    await submit(page);
     const { sign, colour } = await astrology(page);
     await page.select('#language', 'es');
     await page.waitForSelector('#language-problem:not([hidden])', { timeout: 5000 }).catch(() => {});
@@ -89,13 +90,10 @@ async function offlineAfterOneVisit(browser) {
 // The astrology reading on screen; empty values when none shows up.
 async function astrology(page) {
   if (!(await waitForReading(page).then(() => true, () => false))) return {};
-  return page.evaluate(() => ({
-    kua: document.getElementById('kua').textContent,
-    sign: document.getElementById('sign').textContent,
-    planet: document.getElementById('planet').textContent,
-    colour: document.getElementById('car-colour').textContent,
-    swatch: getComputedStyle(document.getElementById('car-swatch')).backgroundColor,
-  }));
+  return page.evaluate(() => {
+    const [kua, sign, planet, colour] = ['kua', 'sign', 'planet', 'car-colour'].map((id) => document.getElementById(id).textContent);
+    return { kua, sign, planet, colour, swatch: getComputedStyle(document.getElementById('car-swatch')).backgroundColor };
+  });
 }
 
 // What a phone user needs of every view, measured at 360 px: no sideways
@@ -191,8 +189,7 @@ async function session(name) {
     await openPage(page, server.url);
     await page.waitForFunction(() => document.activeElement?.id === 'name');
 
-    equal('a fresh form has the defaults', await formState(page),
-      { name: '', day: '1', month: 'January', year: '1900', male: true });
+    equal('a fresh form has the defaults', await formState(page), defaults);
     equal('the lists hold 31 days, 12 months and 151 years', await page.evaluate(() =>
       ['day', 'month', 'year'].map((id) => document.getElementById(id).options.length)), [31, 12, 151]);
     equal('the heading names Korvane, the title keeps the caption',
@@ -245,8 +242,7 @@ async function session(name) {
     await page.focus('#back');
     await page.keyboard.press('Enter');
     await page.waitForSelector('#form-view:not([hidden])');
-    equal('Back brings a fresh form with the defaults', await formState(page),
-      { name: '', day: '1', month: 'January', year: '1900', male: true });
+    equal('Back brings a fresh form with the defaults', await formState(page), defaults);
     equal('after Back the focus is in the name box', await focused(page), 'name');
 
     // A January birth counts from the year before: 1974 for 10 January 1975.
@@ -303,22 +299,19 @@ async function session(name) {
         box.labels[0].getBoundingClientRect().width > 20, box.autocomplete])),
       [['Your Name', true, 'name'], ['Your Email Address', true, 'email'],
         ["Friend's Name", true, 'off'], ["Friend's Email Address", true, 'off']]);
-    await page.click('#refer-send');
     const inFault = () => page.$$eval('#refer input', (boxes) => boxes.filter((box) =>
       box.getAttribute('aria-invalid') === 'true' && box.getAttribute('aria-describedby') === 'refer-problem')
       .map((box) => box.id));
-    equal('refer a friend, untouched: the e-mail check comes first, its box marked and focused',
-      [await text(page, '#refer-problem'), await inFault(), await focused(page)],
-      ['Please Enter Proper Email Address', ['refer-email'], 'refer-email']);
-    await page.type('#refer-email', 'ann@a.example');
-    await page.type('#refer-friend-email', 'bo@b.example');
-    await page.click('#refer-send');
-    equal('refer a friend without a name: the name box marked', [await text(page, '#refer-problem'),
-      await inFault()], ['Please Enter Your Name', ['refer-name']]);
-    await page.type('#refer-name', 'Ann');
-    await page.click('#refer-send');
-    equal('refer a friend without the friend\'s name', [await text(page, '#refer-problem'),
-      await inFault()], ['Please Enter Your Friend\'s Name', ['refer-friend-name']]);
+    // Untouched, the e-mail check comes first; each press names the first
+    // fault, marks its box and focuses it, and that box is filled.
+    for (const [typed, message, box] of [[{}, 'Please Enter Proper Email Address', 'refer-email'],
+      [{ email: 'ann@a.example', 'friend-email': 'bo@b.example' }, 'Please Enter Your Name', 'refer-name'],
+      [{ name: 'Ann' }, 'Please Enter Your Friend\'s Name', 'refer-friend-name']]) {
+      for (const [id, value] of Object.entries(typed)) await page.type(`#refer-${id}`, value);
+      await page.click('#refer-send');
+      equal(`refer a friend: "${message}", its box marked and focused`,
+        [await text(page, '#refer-problem'), await inFault(), await focused(page)], [message, [box], box]);
+    }
     for (const box of ['#refer-name', '#refer-email', '#refer-friend-email']) {
       await page.$eval(box, (input) => { input.value = ''; });
     }
@@ -359,8 +352,7 @@ async function session(name) {
     await page.click('#refer-close');
 
     // Share, picture and print of a reading.
-    await fillForm(page);
-    await page.click('#proceed');
+    await submit(page);
     await waitForReading(page);
     await page.click('#share');
     await page.waitForSelector('#share-box:not([hidden])');
@@ -440,8 +432,7 @@ async function session(name) {
       await page.evaluate(() => Boolean(navigator.serviceWorker.controller)));
     await server.stop();
     await openPage(page, server.url);
-    await fillForm(page);
-    await page.click('#proceed');
+    await submit(page);
     equal('offline: a reading after a reload with the server gone', (await astrology(page)).sign, 'Pisces');
     await openPage(page, link);
     equal('offline: the shared link shows its reading at once', await astrology(page), pisces);
@@ -480,8 +471,7 @@ async function session(name) {
           await openPage(other, `${again.url}#reading=${broken}`);
           equal(`a shared link #reading=${broken}: the empty form, which says the link holds no reading`,
             [await visible(other, '#form-view'), await text(other, '#problem'), await formState(other)],
-            [true, 'This link holds no reading. Please enter your birth details.',
-              { name: '', day: '1', month: 'January', year: '1900', male: true }]);
+            [true, 'This link holds no reading. Please enter your birth details.', defaults]);
         }
       } finally {
         await again.stop();
@@ -550,8 +540,7 @@ async function engineTrouble(name) {
     const failed = ['engine-problem', 'engine-failed', 'retry'];
     await page.goto(server.url, { waitUntil: 'load' });
     await ready();
-    await fillForm(page);
-    await page.click('#proceed');
+    await submit(page);
     equal('a failed fetch: the message with its retry; the button leads to it',
       [await problem(page), await focused(page), await visible(page, '#result-view'), tries],
       [failed, 'retry', false, 1]);
@@ -574,8 +563,7 @@ async function engineTrouble(name) {
       rule = failing('.json', how);
       await page.goto(server.url, { waitUntil: 'load' });
       await ready();
-      await fillForm(page);
-      await page.click('#proceed');
+      await submit(page);
       equal(`language files ${how}: the engine's message and Try Again, no reading`,
         [await problem(page), await visible(page, '#result-view')], [failed, false]);
     }
@@ -644,13 +632,11 @@ async function cutShort(name) {
     writeFileSync(wasm, whole);
     await page.click('#retry');
     await page.waitForSelector('#proceed[aria-busy="false"]', { timeout: kPatience });
-    await fillForm(page);
-    await page.click('#proceed');
+    await submit(page);
     const again = (await astrology(page)).sign;
     const tab = await browser.newPage();
     await openPage(tab, server.url);
-    await fillForm(tab);
-    await tab.click('#proceed');
+    await submit(tab);
     const newTab = (await astrology(tab)).sign;
     await page.waitForFunction(() => navigator.serviceWorker.controller, { timeout: kPatience }).catch(() => {});
     const kept = await page.evaluate(async () => (await (await caches.match('korvane.wasm'))?.arrayBuffer())?.byteLength);
@@ -761,8 +747,7 @@ async function inLanguages(name) {
       await page.evaluate(() => { window.samePage = true; });
       if (how === 'list') await page.select('#language', tag);
       await page.waitForFunction((lang) => document.documentElement.lang === lang, {}, tag);
-      await fillForm(page);
-      await page.click('#proceed');
+      await submit(page);
       await waitForReading(page);
       const seen = await page.evaluate(() => ({
         page: [window.samePage === true, location.search, document.querySelector('.date select').id],
