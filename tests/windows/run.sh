@@ -81,6 +81,8 @@ bash "$root/tests/windows/portable_folder.sh" "$root/build-windows/build" || sta
 wineserver -k 2>/dev/null || true
 unset WINEPREFIX
 
+# The end-to-end run reads the PDF it saves.
+korvane_install_packages poppler-utils
 xvfb-run -a -s "-screen 0 1280x1024x24" \
   bash "$root/tests/windows/end_to_end.sh" "$setup" || status=1
 echo "Windows part, inside the root: $((SECONDS - started)) s"
