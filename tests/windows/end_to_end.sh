@@ -193,7 +193,8 @@ xdotool key Tab Down shift+Tab ctrl+a
 xdotool type --delay 30 "$(winepath -w "$work/reading.pdf")"
 xdotool key Return
 korvane_poll 100 test -s "$work/reading.pdf" || fail "Save wrote no PDF"
-saved=$(pdftotext -enc UTF-8 "$work/reading.pdf" - | tr -s '[:space:]' ' ')
+saved=$(pdftotext -enc UTF-8 "$work/reading.pdf" - 2>/dev/null | tr -s '[:space:]' ' ') ||
+  fail "the saved file is no PDF that pdftotext reads: it begins '$(head -c 8 "$work/reading.pdf" | tr -cd '[:print:]')'"
 for words in Pisces Yellow "Kua Number: 7"; do
   grep -qF "$words" <<<"$saved" || fail "the saved PDF lacks '$words': ${saved:0:300}"
 done
