@@ -122,16 +122,28 @@ shoot windows-result-elements "$KORVANE_CAPTION" 521
 # a picture, each name typed over the one it suggests. The dialog adds the
 # chosen kind's suffix to a name with another one: the PDF kind is chosen
 # first (the kinds' list is after the name, the picture first in it).
+# The dialog is found by its whole title: xdotool's search reads the title
+# that Wine writes in Latin-1, with "?" for Chinese.
+titled() {
+  local id
+  for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+    [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] && echo "$id" && return 0
+  done
+  return 1
+}
 result="$(korvane_wait_for_window "^$KORVANE_CAPTION\$" $((521 * scale)))"
 title="$(korvane_entry_text save.title)"
 for saved in windows-saved-reading.pdf windows-saved-reading.png; do
   rm -f "$out/$saved"
   korvane_activate "$result" || true
   xdotool key ctrl+s
-  [ "$saved" = windows-saved-reading.pdf ] && shoot windows-save "$title"
-  dialog="$(korvane_wait_for_window "^$title\$" "" 300)" ||
-    { echo "File, Save showed no save dialog" >&2; exit 1; }
+  dialog="$(korvane_poll 300 titled "$title")" || { echo "File, Save showed no save dialog" >&2; exit 1; }
   korvane_activate "$dialog" || true
+  if [ "$saved" = windows-saved-reading.pdf ]; then
+    sleep 1
+    import -frame -window "$dialog" "$out/windows-save.png"
+    echo "wrote $out/windows-save.png"
+  fi
   [ "$saved" = windows-saved-reading.pdf ] && xdotool key Tab Down shift+Tab
   xdotool key ctrl+a
   xdotool type --delay 30 "$(winepath -w "$out/$saved")"
