@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Screenshots of every window of the Windows program under Wine, on a private
-# X server with a window manager: the birth details, the about window, both
-# tabs of the result window, the message of a second copy, the exit window,
-# and the installer's message on a Windows older than 10 version 1809.
+# X server with a window manager: the birth details, the about window, the
+# three tabs of the result window and its save dialog, the message of a
+# second copy, the exit window, and the installer's message on a Windows
+# older than 10 version 1809. The reading saved through that dialog, as a
+# PDF and as a picture, lands beside the screenshots.
 #   scripts/screenshots-windows.sh [SCALE] [FOLDER] [--here]
 # SCALE is Windows' display scale, 1 or 2 (96 or 192 dots per inch); FOLDER
 # defaults to build-windows/screenshots-SCALE. The program is built first
@@ -113,6 +115,43 @@ xdotool key "alt+$(key birth.proceed)"
 shoot windows-result-astrology "$KORVANE_CAPTION" 521
 xdotool key ctrl+Tab
 shoot windows-result-feng-shui "$KORVANE_CAPTION" 521
+xdotool key ctrl+Tab
+shoot windows-result-elements "$KORVANE_CAPTION" 521
+
+# File, Save: the dialog, then the reading saved through it as a PDF and as
+# a picture, each name typed over the one it suggests. The dialog adds the
+# chosen kind's suffix to a name with another one: the PDF kind is chosen
+# first (the kinds' list is after the name, the picture first in it).
+# The dialog is found by its whole title: xdotool's search reads the title
+# that Wine writes in Latin-1, with "?" for Chinese.
+titled() {
+  local id
+  for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+    [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] && echo "$id" && return 0
+  done
+  return 1
+}
+result="$(korvane_wait_for_window "^$KORVANE_CAPTION\$" $((521 * scale)))"
+title="$(korvane_entry_text save.title)"
+for saved in windows-saved-reading.pdf windows-saved-reading.png; do
+  rm -f "$out/$saved"
+  korvane_activate "$result" || true
+  xdotool key ctrl+s
+  dialog="$(korvane_poll 300 titled "$title")" || { echo "File, Save showed no save dialog" >&2; exit 1; }
+  korvane_activate "$dialog" || true
+  if [ "$saved" = windows-saved-reading.pdf ]; then
+    sleep 1
+    import -frame -window "$dialog" "$out/windows-save.png"
+    echo "wrote $out/windows-save.png"
+  fi
+  [ "$saved" = windows-saved-reading.pdf ] && xdotool key Tab Down shift+Tab
+  xdotool key ctrl+a
+  xdotool type --delay 30 "$(winepath -w "$out/$saved")"
+  xdotool key Return
+  korvane_poll 100 test -s "$out/$saved" || { echo "Save wrote no $out/$saved" >&2; exit 1; }
+  echo "wrote $out/$saved"
+done
+korvane_activate "$result" || true
 
 korvane_choose_from_menu "$(key menu.file)" "$(key command.exit)" korvane_wait_for_window "^$KORVANE_CAPTION\$" $((741 * scale)) 1 >/dev/null ||
   { echo "File, Exit showed no exit window" >&2; exit 1; }

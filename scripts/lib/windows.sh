@@ -93,10 +93,14 @@ korvane_in_debian13_root() {
   fi
   archive="$(korvane_find_qt_windows_archive "$repo")"
   [ -n "$archive" ] && binds+=(--bind "$(dirname "$archive")")
+  # An empty SOURCE_DATE_EPOCH is not passed: fontconfig, under Wine, calls
+  # it invalid once for every font it reads.
+  local epoch=()
+  [ -n "${SOURCE_DATE_EPOCH:-}" ] && epoch=(SOURCE_DATE_EPOCH="$SOURCE_DATE_EPOCH")
   korvane_root_start "$root" "${binds[@]}" --apt-cache "$(korvane_debian_archives trixie)" \
     XDG_CACHE_HOME="$(dirname "$KORVANE_ROOT_CACHE")" LANGUAGE="${LANGUAGE:-}" KORVANE_QT_WINDOWS_ARCHIVE="$archive" \
     KORVANE_QT_WINDOWS_SHA256="${KORVANE_QT_WINDOWS_SHA256:-}" CI="${CI:-}" \
-    KORVANE_E2E_SHOTS="${KORVANE_E2E_SHOTS:-}" SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-}" \
+    KORVANE_E2E_SHOTS="${KORVANE_E2E_SHOTS:-}" "${epoch[@]}" \
     DEBIAN_FRONTEND=noninteractive -- "$@"
   korvane_root_wait || status=$?
   [ -z "$root_lock" ] || exec {root_lock}>&-

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Windows installer and the installed program under Wine, driven by
-# keyboard the way a person would: silent install, a reading, a second copy,
-# a link, the exit window, the stored setting, silent uninstall; and, while
-# Korvane runs, a silent install and uninstall that refuse and change nothing.
+# keyboard the way a person would: silent install, a second copy, a reading
+# saved as a PDF, a link, the exit window, the stored setting, silent
+# uninstall; and, while Korvane runs, a silent install and uninstall that
+# refuse and change nothing.
 # Runs on the X server in DISPLAY (tests/windows/run.sh starts one) with a
 # window manager of its own and a fresh Wine prefix in a temporary folder.
 #   end_to_end.sh SETUP.exe
@@ -180,6 +181,25 @@ korvane_poll 100 shows_pixels "$result" "rgb(255,120,80)" 400 ||
   fail "no coral swatch on the Feng Shui tab ($pixels pixels)"
 shot wine-result-feng-shui
 echo "reading shown"
+
+# File, Save through Windows' own save dialog: the PDF kind chosen from the
+# kinds' list (the picture comes first), then the name typed over the one it
+# suggests. The one-page PDF reads back with the sign, Kua and colour.
+xdotool key ctrl+s
+dialog=$(wait_for "Save Reading") || fail "File, Save showed no save dialog"
+activate "$dialog"
+shot wine-save
+xdotool key Tab Down shift+Tab ctrl+a
+xdotool type --delay 30 "$(winepath -w "$work/reading.pdf")"
+xdotool key Return
+korvane_poll 100 test -s "$work/reading.pdf" || fail "Save wrote no PDF"
+saved=$(pdftotext -enc UTF-8 "$work/reading.pdf" - 2>/dev/null | tr -s '[:space:]' ' ') ||
+  fail "the saved file is no PDF that pdftotext reads: it begins '$(head -c 8 "$work/reading.pdf" | tr -cd '[:print:]')'"
+for words in Pisces Yellow "Kua Number: 7"; do
+  grep -qF "$words" <<<"$saved" || fail "the saved PDF lacks '$words': ${saved:0:300}"
+done
+activate "$result"
+echo "reading saved"
 
 xdotool key alt+b
 main=$(wait_for "$KORVANE_CAPTION" 488) || fail "Back did not return to the birth details window"

@@ -82,8 +82,9 @@ bash "$root/tests/windows/portable_folder.sh" "$root/build-windows/build" || sta
 wineserver -k 2>/dev/null || true
 unset WINEPREFIX
 
-# An X server of its own, on a number no other server here or outside the
-# root has, ended by its id.
+# The end-to-end run reads the PDF it saves, on an X server of its own, on
+# a number no other server here or outside the root has, ended by its id.
+korvane_install_packages poppler-utils
 mkdir -p "$work/x"
 korvane_start_xvfb "$work/x"
 bash "$root/tests/windows/end_to_end.sh" "$setup" || status=1
