@@ -76,7 +76,7 @@ void frmLuckyCarResult::BuildForumLink(QWidget* client) {
     connect(Label14, &LinkLabel::activated, this, [] { OpenHomePage(); });
 }
 
-// The two tabs and, under them, one panel per reading.
+// The three tabs and, under them, one panel per reading.
 void frmLuckyCarResult::BuildReadingTabs(QWidget* client) {
     TS = new QTabBar(client);
     TS->setObjectName(QStringLiteral("TS"));
@@ -84,7 +84,7 @@ void frmLuckyCarResult::BuildReadingTabs(QWidget* client) {
     TS->addTab(ShownText(TextId::ResultFengShui));
     TS->addTab(ShownText(TextId::ResultElements));
     TS->setExpanding(false);
-    // Both tabs always fit.
+    // All three tabs always fit, in every language (the layout test measures them).
     TS->setUsesScrollButtons(false);
     TS->setDrawBase(true);
     TS->setGeometry(TwipsRect(0, 480, 7815, 350));
