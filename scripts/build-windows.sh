@@ -69,6 +69,7 @@ fi
 [ "$(korvane_debian_codename)" = trixie ] ||
   { echo "--here builds on Debian 13 only: Qt $KORVANE_QT_WINDOWS_VERSION needs its host tools" >&2; exit 1; }
 korvane_install_packages "${KORVANE_WINDOWS_PACKAGES[@]}"
+korvane_generate_locales "${KORVANE_WINDOWS_LOCALES[@]}"
 
 # Qt for Windows: the prebuilt archive, or one built here from source.
 archive="$(korvane_find_qt_windows_archive "$root")"

@@ -38,10 +38,17 @@ name="$KORVANE_EXECUTABLE-$KORVANE_VERSION-win64"
 program="$root/build-windows/package/$name/$KORVANE_EXECUTABLE.exe"
 setup="$root/build-windows/package/$name-setup.exe"
 mkdir -p "$out"
-# Wine gives the program the display language that LANG names.
+# Wine gives the program and the installer the display language and user
+# locale that LANG names, the first locale generated for the catalogue
+# (scripts/build-windows.sh).
 language="${LANGUAGE:-en}"
 korvane_use_catalogue "$root" "$language"
-[ "$language" = en ] || export LANG="${language%%[:.]*}.UTF-8"
+locale=""
+for candidate in "${KORVANE_WINDOWS_LOCALES[@]}"; do
+  [[ "$candidate" == "$KORVANE_SCRIPT_LANGUAGE"[._]* ]] && locale="$candidate" && break
+done
+[ -n "$locale" ] || { echo "no locale for the catalogue $language" >&2; exit 1; }
+export LANG="$locale"
 key() { korvane_access_key "$1"; }
 work="$(mktemp -d)"
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml="

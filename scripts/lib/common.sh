@@ -33,7 +33,12 @@ KORVANE_WINDOWS_PACKAGES=(cmake ninja-build xz-utils zip unzip nsis
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n python3-polib
   wine wine64 fonts-dejavu-core fonts-wqy-microhei
-  xvfb xauth x11-utils xdotool openbox imagemagick)
+  xvfb xauth x11-utils xdotool openbox imagemagick locales)
+# Wine makes Windows' display language and user locale from LANG only when
+# the system has that locale; otherwise it is English (United States). One
+# locale for each catalogue, generated with the packages above; the first
+# whose name begins with a catalogue's code stands for that catalogue.
+KORVANE_WINDOWS_LOCALES=(en_US.UTF-8 es_ES.UTF-8 es_MX.UTF-8 vi_VN.UTF-8 zh_CN.UTF-8 zh_TW.UTF-8)
 # Korvane in the browser: the WebAssembly compiler, polib for the catalogues
 # and Node.js with npm for the build step (a Node.js that did not come from
 # Debian is kept); for its tests the two browsers they drive, the PDF tools
@@ -118,6 +123,30 @@ korvane_install_packages() {
   "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 update -qq
   "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 \
     install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# Generates the locales among the arguments (such as zh_CN.UTF-8) that the
+# system lacks, as root or through sudo: it enables them in /etc/locale.gen
+# (the locales package) and runs locale-gen. Does nothing when all are there.
+korvane_generate_locales() {
+  local locale missing=()
+  for locale in "$@"; do
+    locale -a 2>/dev/null | grep -qx "${locale%%.*}.utf8" || missing+=("$locale")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local as_root=()
+  if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null ||
+      { echo "Korvane needs these locales; as root, generate them: ${missing[*]}" >&2 && return 1; }
+    as_root=(sudo)
+  fi
+  echo "Generating locales: ${missing[*]}"
+  for locale in "${missing[@]}"; do
+    "${as_root[@]}" sed -i "s/^# *\(${locale//./\\.} UTF-8\)\$/\\1/" /etc/locale.gen
+    grep -qx "${locale//./\\.} UTF-8" /etc/locale.gen ||
+      { echo "no $locale in /etc/locale.gen" >&2 && return 1; }
+  done
+  "${as_root[@]}" locale-gen >/dev/null
 }
 
 # --- Identity ---------------------------------------------------------------
