@@ -125,13 +125,19 @@ korvane_install_packages() {
     install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# Generates the locales among the arguments (such as zh_CN.UTF-8) that the
-# system lacks, as root or through sudo: it enables them in /etc/locale.gen
-# (the locales package) and runs locale-gen. Does nothing when all are there.
+# Succeeds when the locale (such as zh_CN.UTF-8) is there, in UTF-8.
+korvane_has_locale() {
+  [ "$(LC_ALL="$1" locale charmap 2>/dev/null)" = UTF-8 ]
+}
+
+# Generates the locales among the arguments that the system lacks, as root or
+# through sudo: it enables them in /etc/locale.gen (the locales package, where
+# some are named without ".UTF-8") and runs locale-gen. Does nothing when all
+# are there.
 korvane_generate_locales() {
   local locale missing=()
   for locale in "$@"; do
-    locale -a 2>/dev/null | grep -qx "${locale%%.*}.utf8" || missing+=("$locale")
+    korvane_has_locale "$locale" || missing+=("$locale")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   local as_root=()
@@ -142,11 +148,12 @@ korvane_generate_locales() {
   fi
   echo "Generating locales: ${missing[*]}"
   for locale in "${missing[@]}"; do
-    "${as_root[@]}" sed -i "s/^# *\(${locale//./\\.} UTF-8\)\$/\\1/" /etc/locale.gen
-    grep -qx "${locale//./\\.} UTF-8" /etc/locale.gen ||
-      { echo "no $locale in /etc/locale.gen" >&2 && return 1; }
+    "${as_root[@]}" sed -i "s/^# *\(${locale%%.*}\(\.UTF-8\)\? UTF-8\)\$/\\1/" /etc/locale.gen
   done
   "${as_root[@]}" locale-gen >/dev/null
+  for locale in "${missing[@]}"; do
+    korvane_has_locale "$locale" || { echo "locale-gen made no $locale" >&2 && return 1; }
+  done
 }
 
 # --- Identity ---------------------------------------------------------------
