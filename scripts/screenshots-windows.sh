@@ -129,22 +129,14 @@ shoot windows-result-elements "$KORVANE_CAPTION" 521
 # a picture, each name typed over the one it suggests. The dialog adds the
 # chosen kind's suffix to a name with another one: the PDF kind is chosen
 # first (the kinds' list is after the name, the picture first in it).
-# The dialog is found by its whole title: xdotool's search reads the title
-# that Wine writes in Latin-1, with "?" for Chinese.
-titled() {
-  local id
-  for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
-    [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] && echo "$id" && return 0
-  done
-  return 1
-}
+# The dialog is found by its whole title (korvane_window_titled).
 result="$(korvane_wait_for_window "^$KORVANE_CAPTION\$" $((521 * scale)))"
 title="$(korvane_entry_text save.title)"
 for saved in windows-saved-reading.pdf windows-saved-reading.png; do
   rm -f "$out/$saved"
   korvane_activate "$result" || true
   xdotool key ctrl+s
-  dialog="$(korvane_poll 300 titled "$title")" || { echo "File, Save showed no save dialog" >&2; exit 1; }
+  dialog="$(korvane_poll 300 korvane_window_titled "$title")" || { echo "File, Save showed no save dialog" >&2; exit 1; }
   korvane_activate "$dialog" || true
   if [ "$saved" = windows-saved-reading.pdf ]; then
     sleep 1
@@ -166,9 +158,15 @@ shoot windows-exit-promotion "$KORVANE_CAPTION" 741
 xdotool key "alt+$(key command.exit)"
 wineserver -w
 
-# The installer on Windows 8.1.
+# The installer on Windows 8.1: its message has the installer's title in
+# Windows' display language.
 wine winecfg -v win81 >/dev/null 2>&1
 wine "$setup" &
 started+=($!)
-shoot windows-setup-too-old "$KORVANE_PRODUCT_NAME Setup"
+caption="$(korvane_setup_caption "$root" "$KORVANE_SCRIPT_LANGUAGE")"
+setup_message="$(korvane_poll 300 korvane_window_titled "$caption")" ||
+  { echo "the installer showed no '$caption'" >&2; exit 1; }
+sleep 1
+import -frame -window "$setup_message" "$out/windows-setup-too-old.png"
+echo "wrote $out/windows-setup-too-old.png"
 xdotool key Return

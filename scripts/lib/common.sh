@@ -253,6 +253,29 @@ korvane_windows() {
   done
 }
 
+# Prints the id of a visible window with exactly this title. Wine's titles
+# with characters beyond Latin-1 are found this way, not by xdotool's search,
+# which reads them as Latin-1 with "?" for the rest.
+korvane_window_titled() {
+  local id
+  for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+    [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] && echo "$id" && return 0
+  done
+  return 1
+}
+
+# The installer's title in a catalogue's language, as NSIS words it in its
+# language file for the catalogue's X-Korvane-NSIS-Language (English where
+# there is none). Needs the identity (korvane_load_identity).
+#   korvane_setup_caption ROOT CODE
+korvane_setup_caption() {
+  local language caption
+  language="$(sed -n 's/^"X-Korvane-NSIS-Language: \(.*\)\\n"$/\1/p' "$1/i18n/$2.po" 2>/dev/null)"
+  caption="$(sed -n '/^# ^SetupCaption/{n;s/\r$//;p;q}' "/usr/share/nsis/Contrib/Language files/${language:-English}.nlf")"
+  [ -n "$caption" ] || return 1
+  echo "${caption//'$(^Name)'/$KORVANE_PRODUCT_NAME}"
+}
+
 # Waits up to the given tenths of a second (50 by default) for such a
 # window and prints the first one's id; fails when none appears.
 korvane_wait_for_window() {

@@ -74,6 +74,21 @@ status=0
 wine "$setup" /S || status=$?
 [ "$status" -eq 3 ] || fail "the installer on Windows 8.1 ended with status $status"
 [ ! -e "$folder" ] || fail "the installer on Windows 8.1 installed $(find "$folder" | head -n 3 | tr '\n' ' ')"
+# On a Chinese Windows 8.1 it says so in Chinese: Windows' display language,
+# which Wine takes from LANG, picks the installer's language.
+caption="$(korvane_setup_caption "$root" zh_CN)"
+LANG=zh_CN.UTF-8 wine "$setup" &
+refusing=$!
+started+=("$refusing")
+box=$(korvane_poll 300 korvane_window_titled "$caption") ||
+  fail "the installer on a Chinese Windows 8.1 showed no '$caption' but:" \
+    "$(xdotool search --onlyvisible --name . getwindowname %@ | tr '\n' ',')"
+shot wine-setup-too-old-zh
+korvane_activate "$box" || fail "the installer's message did not get the focus"
+xdotool key Return
+status=0
+wait "$refusing" || status=$?
+[ "$status" -eq 3 ] || fail "the installer on a Chinese Windows 8.1 ended with status $status"
 wine winecfg -v win10 >/dev/null 2>&1
 echo "Windows 8.1 refused"
 
