@@ -2,6 +2,7 @@
 #include "exit_promotion_window.h"
 #include "link_label.h"
 #include "result_window.h"
+#include "table_rows.h"
 #include "value_label.h"
 #include "window_registry.h"
 #include "window_test_support.h"
@@ -66,12 +67,8 @@ private slots:
     }
 
     void validationMessagesInOrder_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("day");
-        QTest::addColumn<QString>("month");
-        QTest::addColumn<QString>("year");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<bool>("critical");
+        Columns<QString, int, QString, QString, QString, bool>("name", "day", "month", "year",
+                                                               "message", "critical");
         const auto row = [](const char* tag, const char* name, int day, const char* month,
                             const char* year, const char* message, bool critical) {
             QTest::newRow(tag) << QString(name) << day << QString(month) << QString(year)
@@ -92,12 +89,9 @@ private slots:
     }
 
     void validationMessagesInOrder() {
-        QFETCH(QString, name);
-        QFETCH(int, day);
-        QFETCH(QString, month);
-        QFETCH(QString, year);
-        QFETCH(QString, message);
-        QFETCH(bool, critical);
+        const auto [name, day, month, year, message, critical] =
+            Fetch<QString, int, QString, QString, QString, bool>("name", "day", "month", "year",
+                                                                 "message", "critical");
         frmMain& window = Window();
         window.ShowCentred();
         Control<QLineEdit>(window, "txtName")->setText(name);

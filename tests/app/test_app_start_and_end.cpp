@@ -6,6 +6,7 @@
 #include "result_window.h"
 #include "startup.h"
 #include "support_texts.h"
+#include "table_rows.h"
 #include "window_registry.h"
 #include "window_test_support.h"
 
@@ -38,8 +39,7 @@ private slots:
     void cleanup() { bed.reset(); }
 
     void coBrandNumberRounding_data() {
-        QTest::addColumn<float>("r");
-        QTest::addColumn<int>("expected");
+        Columns<float, int>("r", "expected");
         QTest::newRow("0") << 0.0f << 1;
         QTest::newRow("0.25 rounds half to even 2") << 0.25f << 2;
         QTest::newRow("0.75 rounds half to even 6") << 0.75f << 6;
@@ -53,8 +53,7 @@ private slots:
     }
 
     void coBrandNumberRounding() {
-        QFETCH(float, r);
-        QFETCH(int, expected);
+        const auto [r, expected] = Fetch<float, int>("r", "expected");
         QCOMPARE(CoBrandNumber(r), expected);
     }
 

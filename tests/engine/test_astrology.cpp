@@ -2,6 +2,7 @@
 #include "catalogue.h"
 #include "colour_catalogue.h"
 #include "sign_ranges.h"
+#include "table_rows.h"
 
 #include <QTest>
 
@@ -48,10 +49,7 @@ private slots:
     // Days beyond the calendar, as the rule is written (the days of the
     // calendar are everyDayOfTheYear's).
     void beyondTheCalendar_data() {
-        QTest::addColumn<int>("day");
-        QTest::addColumn<int>("month");
-        QTest::addColumn<QString>("sign");
-        QTest::addColumn<QString>("colour");
+        Columns<int, int, QString, QString>("day", "month", "sign", "colour");
         struct Row {
             const char* name;
             int day;
@@ -68,10 +66,8 @@ private slots:
     }
 
     void beyondTheCalendar() {
-        QFETCH(int, day);
-        QFETCH(int, month);
-        QFETCH(QString, sign);
-        QFETCH(QString, colour);
+        const auto [day, month, sign, colour] =
+            Fetch<int, int, QString, QString>("day", "month", "sign", "colour");
         const AstrologyResult result = AstrologyReading(day, static_cast<Month>(month));
         QCOMPARE(Str(EnglishText(result.sunSign)), sign);
         QCOMPARE(Str(EnglishText(result.carColour)), colour);
@@ -91,9 +87,7 @@ private slots:
 
     // The sign texts and colour descriptions, paragraphs parted by an empty line.
     void signTexts_data() {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("paragraphs");
-        QTest::addColumn<QString>("opening");
+        Columns<int, int, QString>("index", "paragraphs", "opening");
         const struct {
             int paragraphs;
             const char* opening;
@@ -118,9 +112,8 @@ private slots:
     }
 
     void signTexts() {
-        QFETCH(int, index);
-        QFETCH(int, paragraphs);
-        QFETCH(QString, opening);
+        const auto [index, paragraphs, opening] =
+            Fetch<int, int, QString>("index", "paragraphs", "opening");
         const auto english = EnglishText(SunSigns()[index].text);
         const QString text = QString::fromUtf8(english.data(), english.size());
         QVERIFY(text.startsWith(opening));
@@ -136,8 +129,7 @@ private slots:
     }
 
     void colourDescriptions_data() {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("opening");
+        Columns<int, QString>("index", "opening");
         const char* openings[15] = {"Violet is such a color",
                                     "Indigo is said to affect",
                                     "Blue is said to be the color",
@@ -160,8 +152,7 @@ private slots:
     }
 
     void colourDescriptions() {
-        QFETCH(int, index);
-        QFETCH(QString, opening);
+        const auto [index, opening] = Fetch<int, QString>("index", "opening");
         const auto description = EnglishText(ColourCatalogue()[index].description);
         const QString text = QString::fromUtf8(description.data(), description.size());
         QVERIFY(text.startsWith(opening));

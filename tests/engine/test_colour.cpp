@@ -1,6 +1,7 @@
 #include "catalogue.h"
 #include "colour.h"
 #include "colour_catalogue.h"
+#include "table_rows.h"
 
 #include <QSet>
 #include <QTest>
@@ -11,10 +12,7 @@ class TestColour : public QObject {
     Q_OBJECT
 private slots:
     void converts_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("red");
-        QTest::addColumn<int>("green");
-        QTest::addColumn<int>("blue");
+        Columns<QString, int, int, int>("text", "red", "green", "blue");
         QTest::newRow("violet with 00") << "120,00,120," << 120 << 0 << 120;
         QTest::newRow("black") << "00,00,00," << 0 << 0 << 0;
         QTest::newRow("white") << "255,255,255," << 255 << 255 << 255;
@@ -28,10 +26,8 @@ private slots:
     }
 
     void converts() {
-        QFETCH(QString, text);
-        QFETCH(int, red);
-        QFETCH(int, green);
-        QFETCH(int, blue);
+        const auto [text, red, green, blue] =
+            Fetch<QString, int, int, int>("text", "red", "green", "blue");
         const auto colour = RGBTextToColour(text.toStdString());
         QVERIFY(colour.has_value());
         // Red lies in the lowest byte, blue in the highest.

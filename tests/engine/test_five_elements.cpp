@@ -3,6 +3,7 @@
 #include "colour_catalogue.h"
 #include "feng_shui.h"
 #include "reading_for.h"
+#include "table_rows.h"
 
 #include <QTest>
 
@@ -45,9 +46,7 @@ private slots:
     // Colours to choose: the element's own and its producer's; to avoid: the
     // overcomer's.
     void coloursOfEachElement_data() {
-        QTest::addColumn<int>("year");
-        QTest::addColumn<QString>("suit");
-        QTest::addColumn<QString>("avoid");
+        Columns<int, QString, QString>("year", "suit", "avoid");
         const auto row = [](const char* tag, int year, const char* suit, const char* avoid) {
             QTest::newRow(tag) << year << QString(suit) << QString(avoid);
         };
@@ -59,9 +58,7 @@ private slots:
     }
 
     void coloursOfEachElement() {
-        QFETCH(int, year);
-        QFETCH(QString, suit);
-        QFETCH(QString, avoid);
+        const auto [year, suit, avoid] = Fetch<int, QString, QString>("year", "suit", "avoid");
         const ElementsReading reading = ElementsReadingFor(year);
         QCOMPARE(Names(reading.suit), suit);
         QCOMPARE(Names(reading.avoid), avoid);

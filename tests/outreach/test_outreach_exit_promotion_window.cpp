@@ -1,6 +1,7 @@
 #include "exit_promotion_window.h"
 #include "link_label.h"
 #include "support_texts.h"
+#include "table_rows.h"
 #include "window_registry.h"
 #include "window_test_support.h"
 
@@ -184,8 +185,7 @@ private slots:
     }
 
     void boxesShowPlaceholders_data() {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("placeholder");
+        Columns<QString, QString>("box", "placeholder");
         const char* tags[] = {"name", "e-mail", "friend's name", "friend's e-mail"};
         const char* placeholders[] = {"Your Name", "Your Email Address", "Friend's Name",
                                       "Friend's Email Address"};
@@ -194,8 +194,7 @@ private slots:
     }
 
     void boxesShowPlaceholders() {
-        QFETCH(QString, box);
-        QFETCH(QString, placeholder);
+        const auto [box, placeholder] = Fetch<QString, QString>("box", "placeholder");
         frmNagScreen2& window = Window();
         QVERIFY(ShowActive(window));
         QLineEdit* line = Control<QLineEdit>(window, box);
@@ -229,10 +228,8 @@ private slots:
     // width: the text and the caret stay as they were, the message says why
     // and the box keeps the focus; the name boxes take spaces.
     void spacesHoweverTheyCome_data() {
-        QTest::addColumn<QString>("way");
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("arriving");
-        QTest::addColumn<QString>("after"); // the box's text then, "ab" when refused
+        // after: the box's text then, "ab" when refused
+        Columns<QString, QString, QString, QString>("way", "box", "arriving", "after");
         const auto row = [](const char* tag, const char* way, const char* box,
                             const QString& arriving, const char* after) {
             QTest::newRow(tag) << way << box << arriving << after;
@@ -250,10 +247,8 @@ private slots:
     }
 
     void spacesHoweverTheyCome() {
-        QFETCH(QString, way);
-        QFETCH(QString, box);
-        QFETCH(QString, arriving);
-        QFETCH(QString, after);
+        const auto [way, box, arriving, after] =
+            Fetch<QString, QString, QString, QString>("way", "box", "arriving", "after");
         frmNagScreen2& window = Window();
         QVERIFY(ShowActive(window));
         QLineEdit* line = Control<QLineEdit>(window, box);
@@ -281,9 +276,9 @@ private slots:
     }
 
     void submitRefused_data() {
-        QTest::addColumn<QStringList>("typed"); // name, e-mail, friend's name, friend's e-mail
-        QTest::addColumn<QString>("problem");
-        QTest::addColumn<QString>("box"); // the box the message is about, which gets the focus
+        // typed: name, e-mail, friend's name, friend's e-mail; box: the box the message is about,
+        // which gets the focus
+        Columns<QStringList, QString, QString>("typed", "problem", "box");
         const auto row = [](const char* tag, const QStringList& typed, const char* problem,
                             const char* box) { QTest::newRow(tag) << typed << problem << box; };
         row("untouched form",
@@ -304,9 +299,8 @@ private slots:
     }
 
     void submitRefused() {
-        QFETCH(QStringList, typed);
-        QFETCH(QString, problem);
-        QFETCH(QString, box);
+        const auto [typed, problem, box] =
+            Fetch<QStringList, QString, QString>("typed", "problem", "box");
         frmNagScreen2& window = Window();
         QVERIFY(ShowActive(window));
         for (int i = 0; i < 4; ++i)
@@ -327,18 +321,15 @@ private slots:
     // stands, its line break as CR LF. The form and the window stay, and each
     // press sends again.
     void submitSendsRequest_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("sent");
-        QTest::newRow("outer spaces go") << "  Ann Lee "
-                                         << "Ann%20Lee";
+        Columns<QString, QString>("name", "sent");
+        QTest::newRow("outer spaces go") << QString("  Ann Lee ") << "Ann%20Lee";
         QTest::newRow("non-ASCII as UTF-8")
             << QStringLiteral(" Ren\u00e9e \u65e5\u672c ") << "Ren%C3%A9e%20%E6%97%A5%E6%9C%AC";
         QTest::newRow("a no-break space is no blank") << QStringLiteral("\u00a0Ann") << "%C2%A0Ann";
     }
 
     void submitSendsRequest() {
-        QFETCH(QString, name);
-        QFETCH(QString, sent);
+        const auto [name, sent] = Fetch<QString, QString>("name", "sent");
         frmNagScreen2& window = Window();
         QVERIFY(ShowActive(window));
         const QStringList typed = {name, "ann@mail.example", "Bob", "bob@mail.example"};

@@ -1,5 +1,6 @@
 #include "recording_platform.h"
 #include "setting_scrambler.h"
+#include "table_rows.h"
 #include "update_reminder.h"
 
 #include <QTest>
@@ -52,8 +53,7 @@ private slots:
     void cleanup() { platform_.reset(); }
 
     void scrambles_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("scrambled");
+        Columns<QString, QString>("text", "scrambled");
         QTest::newRow("empty") << QString() << QString();
         QTest::newRow("reversed and raised by 85") << "ab" << Chars({183, 182});
         QTest::newRow("digits and dash") << "1-9" << Chars({57 + 85, 45 + 85, 49 + 85});
@@ -68,14 +68,12 @@ private slots:
     }
 
     void scrambles() {
-        QFETCH(QString, text);
-        QFETCH(QString, scrambled);
+        const auto [text, scrambled] = Fetch<QString, QString>("text", "scrambled");
         QCOMPARE(ScrambleSetting(text), scrambled);
     }
 
     void unscrambles_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("unscrambled");
+        Columns<QString, QString>("text", "unscrambled");
         QTest::newRow("empty") << QString() << QString();
         QTest::newRow("reversed and lowered by 85") << Chars({183, 182}) << "ab";
         QTest::newRow("code 85 becomes 0") << QStringLiteral("U") << Chars({0});
@@ -87,8 +85,7 @@ private slots:
     }
 
     void unscrambles() {
-        QFETCH(QString, text);
-        QFETCH(QString, unscrambled);
+        const auto [text, unscrambled] = Fetch<QString, QString>("text", "unscrambled");
         QCOMPARE(UnscrambleSetting(text), unscrambled);
     }
 
@@ -133,9 +130,7 @@ private slots:
     }
 
     void remindsAfterFifteenDays_data() {
-        QTest::addColumn<int>("daysFromToday");
-        QTest::addColumn<MessageAnswer>("answer");
-        QTest::addColumn<bool>("asks");
+        Columns<int, MessageAnswer, bool>("daysFromToday", "answer", "asks");
         QTest::newRow("same day") << 0 << MessageAnswer::Yes << false;
         QTest::newRow("14 days ago") << -14 << MessageAnswer::Yes << false;
         QTest::newRow("14 days ahead") << 14 << MessageAnswer::Yes << false;
@@ -148,9 +143,8 @@ private slots:
     }
 
     void remindsAfterFifteenDays() {
-        QFETCH(int, daysFromToday);
-        QFETCH(MessageAnswer, answer);
-        QFETCH(bool, asks);
+        const auto [daysFromToday, answer, asks] =
+            Fetch<int, MessageAnswer, bool>("daysFromToday", "answer", "asks");
         const QString before = StoredDate(kToday.addDays(daysFromToday));
         platform_->settings.insert(StoreKey(), before);
         platform_->answers = {answer};
@@ -204,18 +198,16 @@ private slots:
     // asks when it is time, and opens nothing, since it would ask again at
     // every start.
     void storeThatFails_data() {
-        QTest::addColumn<bool>("readable");
-        QTest::addColumn<int>("daysAgo"); // -1: nothing stored
-        QTest::addColumn<bool>("asks");
+        // daysAgo: -1: nothing stored
+        Columns<bool, int, bool>("readable", "daysAgo", "asks");
         QTest::newRow("unwritable, time to ask") << true << 15 << true;
         QTest::newRow("unwritable, first run") << true << -1 << false;
         QTest::newRow("unreadable") << false << 100 << false;
     }
 
     void storeThatFails() {
-        QFETCH(bool, readable);
-        QFETCH(int, daysAgo);
-        QFETCH(bool, asks);
+        const auto [readable, daysAgo, asks] =
+            Fetch<bool, int, bool>("readable", "daysAgo", "asks");
         if (daysAgo >= 0)
             platform_->settings.insert(StoreKey(), StoredDate(kToday.addDays(-daysAgo)));
         const auto before = platform_->settings;

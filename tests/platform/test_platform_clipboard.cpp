@@ -7,6 +7,7 @@
 #include "platform.h"
 #include "qt_platform.h"
 #include "sun_sign_text_box.h"
+#include "table_rows.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -171,9 +172,7 @@ private slots:
     }
 
     void boxTakesBackOnlyItsOwnCopy_data() {
-        QTest::addColumn<Source>("source");
-        QTest::addColumn<Trigger>("trigger");
-        QTest::addColumn<bool>("cleared");
+        Columns<Source, Trigger, bool>("source", "trigger", "cleared");
         const auto row = [](const char* tag, Source source, Trigger trigger, bool cleared) {
             QTest::newRow(tag) << source << trigger << cleared;
         };
@@ -188,9 +187,8 @@ private slots:
     }
 
     void boxTakesBackOnlyItsOwnCopy() {
-        QFETCH(Source, source);
-        QFETCH(Trigger, trigger);
-        QFETCH(bool, cleared);
+        const auto [source, trigger, cleared] =
+            Fetch<Source, Trigger, bool>("source", "trigger", "cleared");
 
         auto box = std::make_unique<SunSignTextBox>(nullptr);
         box->resize(400, 300);

@@ -4,6 +4,7 @@
 #include "languages.h"
 #include "line_breaks.h"
 #include "qt_platform.h"
+#include "table_rows.h"
 #include "window_test_support.h"
 
 #include <QAbstractButton>
@@ -132,8 +133,7 @@ private slots:
     }
 
     void lineBreaksBecomeLineFeeds_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("shown");
+        Columns<QString, QString>("text", "shown");
         const auto row = [](const char* tag, const QString& text, const char* shown) {
             QTest::newRow(tag) << text << QString(shown);
         };
@@ -151,17 +151,13 @@ private slots:
     }
 
     void lineBreaksBecomeLineFeeds() {
-        QFETCH(QString, text);
-        QFETCH(QString, shown);
+        const auto [text, shown] = Fetch<QString, QString>("text", "shown");
         QCOMPARE(korvane::WithLineFeeds(text), shown);
     }
 
     void messageBoxAnswers_data() {
-        QTest::addColumn<MessageButtons>("buttons");
-        QTest::addColumn<MessageIcon>("icon");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<MessageAnswer>("answer");
-        QTest::addColumn<QString>("defaultButton");
+        Columns<MessageButtons, MessageIcon, int, MessageAnswer, QString>(
+            "buttons", "icon", "key", "answer", "defaultButton");
         const auto row = [](const char* tag, MessageButtons buttons, MessageIcon icon, int key,
                             MessageAnswer answer, const char* defaultButton) {
             QTest::newRow(tag) << buttons << icon << key << answer << QString(defaultButton);
@@ -179,11 +175,9 @@ private slots:
     }
 
     void messageBoxAnswers() {
-        QFETCH(MessageButtons, buttons);
-        QFETCH(MessageIcon, icon);
-        QFETCH(int, key);
-        QFETCH(MessageAnswer, answer);
-        QFETCH(QString, defaultButton);
+        const auto [buttons, icon, key, answer, defaultButton] =
+            Fetch<MessageButtons, MessageIcon, int, MessageAnswer, QString>(
+                "buttons", "icon", "key", "answer", "defaultButton");
 
         // The box is answered from inside its own event loop; the failsafe
         // closes whatever box is left so that a fault cannot hang the test.
@@ -243,8 +237,7 @@ private slots:
     }
 
     void settingSurvivesRoundTrip_data() {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("value");
+        Columns<QString, QString>("key", "value");
         QString everyHighCode;
         for (char16_t code = 0x80; code <= 0xFF; ++code)
             everyHighCode.append(QChar(code));
@@ -260,17 +253,13 @@ private slots:
         QTest::newRow("every code scrambling produces") << "range" << storedRange;
         QTest::newRow("INI punctuation") << "punctuation"
                                          << "a;b,c=d\"e\\f[g]h#i";
-        QTest::newRow("spaces at both ends") << "spaces"
-                                             << "  padded  ";
-        QTest::newRow("looks like a Qt variant") << "variant"
-                                                 << "@Variant(x)";
-        QTest::newRow("overwrites an earlier value") << "high"
-                                                     << "short";
+        QTest::newRow("spaces at both ends") << QString("spaces") << "  padded  ";
+        QTest::newRow("looks like a Qt variant") << QString("variant") << "@Variant(x)";
+        QTest::newRow("overwrites an earlier value") << QString("high") << "short";
     }
 
     void settingSurvivesRoundTrip() {
-        QFETCH(QString, key);
-        QFETCH(QString, value);
+        const auto [key, value] = Fetch<QString, QString>("key", "value");
         QtPlatform platform;
 
         QVERIFY(platform.WriteSetting(kSection, key, value));

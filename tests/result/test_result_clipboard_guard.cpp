@@ -2,6 +2,7 @@
 // what a sign text box gave away, and only while the program holds it.
 #include "clipboard_guard.h"
 #include "recording_platform.h"
+#include "table_rows.h"
 
 #include <QTest>
 
@@ -19,9 +20,8 @@ class TestResultClipboardGuard : public QObject {
     Q_OBJECT
 private slots:
     void takesBackOnlyWhatTheBoxGaveAway_data() {
-        QTest::addColumn<QString>("givenAway"); // empty: the box gave nothing
-        QTest::addColumn<QString>("held");
-        QTest::addColumn<bool>("cleared");
+        // givenAway: empty: the box gave nothing
+        Columns<QString, QString, bool>("givenAway", "held", "cleared");
         const auto row = [](const char* tag, const QString& givenAway, const QString& held,
                             bool cleared) { QTest::newRow(tag) << givenAway << held << cleared; };
         row("the copy", kShown, kShown, true);
@@ -39,9 +39,8 @@ private slots:
     }
 
     void takesBackOnlyWhatTheBoxGaveAway() {
-        QFETCH(QString, givenAway);
-        QFETCH(QString, held);
-        QFETCH(bool, cleared);
+        const auto [givenAway, held, cleared] =
+            Fetch<QString, QString, bool>("givenAway", "held", "cleared");
         for (const ClipboardPart part : {ClipboardPart::Clipboard, ClipboardPart::Selection}) {
             RecordingPlatform platform;
             ClipboardGuard guard;

@@ -4,6 +4,7 @@
 #include "link_label.h"
 #include "result_window.h"
 #include "sun_sign_text_box.h"
+#include "table_rows.h"
 #include "value_label.h"
 #include "window_registry.h"
 #include "window_test_support.h"
@@ -160,21 +161,15 @@ private slots:
     // leaving then shows the exit promotion window; leaving by the close box
     // or the menu shows that at once.
     void leaving_data() {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("Back button") << "cmdBack"
-                                     << "frmMain";
-        QTest::newRow("File, Back") << "mnuBack"
-                                    << "frmMain";
-        QTest::newRow("File, Exit") << "mnuExit"
-                                    << "frmNagScreen2";
-        QTest::newRow("close box") << ""
-                                   << "frmNagScreen2";
+        Columns<QString, QString>("how", "shown");
+        QTest::newRow("Back button") << QString("cmdBack") << "frmMain";
+        QTest::newRow("File, Back") << QString("mnuBack") << "frmMain";
+        QTest::newRow("File, Exit") << QString("mnuExit") << "frmNagScreen2";
+        QTest::newRow("close box") << QString("") << "frmNagScreen2";
     }
 
     void leaving() {
-        QFETCH(QString, how);
-        QFETCH(QString, shown);
+        const auto [how, shown] = Fetch<QString, QString>("how", "shown");
         frmLuckyCarResult& window = ResultOf("Someone", 20, "October", "1999", false);
         if (how == "cmdBack")
             QTest::mouseClick(Control<QPushButton>(window, how), Qt::LeftButton);
