@@ -96,12 +96,10 @@ QList<QWidget*> AllWindows(std::unique_ptr<frmAbout>& about) {
 
 } // namespace
 
-class TestAccessibility : public QObject {
+class TestAccessibility : public WindowTest {
     Q_OBJECT
 private slots:
     void initTestCase() { ApplyProgramLook(); }
-    void init() { bed = std::make_unique<WindowTestBed>(); }
-    void cleanup() { bed.reset(); }
 
     void everyReachableControlIsNamed() {
         std::unique_ptr<frmAbout> about;
@@ -266,9 +264,6 @@ private slots:
         QVERIFY2(bar->text(QAccessible::Name).contains("sun sign", Qt::CaseInsensitive),
                  qPrintable(bar->text(QAccessible::Name)));
     }
-
-private:
-    std::unique_ptr<WindowTestBed> bed;
 };
 
 QTEST_MAIN(TestAccessibility)

@@ -18,12 +18,9 @@
 
 using namespace korvane;
 
-class TestBirthDetailsWindow : public QObject {
+class TestBirthDetailsWindow : public WindowTest {
     Q_OBJECT
 private slots:
-    void init() { bed = std::make_unique<WindowTestBed>(); }
-    void cleanup() { bed.reset(); }
-
     void freshWindowHasListsAndDefaults() {
         frmMain& window = Window();
         const struct {
@@ -237,7 +234,6 @@ private slots:
 
 private:
     frmMain& Window() { return WindowRegistry::Instance().Use<frmMain>(); }
-    std::unique_ptr<WindowTestBed> bed;
 };
 
 QTEST_MAIN(TestBirthDetailsWindow)

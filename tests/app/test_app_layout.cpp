@@ -148,14 +148,12 @@ void VerifySpokenInTheLanguage(QWidget* window) {
 
 } // namespace
 
-class TestLayout : public QObject {
+class TestLayout : public WindowTest {
     Q_OBJECT
 private slots:
     // The test runs once for each language: the program's own choice from
     // the environment (LANGUAGE) sets it.
     void initTestCase() { UseUsersLanguage(); }
-    void init() { bed = std::make_unique<WindowTestBed>(); }
-    void cleanup() { bed.reset(); }
 
     // First, while no paint of this process has started Qt's worker threads.
     void drawingTheBirthDetailsWindowStartsNoThreads() {
@@ -315,9 +313,6 @@ private slots:
         exitWindow.ShowCentred();
         VerifyInTheLanguage(&exitWindow);
     }
-
-private:
-    std::unique_ptr<WindowTestBed> bed;
 };
 
 QTEST_MAIN(TestLayout)

@@ -32,12 +32,9 @@ public:
 
 } // namespace
 
-class TestStartAndEnd : public QObject {
+class TestStartAndEnd : public WindowTest {
     Q_OBJECT
 private slots:
-    void init() { bed = std::make_unique<WindowTestBed>(); }
-    void cleanup() { bed.reset(); }
-
     void coBrandNumberRounding_data() {
         Columns<float, int>("r", "expected");
         QTest::newRow("0") << 0.0f << 1;
@@ -132,9 +129,6 @@ private slots:
         QCOMPARE(bed->endRequests, 1);
         QCOMPARE(VisibleWindowNames(), QStringList());
     }
-
-private:
-    std::unique_ptr<WindowTestBed> bed;
 };
 
 QTEST_MAIN(TestStartAndEnd)

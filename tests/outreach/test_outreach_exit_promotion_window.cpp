@@ -79,21 +79,18 @@ void Arrive(QLineEdit* box, const QString& way, const QString& text) {
 
 } // namespace
 
-class TestOutreachExitPromotionWindow : public QObject {
+class TestOutreachExitPromotionWindow : public WindowTest {
     Q_OBJECT
 private slots:
-    void init() { bed_ = std::make_unique<WindowTestBed>(); }
-    void cleanup() { bed_.reset(); }
-
     void sizeAndKeptOnTop() {
         frmNagScreen2& window = Window();
         QCOMPARE(window.size(), QSize(741, 315));
-        QCOMPARE(bed_->platform.keptOnTop, QList<QWidget*>{&window});
+        QCOMPARE(bed->platform.keptOnTop, QList<QWidget*>{&window});
 
         QVERIFY(ShowActive(window));
         QCOMPARE(window.size(), QSize(741, 315));
         QCOMPARE(window.minimumSize(), window.maximumSize());
-        QCOMPARE(bed_->endRequests, 0);
+        QCOMPARE(bed->endRequests, 0);
     }
 
     void loadsOncePerCreation() {
@@ -107,7 +104,7 @@ private slots:
             shown.insert(Control<QLabel>(window, "Label2")->text());
             // Using the loaded window again does not load it again.
             QCOMPARE(&Window(), &window);
-            QCOMPARE(bed_->platform.keptOnTop.size(), creation);
+            QCOMPARE(bed->platform.keptOnTop.size(), creation);
             WindowRegistry::Instance().DestroyAll();
         }
         // Each load draws one of the texts afresh.
@@ -119,7 +116,7 @@ private slots:
         frmNagScreen2* window = WindowRegistry::Instance().Find<frmNagScreen2>();
         QVERIFY(window);
         QVERIFY(!window->isVisible());
-        QCOMPARE(bed_->endRequests, 0);
+        QCOMPARE(bed->endRequests, 0);
     }
 
     void focusStartsAtExitAndFollowsForm() {
@@ -138,8 +135,8 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
         }
-        QCOMPARE(bed_->endRequests, 0);
-        QVERIFY(bed_->platform.messages.isEmpty());
+        QCOMPARE(bed->endRequests, 0);
+        QVERIFY(bed->platform.messages.isEmpty());
     }
 
     void endsProgram_data() {
@@ -163,10 +160,10 @@ private slots:
             window.close();
         Settle();
 
-        QCOMPARE(bed_->endRequests, 1);
+        QCOMPARE(bed->endRequests, 1);
         QVERIFY(!WindowRegistry::Instance().Find<frmNagScreen2>());
         QVERIFY(VisibleWindowNames().isEmpty());
-        QVERIFY(bed_->platform.openedAddresses.isEmpty());
+        QVERIFY(bed->platform.openedAddresses.isEmpty());
     }
 
     // Visit Us Online is a button that works as a link, never staying down.
@@ -179,9 +176,9 @@ private slots:
             QVERIFY(!visit->isChecked());
         }
         QTest::mouseClick(Control<LinkLabel>(window, "lblGoToHome"), Qt::LeftButton);
-        QCOMPARE(bed_->platform.openedAddresses,
+        QCOMPARE(bed->platform.openedAddresses,
                  (QStringList{kHomePage, kHomePage, kSoftwaresPage}));
-        QCOMPARE(bed_->endRequests, 0);
+        QCOMPARE(bed->endRequests, 0);
     }
 
     void boxesShowPlaceholders_data() {
@@ -221,7 +218,7 @@ private slots:
             focusOut();
             QCOMPARE(line->text(), text);
         }
-        QVERIFY(bed_->platform.messages.isEmpty());
+        QVERIFY(bed->platform.messages.isEmpty());
     }
 
     // However text comes into a box, the e-mail boxes refuse a space of any
@@ -264,10 +261,10 @@ private slots:
         QCOMPARE(line->text(), after);
         QCOMPARE(QApplication::focusWidget(), line);
         if (after != "ab") {
-            QVERIFY(bed_->platform.messages.isEmpty());
+            QVERIFY(bed->platform.messages.isEmpty());
             return;
         }
-        QCOMPARE(bed_->platform.messages,
+        QCOMPARE(bed->platform.messages,
                  (QList<RecordingPlatform::Message>{
                      {&window, kNoSpace, MessageIcon::Critical, MessageButtons::Ok}}));
         // Typing goes on where it was.
@@ -308,12 +305,12 @@ private slots:
 
         QTest::mouseClick(Control<QPushButton>(window, "cmdSubmit"), Qt::LeftButton);
 
-        QCOMPARE(bed_->platform.messages,
+        QCOMPARE(bed->platform.messages,
                  (QList<RecordingPlatform::Message>{
                      {&window, problem, MessageIcon::Critical, MessageButtons::Ok}}));
         QCOMPARE(QApplication::focusWidget(), Control<QLineEdit>(window, box));
-        QVERIFY(bed_->platform.openedAddresses.isEmpty());
-        QCOMPARE(bed_->endRequests, 0);
+        QVERIFY(bed->platform.openedAddresses.isEmpty());
+        QCOMPARE(bed->endRequests, 0);
     }
 
     // The boxes' texts go to the engine as UTF-8 and the request to the
@@ -340,24 +337,21 @@ private slots:
 
         QTest::mouseClick(Control<QPushButton>(window, "cmdSubmit"), Qt::LeftButton);
 
-        QVERIFY(bed_->platform.messages.isEmpty());
+        QVERIFY(bed->platform.messages.isEmpty());
         const QString request = "https://www.quillory.example/tell-a-friend.html?taf1=" + sent +
                                 "&taf2=ann%40mail.example&taf3=Your%20Message%0D%0A&taf4=Bob"
                                 "&taf5=bob%40mail.example&taf6=https://www.korvane.example/";
-        QCOMPARE(bed_->platform.openedAddresses, QStringList{request});
+        QCOMPARE(bed->platform.openedAddresses, QStringList{request});
         for (int i = 0; i < 4; ++i)
             QCOMPARE(Control<QLineEdit>(window, kFormBoxes[i])->text(), typed[i]);
         QCOMPARE(Control<QPlainTextEdit>(window, "txtMessage")->toPlainText(),
                  QStringLiteral("Your Message\n"));
         QCOMPARE(WindowRegistry::Instance().Find<frmNagScreen2>(), &window);
         QVERIFY(window.isVisible());
-        QCOMPARE(bed_->endRequests, 0);
+        QCOMPARE(bed->endRequests, 0);
         QTest::mouseClick(Control<QPushButton>(window, "cmdSubmit"), Qt::LeftButton);
-        QCOMPARE(bed_->platform.openedAddresses, (QStringList{request, request}));
+        QCOMPARE(bed->platform.openedAddresses, (QStringList{request, request}));
     }
-
-private:
-    std::unique_ptr<WindowTestBed> bed_;
 };
 
 QTEST_MAIN(TestOutreachExitPromotionWindow)

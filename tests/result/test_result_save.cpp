@@ -60,10 +60,9 @@ QString TextOfPdf(const QString& path) {
 
 } // namespace
 
-class TestResultSave : public QObject {
+class TestResultSave : public WindowTest {
     Q_OBJECT
 private slots:
-    void init() { bed = std::make_unique<WindowTestBed>(); }
     void cleanup() {
         SetShownCatalogue(kEnglish);
         bed.reset();
@@ -208,9 +207,6 @@ private slots:
         QVERIFY(QDir(folder.path()).isEmpty());
         QVERIFY(bed->platform.messages.isEmpty());
     }
-
-private:
-    std::unique_ptr<WindowTestBed> bed;
 };
 
 QTEST_MAIN(TestResultSave)

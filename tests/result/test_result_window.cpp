@@ -41,12 +41,9 @@ frmLuckyCarResult& ResultOf(const QString& name, int day, const QString& month, 
 
 } // namespace
 
-class TestResultWindow : public QObject {
+class TestResultWindow : public WindowTest {
     Q_OBJECT
 private slots:
-    void init() { bed = std::make_unique<WindowTestBed>(); }
-    void cleanup() { bed.reset(); }
-
     void designContents() {
         frmLuckyCarResult& window = WindowRegistry::Instance().Use<frmLuckyCarResult>();
         QCOMPARE(
@@ -248,9 +245,6 @@ private slots:
         box->SetDescription("One\r\nTwo");
         QCOMPARE(box->toPlainText(), QString("One\nTwo"));
     }
-
-private:
-    std::unique_ptr<WindowTestBed> bed;
 };
 
 QTEST_MAIN(TestResultWindow)

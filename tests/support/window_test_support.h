@@ -26,6 +26,17 @@ public:
     int endRequests = 0;
 };
 
+// The base of a window test: a fresh bed for each test function.
+class WindowTest : public QObject {
+    Q_OBJECT
+protected slots:
+    void init() { bed = std::make_unique<WindowTestBed>(); }
+    void cleanup() { bed.reset(); }
+
+protected:
+    std::unique_ptr<WindowTestBed> bed;
+};
+
 // The top-level windows of the program that are visible now, by object name,
 // sorted.
 QStringList VisibleWindowNames();
