@@ -19,8 +19,7 @@ private slots:
     void initTestCase() { ApplyProgramLook(); }
 
     void centredOnTheScreenWhereverTheOpenerStands() {
-        frmMain& opener = WindowRegistry::Instance().Use<frmMain>();
-        opener.ShowCentred();
+        frmMain& opener = Shown<frmMain>();
         QVERIFY(QTest::qWaitForWindowExposed(&opener));
         const QRect screen = opener.screen()->availableGeometry();
 

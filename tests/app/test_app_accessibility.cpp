@@ -108,7 +108,7 @@ private slots:
     }
 
     void linksAreLinksThatCanBePressed() {
-        frmMain& window = WindowRegistry::Instance().Use<frmMain>();
+        frmMain& window = Use<frmMain>();
         QAccessibleInterface* link = Accessible(window, "lblFullBrand");
         QVERIFY(link);
         QCOMPARE(link->role(), QAccessible::Link);
@@ -148,7 +148,7 @@ private slots:
     }
 
     void dateListsSayWhichPartOfTheBirthDayTheyAre() {
-        frmMain& window = WindowRegistry::Instance().Use<frmMain>();
+        frmMain& window = Use<frmMain>();
         const struct {
             const char* objectName;
             const char* part;
@@ -227,10 +227,10 @@ private slots:
         }
         // The exit promotion window is a window of its own, not a dialog.
         QAccessibleInterface* exitWindow =
-            QAccessible::queryAccessibleInterface(WindowRegistry::Instance().Find<frmNagScreen2>());
+            QAccessible::queryAccessibleInterface(Find<frmNagScreen2>());
         QCOMPARE(exitWindow->role(), QAccessible::Window);
         // Pop-ups keep the roles Qt gives them.
-        frmMain& main = WindowRegistry::Instance().Use<frmMain>();
+        frmMain& main = Use<frmMain>();
         QWidget* popup = main.findChild<QComboBox*>("cboMonth")->view()->window();
         QVERIFY(popup != &main);
         QVERIFY(QAccessible::queryAccessibleInterface(popup)->role() != QAccessible::Window);
@@ -256,8 +256,7 @@ private slots:
         }
 
         // Scroll bars say what they scroll.
-        auto* description = Control<QPlainTextEdit>(
-            *WindowRegistry::Instance().Find<frmLuckyCarResult>(), "txtSunSign_Desc");
+        auto* description = Control<QPlainTextEdit>(*Find<frmLuckyCarResult>(), "txtSunSign_Desc");
         QAccessibleInterface* bar =
             QAccessible::queryAccessibleInterface(description->verticalScrollBar());
         QCOMPARE(bar->role(), QAccessible::ScrollBar);

@@ -22,7 +22,7 @@ class TestBirthDetailsWindow : public WindowTest {
     Q_OBJECT
 private slots:
     void freshWindowHasListsAndDefaults() {
-        frmMain& window = Window();
+        frmMain& window = Use<frmMain>();
         const struct {
             const char* name;
             int count;
@@ -47,8 +47,7 @@ private slots:
     }
 
     void geometryAndFixedSize() {
-        frmMain& window = Window();
-        window.ShowCentred();
+        frmMain& window = Shown<frmMain>();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.centralWidget()->size(), QSize(488, 301));
         QCOMPARE(window.minimumSize(), window.maximumSize());
@@ -89,8 +88,7 @@ private slots:
         const auto [name, day, month, year, message, critical] =
             Fetch<QString, int, QString, QString, QString, bool>("name", "day", "month", "year",
                                                                  "message", "critical");
-        frmMain& window = Window();
-        window.ShowCentred();
+        frmMain& window = Shown<frmMain>();
         Control<QLineEdit>(window, "txtName")->setText(name);
         QVERIFY(ChooseBirthDate(window, day, month, year));
         Control<QComboBox>(window, "cboYear")->setFocus();
@@ -111,19 +109,19 @@ private slots:
     }
 
     void blankNameIsAccepted() {
-        frmMain& window = Window();
+        frmMain& window = Use<frmMain>();
         Control<QLineEdit>(window, "txtName")->setText("   ");
         QTest::mouseClick(Control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
         QVERIFY(bed->platform.messages.isEmpty());
-        QVERIFY(WindowRegistry::Instance().Find<frmLuckyCarResult>());
+        QVERIFY(Find<frmLuckyCarResult>());
     }
 
     void handOffShowsResultWithoutExitWindow() {
         auto* result = ReadingFromTheForm("Ann", 25, "July", "1975");
         QVERIFY(result);
         QCOMPARE(VisibleWindowNames(), QStringList{"frmLuckyCarResult"});
-        QVERIFY(!WindowRegistry::Instance().Find<frmMain>());
-        QVERIFY(!WindowRegistry::Instance().Find<frmNagScreen2>());
+        QVERIFY(!Find<frmMain>());
+        QVERIFY(!Find<frmNagScreen2>());
         QCOMPARE(bed->endRequests, 0);
         QVERIFY(Control<QWidget>(*result, "fraResult0")->isVisibleTo(result));
         QCOMPARE(Control<QLabel>(*result, "lblLuckyCar_Result4")->text(), QString("Leo"));
@@ -132,12 +130,12 @@ private slots:
     // The details picked reach the result window: a woman born on 10 January
     // 1975 counts from 1974 (Kua 7) and is a Capricorn.
     void handOffShowsTheReadingOfTheDetails() {
-        frmMain& window = Window();
+        frmMain& window = Use<frmMain>();
         Control<QLineEdit>(window, "txtName")->setText("  Bo  ");
         Control<QRadioButton>(window, "optSex1")->setChecked(true);
         QVERIFY(ChooseBirthDate(window, 10, "January", "1975"));
         QTest::keyClick(Control<QPushButton>(window, "cmdProceed"), Qt::Key_Space);
-        auto* result = WindowRegistry::Instance().Find<frmLuckyCarResult>();
+        auto* result = Find<frmLuckyCarResult>();
         QVERIFY(result);
         QCOMPARE(Control<QLabel>(*result, "lblLuckyCar_Result2")->text(), QString("7"));
         QCOMPARE(Control<QLabel>(*result, "lblLuckyCar_Result4")->text(), QString("Capricorn"));
@@ -153,36 +151,34 @@ private slots:
 
     void leavingTakesTheExitPath() {
         QFETCH(bool, fromMenu);
-        frmMain& window = Window();
-        window.ShowCentred();
+        frmMain& window = Shown<frmMain>();
         if (fromMenu)
             Control<QAction>(window, "nuExit")->trigger();
         else
             window.close();
         Settle();
         QCOMPARE(VisibleWindowNames(), QStringList{"frmNagScreen2"});
-        QVERIFY(!WindowRegistry::Instance().Find<frmMain>());
+        QVERIFY(!Find<frmMain>());
         // The program runs on until the exit promotion window is closed.
         QCOMPARE(bed->endRequests, 0);
-        WindowRegistry::Instance().Find<frmNagScreen2>()->close();
+        Find<frmNagScreen2>()->close();
         QCOMPARE(bed->endRequests, 1);
     }
 
     void enterDoesNotPressTheButton() {
-        frmMain& window = Window();
-        window.ShowCentred();
+        frmMain& window = Shown<frmMain>();
         Control<QLineEdit>(window, "txtName")->setText("Ann");
         QTest::keyClick(Control<QLineEdit>(window, "txtName"), Qt::Key_Return);
         QTest::keyClick(Control<QPushButton>(window, "cmdProceed"), Qt::Key_Return);
         QTest::keyClick(Control<QPushButton>(window, "cmdProceed"), Qt::Key_Escape);
         Settle();
-        QVERIFY(WindowRegistry::Instance().Find<frmMain>());
-        QVERIFY(!WindowRegistry::Instance().Find<frmLuckyCarResult>());
+        QVERIFY(Find<frmMain>());
+        QVERIFY(!Find<frmLuckyCarResult>());
         QVERIFY(!Control<QPushButton>(window, "cmdProceed")->isDefault());
     }
 
     void menusAndLinks() {
-        frmMain& window = Window();
+        frmMain& window = Use<frmMain>();
         const QList<QAction*> bar = window.menuBar()->actions();
         QCOMPARE(bar.size(), 4);
         QCOMPARE(bar[0]->text(), QString("&File"));
@@ -219,7 +215,7 @@ private slots:
     }
 
     void offersShareOneRectangle() {
-        frmMain& window = Window();
+        frmMain& window = Use<frmMain>();
         window.BringCoBrandToFront(true);
         QVERIFY(Control<LinkLabel>(window, "lblCobrand")->isVisibleTo(&window));
         QVERIFY(!Control<LinkLabel>(window, "lblFullBrand")->isVisibleTo(&window));
@@ -231,9 +227,6 @@ private slots:
             Control<LinkLabel>(window, "lblCobrand")->text().contains("site's name &  link here"));
         QVERIFY(!Control<LinkLabel>(window, "lblCobrand")->text().contains("&&"));
     }
-
-private:
-    frmMain& Window() { return WindowRegistry::Instance().Use<frmMain>(); }
 };
 
 QTEST_MAIN(TestBirthDetailsWindow)

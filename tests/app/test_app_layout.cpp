@@ -158,8 +158,7 @@ private slots:
     // First, while no paint of this process has started Qt's worker threads.
     void drawingTheBirthDetailsWindowStartsNoThreads() {
 #ifdef Q_OS_LINUX
-        frmMain& window = WindowRegistry::Instance().Use<frmMain>();
-        window.ShowCentred();
+        frmMain& window = Shown<frmMain>();
         if (window.devicePixelRatioF() != 1)
             QSKIP("the frame's bands at twice the pixels are test_ui_frame_group's");
         const QStringList before = PooledThreads();
@@ -171,8 +170,7 @@ private slots:
     }
 
     void birthDetailsTextsFit() {
-        frmMain& window = WindowRegistry::Instance().Use<frmMain>();
-        window.ShowCentred();
+        frmMain& window = Shown<frmMain>();
         VerifyTextsFit(&window);
         window.BringCoBrandToFront(true);
         VerifyTextsFit(&window);
@@ -207,8 +205,7 @@ private slots:
     }
 
     void exitWindowTextsFitForEverySupportText() {
-        frmNagScreen2& window = WindowRegistry::Instance().Use<frmNagScreen2>();
-        window.ShowCentred();
+        frmNagScreen2& window = Shown<frmNagScreen2>();
         for (const QString& text : SupportTexts()) {
             Control<QLabel>(window, "Label2")->setFont(ProgramFont(8.25, true));
             Control<QLabel>(window, "Label2")->setText(text);
@@ -219,13 +216,12 @@ private slots:
 
     // As the windows are made: the result window before a reading too.
     void spokenInTheLanguage() {
-        VerifySpokenInTheLanguage(&WindowRegistry::Instance().Use<frmMain>());
-        VerifySpokenInTheLanguage(&WindowRegistry::Instance().Use<frmLuckyCarResult>());
+        VerifySpokenInTheLanguage(&Use<frmMain>());
+        VerifySpokenInTheLanguage(&Use<frmLuckyCarResult>());
     }
 
     void aboutWindowLayoutAndTexts() {
-        frmMain& opener = WindowRegistry::Instance().Use<frmMain>();
-        opener.ShowCentred();
+        frmMain& opener = Shown<frmMain>();
         frmAbout about(&opener);
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
@@ -249,8 +245,7 @@ private slots:
 
     void aboutWindowClosesWithEnterEscapeAndOk() {
         QFETCH(int, key);
-        frmMain& opener = WindowRegistry::Instance().Use<frmMain>();
-        opener.ShowCentred();
+        frmMain& opener = Shown<frmMain>();
         bool sawModal = false;
         QTimer::singleShot(0, [&] {
             auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
@@ -270,7 +265,7 @@ private slots:
         QVERIFY(!failsafe.Fired());
         QVERIFY(!QApplication::activeModalWidget());
         // The opener is untouched.
-        QVERIFY(WindowRegistry::Instance().Find<frmMain>());
+        QVERIFY(Find<frmMain>());
         QCOMPARE(VisibleWindowNames(), QStringList{"frmMain"});
     }
 
@@ -296,8 +291,7 @@ private slots:
         if (code != "en" && QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
                                           "/qtbase_" + code + ".qm"))
             QVERIFY(QCoreApplication::translate("QLineEdit", "&Copy") != "&Copy");
-        frmMain& window = WindowRegistry::Instance().Use<frmMain>();
-        window.ShowCentred();
+        frmMain& window = Shown<frmMain>();
         VerifyInTheLanguage(&window);
         auto* result = ReadingFromTheForm("Ann", 15, "March", "1975");
         QVERIFY(result);
@@ -309,8 +303,7 @@ private slots:
                  (QStringList{"#ffff00", "#ffffff", "#ff7850", "#ffc896", "#ffd700"}));
         VerifyInTheLanguage(result);
         VerifySpokenInTheLanguage(result);
-        auto& exitWindow = WindowRegistry::Instance().Use<frmNagScreen2>();
-        exitWindow.ShowCentred();
+        auto& exitWindow = Shown<frmNagScreen2>();
         VerifyInTheLanguage(&exitWindow);
     }
 };

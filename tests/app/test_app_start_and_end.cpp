@@ -78,7 +78,7 @@ private slots:
     }
 
     void coBrandRandomizeBringsALabelToFront() {
-        frmMain& window = WindowRegistry::Instance().Use<frmMain>();
+        frmMain& window = Use<frmMain>();
         const auto coBrandShown = [&] {
             return Control<LinkLabel>(window, "lblCobrand")->isVisibleTo(&window);
         };

@@ -30,7 +30,7 @@ const QString kNoSpace = QStringLiteral("Email Address Cannot Contain Space");
 const char* const kFormBoxes[] = {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail"};
 
 frmNagScreen2& Window() {
-    return WindowRegistry::Instance().Use<frmNagScreen2>();
+    return Use<frmNagScreen2>();
 }
 
 // Shows the window as the program does and makes it the active one, so that
@@ -113,7 +113,7 @@ private slots:
 
     void hideRequestLoads() {
         Window().hide();
-        frmNagScreen2* window = WindowRegistry::Instance().Find<frmNagScreen2>();
+        frmNagScreen2* window = Find<frmNagScreen2>();
         QVERIFY(window);
         QVERIFY(!window->isVisible());
         QCOMPARE(bed->endRequests, 0);
@@ -161,7 +161,7 @@ private slots:
         Settle();
 
         QCOMPARE(bed->endRequests, 1);
-        QVERIFY(!WindowRegistry::Instance().Find<frmNagScreen2>());
+        QVERIFY(!Find<frmNagScreen2>());
         QVERIFY(VisibleWindowNames().isEmpty());
         QVERIFY(bed->platform.openedAddresses.isEmpty());
     }
@@ -346,7 +346,7 @@ private slots:
             QCOMPARE(Control<QLineEdit>(window, kFormBoxes[i])->text(), typed[i]);
         QCOMPARE(Control<QPlainTextEdit>(window, "txtMessage")->toPlainText(),
                  QStringLiteral("Your Message\n"));
-        QCOMPARE(WindowRegistry::Instance().Find<frmNagScreen2>(), &window);
+        QCOMPARE(Find<frmNagScreen2>(), &window);
         QVERIFY(window.isVisible());
         QCOMPARE(bed->endRequests, 0);
         QTest::mouseClick(Control<QPushButton>(window, "cmdSubmit"), Qt::LeftButton);

@@ -27,7 +27,7 @@ namespace {
 const Reading kReading = *ReadingFor({Sex::Female, {1990, Month::March, 1}});
 
 frmLuckyCarResult& ShownReading() {
-    auto& window = WindowRegistry::Instance().Use<frmLuckyCarResult>();
+    auto& window = Use<frmLuckyCarResult>();
     window.ShowReading(kReading);
     return window;
 }
@@ -69,7 +69,7 @@ private slots:
     }
 
     void nothingToSaveBeforeAReading() {
-        auto& window = WindowRegistry::Instance().Use<frmLuckyCarResult>();
+        auto& window = Use<frmLuckyCarResult>();
         const QAction* save = Control<QAction>(window, "mnuPrint");
         QVERIFY(!save->isEnabled());
         QCOMPARE(save->shortcut(), QKeySequence(QKeySequence::Save));

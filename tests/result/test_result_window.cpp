@@ -45,7 +45,7 @@ class TestResultWindow : public WindowTest {
     Q_OBJECT
 private slots:
     void designContents() {
-        frmLuckyCarResult& window = WindowRegistry::Instance().Use<frmLuckyCarResult>();
+        frmLuckyCarResult& window = Use<frmLuckyCarResult>();
         QCOMPARE(
             LabelTexts(window, {"lblLuckyCar_Result0", "lblLuckyCar_Result2", "lblLuckyCar_Result3",
                                 "lblLuckyCar_Result4", "lblColourToWearSuccess",
@@ -71,8 +71,7 @@ private slots:
     }
 
     void geometry() {
-        frmLuckyCarResult& window = WindowRegistry::Instance().Use<frmLuckyCarResult>();
-        window.ShowCentred();
+        frmLuckyCarResult& window = Shown<frmLuckyCarResult>();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.centralWidget()->size(), QSize(521, 418));
         QCOMPARE(Control<QStackedWidget>(window, "panels")->geometry(), QRect(0, 55, 521, 305));
@@ -176,14 +175,14 @@ private slots:
             Control<QAction>(window, how)->trigger();
         Settle();
         QCOMPARE(VisibleWindowNames(), QStringList{shown});
-        QVERIFY(!WindowRegistry::Instance().Find<frmLuckyCarResult>());
+        QVERIFY(!Find<frmLuckyCarResult>());
         QCOMPARE(bed->endRequests, 0);
-        frmMain* fresh = WindowRegistry::Instance().Find<frmMain>();
+        frmMain* fresh = Find<frmMain>();
         QCOMPARE(fresh != nullptr, shown == "frmMain");
         if (!fresh)
             return;
         // The exit promotion window exists, hidden, for a later exit.
-        QVERIFY(WindowRegistry::Instance().Find<frmNagScreen2>());
+        QVERIFY(Find<frmNagScreen2>());
         QVERIFY(Control<QLineEdit>(*fresh, "txtName")->text().isEmpty());
         QVERIFY(Control<QRadioButton>(*fresh, "optSex0")->isChecked());
         QVERIFY(!Control<LinkLabel>(*fresh, "lblCobrand")->isVisibleTo(fresh));

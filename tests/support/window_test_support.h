@@ -2,6 +2,7 @@
 
 #include "find_control.h"
 #include "recording_platform.h"
+#include "window_registry.h"
 
 #include <QColor>
 #include <QObject>
@@ -25,6 +26,20 @@ public:
     RecordingPlatform platform;
     int endRequests = 0;
 };
+
+// The program's window of a kind: made if need be (Use), made and shown as
+// the program shows it (Shown), or the one there is, if any (Find).
+template <class Window> Window& Use() {
+    return WindowRegistry::Instance().Use<Window>();
+}
+template <class Window> Window* Find() {
+    return WindowRegistry::Instance().Find<Window>();
+}
+template <class Window> Window& Shown() {
+    Window& window = Use<Window>();
+    window.ShowCentred();
+    return window;
+}
 
 // The base of a window test: a fresh bed for each test function.
 class WindowTest : public QObject {
