@@ -787,7 +787,7 @@ async function printed(name) {
   const words = (t) => t.split(/\s+/).filter(Boolean);
   // Without punctuation, which pdftotext may put on other lines, and ligatures.
   const bare = (t) => t.normalize('NFKC').replace(/\p{P}/gu, ' ');
-  await inBrowser(name, siteDir, {}, async (page) => {
+  await inBrowser(name, siteDir, {}, async (page, server) => {
     for (const { tag } of languages(siteDir)) {
       for (const birth of ['male-1986-06-10', 'female-1985-02-04']) {
         await openPage(page, `${server.url}?lang=${tag}#reading=${birth}`);
