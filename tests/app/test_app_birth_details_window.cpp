@@ -65,23 +65,18 @@ private slots:
     void validationMessagesInOrder_data() {
         Columns<QString, int, QString, QString, QString, bool>("name", "day", "month", "year",
                                                                "message", "critical");
-        const auto row = [](const char* tag, const char* name, int day, const char* month,
-                            const char* year, const char* message, bool critical) {
-            QTest::newRow(tag) << QString(name) << day << QString(month) << QString(year)
-                               << QString(message) << critical;
-        };
         const char* name = "Please Enter Your Name";
         const char* wrongDate = "Please Enter Correct Date Or Month!";
         const char* wrong31st = "Please Enter Correct Date Or Month !"; // the space as shown
-        row("empty name", "", 1, "March", "1980", name, true);
-        row("empty name wins over 31 April", "", 31, "April", "1980", name, true);
-        row("29 February 1999", "Ann", 29, "February", "1999", wrongDate, false);
-        row("29 February 1900", "Ann", 29, "February", "1900", wrongDate, false);
-        row("30 February 2000", "Ann", 30, "February", "2000", wrongDate, false);
-        row("31 April", "Ann", 31, "April", "1980", wrong31st, false);
-        row("31 November", "Ann", 31, "November", "2050", wrong31st, false);
-        row("29 February 2000 passes", "Ann", 29, "February", "2000", "", false);
-        row("31 March passes", "Ann", 31, "March", "1980", "", false);
+        Row("empty name", "", 1, "March", "1980", name, true);
+        Row("empty name wins over 31 April", "", 31, "April", "1980", name, true);
+        Row("29 February 1999", "Ann", 29, "February", "1999", wrongDate, false);
+        Row("29 February 1900", "Ann", 29, "February", "1900", wrongDate, false);
+        Row("30 February 2000", "Ann", 30, "February", "2000", wrongDate, false);
+        Row("31 April", "Ann", 31, "April", "1980", wrong31st, false);
+        Row("31 November", "Ann", 31, "November", "2050", wrong31st, false);
+        Row("29 February 2000 passes", "Ann", 29, "February", "2000", "", false);
+        Row("31 March passes", "Ann", 31, "March", "1980", "", false);
     }
 
     void validationMessagesInOrder() {

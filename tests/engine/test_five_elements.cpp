@@ -47,14 +47,11 @@ private slots:
     // overcomer's.
     void coloursOfEachElement_data() {
         Columns<int, QString, QString>("year", "suit", "avoid");
-        const auto row = [](const char* tag, int year, const char* suit, const char* avoid) {
-            QTest::newRow(tag) << year << QString(suit) << QString(avoid);
-        };
-        row("1985, Metal", 1985, "White,Silver,Gray,Yellow,Earth Brown,Beige", "Red,Pink,Purple");
-        row("1975, Water", 1975, "Black,Blue,White,Silver,Gray", "Yellow,Earth Brown,Beige");
-        row("1987, Fire", 1987, "Red,Pink,Purple,Green", "Black,Blue");
-        row("1990, Earth", 1990, "Yellow,Earth Brown,Beige,Red,Pink,Purple", "Green");
-        row("1988, Wood", 1988, "Green,Black,Blue", "White,Silver,Gray");
+        Row("1985, Metal", 1985, "White,Silver,Gray,Yellow,Earth Brown,Beige", "Red,Pink,Purple");
+        Row("1975, Water", 1975, "Black,Blue,White,Silver,Gray", "Yellow,Earth Brown,Beige");
+        Row("1987, Fire", 1987, "Red,Pink,Purple,Green", "Black,Blue");
+        Row("1990, Earth", 1990, "Yellow,Earth Brown,Beige,Red,Pink,Purple", "Green");
+        Row("1988, Wood", 1988, "Green,Black,Blue", "White,Silver,Gray");
     }
 
     void coloursOfEachElement() {

@@ -227,20 +227,16 @@ private slots:
     void spacesHoweverTheyCome_data() {
         // after: the box's text then, "ab" when refused
         Columns<QString, QString, QString, QString>("way", "box", "arriving", "after");
-        const auto row = [](const char* tag, const char* way, const char* box,
-                            const QString& arriving, const char* after) {
-            QTest::newRow(tag) << way << box << arriving << after;
-        };
-        row("space key, e-mail", "key", "txtEmail", " ", "ab");
-        row("space key, name", "key", "txtName", " ", "a b");
-        row("Ctrl+V, e-mail", "paste", "txtEmail", "x y", "ab");
-        row("Ctrl+V without space", "paste", "txtFriendEmail", "x", "axb");
-        row("drop, friend's e-mail", "drop", "txtFriendEmail", QStringLiteral("x\u2009"), "ab");
-        row("input method, e-mail", "input method", "txtEmail", QStringLiteral("\u3000"), "ab");
+        Row("space key, e-mail", "key", "txtEmail", " ", "ab");
+        Row("space key, name", "key", "txtName", " ", "a b");
+        Row("Ctrl+V, e-mail", "paste", "txtEmail", "x y", "ab");
+        Row("Ctrl+V without space", "paste", "txtFriendEmail", "x", "axb");
+        Row("drop, friend's e-mail", "drop", "txtFriendEmail", QStringLiteral("x\u2009"), "ab");
+        Row("input method, e-mail", "input method", "txtEmail", QStringLiteral("\u3000"), "ab");
         // X11 pastes the selection on a middle click; the offscreen platform has none.
         if (QGuiApplication::clipboard()->supportsSelection() ||
             qEnvironmentVariableIsSet("KORVANE_REQUIRE_SELECTION"))
-            row("middle click, e-mail", "middle click", "txtEmail", QStringLiteral("\u00a0"), "ab");
+            Row("middle click, e-mail", "middle click", "txtEmail", QStringLiteral("\u00a0"), "ab");
     }
 
     void spacesHoweverTheyCome() {

@@ -173,17 +173,14 @@ private slots:
 
     void boxTakesBackOnlyItsOwnCopy_data() {
         Columns<Source, Trigger, bool>("source", "trigger", "cleared");
-        const auto row = [](const char* tag, Source source, Trigger trigger, bool cleared) {
-            QTest::newRow(tag) << source << trigger << cleared;
-        };
-        row("Ctrl+C in the box, mouse move", Source::CopiedFromTheBox, Trigger::MouseMove, true);
-        row("Ctrl+C in the box, mouse press", Source::CopiedFromTheBox, Trigger::MousePress, true);
-        row("Ctrl+C in the box, next reading", Source::CopiedFromTheBox, Trigger::NextReading,
+        Row("Ctrl+C in the box, mouse move", Source::CopiedFromTheBox, Trigger::MouseMove, true);
+        Row("Ctrl+C in the box, mouse press", Source::CopiedFromTheBox, Trigger::MousePress, true);
+        Row("Ctrl+C in the box, next reading", Source::CopiedFromTheBox, Trigger::NextReading,
             true);
-        row("name box, next reading", Source::NameBox, Trigger::NextReading, false);
-        row("name box, mouse move", Source::NameBox, Trigger::MouseMove, false);
-        row("another program, mouse move", Source::OtherProgram, Trigger::MouseMove, false);
-        row("another program, next reading", Source::OtherProgram, Trigger::NextReading, false);
+        Row("name box, next reading", Source::NameBox, Trigger::NextReading, false);
+        Row("name box, mouse move", Source::NameBox, Trigger::MouseMove, false);
+        Row("another program, mouse move", Source::OtherProgram, Trigger::MouseMove, false);
+        Row("another program, next reading", Source::OtherProgram, Trigger::NextReading, false);
     }
 
     void boxTakesBackOnlyItsOwnCopy() {

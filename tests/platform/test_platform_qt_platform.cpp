@@ -134,19 +134,16 @@ private slots:
 
     void lineBreaksBecomeLineFeeds_data() {
         Columns<QString, QString>("text", "shown");
-        const auto row = [](const char* tag, const QString& text, const char* shown) {
-            QTest::newRow(tag) << text << QString(shown);
-        };
-        row("no carriage return", "One line\nand another", "One line\nand another");
-        row("empty", "", "");
-        row("lone CR", "There maybe an update\rDo you want to check?",
+        Row("no carriage return", "One line\nand another", "One line\nand another");
+        Row("empty", "", "");
+        Row("lone CR", "There maybe an update\rDo you want to check?",
             "There maybe an update\nDo you want to check?");
-        row("CR LF", "first\r\nsecond", "first\nsecond");
-        row("CR LF pairs in a row", "a\r\n\r\nb", "a\n\nb");
-        row("CR before CR LF", "a\r\r\nb", "a\n\nb");
-        row("LF CR", "a\n\rb", "a\n\nb");
-        row("CR at both ends", "\rmiddle\r", "\nmiddle\n");
-        row("paragraph separators",
+        Row("CR LF", "first\r\nsecond", "first\nsecond");
+        Row("CR LF pairs in a row", "a\r\n\r\nb", "a\n\nb");
+        Row("CR before CR LF", "a\r\r\nb", "a\n\nb");
+        Row("LF CR", "a\n\rb", "a\n\nb");
+        Row("CR at both ends", "\rmiddle\r", "\nmiddle\n");
+        Row("paragraph separators",
             QStringLiteral("a") + QChar(QChar::ParagraphSeparator) + QStringLiteral("b"), "a\nb");
     }
 

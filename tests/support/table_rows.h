@@ -23,3 +23,8 @@ template <class... T, class... Name> void Columns(Name... names) {
 template <class... T, class... Name> std::tuple<T...> Fetch(Name... names) {
     return {*static_cast<T*>(QTest::qData(names, qMetaTypeId<T>()))...};
 }
+
+// A row of the columns' values in order; a C string fills a QString column.
+template <class... Value> void Row(const char* tag, const Value&... values) {
+    (QTest::newRow(tag) << ... << values);
+}
