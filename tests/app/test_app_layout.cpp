@@ -16,13 +16,11 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTabBar>

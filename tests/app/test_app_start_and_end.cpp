@@ -10,7 +10,6 @@
 #include "window_registry.h"
 #include "window_test_support.h"
 
-#include <QCloseEvent>
 #include <QTest>
 
 #include <set>

@@ -17,7 +17,6 @@
 #include <QSet>
 #include <QTest>
 
-#include <memory>
 
 using namespace korvane;
 

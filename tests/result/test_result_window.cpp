@@ -10,7 +10,6 @@
 #include "window_test_support.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>

@@ -4,7 +4,6 @@
 #include "recording_platform.h"
 #include "window_registry.h"
 
-#include <QColor>
 #include <QObject>
 #include <QTimer>
 #include <QWidget>
