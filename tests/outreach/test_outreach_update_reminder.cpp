@@ -17,7 +17,7 @@ const QString kDownloadPage = QStringLiteral("https://www.korvane.example/downlo
 const QDate kToday(2026, 12, 8);
 
 QString StoreKey() {
-    return QStringLiteral("Settings/") + ScrambleSetting(QStringLiteral("Duration"));
+    return QStringLiteral("Settings/") + ScrambleSetting(QString("Duration"));
 }
 
 QString StoredDate(const QDate& date) {
@@ -27,13 +27,6 @@ QString StoredDate(const QDate& date) {
 QString Chars(std::initializer_list<int> codes) {
     QString text;
     for (int code : codes)
-        text.append(QChar(static_cast<char16_t>(code)));
-    return text;
-}
-
-QString AllPrintableAscii() {
-    QString text;
-    for (int code = 32; code < 127; ++code)
         text.append(QChar(static_cast<char16_t>(code)));
     return text;
 }
@@ -95,7 +88,10 @@ private slots:
         QTest::newRow("date") << "2026-12-08";
         QTest::newRow("leap day") << "2024-02-29";
         QTest::newRow("sentence") << "Hello, World! 42";
-        QTest::newRow("printable ASCII") << AllPrintableAscii();
+        QString ascii;
+        for (char16_t code = 32; code < 127; ++code)
+            ascii.append(QChar(code));
+        QTest::newRow("printable ASCII") << ascii;
         QTest::newRow("control characters") << QStringLiteral("\t\r\n");
     }
 
@@ -174,12 +170,10 @@ private slots:
 
     void leavesUnreadableDateAlone_data() {
         QTest::addColumn<QString>("stored");
-        QTest::newRow("scrambled words") << ScrambleSetting(QStringLiteral("not a date"));
-        QTest::newRow("scrambled date in another format")
-            << ScrambleSetting(QStringLiteral("08/12/2025"));
-        QTest::newRow("scrambled impossible date") << ScrambleSetting(QStringLiteral("2025-02-30"));
-        QTest::newRow("scrambled date with a space")
-            << ScrambleSetting(QStringLiteral(" 2025-01-01"));
+        QTest::newRow("scrambled words") << ScrambleSetting(QString("not a date"));
+        QTest::newRow("scrambled date in another format") << ScrambleSetting(QString("08/12/2025"));
+        QTest::newRow("scrambled impossible date") << ScrambleSetting(QString("2025-02-30"));
+        QTest::newRow("scrambled date with a space") << ScrambleSetting(QString(" 2025-01-01"));
         QTest::newRow("plain words") << QStringLiteral("yesterday");
     }
 
