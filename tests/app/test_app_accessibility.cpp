@@ -149,21 +149,15 @@ private slots:
 
     void dateListsSayWhichPartOfTheBirthDayTheyAre() {
         frmMain& window = Use<frmMain>();
-        const struct {
-            const char* objectName;
-            const char* part;
-            int index;
-            const char* value;
-        } lists[] = {{"cboDate", "day", 14, "15"},
-                     {"cboMonth", "month", 2, "March"},
-                     {"cboYear", "year", 75, "1975"}};
-        for (const auto& expected : lists) {
-            auto* list = Control<QComboBox>(window, expected.objectName);
-            list->setCurrentIndex(expected.index);
+        for (const auto& [objectName, part, index, value] : {std::tuple{"cboDate", "day", 14, "15"},
+                                                             {"cboMonth", "month", 2, "March"},
+                                                             {"cboYear", "year", 75, "1975"}}) {
+            auto* list = Control<QComboBox>(window, objectName);
+            list->setCurrentIndex(index);
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(list);
             QVERIFY(accessible);
             QCOMPARE(accessible->role(), QAccessible::ComboBox);
-            QCOMPARE(accessible->text(QAccessible::Value), QString(expected.value));
+            QCOMPARE(accessible->text(QAccessible::Value), QString(value));
 
             // The visible "Birth Day" label is the list's label, through the
             // relation screen readers follow, or the name where Qt uses that.
@@ -172,11 +166,10 @@ private slots:
                 labels << relation.first->text(QAccessible::Name);
             const QString name = accessible->text(QAccessible::Name);
             QVERIFY2(labels.contains("Birth Day") || name.startsWith("Birth Day"),
-                     qPrintable(expected.objectName + (": " + labels.join('|')) + " / " + name));
+                     qPrintable(objectName + (": " + labels.join('|')) + " / " + name));
             // And it says which part of the date it is.
-            const QString part = QString::fromLatin1(expected.part);
             QVERIFY2(accessible->text(QAccessible::Description) == part ||
-                         name == "Birth Day, " + part,
+                         name == QString("Birth Day, ") + part,
                      qPrintable(accessible->text(QAccessible::Description) + " / " + name));
         }
 

@@ -23,20 +23,16 @@ class TestBirthDetailsWindow : public WindowTest {
 private slots:
     void freshWindowHasListsAndDefaults() {
         frmMain& window = Use<frmMain>();
-        const struct {
-            const char* name;
-            int count;
-            const char *first, *second, *last;
-        } lists[] = {{"cboDate", 31, "1", "2", "31"},
-                     {"cboMonth", 12, "January", "February", "December"},
-                     {"cboYear", 151, "1900", "1901", "2050"}};
-        for (const auto& expected : lists) {
-            const auto* list = Control<QComboBox>(window, expected.name);
-            QCOMPARE(list->count(), expected.count);
+        for (const auto& [name, count, first, second, last] :
+             {std::tuple{"cboDate", 31, "1", "2", "31"},
+              {"cboMonth", 12, "January", "February", "December"},
+              {"cboYear", 151, "1900", "1901", "2050"}}) {
+            const auto* list = Control<QComboBox>(window, name);
+            QCOMPARE(list->count(), count);
             // The first entry chosen.
             QCOMPARE((QStringList{list->currentText(), list->itemText(0), list->itemText(1),
                                   list->itemText(list->count() - 1)}),
-                     (QStringList{expected.first, expected.first, expected.second, expected.last}));
+                     (QStringList{first, first, second, last}));
         }
         QVERIFY(Control<QRadioButton>(window, "optSex0")->isChecked());
         QVERIFY(!Control<QRadioButton>(window, "optSex1")->isChecked());

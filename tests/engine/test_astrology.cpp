@@ -50,19 +50,8 @@ private slots:
     // calendar are everyDayOfTheYear's).
     void beyondTheCalendar_data() {
         Columns<int, int, QString, QString>("day", "month", "sign", "colour");
-        struct Row {
-            const char* name;
-            int day;
-            int month;
-            const char *sign, *colour;
-        };
-        const Row rows[] = {
-            {"30 February falls to the second sign", 30, 2, "Pisces", "Green"},
-            {"day 0 falls to the first sign", 0, 3, "Pisces", "Yellow"},
-        };
-        for (const Row& row : rows)
-            QTest::newRow(row.name)
-                << row.day << row.month << QString(row.sign) << QString(row.colour);
+        Row("30 February falls to the second sign", 30, 2, "Pisces", "Green");
+        Row("day 0 falls to the first sign", 0, 3, "Pisces", "Yellow");
     }
 
     void beyondTheCalendar() {
@@ -88,10 +77,7 @@ private slots:
     // The sign texts and colour descriptions, paragraphs parted by an empty line.
     void signTexts_data() {
         Columns<int, int, QString>("index", "paragraphs", "opening");
-        const struct {
-            int paragraphs;
-            const char* opening;
-        } rows[12] = {
+        const std::pair<int, const char*> rows[12] = {
             {1, "Arians are typically pioneers"},
             {4, "As the second sign of the zodiac"},
             {5, "The one thing, which strikes you"},
@@ -107,15 +93,14 @@ private slots:
         };
         for (int i = 0; i < 12; ++i) {
             QTest::newRow(EnglishText(SunSigns()[i].name).data())
-                << i << rows[i].paragraphs << QString::fromLatin1(rows[i].opening);
+                << i << rows[i].first << QString::fromLatin1(rows[i].second);
         }
     }
 
     void signTexts() {
         const auto [index, paragraphs, opening] =
             Fetch<int, int, QString>("index", "paragraphs", "opening");
-        const auto english = EnglishText(SunSigns()[index].text);
-        const QString text = QString::fromUtf8(english.data(), english.size());
+        const QString text = Str(EnglishText(SunSigns()[index].text));
         QVERIFY(text.startsWith(opening));
         const QStringList parts = text.split(QStringLiteral("\n\n"));
         QCOMPARE(parts.size(), paragraphs);
@@ -153,8 +138,7 @@ private slots:
 
     void colourDescriptions() {
         const auto [index, opening] = Fetch<int, QString>("index", "opening");
-        const auto description = EnglishText(ColourCatalogue()[index].description);
-        const QString text = QString::fromUtf8(description.data(), description.size());
+        const QString text = Str(EnglishText(ColourCatalogue()[index].description));
         QVERIFY(text.startsWith(opening));
         QVERIFY(!text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')));
         QCOMPARE(text.trimmed(), text);

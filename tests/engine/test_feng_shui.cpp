@@ -37,15 +37,15 @@ private slots:
             QTest::addRow("Female %d", year) << year << false << oneDigit(digits + 4);
         }
         // The examples of the rule, across the century in both directions.
-        const struct {
-            int year;
-            bool male;
-            int expected;
-        } rows[] = {{2000, true, 9}, {2000, false, 6}, {2005, true, 4}, {2009, false, 6},
-                    {1899, true, 2}, {1975, true, 7},  {1989, false, 4}};
-        for (const auto& row : rows)
-            QTest::addRow("example %d %s", row.year, row.male ? "male" : "female")
-                << row.year << row.male << row.expected;
+        for (const auto& [year, male, expected] : {std::tuple{2000, true, 9},
+                                                   {2000, false, 6},
+                                                   {2005, true, 4},
+                                                   {2009, false, 6},
+                                                   {1899, true, 2},
+                                                   {1975, true, 7},
+                                                   {1989, false, 4}})
+            QTest::addRow("example %d %s", year, male ? "male" : "female")
+                << year << male << expected;
     }
 
     void kuaNumber() {
@@ -97,7 +97,7 @@ private slots:
     }
 
     void directionMatchingIsExact_data() {
-        // name: empty: no match
+        // An empty name: no match.
         Columns<QString, QString, QString>("direction", "name", "rgb");
         const auto row = [](const char* direction, const char* name, const char* rgb) {
             QTest::addRow("'%s'", direction) << direction << name << rgb;

@@ -17,7 +17,6 @@
 #include <QSet>
 #include <QTest>
 
-
 using namespace korvane;
 
 namespace {
