@@ -178,20 +178,15 @@ private slots:
         // One reading per month and half: every colour and every sign shows;
         // then a year of each element, a woman's and a man's Kua 5, and a
         // birth on the day of Li Chun, with the longest lines.
-        struct Birth {
-            int day;
-            int month;
-            const char* year;
-            bool male;
-        };
+        using Birth = std::tuple<int, int, const char*, bool>; // day, month, year, male
         QList<Birth> births = {{1, 3, "1985", true}, {1, 3, "1987", true},  {1, 3, "1988", true},
                                {1, 3, "1975", true}, {1, 3, "1990", false}, {1, 3, "1995", true},
                                {4, 2, "1975", false}};
         for (int month = 1; month <= 12; ++month)
             births << Birth{1, month, "1900", true} << Birth{28, month, "1900", true};
-        for (const Birth& birth : births) {
-            const QString month = QString::fromUtf8(EnglishText(kMonthTextIds[birth.month - 1]));
-            auto* result = ReadingFromTheForm("Ann", birth.day, month, birth.year, birth.male);
+        for (const auto& [day, monthNumber, year, male] : births) {
+            const QString month = QString::fromUtf8(EnglishText(kMonthTextIds[monthNumber - 1]));
+            auto* result = ReadingFromTheForm("Ann", day, month, year, male);
             QVERIFY(result);
             VerifyTextsFit(result);
             // The car colour's name never runs into its swatch.
