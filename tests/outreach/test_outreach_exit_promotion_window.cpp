@@ -181,11 +181,10 @@ private slots:
 
     void boxesShowPlaceholders_data() {
         Columns<QString, QString>("box", "placeholder");
-        const char* tags[] = {"name", "e-mail", "friend's name", "friend's e-mail"};
-        const char* placeholders[] = {"Your Name", "Your Email Address", "Friend's Name",
-                                      "Friend's Email Address"};
-        for (int i = 0; i < 4; ++i)
-            QTest::newRow(tags[i]) << QString(kFormBoxes[i]) << QString(placeholders[i]);
+        Row("name", "txtName", "Your Name");
+        Row("e-mail", "txtEmail", "Your Email Address");
+        Row("friend's name", "txtFriendName", "Friend's Name");
+        Row("friend's e-mail", "txtFriendEmail", "Friend's Email Address");
     }
 
     void boxesShowPlaceholders() {

@@ -93,9 +93,8 @@ QString ScrambledKey() {
     return FromCodes({0xC3, 0xC4, 0xBE, 0xC9, 0xB6, 0xC7, 0xCA, 0x99});
 }
 
-// What a message box showed and how it was answered.
+// What a message box showed.
 struct SeenBox {
-    bool seen = false;
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -178,22 +177,19 @@ private slots:
 
         // The box is answered from inside its own event loop; the failsafe
         // closes whatever box is left so that a fault cannot hang the test.
-        SeenBox seen;
+        std::optional<SeenBox> seen;
         QTimer answerer;
         answerer.setInterval(20);
         connect(&answerer, &QTimer::timeout, this, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || seen.seen)
+            if (!box || seen)
                 return;
-            seen.seen = true;
-            seen.title = box->windowTitle();
-            seen.text = box->text();
-            seen.icon = box->icon();
+            const auto* byDefault = box->defaultButton();
+            seen = {box->windowTitle(), box->text(), box->icon(), QStringList(),
+                    byDefault ? byDefault->text() : QString()};
             for (QAbstractButton* button : box->buttons())
-                seen.buttons.append(button->text());
-            seen.buttons.sort();
-            if (box->defaultButton())
-                seen.defaultButton = box->defaultButton()->text();
+                seen->buttons.append(button->text());
+            seen->buttons.sort();
             QTest::keyClick(box, Qt::Key(key));
         });
         answerer.start();
@@ -207,19 +203,19 @@ private slots:
             nullptr, QStringLiteral("Line one\rLine two\r\nLine three"), icon, buttons);
         answerer.stop();
 
-        QVERIFY2(seen.seen, "no modal message box appeared");
+        QVERIFY2(seen, "no modal message box appeared");
         QCOMPARE(given, answer);
-        QCOMPARE(seen.title, QStringLiteral("Korvane"));
-        QCOMPARE(seen.text, QStringLiteral("Line one\nLine two\nLine three"));
-        QCOMPARE(seen.icon,
+        QCOMPARE(seen->title, QStringLiteral("Korvane"));
+        QCOMPARE(seen->text, QStringLiteral("Line one\nLine two\nLine three"));
+        QCOMPARE(seen->icon,
                  icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information);
         korvane::SetMessageButtonTexts({});
         const QStringList expectedButtons =
             buttons == MessageButtons::YesNo
                 ? (ownWords ? QStringList{"&Có", "&Không"} : QStringList{"&No", "&Yes"})
                 : QStringList{ownWords ? "Đồng ý" : "OK"};
-        QCOMPARE(seen.buttons, expectedButtons);
-        QCOMPARE(seen.defaultButton, defaultButton);
+        QCOMPARE(seen->buttons, expectedButtons);
+        QCOMPARE(seen->defaultButton, defaultButton);
     }
 
     void missingKeyReadsAsEmptyText() {
