@@ -82,7 +82,6 @@ QStringList SpokenBesideValue(QAccessibleInterface* accessible) {
     return spoken;
 }
 
-// The accessible object of a window's control.
 QAccessibleInterface* Accessible(const QWidget& window, const QString& name) {
     return QAccessible::queryAccessibleInterface(Control<QWidget>(window, name));
 }

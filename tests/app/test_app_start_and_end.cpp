@@ -18,7 +18,6 @@ using namespace korvane;
 
 namespace {
 
-// Notes the order in which windows receive their close.
 class CloseOrder : public QObject {
 public:
     QStringList order;

@@ -192,7 +192,7 @@ private slots:
     // asks when it is time, and opens nothing, since it would ask again at
     // every start.
     void storeThatFails_data() {
-        // daysAgo: -1: nothing stored
+        // daysAgo -1: nothing stored
         Columns<bool, int, bool>("readable", "daysAgo", "asks");
         QTest::newRow("unwritable, time to ask") << true << 15 << true;
         QTest::newRow("unwritable, first run") << true << -1 << false;

@@ -87,7 +87,6 @@ enum class Source { CopiedFromTheBox, NameBox, OtherProgram };
 // What makes the guard look.
 enum class Trigger { MouseMove, MousePress, NextReading };
 
-// Counts the mouse moves that reach a widget.
 class MoveCounter : public QObject {
 public:
     explicit MoveCounter(QWidget* widget) { widget->installEventFilter(this); }

@@ -20,7 +20,7 @@ class TestResultClipboardGuard : public QObject {
     Q_OBJECT
 private slots:
     void takesBackOnlyWhatTheBoxGaveAway_data() {
-        // givenAway: empty: the box gave nothing
+        // An empty givenAway: the box gave nothing.
         Columns<QString, QString, bool>("givenAway", "held", "cleared");
         Row("the copy", kShown, kShown, true);
         Row("a few words", "about the", "about the", true);
