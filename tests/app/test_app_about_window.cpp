@@ -13,16 +13,13 @@
 
 using namespace korvane;
 
-class TestAboutWindow : public QObject {
+class TestAboutWindow : public WindowTest {
     Q_OBJECT
 private slots:
     void initTestCase() { ApplyProgramLook(); }
-    void init() { bed = std::make_unique<WindowTestBed>(); }
-    void cleanup() { bed.reset(); }
 
     void centredOnTheScreenWhereverTheOpenerStands() {
-        frmMain& opener = WindowRegistry::Instance().Use<frmMain>();
-        opener.ShowCentred();
+        frmMain& opener = Shown<frmMain>();
         QVERIFY(QTest::qWaitForWindowExposed(&opener));
         const QRect screen = opener.screen()->availableGeometry();
 
@@ -79,9 +76,6 @@ private slots:
                 QVERIFY2(image.pixelColor(x, y).lightness() > 230, qPrintable(QString::number(x)));
         }
     }
-
-private:
-    std::unique_ptr<WindowTestBed> bed;
 };
 
 QTEST_MAIN(TestAboutWindow)

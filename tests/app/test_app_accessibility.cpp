@@ -82,7 +82,6 @@ QStringList SpokenBesideValue(QAccessibleInterface* accessible) {
     return spoken;
 }
 
-// The accessible object of a window's control.
 QAccessibleInterface* Accessible(const QWidget& window, const QString& name) {
     return QAccessible::queryAccessibleInterface(Control<QWidget>(window, name));
 }
@@ -96,12 +95,10 @@ QList<QWidget*> AllWindows(std::unique_ptr<frmAbout>& about) {
 
 } // namespace
 
-class TestAccessibility : public QObject {
+class TestAccessibility : public WindowTest {
     Q_OBJECT
 private slots:
     void initTestCase() { ApplyProgramLook(); }
-    void init() { bed = std::make_unique<WindowTestBed>(); }
-    void cleanup() { bed.reset(); }
 
     void everyReachableControlIsNamed() {
         std::unique_ptr<frmAbout> about;
@@ -110,7 +107,7 @@ private slots:
     }
 
     void linksAreLinksThatCanBePressed() {
-        frmMain& window = WindowRegistry::Instance().Use<frmMain>();
+        frmMain& window = Use<frmMain>();
         QAccessibleInterface* link = Accessible(window, "lblFullBrand");
         QVERIFY(link);
         QCOMPARE(link->role(), QAccessible::Link);
@@ -150,22 +147,16 @@ private slots:
     }
 
     void dateListsSayWhichPartOfTheBirthDayTheyAre() {
-        frmMain& window = WindowRegistry::Instance().Use<frmMain>();
-        const struct {
-            const char* objectName;
-            const char* part;
-            int index;
-            const char* value;
-        } lists[] = {{"cboDate", "day", 14, "15"},
-                     {"cboMonth", "month", 2, "March"},
-                     {"cboYear", "year", 75, "1975"}};
-        for (const auto& expected : lists) {
-            auto* list = Control<QComboBox>(window, expected.objectName);
-            list->setCurrentIndex(expected.index);
+        frmMain& window = Use<frmMain>();
+        for (const auto& [objectName, part, index, value] : {std::tuple{"cboDate", "day", 14, "15"},
+                                                             {"cboMonth", "month", 2, "March"},
+                                                             {"cboYear", "year", 75, "1975"}}) {
+            auto* list = Control<QComboBox>(window, objectName);
+            list->setCurrentIndex(index);
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(list);
             QVERIFY(accessible);
             QCOMPARE(accessible->role(), QAccessible::ComboBox);
-            QCOMPARE(accessible->text(QAccessible::Value), QString(expected.value));
+            QCOMPARE(accessible->text(QAccessible::Value), QString(value));
 
             // The visible "Birth Day" label is the list's label, through the
             // relation screen readers follow, or the name where Qt uses that.
@@ -174,11 +165,10 @@ private slots:
                 labels << relation.first->text(QAccessible::Name);
             const QString name = accessible->text(QAccessible::Name);
             QVERIFY2(labels.contains("Birth Day") || name.startsWith("Birth Day"),
-                     qPrintable(expected.objectName + (": " + labels.join('|')) + " / " + name));
+                     qPrintable(objectName + (": " + labels.join('|')) + " / " + name));
             // And it says which part of the date it is.
-            const QString part = QString::fromLatin1(expected.part);
             QVERIFY2(accessible->text(QAccessible::Description) == part ||
-                         name == "Birth Day, " + part,
+                         name == QString("Birth Day, ") + part,
                      qPrintable(accessible->text(QAccessible::Description) + " / " + name));
         }
 
@@ -229,10 +219,10 @@ private slots:
         }
         // The exit promotion window is a window of its own, not a dialog.
         QAccessibleInterface* exitWindow =
-            QAccessible::queryAccessibleInterface(WindowRegistry::Instance().Find<frmNagScreen2>());
+            QAccessible::queryAccessibleInterface(Find<frmNagScreen2>());
         QCOMPARE(exitWindow->role(), QAccessible::Window);
         // Pop-ups keep the roles Qt gives them.
-        frmMain& main = WindowRegistry::Instance().Use<frmMain>();
+        frmMain& main = Use<frmMain>();
         QWidget* popup = main.findChild<QComboBox*>("cboMonth")->view()->window();
         QVERIFY(popup != &main);
         QVERIFY(QAccessible::queryAccessibleInterface(popup)->role() != QAccessible::Window);
@@ -258,17 +248,13 @@ private slots:
         }
 
         // Scroll bars say what they scroll.
-        auto* description = Control<QPlainTextEdit>(
-            *WindowRegistry::Instance().Find<frmLuckyCarResult>(), "txtSunSign_Desc");
+        auto* description = Control<QPlainTextEdit>(*Find<frmLuckyCarResult>(), "txtSunSign_Desc");
         QAccessibleInterface* bar =
             QAccessible::queryAccessibleInterface(description->verticalScrollBar());
         QCOMPARE(bar->role(), QAccessible::ScrollBar);
         QVERIFY2(bar->text(QAccessible::Name).contains("sun sign", Qt::CaseInsensitive),
                  qPrintable(bar->text(QAccessible::Name)));
     }
-
-private:
-    std::unique_ptr<WindowTestBed> bed;
 };
 
 QTEST_MAIN(TestAccessibility)

@@ -2,6 +2,7 @@
 #include "exit_promotion_window.h"
 #include "link_label.h"
 #include "result_window.h"
+#include "table_rows.h"
 #include "value_label.h"
 #include "window_registry.h"
 #include "window_test_support.h"
@@ -17,28 +18,21 @@
 
 using namespace korvane;
 
-class TestBirthDetailsWindow : public QObject {
+class TestBirthDetailsWindow : public WindowTest {
     Q_OBJECT
 private slots:
-    void init() { bed = std::make_unique<WindowTestBed>(); }
-    void cleanup() { bed.reset(); }
-
     void freshWindowHasListsAndDefaults() {
-        frmMain& window = Window();
-        const struct {
-            const char* name;
-            int count;
-            const char *first, *second, *last;
-        } lists[] = {{"cboDate", 31, "1", "2", "31"},
-                     {"cboMonth", 12, "January", "February", "December"},
-                     {"cboYear", 151, "1900", "1901", "2050"}};
-        for (const auto& expected : lists) {
-            const auto* list = Control<QComboBox>(window, expected.name);
-            QCOMPARE(list->count(), expected.count);
+        frmMain& window = Use<frmMain>();
+        for (const auto& [name, count, first, second, last] :
+             {std::tuple{"cboDate", 31, "1", "2", "31"},
+              {"cboMonth", 12, "January", "February", "December"},
+              {"cboYear", 151, "1900", "1901", "2050"}}) {
+            const auto* list = Control<QComboBox>(window, name);
+            QCOMPARE(list->count(), count);
             // The first entry chosen.
             QCOMPARE((QStringList{list->currentText(), list->itemText(0), list->itemText(1),
                                   list->itemText(list->count() - 1)}),
-                     (QStringList{expected.first, expected.first, expected.second, expected.last}));
+                     (QStringList{first, first, second, last}));
         }
         QVERIFY(Control<QRadioButton>(window, "optSex0")->isChecked());
         QVERIFY(!Control<QRadioButton>(window, "optSex1")->isChecked());
@@ -49,8 +43,7 @@ private slots:
     }
 
     void geometryAndFixedSize() {
-        frmMain& window = Window();
-        window.ShowCentred();
+        frmMain& window = Shown<frmMain>();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.centralWidget()->size(), QSize(488, 301));
         QCOMPARE(window.minimumSize(), window.maximumSize());
@@ -61,45 +54,31 @@ private slots:
                  Control<LinkLabel>(window, "lblFullBrand")->geometry());
         QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));
-        // Focus starts in the name box.
         QCOMPARE(window.focusWidget(), Control<QLineEdit>(window, "txtName"));
     }
 
     void validationMessagesInOrder_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("day");
-        QTest::addColumn<QString>("month");
-        QTest::addColumn<QString>("year");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<bool>("critical");
-        const auto row = [](const char* tag, const char* name, int day, const char* month,
-                            const char* year, const char* message, bool critical) {
-            QTest::newRow(tag) << QString(name) << day << QString(month) << QString(year)
-                               << QString(message) << critical;
-        };
+        Columns<QString, int, QString, QString, QString, bool>("name", "day", "month", "year",
+                                                               "message", "critical");
         const char* name = "Please Enter Your Name";
         const char* wrongDate = "Please Enter Correct Date Or Month!";
         const char* wrong31st = "Please Enter Correct Date Or Month !"; // the space as shown
-        row("empty name", "", 1, "March", "1980", name, true);
-        row("empty name wins over 31 April", "", 31, "April", "1980", name, true);
-        row("29 February 1999", "Ann", 29, "February", "1999", wrongDate, false);
-        row("29 February 1900", "Ann", 29, "February", "1900", wrongDate, false);
-        row("30 February 2000", "Ann", 30, "February", "2000", wrongDate, false);
-        row("31 April", "Ann", 31, "April", "1980", wrong31st, false);
-        row("31 November", "Ann", 31, "November", "2050", wrong31st, false);
-        row("29 February 2000 passes", "Ann", 29, "February", "2000", "", false);
-        row("31 March passes", "Ann", 31, "March", "1980", "", false);
+        Row("empty name", "", 1, "March", "1980", name, true);
+        Row("empty name wins over 31 April", "", 31, "April", "1980", name, true);
+        Row("29 February 1999", "Ann", 29, "February", "1999", wrongDate, false);
+        Row("29 February 1900", "Ann", 29, "February", "1900", wrongDate, false);
+        Row("30 February 2000", "Ann", 30, "February", "2000", wrongDate, false);
+        Row("31 April", "Ann", 31, "April", "1980", wrong31st, false);
+        Row("31 November", "Ann", 31, "November", "2050", wrong31st, false);
+        Row("29 February 2000 passes", "Ann", 29, "February", "2000", "", false);
+        Row("31 March passes", "Ann", 31, "March", "1980", "", false);
     }
 
     void validationMessagesInOrder() {
-        QFETCH(QString, name);
-        QFETCH(int, day);
-        QFETCH(QString, month);
-        QFETCH(QString, year);
-        QFETCH(QString, message);
-        QFETCH(bool, critical);
-        frmMain& window = Window();
-        window.ShowCentred();
+        const auto [name, day, month, year, message, critical] =
+            Fetch<QString, int, QString, QString, QString, bool>("name", "day", "month", "year",
+                                                                 "message", "critical");
+        frmMain& window = Shown<frmMain>();
         Control<QLineEdit>(window, "txtName")->setText(name);
         QVERIFY(ChooseBirthDate(window, day, month, year));
         Control<QComboBox>(window, "cboYear")->setFocus();
@@ -120,19 +99,19 @@ private slots:
     }
 
     void blankNameIsAccepted() {
-        frmMain& window = Window();
+        frmMain& window = Use<frmMain>();
         Control<QLineEdit>(window, "txtName")->setText("   ");
         QTest::mouseClick(Control<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
         QVERIFY(bed->platform.messages.isEmpty());
-        QVERIFY(WindowRegistry::Instance().Find<frmLuckyCarResult>());
+        QVERIFY(Find<frmLuckyCarResult>());
     }
 
     void handOffShowsResultWithoutExitWindow() {
         auto* result = ReadingFromTheForm("Ann", 25, "July", "1975");
         QVERIFY(result);
         QCOMPARE(VisibleWindowNames(), QStringList{"frmLuckyCarResult"});
-        QVERIFY(!WindowRegistry::Instance().Find<frmMain>());
-        QVERIFY(!WindowRegistry::Instance().Find<frmNagScreen2>());
+        QVERIFY(!Find<frmMain>());
+        QVERIFY(!Find<frmNagScreen2>());
         QCOMPARE(bed->endRequests, 0);
         QVERIFY(Control<QWidget>(*result, "fraResult0")->isVisibleTo(result));
         QCOMPARE(Control<QLabel>(*result, "lblLuckyCar_Result4")->text(), QString("Leo"));
@@ -141,12 +120,12 @@ private slots:
     // The details picked reach the result window: a woman born on 10 January
     // 1975 counts from 1974 (Kua 7) and is a Capricorn.
     void handOffShowsTheReadingOfTheDetails() {
-        frmMain& window = Window();
+        frmMain& window = Use<frmMain>();
         Control<QLineEdit>(window, "txtName")->setText("  Bo  ");
         Control<QRadioButton>(window, "optSex1")->setChecked(true);
         QVERIFY(ChooseBirthDate(window, 10, "January", "1975"));
         QTest::keyClick(Control<QPushButton>(window, "cmdProceed"), Qt::Key_Space);
-        auto* result = WindowRegistry::Instance().Find<frmLuckyCarResult>();
+        auto* result = Find<frmLuckyCarResult>();
         QVERIFY(result);
         QCOMPARE(Control<QLabel>(*result, "lblLuckyCar_Result2")->text(), QString("7"));
         QCOMPARE(Control<QLabel>(*result, "lblLuckyCar_Result4")->text(), QString("Capricorn"));
@@ -162,42 +141,39 @@ private slots:
 
     void leavingTakesTheExitPath() {
         QFETCH(bool, fromMenu);
-        frmMain& window = Window();
-        window.ShowCentred();
+        frmMain& window = Shown<frmMain>();
         if (fromMenu)
             Control<QAction>(window, "nuExit")->trigger();
         else
             window.close();
         Settle();
         QCOMPARE(VisibleWindowNames(), QStringList{"frmNagScreen2"});
-        QVERIFY(!WindowRegistry::Instance().Find<frmMain>());
+        QVERIFY(!Find<frmMain>());
         // The program runs on until the exit promotion window is closed.
         QCOMPARE(bed->endRequests, 0);
-        WindowRegistry::Instance().Find<frmNagScreen2>()->close();
+        Find<frmNagScreen2>()->close();
         QCOMPARE(bed->endRequests, 1);
     }
 
     void enterDoesNotPressTheButton() {
-        frmMain& window = Window();
-        window.ShowCentred();
+        frmMain& window = Shown<frmMain>();
         Control<QLineEdit>(window, "txtName")->setText("Ann");
         QTest::keyClick(Control<QLineEdit>(window, "txtName"), Qt::Key_Return);
         QTest::keyClick(Control<QPushButton>(window, "cmdProceed"), Qt::Key_Return);
         QTest::keyClick(Control<QPushButton>(window, "cmdProceed"), Qt::Key_Escape);
         Settle();
-        QVERIFY(WindowRegistry::Instance().Find<frmMain>());
-        QVERIFY(!WindowRegistry::Instance().Find<frmLuckyCarResult>());
+        QVERIFY(Find<frmMain>());
+        QVERIFY(!Find<frmLuckyCarResult>());
         QVERIFY(!Control<QPushButton>(window, "cmdProceed")->isDefault());
     }
 
     void menusAndLinks() {
-        frmMain& window = Window();
+        frmMain& window = Use<frmMain>();
         const QList<QAction*> bar = window.menuBar()->actions();
-        QCOMPARE(bar.size(), 4);
-        QCOMPARE(bar[0]->text(), QString("&File"));
-        QCOMPARE(bar[1]->text(), QString("&Help"));
-        QCOMPARE(bar[2]->text(), QString("&Donate"));
-        QCOMPARE(bar[3]->text(), QString("&Make Money Online"));
+        QStringList captions;
+        for (QAction* action : bar)
+            captions << action->text();
+        QCOMPARE(captions, (QStringList{"&File", "&Help", "&Donate", "&Make Money Online"}));
         QVERIFY(!bar[3]->isVisible() && !bar[3]->isEnabled());
 
         QStringList helpEntries;
@@ -228,7 +204,7 @@ private slots:
     }
 
     void offersShareOneRectangle() {
-        frmMain& window = Window();
+        frmMain& window = Use<frmMain>();
         window.BringCoBrandToFront(true);
         QVERIFY(Control<LinkLabel>(window, "lblCobrand")->isVisibleTo(&window));
         QVERIFY(!Control<LinkLabel>(window, "lblFullBrand")->isVisibleTo(&window));
@@ -240,10 +216,6 @@ private slots:
             Control<LinkLabel>(window, "lblCobrand")->text().contains("site's name &  link here"));
         QVERIFY(!Control<LinkLabel>(window, "lblCobrand")->text().contains("&&"));
     }
-
-private:
-    frmMain& Window() { return WindowRegistry::Instance().Use<frmMain>(); }
-    std::unique_ptr<WindowTestBed> bed;
 };
 
 QTEST_MAIN(TestBirthDetailsWindow)

@@ -16,13 +16,11 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTabBar>
@@ -148,20 +146,17 @@ void VerifySpokenInTheLanguage(QWidget* window) {
 
 } // namespace
 
-class TestLayout : public QObject {
+class TestLayout : public WindowTest {
     Q_OBJECT
 private slots:
     // The test runs once for each language: the program's own choice from
     // the environment (LANGUAGE) sets it.
     void initTestCase() { UseUsersLanguage(); }
-    void init() { bed = std::make_unique<WindowTestBed>(); }
-    void cleanup() { bed.reset(); }
 
     // First, while no paint of this process has started Qt's worker threads.
     void drawingTheBirthDetailsWindowStartsNoThreads() {
 #ifdef Q_OS_LINUX
-        frmMain& window = WindowRegistry::Instance().Use<frmMain>();
-        window.ShowCentred();
+        frmMain& window = Shown<frmMain>();
         if (window.devicePixelRatioF() != 1)
             QSKIP("the frame's bands at twice the pixels are test_ui_frame_group's");
         const QStringList before = PooledThreads();
@@ -173,8 +168,7 @@ private slots:
     }
 
     void birthDetailsTextsFit() {
-        frmMain& window = WindowRegistry::Instance().Use<frmMain>();
-        window.ShowCentred();
+        frmMain& window = Shown<frmMain>();
         VerifyTextsFit(&window);
         window.BringCoBrandToFront(true);
         VerifyTextsFit(&window);
@@ -184,20 +178,15 @@ private slots:
         // One reading per month and half: every colour and every sign shows;
         // then a year of each element, a woman's and a man's Kua 5, and a
         // birth on the day of Li Chun, with the longest lines.
-        struct Birth {
-            int day;
-            int month;
-            const char* year;
-            bool male;
-        };
+        using Birth = std::tuple<int, int, const char*, bool>; // day, month, year, male
         QList<Birth> births = {{1, 3, "1985", true}, {1, 3, "1987", true},  {1, 3, "1988", true},
                                {1, 3, "1975", true}, {1, 3, "1990", false}, {1, 3, "1995", true},
                                {4, 2, "1975", false}};
         for (int month = 1; month <= 12; ++month)
             births << Birth{1, month, "1900", true} << Birth{28, month, "1900", true};
-        for (const Birth& birth : births) {
-            const QString month = QString::fromUtf8(EnglishText(kMonthTextIds[birth.month - 1]));
-            auto* result = ReadingFromTheForm("Ann", birth.day, month, birth.year, birth.male);
+        for (const auto& [day, monthNumber, year, male] : births) {
+            const QString month = QString::fromUtf8(EnglishText(kMonthTextIds[monthNumber - 1]));
+            auto* result = ReadingFromTheForm("Ann", day, month, year, male);
             QVERIFY(result);
             VerifyTextsFit(result);
             // The car colour's name never runs into its swatch.
@@ -209,8 +198,7 @@ private slots:
     }
 
     void exitWindowTextsFitForEverySupportText() {
-        frmNagScreen2& window = WindowRegistry::Instance().Use<frmNagScreen2>();
-        window.ShowCentred();
+        frmNagScreen2& window = Shown<frmNagScreen2>();
         for (const QString& text : SupportTexts()) {
             Control<QLabel>(window, "Label2")->setFont(ProgramFont(8.25, true));
             Control<QLabel>(window, "Label2")->setText(text);
@@ -221,13 +209,12 @@ private slots:
 
     // As the windows are made: the result window before a reading too.
     void spokenInTheLanguage() {
-        VerifySpokenInTheLanguage(&WindowRegistry::Instance().Use<frmMain>());
-        VerifySpokenInTheLanguage(&WindowRegistry::Instance().Use<frmLuckyCarResult>());
+        VerifySpokenInTheLanguage(&Use<frmMain>());
+        VerifySpokenInTheLanguage(&Use<frmLuckyCarResult>());
     }
 
     void aboutWindowLayoutAndTexts() {
-        frmMain& opener = WindowRegistry::Instance().Use<frmMain>();
-        opener.ShowCentred();
+        frmMain& opener = Shown<frmMain>();
         frmAbout about(&opener);
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
@@ -251,8 +238,7 @@ private slots:
 
     void aboutWindowClosesWithEnterEscapeAndOk() {
         QFETCH(int, key);
-        frmMain& opener = WindowRegistry::Instance().Use<frmMain>();
-        opener.ShowCentred();
+        frmMain& opener = Shown<frmMain>();
         bool sawModal = false;
         QTimer::singleShot(0, [&] {
             auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
@@ -272,7 +258,7 @@ private slots:
         QVERIFY(!failsafe.Fired());
         QVERIFY(!QApplication::activeModalWidget());
         // The opener is untouched.
-        QVERIFY(WindowRegistry::Instance().Find<frmMain>());
+        QVERIFY(Find<frmMain>());
         QCOMPARE(VisibleWindowNames(), QStringList{"frmMain"});
     }
 
@@ -298,8 +284,7 @@ private slots:
         if (code != "en" && QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
                                           "/qtbase_" + code + ".qm"))
             QVERIFY(QCoreApplication::translate("QLineEdit", "&Copy") != "&Copy");
-        frmMain& window = WindowRegistry::Instance().Use<frmMain>();
-        window.ShowCentred();
+        frmMain& window = Shown<frmMain>();
         VerifyInTheLanguage(&window);
         auto* result = ReadingFromTheForm("Ann", 15, "March", "1975");
         QVERIFY(result);
@@ -311,13 +296,9 @@ private slots:
                  (QStringList{"#ffff00", "#ffffff", "#ff7850", "#ffc896", "#ffd700"}));
         VerifyInTheLanguage(result);
         VerifySpokenInTheLanguage(result);
-        auto& exitWindow = WindowRegistry::Instance().Use<frmNagScreen2>();
-        exitWindow.ShowCentred();
+        auto& exitWindow = Shown<frmNagScreen2>();
         VerifyInTheLanguage(&exitWindow);
     }
-
-private:
-    std::unique_ptr<WindowTestBed> bed;
 };
 
 QTEST_MAIN(TestLayout)

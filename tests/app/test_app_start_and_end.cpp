@@ -6,10 +6,10 @@
 #include "result_window.h"
 #include "startup.h"
 #include "support_texts.h"
+#include "table_rows.h"
 #include "window_registry.h"
 #include "window_test_support.h"
 
-#include <QCloseEvent>
 #include <QTest>
 
 #include <set>
@@ -18,7 +18,6 @@ using namespace korvane;
 
 namespace {
 
-// Notes the order in which windows receive their close.
 class CloseOrder : public QObject {
 public:
     QStringList order;
@@ -31,15 +30,11 @@ public:
 
 } // namespace
 
-class TestStartAndEnd : public QObject {
+class TestStartAndEnd : public WindowTest {
     Q_OBJECT
 private slots:
-    void init() { bed = std::make_unique<WindowTestBed>(); }
-    void cleanup() { bed.reset(); }
-
     void coBrandNumberRounding_data() {
-        QTest::addColumn<float>("r");
-        QTest::addColumn<int>("expected");
+        Columns<float, int>("r", "expected");
         QTest::newRow("0") << 0.0f << 1;
         QTest::newRow("0.25 rounds half to even 2") << 0.25f << 2;
         QTest::newRow("0.75 rounds half to even 6") << 0.75f << 6;
@@ -53,8 +48,7 @@ private slots:
     }
 
     void coBrandNumberRounding() {
-        QFETCH(float, r);
-        QFETCH(int, expected);
+        const auto [r, expected] = Fetch<float, int>("r", "expected");
         QCOMPARE(CoBrandNumber(r), expected);
     }
 
@@ -82,7 +76,7 @@ private slots:
     }
 
     void coBrandRandomizeBringsALabelToFront() {
-        frmMain& window = WindowRegistry::Instance().Use<frmMain>();
+        frmMain& window = Use<frmMain>();
         const auto coBrandShown = [&] {
             return Control<LinkLabel>(window, "lblCobrand")->isVisibleTo(&window);
         };
@@ -133,9 +127,6 @@ private slots:
         QCOMPARE(bed->endRequests, 1);
         QCOMPARE(VisibleWindowNames(), QStringList());
     }
-
-private:
-    std::unique_ptr<WindowTestBed> bed;
 };
 
 QTEST_MAIN(TestStartAndEnd)

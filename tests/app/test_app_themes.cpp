@@ -90,6 +90,14 @@ bool SameBeyondNoise(const QImage& a, const QImage& b) {
            DifferingPixels(a, b) * 1000 <= qsizetype(a.width()) * a.height();
 }
 
+// How far a window's rendering is from another, for a failure message.
+QByteArray Difference(const QString& name, const QImage& a, const QImage& b) {
+    return QString::asprintf("%s: %lld pixels differ (size %dx%d against %dx%d)", qPrintable(name),
+                             static_cast<long long>(DifferingPixels(a, b)), a.width(), a.height(),
+                             b.width(), b.height())
+        .toUtf8();
+}
+
 // A dark desktop as a theme gives it: the application palette and palettes
 // of their own for some kinds of control.
 void SetDarkDesktopPalette() {
@@ -143,13 +151,9 @@ private slots:
 
         ApplyProgramLook();
         const QList<Shot> underDark = RenderEveryWindow();
-        for (int i = 0; i < designed.size(); ++i) {
-            const qsizetype differing = DifferingPixels(designed[i].image, underDark[i].image);
-            QVERIFY2(
-                SameBeyondNoise(designed[i].image, underDark[i].image),
-                qPrintable(
-                    QStringLiteral("%1: %2 pixels differ").arg(designed[i].name).arg(differing)));
-        }
+        for (int i = 0; i < designed.size(); ++i)
+            QVERIFY2(SameBeyondNoise(designed[i].image, underDark[i].image),
+                     Difference(designed[i].name, underDark[i].image, designed[i].image));
     }
 
     void matchesTheDefaultThemeRendering() {
@@ -178,15 +182,8 @@ private slots:
             const QImage designed(QDir(folder.path()).filePath(shot.name + ".png"));
             QVERIFY2(!designed.isNull(), qPrintable(shot.name));
             const QImage reference = designed.convertToFormat(QImage::Format_RGB32);
-            if (!SameBeyondNoise(reference, shot.image)) {
-                QFAIL(qPrintable(QStringLiteral("%1: %2 pixels differ (size %3x%4 against %5x%6)")
-                                     .arg(shot.name)
-                                     .arg(DifferingPixels(reference, shot.image))
-                                     .arg(shot.image.width())
-                                     .arg(shot.image.height())
-                                     .arg(reference.width())
-                                     .arg(reference.height())));
-            }
+            QVERIFY2(SameBeyondNoise(reference, shot.image),
+                     Difference(shot.name, shot.image, reference));
         }
     }
 

@@ -24,10 +24,10 @@ export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
 unset WAYLAND_DISPLAY XDG_CURRENT_DESKTOP
 touch "$work/opened"
 
+fail() { echo "FAILED: $*"; exit 1; }
+
 openbox >/dev/null 2>&1 &
 korvane_poll 50 korvane_window_manager_up || fail "no window manager came up"
-
-fail() { echo "FAILED: $*"; exit 1; }
 
 # Waits until a visible program window has the given client width.
 wait_for_width() {
@@ -70,14 +70,10 @@ activate "$nag"
 
 # Refer a friend, by keyboard: from Exit, Tab reaches the link button, the
 # name box, the send button, the e-mail box and the friend's boxes.
-xdotool key Tab Tab
-xdotool type --delay 20 "Ann Lee"
-xdotool key Tab Tab
-xdotool type --delay 20 "ann@example.org"
-xdotool key Tab
-xdotool type --delay 20 "bo@example.org"
-xdotool key Tab
-xdotool type --delay 20 "Bo & Co"
+for step in "Tab Tab:Ann Lee" "Tab Tab:ann@example.org" "Tab:bo@example.org" "Tab:Bo & Co"; do
+  xdotool key ${step%%:*}
+  xdotool type --delay 20 "${step#*:}"
+done
 xdotool key alt+n
 korvane_poll 50 browser_was_handed 2 || fail "Refer A Friend Now handed nothing to the browser"
 # Exit by its access key.

@@ -2,6 +2,7 @@
 #include "catalogue.h"
 #include "colour_catalogue.h"
 #include "sign_ranges.h"
+#include "table_rows.h"
 
 #include <QTest>
 
@@ -48,30 +49,14 @@ private slots:
     // Days beyond the calendar, as the rule is written (the days of the
     // calendar are everyDayOfTheYear's).
     void beyondTheCalendar_data() {
-        QTest::addColumn<int>("day");
-        QTest::addColumn<int>("month");
-        QTest::addColumn<QString>("sign");
-        QTest::addColumn<QString>("colour");
-        struct Row {
-            const char* name;
-            int day;
-            int month;
-            const char *sign, *colour;
-        };
-        const Row rows[] = {
-            {"30 February falls to the second sign", 30, 2, "Pisces", "Green"},
-            {"day 0 falls to the first sign", 0, 3, "Pisces", "Yellow"},
-        };
-        for (const Row& row : rows)
-            QTest::newRow(row.name)
-                << row.day << row.month << QString(row.sign) << QString(row.colour);
+        Columns<int, int, QString, QString>("day", "month", "sign", "colour");
+        Row("30 February falls to the second sign", 30, 2, "Pisces", "Green");
+        Row("day 0 falls to the first sign", 0, 3, "Pisces", "Yellow");
     }
 
     void beyondTheCalendar() {
-        QFETCH(int, day);
-        QFETCH(int, month);
-        QFETCH(QString, sign);
-        QFETCH(QString, colour);
+        const auto [day, month, sign, colour] =
+            Fetch<int, int, QString, QString>("day", "month", "sign", "colour");
         const AstrologyResult result = AstrologyReading(day, static_cast<Month>(month));
         QCOMPARE(Str(EnglishText(result.sunSign)), sign);
         QCOMPARE(Str(EnglishText(result.carColour)), colour);
@@ -91,13 +76,8 @@ private slots:
 
     // The sign texts and colour descriptions, paragraphs parted by an empty line.
     void signTexts_data() {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("paragraphs");
-        QTest::addColumn<QString>("opening");
-        const struct {
-            int paragraphs;
-            const char* opening;
-        } rows[12] = {
+        Columns<int, int, QString>("index", "paragraphs", "opening");
+        const std::pair<int, const char*> rows[12] = {
             {1, "Arians are typically pioneers"},
             {4, "As the second sign of the zodiac"},
             {5, "The one thing, which strikes you"},
@@ -113,16 +93,14 @@ private slots:
         };
         for (int i = 0; i < 12; ++i) {
             QTest::newRow(EnglishText(SunSigns()[i].name).data())
-                << i << rows[i].paragraphs << QString::fromLatin1(rows[i].opening);
+                << i << rows[i].first << QString::fromLatin1(rows[i].second);
         }
     }
 
     void signTexts() {
-        QFETCH(int, index);
-        QFETCH(int, paragraphs);
-        QFETCH(QString, opening);
-        const auto english = EnglishText(SunSigns()[index].text);
-        const QString text = QString::fromUtf8(english.data(), english.size());
+        const auto [index, paragraphs, opening] =
+            Fetch<int, int, QString>("index", "paragraphs", "opening");
+        const QString text = Str(EnglishText(SunSigns()[index].text));
         QVERIFY(text.startsWith(opening));
         const QStringList parts = text.split(QStringLiteral("\n\n"));
         QCOMPARE(parts.size(), paragraphs);
@@ -136,8 +114,7 @@ private slots:
     }
 
     void colourDescriptions_data() {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("opening");
+        Columns<int, QString>("index", "opening");
         const char* openings[15] = {"Violet is such a color",
                                     "Indigo is said to affect",
                                     "Blue is said to be the color",
@@ -160,10 +137,8 @@ private slots:
     }
 
     void colourDescriptions() {
-        QFETCH(int, index);
-        QFETCH(QString, opening);
-        const auto description = EnglishText(ColourCatalogue()[index].description);
-        const QString text = QString::fromUtf8(description.data(), description.size());
+        const auto [index, opening] = Fetch<int, QString>("index", "opening");
+        const QString text = Str(EnglishText(ColourCatalogue()[index].description));
         QVERIFY(text.startsWith(opening));
         QVERIFY(!text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')));
         QCOMPARE(text.trimmed(), text);

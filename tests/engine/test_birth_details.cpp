@@ -1,5 +1,6 @@
 #include "birth_details.h"
 #include "birth_details_for.h"
+#include "table_rows.h"
 
 #include <QTest>
 
@@ -12,10 +13,8 @@ class TestBirthDetails : public QObject {
     Q_OBJECT
 private slots:
     void dateCheck_data() {
-        QTest::addColumn<int>("year");
-        QTest::addColumn<int>("month"); // 0 for January
-        QTest::addColumn<int>("day");   // 1 to 31
-        QTest::addColumn<BirthDateCheck>("expected");
+        // month: 0 for January; day: 1 to 31
+        Columns<int, int, int, BirthDateCheck>("year", "month", "day", "expected");
         // Which dates are real is test_reading_domain's, over every date of
         // the lists; the date messages are the birth details window's test.
         QTest::newRow("31 February: February's message")
@@ -27,17 +26,14 @@ private slots:
     }
 
     void dateCheck() {
-        QFETCH(int, year);
-        QFETCH(int, month);
-        QFETCH(int, day);
-        QFETCH(BirthDateCheck, expected);
+        const auto [year, month, day, expected] =
+            Fetch<int, int, int, BirthDateCheck>("year", "month", "day", "expected");
         QCOMPARE(CheckBirthDate(year, month, day - 1), expected);
     }
 
     // What a reading is made of: the form's sex and date, when both are there.
     void birthOfTheForm_data() {
-        QTest::addColumn<BirthDetails>("details");
-        QTest::addColumn<std::optional<Birth>>("birth");
+        Columns<BirthDetails, std::optional<Birth>>("details", "birth");
         const auto row = [](const char* tag, const BirthDetails& details,
                             std::optional<Birth> birth) { QTest::newRow(tag) << details << birth; };
         row("15 March 1975, male", DetailsFor("A", true, 15, "March", 1975),
@@ -60,8 +56,7 @@ private slots:
     }
 
     void birthOfTheForm() {
-        QFETCH(BirthDetails, details);
-        QFETCH(std::optional<Birth>, birth);
+        const auto [details, birth] = Fetch<BirthDetails, std::optional<Birth>>("details", "birth");
         QCOMPARE(BirthOf(details), birth);
     }
 };

@@ -1,4 +1,5 @@
 #include "catalogue.h"
+#include "table_rows.h"
 
 #include <QTest>
 
@@ -12,8 +13,7 @@ class TestCatalogue : public QObject {
     Q_OBJECT
 private slots:
     void languageFromPreferredTags_data() {
-        QTest::addColumn<QStringList>("preferred");
-        QTest::addColumn<QString>("catalogue");
+        Columns<QStringList, QString>("preferred", "catalogue");
         const auto row = [](const char* name, QStringList preferred, const char* code) {
             QTest::newRow(name) << preferred << QString::fromLatin1(code);
         };
@@ -36,8 +36,7 @@ private slots:
     }
 
     void languageFromPreferredTags() {
-        QFETCH(QStringList, preferred);
-        QFETCH(QString, catalogue);
+        const auto [preferred, catalogue] = Fetch<QStringList, QString>("preferred", "catalogue");
         std::vector<std::string> tags;
         for (const QString& tag : preferred)
             tags.push_back(tag.toStdString());

@@ -1,6 +1,7 @@
 #include "catalogue.h"
 #include "colour.h"
 #include "colour_catalogue.h"
+#include "table_rows.h"
 
 #include <QSet>
 #include <QTest>
@@ -11,10 +12,7 @@ class TestColour : public QObject {
     Q_OBJECT
 private slots:
     void converts_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("red");
-        QTest::addColumn<int>("green");
-        QTest::addColumn<int>("blue");
+        Columns<QString, int, int, int>("text", "red", "green", "blue");
         QTest::newRow("violet with 00") << "120,00,120," << 120 << 0 << 120;
         QTest::newRow("black") << "00,00,00," << 0 << 0 << 0;
         QTest::newRow("white") << "255,255,255," << 255 << 255 << 255;
@@ -28,31 +26,20 @@ private slots:
     }
 
     void converts() {
-        QFETCH(QString, text);
-        QFETCH(int, red);
-        QFETCH(int, green);
-        QFETCH(int, blue);
+        const auto [text, red, green, blue] =
+            Fetch<QString, int, int, int>("text", "red", "green", "blue");
         const auto colour = RGBTextToColour(text.toStdString());
         QVERIFY(colour.has_value());
         // Red lies in the lowest byte, blue in the highest.
         QCOMPARE(*colour, static_cast<ColourValue>(red + 256 * green + 65536 * blue));
     }
 
-    void refuses_data() {
-        QTest::addColumn<QString>("text");
-        QTest::newRow("empty") << "";
-        QTest::newRow("two pieces") << "1,2";
-        QTest::newRow("empty blue") << "1,2,,";
-        QTest::newRow("letters") << "red,0,0,";
-        QTest::newRow("blank inside number") << "1 2,0,0,";
-        QTest::newRow("semicolons") << "1;2;3;";
-        QTest::newRow("beyond 16 bits") << "70000,0,0,";
-        QTest::newRow("only commas") << ",,,";
-    }
-
+    // Too few pieces, an empty one, letters, a blank inside a number, other
+    // separators, more than 16 bits.
     void refuses() {
-        QFETCH(QString, text);
-        QVERIFY(!RGBTextToColour(text.toStdString()).has_value());
+        for (const char* text :
+             {"", "1,2", "1,2,,", "red,0,0,", "1 2,0,0,", "1;2;3;", "70000,0,0,", ",,,"})
+            QVERIFY2(!RGBTextToColour(text).has_value(), text);
     }
 
     void catalogueConvertsAndIsDistinct() {

@@ -1,6 +1,7 @@
 #include "catalogue.h"
 #include "feng_shui.h"
 #include "kua_number.h"
+#include "table_rows.h"
 
 #include <QTest>
 
@@ -23,9 +24,7 @@ class TestFengShui : public QObject {
     Q_OBJECT
 private slots:
     void kuaNumber_data() {
-        QTest::addColumn<int>("year");
-        QTest::addColumn<bool>("male");
-        QTest::addColumn<int>("expected");
+        Columns<int, bool, int>("year", "male", "expected");
         // Every year a reading can count from, 1899 to 2050, against the
         // digit sum of the whole year: 11 minus it for a man, plus 4 for a
         // woman, each reduced to one digit.
@@ -38,28 +37,24 @@ private slots:
             QTest::addRow("Female %d", year) << year << false << oneDigit(digits + 4);
         }
         // The examples of the rule, across the century in both directions.
-        const struct {
-            int year;
-            bool male;
-            int expected;
-        } rows[] = {{2000, true, 9}, {2000, false, 6}, {2005, true, 4}, {2009, false, 6},
-                    {1899, true, 2}, {1975, true, 7},  {1989, false, 4}};
-        for (const auto& row : rows)
-            QTest::addRow("example %d %s", row.year, row.male ? "male" : "female")
-                << row.year << row.male << row.expected;
+        for (const auto& [year, male, expected] : {std::tuple{2000, true, 9},
+                                                   {2000, false, 6},
+                                                   {2005, true, 4},
+                                                   {2009, false, 6},
+                                                   {1899, true, 2},
+                                                   {1975, true, 7},
+                                                   {1989, false, 4}})
+            QTest::addRow("example %d %s", year, male ? "male" : "female")
+                << year << male << expected;
     }
 
     void kuaNumber() {
-        QFETCH(int, year);
-        QFETCH(bool, male);
-        QFETCH(int, expected);
+        const auto [year, male, expected] = Fetch<int, bool, int>("year", "male", "expected");
         QCOMPARE(GetKuaNumber(year, male ? Sex::Male : Sex::Female), expected);
     }
 
     void colourNamesForEachKua_data() {
-        QTest::addColumn<int>("kua");
-        QTest::addColumn<bool>("male");
-        QTest::addColumn<QStringList>("colours");
+        Columns<int, bool, QStringList>("kua", "male", "colours");
         const QStringList kua2 = {"Beige", "Gold", "White", "Coral"};
         const QStringList kua8 = {"Coral", "White", "Gold", "Beige"};
         for (const bool male : {true, false}) {
@@ -86,9 +81,7 @@ private slots:
     }
 
     void colourNamesForEachKua() {
-        QFETCH(int, kua);
-        QFETCH(bool, male);
-        QFETCH(QStringList, colours);
+        const auto [kua, male, colours] = Fetch<int, bool, QStringList>("kua", "male", "colours");
         const PurposeColours reading = FengShuiReading(kua, male ? Sex::Male : Sex::Female);
         QCOMPARE(NamesOf(reading), colours);
         for (const PurposeColour& purpose : reading)
@@ -104,9 +97,8 @@ private slots:
     }
 
     void directionMatchingIsExact_data() {
-        QTest::addColumn<QString>("direction");
-        QTest::addColumn<QString>("name"); // empty: no match
-        QTest::addColumn<QString>("rgb");
+        // An empty name: no match.
+        Columns<QString, QString, QString>("direction", "name", "rgb");
         const auto row = [](const char* direction, const char* name, const char* rgb) {
             QTest::addRow("'%s'", direction) << direction << name << rgb;
         };
@@ -118,9 +110,8 @@ private slots:
     }
 
     void directionMatchingIsExact() {
-        QFETCH(QString, direction);
-        QFETCH(QString, name);
-        QFETCH(QString, rgb);
+        const auto [direction, name, rgb] =
+            Fetch<QString, QString, QString>("direction", "name", "rgb");
         const auto colour = GetDirectionColour(direction.toStdString());
         QCOMPARE(colour.has_value(), !name.isEmpty());
         if (colour) {

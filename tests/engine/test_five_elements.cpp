@@ -3,6 +3,7 @@
 #include "colour_catalogue.h"
 #include "feng_shui.h"
 #include "reading_for.h"
+#include "table_rows.h"
 
 #include <QTest>
 
@@ -45,23 +46,16 @@ private slots:
     // Colours to choose: the element's own and its producer's; to avoid: the
     // overcomer's.
     void coloursOfEachElement_data() {
-        QTest::addColumn<int>("year");
-        QTest::addColumn<QString>("suit");
-        QTest::addColumn<QString>("avoid");
-        const auto row = [](const char* tag, int year, const char* suit, const char* avoid) {
-            QTest::newRow(tag) << year << QString(suit) << QString(avoid);
-        };
-        row("1985, Metal", 1985, "White,Silver,Gray,Yellow,Earth Brown,Beige", "Red,Pink,Purple");
-        row("1975, Water", 1975, "Black,Blue,White,Silver,Gray", "Yellow,Earth Brown,Beige");
-        row("1987, Fire", 1987, "Red,Pink,Purple,Green", "Black,Blue");
-        row("1990, Earth", 1990, "Yellow,Earth Brown,Beige,Red,Pink,Purple", "Green");
-        row("1988, Wood", 1988, "Green,Black,Blue", "White,Silver,Gray");
+        Columns<int, QString, QString>("year", "suit", "avoid");
+        Row("1985, Metal", 1985, "White,Silver,Gray,Yellow,Earth Brown,Beige", "Red,Pink,Purple");
+        Row("1975, Water", 1975, "Black,Blue,White,Silver,Gray", "Yellow,Earth Brown,Beige");
+        Row("1987, Fire", 1987, "Red,Pink,Purple,Green", "Black,Blue");
+        Row("1990, Earth", 1990, "Yellow,Earth Brown,Beige,Red,Pink,Purple", "Green");
+        Row("1988, Wood", 1988, "Green,Black,Blue", "White,Silver,Gray");
     }
 
     void coloursOfEachElement() {
-        QFETCH(int, year);
-        QFETCH(QString, suit);
-        QFETCH(QString, avoid);
+        const auto [year, suit, avoid] = Fetch<int, QString, QString>("year", "suit", "avoid");
         const ElementsReading reading = ElementsReadingFor(year);
         QCOMPARE(Names(reading.suit), suit);
         QCOMPARE(Names(reading.avoid), avoid);

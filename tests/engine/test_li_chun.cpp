@@ -1,4 +1,5 @@
 #include "feng_shui_year.h"
+#include "table_rows.h"
 
 #include <QDate>
 #include <QTest>
@@ -36,11 +37,7 @@ private slots:
 
     // Where a date lies against Li Chun of its year, and the year it counts in.
     void sideOfLiChun_data() {
-        QTest::addColumn<int>("year");
-        QTest::addColumn<int>("month");
-        QTest::addColumn<int>("day");
-        QTest::addColumn<LiChunSide>("side");
-        QTest::addColumn<int>("counted");
+        Columns<int, int, int, LiChunSide, int>("year", "month", "day", "side", "counted");
         QTest::newRow("1 January") << 1975 << 1 << 1 << LiChunSide::Before << 1974;
         QTest::newRow("the day before") << 1975 << 2 << 3 << LiChunSide::Before << 1974;
         QTest::newRow("the day") << 1975 << 2 << 4 << LiChunSide::OnTheDay << 1975;
@@ -54,11 +51,8 @@ private slots:
     }
 
     void sideOfLiChun() {
-        QFETCH(int, year);
-        QFETCH(int, month);
-        QFETCH(int, day);
-        QFETCH(LiChunSide, side);
-        QFETCH(int, counted);
+        const auto [year, month, day, side, counted] =
+            Fetch<int, int, int, LiChunSide, int>("year", "month", "day", "side", "counted");
         const auto fengShuiYear = FengShuiYearOf({year, static_cast<Month>(month), day});
         QVERIFY(fengShuiYear);
         QCOMPARE(fengShuiYear->side, side);

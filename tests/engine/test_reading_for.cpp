@@ -37,15 +37,6 @@ struct Worked {
     const char* success; // the first purpose's colour
 };
 
-struct Said {
-    const char* tag;
-    bool male;
-    int day;
-    const char* month;
-    int year;
-    QStringList lines;
-};
-
 } // namespace
 
 class TestReadingFor : public QObject {
@@ -95,54 +86,40 @@ private slots:
     // What the reading says besides its colours, in English: the year, Kua
     // 5, the day of Li Chun and the element rule.
     void readingSaysItsYear_data() {
-        const Said rows[] = {
-            {"before Li Chun",
-             true,
-             3,
-             "February",
-             1975,
-             {"Feng Shui year 1974, Wood Tiger (甲寅): born before Li Chun, 4 February 1975", "",
-              "", "Metal (金) produces Water (水), and Earth (土) overcomes it."}},
-            {"on the day of Li Chun",
-             true,
-             4,
-             "February",
-             1975,
-             {"Feng Shui year 1975, Wood Rabbit (乙卯): born on the day of Li Chun, 4 February "
-              "1975",
-              "",
-              "Li Chun began at 18:59 on 4 February 1975 (China Standard Time). Born before then, "
-              "your Feng Shui year is 1974 and your Kua number 8.",
-              "Metal (金) produces Water (水), and Earth (土) overcomes it."}},
-            {"a woman's Kua 5",
-             false,
-             1,
-             "March",
-             1990,
-             {"Feng Shui year 1990, Metal Horse (庚午): born after Li Chun, 4 February 1990",
-              "Kua 5 has no directions of its own: a woman's Kua 5 takes those of Kua 8.", "",
-              "Fire (火) produces Earth (土), and Wood (木) overcomes it."}},
-            {"Li Chun just after midnight",
-             false,
-             5,
-             "February",
-             1910,
-             {"Feng Shui year 1910, Metal Dog (庚戌): born on the day of Li Chun, 5 February 1910",
-              "",
-              "Li Chun began at 00:27 on 5 February 1910 (China Standard Time). Born before then, "
-              "your Feng Shui year is 1909 and your Kua number 5.",
-              "Earth (土) produces Metal (金), and Fire (火) overcomes it."}},
-        };
-        AddRows(rows);
+        Columns<bool, int, QString, int, QStringList>("male", "day", "month", "year", "lines");
+        Row("before Li Chun", true, 3, "February", 1975,
+            QStringList{
+                "Feng Shui year 1974, Wood Tiger (甲寅): born before Li Chun, 4 February 1975", "",
+                "", "Metal (金) produces Water (水), and Earth (土) overcomes it."});
+        Row("on the day of Li Chun", true, 4, "February", 1975,
+            QStringList{"Feng Shui year 1975, Wood Rabbit (乙卯): born on the day of Li Chun, "
+                        "4 February 1975",
+                        "",
+                        "Li Chun began at 18:59 on 4 February 1975 (China Standard Time). "
+                        "Born before then, your Feng Shui year is 1974 and your Kua number 8.",
+                        "Metal (金) produces Water (水), and Earth (土) overcomes it."});
+        Row("a woman's Kua 5", false, 1, "March", 1990,
+            QStringList{
+                "Feng Shui year 1990, Metal Horse (庚午): born after Li Chun, 4 February 1990",
+                "Kua 5 has no directions of its own: a woman's Kua 5 takes those of Kua 8.", "",
+                "Fire (火) produces Earth (土), and Wood (木) overcomes it."});
+        Row("Li Chun just after midnight", false, 5, "February", 1910,
+            QStringList{"Feng Shui year 1910, Metal Dog (庚戌): born on the day of Li Chun, "
+                        "5 February 1910",
+                        "",
+                        "Li Chun began at 00:27 on 5 February 1910 (China Standard Time). "
+                        "Born before then, your Feng Shui year is 1909 and your Kua number 5.",
+                        "Earth (土) produces Metal (金), and Fire (火) overcomes it."});
     }
 
     void readingSaysItsYear() {
-        QFETCH(Said, row);
-        const Reading reading = ReadingOf(row.male, row.day, row.month, row.year);
+        const auto [male, day, month, year, lines] =
+            Fetch<bool, int, QString, int, QStringList>("male", "day", "month", "year", "lines");
+        const Reading reading = ReadingOf(male, day, month.toStdString(), year);
         QCOMPARE((QStringList{English(FengShuiYearPhrase(reading)), English(KuaFivePhrase(reading)),
                               English(FengShuiLiChunDayPhrase(reading)),
                               English(ElementRulePhrase(reading))}),
-                 row.lines);
+                 lines);
         QCOMPARE(ElementsLiChunDayPhrase(reading).has_value(), reading.beforeTheMoment.has_value());
     }
 

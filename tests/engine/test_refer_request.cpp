@@ -1,5 +1,6 @@
 #include "catalogue.h"
 #include "refer_request.h"
+#include "table_rows.h"
 
 #include <QTest>
 
@@ -43,11 +44,8 @@ std::string RequestFor(const std::string& name, const std::string& email,
 }
 
 void AddFieldColumns() {
-    QTest::addColumn<std::string>("name");
-    QTest::addColumn<std::string>("email");
-    QTest::addColumn<std::string>("message");
-    QTest::addColumn<std::string>("friendName");
-    QTest::addColumn<std::string>("friendEmail");
+    Columns<std::string, std::string, std::string, std::string, std::string>(
+        "name", "email", "message", "friendName", "friendEmail");
 }
 
 using Fields = std::array<std::string, kReferFieldCount>;
@@ -59,11 +57,9 @@ template <class... Rest> void FieldRow(const char* tag, const Fields& fields, co
 }
 
 std::array<std::string, kReferFieldCount> FetchedFields() {
-    QFETCH(std::string, name);
-    QFETCH(std::string, email);
-    QFETCH(std::string, message);
-    QFETCH(std::string, friendName);
-    QFETCH(std::string, friendEmail);
+    const auto [name, email, message, friendName, friendEmail] =
+        Fetch<std::string, std::string, std::string, std::string, std::string>(
+            "name", "email", "message", "friendName", "friendEmail");
     return {name, email, message, friendName, friendEmail};
 }
 
@@ -81,9 +77,8 @@ class TestReferRequest : public QObject {
     Q_OBJECT
 private slots:
     void placeholdersComeAndGo_data() {
-        QTest::addColumn<std::string>("text");
-        QTest::addColumn<std::string>("onFocusIn");  // the box's new text, or kNone
-        QTest::addColumn<std::string>("onFocusOut"); // the same when leaving
+        // onFocusIn: the box's new text, or kNone; onFocusOut: the same when leaving
+        Columns<std::string, std::string, std::string>("text", "onFocusIn", "onFocusOut");
         const std::string placeholder(kEnglishPlaceholders[kReferName]);
         QTest::newRow("placeholder") << placeholder << std::string() << kNone;
         QTest::newRow("placeholder with spaces")
@@ -97,9 +92,8 @@ private slots:
     }
 
     void placeholdersComeAndGo() {
-        QFETCH(std::string, text);
-        QFETCH(std::string, onFocusIn);
-        QFETCH(std::string, onFocusOut);
+        const auto [text, onFocusIn, onFocusOut] =
+            Fetch<std::string, std::string, std::string>("text", "onFocusIn", "onFocusOut");
         QCOMPARE(Outcome(ReferBoxTextOnFocusIn(kReferName, text, kEnglishPlaceholders)), onFocusIn);
         QCOMPARE(Outcome(ReferBoxTextOnFocusOut(kReferName, text, kEnglishPlaceholders)),
                  onFocusOut);
@@ -138,9 +132,7 @@ private slots:
     }
 
     void emailAddressesAreChecked_data() {
-        QTest::addColumn<std::string>("email");
-        QTest::addColumn<std::string>("friendEmail");
-        QTest::addColumn<std::string>("problem");
+        Columns<std::string, std::string, std::string>("email", "friendEmail", "problem");
         QTest::newRow("same") << kAnnMail << kAnnMail << kDistinct;
         QTest::newRow("both empty") << std::string() << std::string() << kDistinct;
         QTest::newRow("same but not proper") << std::string("x") << std::string("x") << kDistinct;
@@ -161,9 +153,8 @@ private slots:
     }
 
     void emailAddressesAreChecked() {
-        QFETCH(std::string, email);
-        QFETCH(std::string, friendEmail);
-        QFETCH(std::string, problem);
+        const auto [email, friendEmail, problem] =
+            Fetch<std::string, std::string, std::string>("email", "friendEmail", "problem");
         QCOMPARE(Outcome(EmailAddressesProblem(email, friendEmail)), problem);
     }
 
@@ -217,8 +208,7 @@ private slots:
     // checks and the request, and the first fault in the boxes' order decides.
     void wholeFormAsTyped_data() {
         AddFieldColumns();
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<std::string>("text");
+        Columns<bool, std::string>("ok", "text");
         // The box the message is about, -1 for none.
         QTest::addColumn<int>("field");
         const std::string ann = "Ann", hello = "Hello", bob = "Bob";
@@ -277,9 +267,7 @@ private slots:
 
     void wholeFormAsTyped() {
         const auto fields = FetchedFields();
-        QFETCH(bool, ok);
-        QFETCH(std::string, text);
-        QFETCH(int, field);
+        const auto [ok, text, field] = Fetch<bool, std::string, int>("ok", "text", "field");
         const ReferOutcome outcome = ReferAFriend(fields, kHosts, kEnglishPlaceholders);
         QCOMPARE(!outcome.message, ok);
         QCOMPARE(outcome.message ? Outcome(outcome.message) : outcome.address, text);

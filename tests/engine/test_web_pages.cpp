@@ -1,3 +1,4 @@
+#include "table_rows.h"
 #include "text_utils.h"
 #include "web_pages.h"
 
@@ -16,8 +17,7 @@ class TestWebPages : public QObject {
 private slots:
     // Hosts of the caller's choosing, so that none can be built in.
     void eachPageOnItsHost_data() {
-        QTest::addColumn<PageAddress>("page");
-        QTest::addColumn<std::string>("address");
+        Columns<PageAddress, std::string>("page", "address");
         const auto row = [](const char* tag, PageAddress page, const char* address) {
             QTest::newRow(tag) << page << std::string(address);
         };
@@ -33,16 +33,14 @@ private slots:
     }
 
     void eachPageOnItsHost() {
-        QFETCH(PageAddress, page);
-        QFETCH(std::string, address);
+        const auto [page, address] = Fetch<PageAddress, std::string>("page", "address");
         QCOMPARE(page({"m.test", "h.test", "p.test"}), address);
     }
 
     // The result shows the forum invitation without its full stop, in any
     // language's script.
     void withoutFinalFullStop_data() {
-        QTest::addColumn<std::string>("text");
-        QTest::addColumn<std::string>("shown");
+        Columns<std::string, std::string>("text", "shown");
         QTest::newRow("Latin") << std::string("Visit Quillory Now.")
                                << std::string("Visit Quillory Now");
         QTest::newRow("ideographic")
@@ -53,8 +51,7 @@ private slots:
     }
 
     void withoutFinalFullStop() {
-        QFETCH(std::string, text);
-        QFETCH(std::string, shown);
+        const auto [text, shown] = Fetch<std::string, std::string>("text", "shown");
         QCOMPARE(std::string(WithoutFinalFullStop(text)), shown);
     }
 };

@@ -137,14 +137,9 @@ start_case killed-holder
 
 # No browser at all: links and the refer-a-friend request fail silently.
 fresh_env no-browser
-(
-  mkdir -p "$scratch/empty-path"
-  export PATH="$scratch/empty-path" BROWSER=
-  "$program" 2>"$scratch/no-browser.err" &
-  echo $! > "$scratch/no-browser.pid"
-)
-program_pid="$(cat "$scratch/no-browser.pid")"
-started+=("$program_pid")
+mkdir -p "$scratch/empty-path"
+PATH="$scratch/empty-path" BROWSER= launch "$scratch/no-browser.err"
+program_pid=$launched
 if wait_for_windows 488 1; then
   main="$(korvane_windows "^$KORVANE_CAPTION\$" | head -1)"
   xdotool windowactivate --sync "$main" 2>/dev/null

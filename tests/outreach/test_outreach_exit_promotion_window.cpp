@@ -1,6 +1,7 @@
 #include "exit_promotion_window.h"
 #include "link_label.h"
 #include "support_texts.h"
+#include "table_rows.h"
 #include "window_registry.h"
 #include "window_test_support.h"
 
@@ -16,8 +17,6 @@
 #include <QSet>
 #include <QTest>
 
-#include <memory>
-
 using namespace korvane;
 
 namespace {
@@ -29,7 +28,7 @@ const QString kNoSpace = QStringLiteral("Email Address Cannot Contain Space");
 const char* const kFormBoxes[] = {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail"};
 
 frmNagScreen2& Window() {
-    return WindowRegistry::Instance().Use<frmNagScreen2>();
+    return Use<frmNagScreen2>();
 }
 
 // Shows the window as the program does and makes it the active one, so that
@@ -78,21 +77,18 @@ void Arrive(QLineEdit* box, const QString& way, const QString& text) {
 
 } // namespace
 
-class TestOutreachExitPromotionWindow : public QObject {
+class TestOutreachExitPromotionWindow : public WindowTest {
     Q_OBJECT
 private slots:
-    void init() { bed_ = std::make_unique<WindowTestBed>(); }
-    void cleanup() { bed_.reset(); }
-
     void sizeAndKeptOnTop() {
         frmNagScreen2& window = Window();
         QCOMPARE(window.size(), QSize(741, 315));
-        QCOMPARE(bed_->platform.keptOnTop, QList<QWidget*>{&window});
+        QCOMPARE(bed->platform.keptOnTop, QList<QWidget*>{&window});
 
         QVERIFY(ShowActive(window));
         QCOMPARE(window.size(), QSize(741, 315));
         QCOMPARE(window.minimumSize(), window.maximumSize());
-        QCOMPARE(bed_->endRequests, 0);
+        QCOMPARE(bed->endRequests, 0);
     }
 
     void loadsOncePerCreation() {
@@ -106,7 +102,7 @@ private slots:
             shown.insert(Control<QLabel>(window, "Label2")->text());
             // Using the loaded window again does not load it again.
             QCOMPARE(&Window(), &window);
-            QCOMPARE(bed_->platform.keptOnTop.size(), creation);
+            QCOMPARE(bed->platform.keptOnTop.size(), creation);
             WindowRegistry::Instance().DestroyAll();
         }
         // Each load draws one of the texts afresh.
@@ -115,10 +111,10 @@ private slots:
 
     void hideRequestLoads() {
         Window().hide();
-        frmNagScreen2* window = WindowRegistry::Instance().Find<frmNagScreen2>();
+        frmNagScreen2* window = Find<frmNagScreen2>();
         QVERIFY(window);
         QVERIFY(!window->isVisible());
-        QCOMPARE(bed_->endRequests, 0);
+        QCOMPARE(bed->endRequests, 0);
     }
 
     void focusStartsAtExitAndFollowsForm() {
@@ -137,8 +133,8 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
         }
-        QCOMPARE(bed_->endRequests, 0);
-        QVERIFY(bed_->platform.messages.isEmpty());
+        QCOMPARE(bed->endRequests, 0);
+        QVERIFY(bed->platform.messages.isEmpty());
     }
 
     void endsProgram_data() {
@@ -162,10 +158,10 @@ private slots:
             window.close();
         Settle();
 
-        QCOMPARE(bed_->endRequests, 1);
-        QVERIFY(!WindowRegistry::Instance().Find<frmNagScreen2>());
+        QCOMPARE(bed->endRequests, 1);
+        QVERIFY(!Find<frmNagScreen2>());
         QVERIFY(VisibleWindowNames().isEmpty());
-        QVERIFY(bed_->platform.openedAddresses.isEmpty());
+        QVERIFY(bed->platform.openedAddresses.isEmpty());
     }
 
     // Visit Us Online is a button that works as a link, never staying down.
@@ -178,24 +174,21 @@ private slots:
             QVERIFY(!visit->isChecked());
         }
         QTest::mouseClick(Control<LinkLabel>(window, "lblGoToHome"), Qt::LeftButton);
-        QCOMPARE(bed_->platform.openedAddresses,
+        QCOMPARE(bed->platform.openedAddresses,
                  (QStringList{kHomePage, kHomePage, kSoftwaresPage}));
-        QCOMPARE(bed_->endRequests, 0);
+        QCOMPARE(bed->endRequests, 0);
     }
 
     void boxesShowPlaceholders_data() {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("placeholder");
-        const char* tags[] = {"name", "e-mail", "friend's name", "friend's e-mail"};
-        const char* placeholders[] = {"Your Name", "Your Email Address", "Friend's Name",
-                                      "Friend's Email Address"};
-        for (int i = 0; i < 4; ++i)
-            QTest::newRow(tags[i]) << QString(kFormBoxes[i]) << QString(placeholders[i]);
+        Columns<QString, QString>("box", "placeholder");
+        Row("name", "txtName", "Your Name");
+        Row("e-mail", "txtEmail", "Your Email Address");
+        Row("friend's name", "txtFriendName", "Friend's Name");
+        Row("friend's e-mail", "txtFriendEmail", "Friend's Email Address");
     }
 
     void boxesShowPlaceholders() {
-        QFETCH(QString, box);
-        QFETCH(QString, placeholder);
+        const auto [box, placeholder] = Fetch<QString, QString>("box", "placeholder");
         frmNagScreen2& window = Window();
         QVERIFY(ShowActive(window));
         QLineEdit* line = Control<QLineEdit>(window, box);
@@ -222,38 +215,30 @@ private slots:
             focusOut();
             QCOMPARE(line->text(), text);
         }
-        QVERIFY(bed_->platform.messages.isEmpty());
+        QVERIFY(bed->platform.messages.isEmpty());
     }
 
     // However text comes into a box, the e-mail boxes refuse a space of any
     // width: the text and the caret stay as they were, the message says why
     // and the box keeps the focus; the name boxes take spaces.
     void spacesHoweverTheyCome_data() {
-        QTest::addColumn<QString>("way");
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("arriving");
-        QTest::addColumn<QString>("after"); // the box's text then, "ab" when refused
-        const auto row = [](const char* tag, const char* way, const char* box,
-                            const QString& arriving, const char* after) {
-            QTest::newRow(tag) << way << box << arriving << after;
-        };
-        row("space key, e-mail", "key", "txtEmail", " ", "ab");
-        row("space key, name", "key", "txtName", " ", "a b");
-        row("Ctrl+V, e-mail", "paste", "txtEmail", "x y", "ab");
-        row("Ctrl+V without space", "paste", "txtFriendEmail", "x", "axb");
-        row("drop, friend's e-mail", "drop", "txtFriendEmail", QStringLiteral("x\u2009"), "ab");
-        row("input method, e-mail", "input method", "txtEmail", QStringLiteral("\u3000"), "ab");
+        // after: the box's text then, "ab" when refused
+        Columns<QString, QString, QString, QString>("way", "box", "arriving", "after");
+        Row("space key, e-mail", "key", "txtEmail", " ", "ab");
+        Row("space key, name", "key", "txtName", " ", "a b");
+        Row("Ctrl+V, e-mail", "paste", "txtEmail", "x y", "ab");
+        Row("Ctrl+V without space", "paste", "txtFriendEmail", "x", "axb");
+        Row("drop, friend's e-mail", "drop", "txtFriendEmail", QStringLiteral("x\u2009"), "ab");
+        Row("input method, e-mail", "input method", "txtEmail", QStringLiteral("\u3000"), "ab");
         // X11 pastes the selection on a middle click; the offscreen platform has none.
         if (QGuiApplication::clipboard()->supportsSelection() ||
             qEnvironmentVariableIsSet("KORVANE_REQUIRE_SELECTION"))
-            row("middle click, e-mail", "middle click", "txtEmail", QStringLiteral("\u00a0"), "ab");
+            Row("middle click, e-mail", "middle click", "txtEmail", QStringLiteral("\u00a0"), "ab");
     }
 
     void spacesHoweverTheyCome() {
-        QFETCH(QString, way);
-        QFETCH(QString, box);
-        QFETCH(QString, arriving);
-        QFETCH(QString, after);
+        const auto [way, box, arriving, after] =
+            Fetch<QString, QString, QString, QString>("way", "box", "arriving", "after");
         frmNagScreen2& window = Window();
         QVERIFY(ShowActive(window));
         QLineEdit* line = Control<QLineEdit>(window, box);
@@ -269,10 +254,10 @@ private slots:
         QCOMPARE(line->text(), after);
         QCOMPARE(QApplication::focusWidget(), line);
         if (after != "ab") {
-            QVERIFY(bed_->platform.messages.isEmpty());
+            QVERIFY(bed->platform.messages.isEmpty());
             return;
         }
-        QCOMPARE(bed_->platform.messages,
+        QCOMPARE(bed->platform.messages,
                  (QList<RecordingPlatform::Message>{
                      {&window, kNoSpace, MessageIcon::Critical, MessageButtons::Ok}}));
         // Typing goes on where it was.
@@ -281,9 +266,9 @@ private slots:
     }
 
     void submitRefused_data() {
-        QTest::addColumn<QStringList>("typed"); // name, e-mail, friend's name, friend's e-mail
-        QTest::addColumn<QString>("problem");
-        QTest::addColumn<QString>("box"); // the box the message is about, which gets the focus
+        // typed: name, e-mail, friend's name, friend's e-mail; box: the box the message is about,
+        // which gets the focus
+        Columns<QStringList, QString, QString>("typed", "problem", "box");
         const auto row = [](const char* tag, const QStringList& typed, const char* problem,
                             const char* box) { QTest::newRow(tag) << typed << problem << box; };
         row("untouched form",
@@ -304,9 +289,8 @@ private slots:
     }
 
     void submitRefused() {
-        QFETCH(QStringList, typed);
-        QFETCH(QString, problem);
-        QFETCH(QString, box);
+        const auto [typed, problem, box] =
+            Fetch<QStringList, QString, QString>("typed", "problem", "box");
         frmNagScreen2& window = Window();
         QVERIFY(ShowActive(window));
         for (int i = 0; i < 4; ++i)
@@ -314,12 +298,12 @@ private slots:
 
         QTest::mouseClick(Control<QPushButton>(window, "cmdSubmit"), Qt::LeftButton);
 
-        QCOMPARE(bed_->platform.messages,
+        QCOMPARE(bed->platform.messages,
                  (QList<RecordingPlatform::Message>{
                      {&window, problem, MessageIcon::Critical, MessageButtons::Ok}}));
         QCOMPARE(QApplication::focusWidget(), Control<QLineEdit>(window, box));
-        QVERIFY(bed_->platform.openedAddresses.isEmpty());
-        QCOMPARE(bed_->endRequests, 0);
+        QVERIFY(bed->platform.openedAddresses.isEmpty());
+        QCOMPARE(bed->endRequests, 0);
     }
 
     // The boxes' texts go to the engine as UTF-8 and the request to the
@@ -327,18 +311,15 @@ private slots:
     // stands, its line break as CR LF. The form and the window stay, and each
     // press sends again.
     void submitSendsRequest_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("sent");
-        QTest::newRow("outer spaces go") << "  Ann Lee "
-                                         << "Ann%20Lee";
+        Columns<QString, QString>("name", "sent");
+        QTest::newRow("outer spaces go") << QString("  Ann Lee ") << "Ann%20Lee";
         QTest::newRow("non-ASCII as UTF-8")
             << QStringLiteral(" Ren\u00e9e \u65e5\u672c ") << "Ren%C3%A9e%20%E6%97%A5%E6%9C%AC";
         QTest::newRow("a no-break space is no blank") << QStringLiteral("\u00a0Ann") << "%C2%A0Ann";
     }
 
     void submitSendsRequest() {
-        QFETCH(QString, name);
-        QFETCH(QString, sent);
+        const auto [name, sent] = Fetch<QString, QString>("name", "sent");
         frmNagScreen2& window = Window();
         QVERIFY(ShowActive(window));
         const QStringList typed = {name, "ann@mail.example", "Bob", "bob@mail.example"};
@@ -349,24 +330,21 @@ private slots:
 
         QTest::mouseClick(Control<QPushButton>(window, "cmdSubmit"), Qt::LeftButton);
 
-        QVERIFY(bed_->platform.messages.isEmpty());
+        QVERIFY(bed->platform.messages.isEmpty());
         const QString request = "https://www.quillory.example/tell-a-friend.html?taf1=" + sent +
                                 "&taf2=ann%40mail.example&taf3=Your%20Message%0D%0A&taf4=Bob"
                                 "&taf5=bob%40mail.example&taf6=https://www.korvane.example/";
-        QCOMPARE(bed_->platform.openedAddresses, QStringList{request});
+        QCOMPARE(bed->platform.openedAddresses, QStringList{request});
         for (int i = 0; i < 4; ++i)
             QCOMPARE(Control<QLineEdit>(window, kFormBoxes[i])->text(), typed[i]);
         QCOMPARE(Control<QPlainTextEdit>(window, "txtMessage")->toPlainText(),
                  QStringLiteral("Your Message\n"));
-        QCOMPARE(WindowRegistry::Instance().Find<frmNagScreen2>(), &window);
+        QCOMPARE(Find<frmNagScreen2>(), &window);
         QVERIFY(window.isVisible());
-        QCOMPARE(bed_->endRequests, 0);
+        QCOMPARE(bed->endRequests, 0);
         QTest::mouseClick(Control<QPushButton>(window, "cmdSubmit"), Qt::LeftButton);
-        QCOMPARE(bed_->platform.openedAddresses, (QStringList{request, request}));
+        QCOMPARE(bed->platform.openedAddresses, (QStringList{request, request}));
     }
-
-private:
-    std::unique_ptr<WindowTestBed> bed_;
 };
 
 QTEST_MAIN(TestOutreachExitPromotionWindow)

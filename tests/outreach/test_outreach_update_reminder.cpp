@@ -1,5 +1,6 @@
 #include "recording_platform.h"
 #include "setting_scrambler.h"
+#include "table_rows.h"
 #include "update_reminder.h"
 
 #include <QTest>
@@ -16,7 +17,7 @@ const QString kDownloadPage = QStringLiteral("https://www.korvane.example/downlo
 const QDate kToday(2026, 12, 8);
 
 QString StoreKey() {
-    return QStringLiteral("Settings/") + ScrambleSetting(QStringLiteral("Duration"));
+    return QStringLiteral("Settings/") + ScrambleSetting(QString("Duration"));
 }
 
 QString StoredDate(const QDate& date) {
@@ -26,13 +27,6 @@ QString StoredDate(const QDate& date) {
 QString Chars(std::initializer_list<int> codes) {
     QString text;
     for (int code : codes)
-        text.append(QChar(static_cast<char16_t>(code)));
-    return text;
-}
-
-QString AllPrintableAscii() {
-    QString text;
-    for (int code = 32; code < 127; ++code)
         text.append(QChar(static_cast<char16_t>(code)));
     return text;
 }
@@ -52,8 +46,7 @@ private slots:
     void cleanup() { platform_.reset(); }
 
     void scrambles_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("scrambled");
+        Columns<QString, QString>("text", "scrambled");
         QTest::newRow("empty") << QString() << QString();
         QTest::newRow("reversed and raised by 85") << "ab" << Chars({183, 182});
         QTest::newRow("digits and dash") << "1-9" << Chars({57 + 85, 45 + 85, 49 + 85});
@@ -68,14 +61,12 @@ private slots:
     }
 
     void scrambles() {
-        QFETCH(QString, text);
-        QFETCH(QString, scrambled);
+        const auto [text, scrambled] = Fetch<QString, QString>("text", "scrambled");
         QCOMPARE(ScrambleSetting(text), scrambled);
     }
 
     void unscrambles_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("unscrambled");
+        Columns<QString, QString>("text", "unscrambled");
         QTest::newRow("empty") << QString() << QString();
         QTest::newRow("reversed and lowered by 85") << Chars({183, 182}) << "ab";
         QTest::newRow("code 85 becomes 0") << QStringLiteral("U") << Chars({0});
@@ -87,26 +78,21 @@ private slots:
     }
 
     void unscrambles() {
-        QFETCH(QString, text);
-        QFETCH(QString, unscrambled);
+        const auto [text, unscrambled] = Fetch<QString, QString>("text", "unscrambled");
         QCOMPARE(UnscrambleSetting(text), unscrambled);
     }
 
-    void roundTrips_data() {
-        QTest::addColumn<QString>("text");
-        QTest::newRow("key name") << "Duration";
-        QTest::newRow("date") << "2026-12-08";
-        QTest::newRow("leap day") << "2024-02-29";
-        QTest::newRow("sentence") << "Hello, World! 42";
-        QTest::newRow("printable ASCII") << AllPrintableAscii();
-        QTest::newRow("control characters") << QStringLiteral("\t\r\n");
-    }
-
     void roundTrips() {
-        QFETCH(QString, text);
-        const QString scrambled = ScrambleSetting(text);
-        QCOMPARE(scrambled.size(), text.size());
-        QCOMPARE(UnscrambleSetting(scrambled), text);
+        QString ascii; // every printable character
+        for (char16_t code = 32; code < 127; ++code)
+            ascii.append(QChar(code));
+        for (const QString& text :
+             {QString("Duration"), QString("2026-12-08"), QString("2024-02-29"),
+              QString("Hello, World! 42"), ascii, QString("\t\r\n")}) {
+            const QString scrambled = ScrambleSetting(text);
+            QCOMPARE(scrambled.size(), text.size());
+            QCOMPARE(UnscrambleSetting(scrambled), text);
+        }
     }
 
     void firstRunStoresToday_data() {
@@ -133,9 +119,7 @@ private slots:
     }
 
     void remindsAfterFifteenDays_data() {
-        QTest::addColumn<int>("daysFromToday");
-        QTest::addColumn<MessageAnswer>("answer");
-        QTest::addColumn<bool>("asks");
+        Columns<int, MessageAnswer, bool>("daysFromToday", "answer", "asks");
         QTest::newRow("same day") << 0 << MessageAnswer::Yes << false;
         QTest::newRow("14 days ago") << -14 << MessageAnswer::Yes << false;
         QTest::newRow("14 days ahead") << 14 << MessageAnswer::Yes << false;
@@ -148,9 +132,8 @@ private slots:
     }
 
     void remindsAfterFifteenDays() {
-        QFETCH(int, daysFromToday);
-        QFETCH(MessageAnswer, answer);
-        QFETCH(bool, asks);
+        const auto [daysFromToday, answer, asks] =
+            Fetch<int, MessageAnswer, bool>("daysFromToday", "answer", "asks");
         const QString before = StoredDate(kToday.addDays(daysFromToday));
         platform_->settings.insert(StoreKey(), before);
         platform_->answers = {answer};
@@ -180,12 +163,10 @@ private slots:
 
     void leavesUnreadableDateAlone_data() {
         QTest::addColumn<QString>("stored");
-        QTest::newRow("scrambled words") << ScrambleSetting(QStringLiteral("not a date"));
-        QTest::newRow("scrambled date in another format")
-            << ScrambleSetting(QStringLiteral("08/12/2025"));
-        QTest::newRow("scrambled impossible date") << ScrambleSetting(QStringLiteral("2025-02-30"));
-        QTest::newRow("scrambled date with a space")
-            << ScrambleSetting(QStringLiteral(" 2025-01-01"));
+        QTest::newRow("scrambled words") << ScrambleSetting(QString("not a date"));
+        QTest::newRow("scrambled date in another format") << ScrambleSetting(QString("08/12/2025"));
+        QTest::newRow("scrambled impossible date") << ScrambleSetting(QString("2025-02-30"));
+        QTest::newRow("scrambled date with a space") << ScrambleSetting(QString(" 2025-01-01"));
         QTest::newRow("plain words") << QStringLiteral("yesterday");
     }
 
@@ -204,18 +185,16 @@ private slots:
     // asks when it is time, and opens nothing, since it would ask again at
     // every start.
     void storeThatFails_data() {
-        QTest::addColumn<bool>("readable");
-        QTest::addColumn<int>("daysAgo"); // -1: nothing stored
-        QTest::addColumn<bool>("asks");
+        // daysAgo -1: nothing stored
+        Columns<bool, int, bool>("readable", "daysAgo", "asks");
         QTest::newRow("unwritable, time to ask") << true << 15 << true;
         QTest::newRow("unwritable, first run") << true << -1 << false;
         QTest::newRow("unreadable") << false << 100 << false;
     }
 
     void storeThatFails() {
-        QFETCH(bool, readable);
-        QFETCH(int, daysAgo);
-        QFETCH(bool, asks);
+        const auto [readable, daysAgo, asks] =
+            Fetch<bool, int, bool>("readable", "daysAgo", "asks");
         if (daysAgo >= 0)
             platform_->settings.insert(StoreKey(), StoredDate(kToday.addDays(-daysAgo)));
         const auto before = platform_->settings;

@@ -1,5 +1,4 @@
-korvane_add_test(test_outreach_update_reminder SOURCES outreach/test_outreach_update_reminder.cpp LIBS korvane_test_support)
-korvane_add_test(test_outreach_exit_promotion_window SOURCES outreach/test_outreach_exit_promotion_window.cpp LIBS korvane_test_support)
+korvane_add_window_tests(outreach update_reminder exit_promotion_window)
 # The e-mail boxes again on X, where a middle click pastes the selection.
 if(TEST test_outreach_exit_promotion_window AND KORVANE_ON_XVFB)
   get_test_property(test_outreach_exit_promotion_window ENVIRONMENT environment)

@@ -7,6 +7,7 @@
 #include "platform.h"
 #include "qt_platform.h"
 #include "sun_sign_text_box.h"
+#include "table_rows.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -86,7 +87,6 @@ enum class Source { CopiedFromTheBox, NameBox, OtherProgram };
 // What makes the guard look.
 enum class Trigger { MouseMove, MousePress, NextReading };
 
-// Counts the mouse moves that reach a widget.
 class MoveCounter : public QObject {
 public:
     explicit MoveCounter(QWidget* widget) { widget->installEventFilter(this); }
@@ -171,26 +171,20 @@ private slots:
     }
 
     void boxTakesBackOnlyItsOwnCopy_data() {
-        QTest::addColumn<Source>("source");
-        QTest::addColumn<Trigger>("trigger");
-        QTest::addColumn<bool>("cleared");
-        const auto row = [](const char* tag, Source source, Trigger trigger, bool cleared) {
-            QTest::newRow(tag) << source << trigger << cleared;
-        };
-        row("Ctrl+C in the box, mouse move", Source::CopiedFromTheBox, Trigger::MouseMove, true);
-        row("Ctrl+C in the box, mouse press", Source::CopiedFromTheBox, Trigger::MousePress, true);
-        row("Ctrl+C in the box, next reading", Source::CopiedFromTheBox, Trigger::NextReading,
+        Columns<Source, Trigger, bool>("source", "trigger", "cleared");
+        Row("Ctrl+C in the box, mouse move", Source::CopiedFromTheBox, Trigger::MouseMove, true);
+        Row("Ctrl+C in the box, mouse press", Source::CopiedFromTheBox, Trigger::MousePress, true);
+        Row("Ctrl+C in the box, next reading", Source::CopiedFromTheBox, Trigger::NextReading,
             true);
-        row("name box, next reading", Source::NameBox, Trigger::NextReading, false);
-        row("name box, mouse move", Source::NameBox, Trigger::MouseMove, false);
-        row("another program, mouse move", Source::OtherProgram, Trigger::MouseMove, false);
-        row("another program, next reading", Source::OtherProgram, Trigger::NextReading, false);
+        Row("name box, next reading", Source::NameBox, Trigger::NextReading, false);
+        Row("name box, mouse move", Source::NameBox, Trigger::MouseMove, false);
+        Row("another program, mouse move", Source::OtherProgram, Trigger::MouseMove, false);
+        Row("another program, next reading", Source::OtherProgram, Trigger::NextReading, false);
     }
 
     void boxTakesBackOnlyItsOwnCopy() {
-        QFETCH(Source, source);
-        QFETCH(Trigger, trigger);
-        QFETCH(bool, cleared);
+        const auto [source, trigger, cleared] =
+            Fetch<Source, Trigger, bool>("source", "trigger", "cleared");
 
         auto box = std::make_unique<SunSignTextBox>(nullptr);
         box->resize(400, 300);

@@ -4,6 +4,7 @@
 #include "languages.h"
 #include "line_breaks.h"
 #include "qt_platform.h"
+#include "table_rows.h"
 #include "window_test_support.h"
 
 #include <QAbstractButton>
@@ -92,9 +93,8 @@ QString ScrambledKey() {
     return FromCodes({0xC3, 0xC4, 0xBE, 0xC9, 0xB6, 0xC7, 0xCA, 0x99});
 }
 
-// What a message box showed and how it was answered.
+// What a message box showed.
 struct SeenBox {
-    bool seen = false;
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -132,36 +132,28 @@ private slots:
     }
 
     void lineBreaksBecomeLineFeeds_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("shown");
-        const auto row = [](const char* tag, const QString& text, const char* shown) {
-            QTest::newRow(tag) << text << QString(shown);
-        };
-        row("no carriage return", "One line\nand another", "One line\nand another");
-        row("empty", "", "");
-        row("lone CR", "There maybe an update\rDo you want to check?",
+        Columns<QString, QString>("text", "shown");
+        Row("no carriage return", "One line\nand another", "One line\nand another");
+        Row("empty", "", "");
+        Row("lone CR", "There maybe an update\rDo you want to check?",
             "There maybe an update\nDo you want to check?");
-        row("CR LF", "first\r\nsecond", "first\nsecond");
-        row("CR LF pairs in a row", "a\r\n\r\nb", "a\n\nb");
-        row("CR before CR LF", "a\r\r\nb", "a\n\nb");
-        row("LF CR", "a\n\rb", "a\n\nb");
-        row("CR at both ends", "\rmiddle\r", "\nmiddle\n");
-        row("paragraph separators",
+        Row("CR LF", "first\r\nsecond", "first\nsecond");
+        Row("CR LF pairs in a row", "a\r\n\r\nb", "a\n\nb");
+        Row("CR before CR LF", "a\r\r\nb", "a\n\nb");
+        Row("LF CR", "a\n\rb", "a\n\nb");
+        Row("CR at both ends", "\rmiddle\r", "\nmiddle\n");
+        Row("paragraph separators",
             QStringLiteral("a") + QChar(QChar::ParagraphSeparator) + QStringLiteral("b"), "a\nb");
     }
 
     void lineBreaksBecomeLineFeeds() {
-        QFETCH(QString, text);
-        QFETCH(QString, shown);
+        const auto [text, shown] = Fetch<QString, QString>("text", "shown");
         QCOMPARE(korvane::WithLineFeeds(text), shown);
     }
 
     void messageBoxAnswers_data() {
-        QTest::addColumn<MessageButtons>("buttons");
-        QTest::addColumn<MessageIcon>("icon");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<MessageAnswer>("answer");
-        QTest::addColumn<QString>("defaultButton");
+        Columns<MessageButtons, MessageIcon, int, MessageAnswer, QString>(
+            "buttons", "icon", "key", "answer", "defaultButton");
         const auto row = [](const char* tag, MessageButtons buttons, MessageIcon icon, int key,
                             MessageAnswer answer, const char* defaultButton) {
             QTest::newRow(tag) << buttons << icon << key << answer << QString(defaultButton);
@@ -179,30 +171,25 @@ private slots:
     }
 
     void messageBoxAnswers() {
-        QFETCH(MessageButtons, buttons);
-        QFETCH(MessageIcon, icon);
-        QFETCH(int, key);
-        QFETCH(MessageAnswer, answer);
-        QFETCH(QString, defaultButton);
+        const auto [buttons, icon, key, answer, defaultButton] =
+            Fetch<MessageButtons, MessageIcon, int, MessageAnswer, QString>(
+                "buttons", "icon", "key", "answer", "defaultButton");
 
         // The box is answered from inside its own event loop; the failsafe
         // closes whatever box is left so that a fault cannot hang the test.
-        SeenBox seen;
+        std::optional<SeenBox> seen;
         QTimer answerer;
         answerer.setInterval(20);
         connect(&answerer, &QTimer::timeout, this, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || seen.seen)
+            if (!box || seen)
                 return;
-            seen.seen = true;
-            seen.title = box->windowTitle();
-            seen.text = box->text();
-            seen.icon = box->icon();
+            const auto* byDefault = box->defaultButton();
+            seen = {box->windowTitle(), box->text(), box->icon(), QStringList(),
+                    byDefault ? byDefault->text() : QString()};
             for (QAbstractButton* button : box->buttons())
-                seen.buttons.append(button->text());
-            seen.buttons.sort();
-            if (box->defaultButton())
-                seen.defaultButton = box->defaultButton()->text();
+                seen->buttons.append(button->text());
+            seen->buttons.sort();
             QTest::keyClick(box, Qt::Key(key));
         });
         answerer.start();
@@ -216,19 +203,19 @@ private slots:
             nullptr, QStringLiteral("Line one\rLine two\r\nLine three"), icon, buttons);
         answerer.stop();
 
-        QVERIFY2(seen.seen, "no modal message box appeared");
+        QVERIFY2(seen, "no modal message box appeared");
         QCOMPARE(given, answer);
-        QCOMPARE(seen.title, QStringLiteral("Korvane"));
-        QCOMPARE(seen.text, QStringLiteral("Line one\nLine two\nLine three"));
-        QCOMPARE(seen.icon,
+        QCOMPARE(seen->title, QStringLiteral("Korvane"));
+        QCOMPARE(seen->text, QStringLiteral("Line one\nLine two\nLine three"));
+        QCOMPARE(seen->icon,
                  icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information);
         korvane::SetMessageButtonTexts({});
         const QStringList expectedButtons =
             buttons == MessageButtons::YesNo
                 ? (ownWords ? QStringList{"&Có", "&Không"} : QStringList{"&No", "&Yes"})
                 : QStringList{ownWords ? "Đồng ý" : "OK"};
-        QCOMPARE(seen.buttons, expectedButtons);
-        QCOMPARE(seen.defaultButton, defaultButton);
+        QCOMPARE(seen->buttons, expectedButtons);
+        QCOMPARE(seen->defaultButton, defaultButton);
     }
 
     void missingKeyReadsAsEmptyText() {
@@ -243,8 +230,7 @@ private slots:
     }
 
     void settingSurvivesRoundTrip_data() {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("value");
+        Columns<QString, QString>("key", "value");
         QString everyHighCode;
         for (char16_t code = 0x80; code <= 0xFF; ++code)
             everyHighCode.append(QChar(code));
@@ -260,17 +246,13 @@ private slots:
         QTest::newRow("every code scrambling produces") << "range" << storedRange;
         QTest::newRow("INI punctuation") << "punctuation"
                                          << "a;b,c=d\"e\\f[g]h#i";
-        QTest::newRow("spaces at both ends") << "spaces"
-                                             << "  padded  ";
-        QTest::newRow("looks like a Qt variant") << "variant"
-                                                 << "@Variant(x)";
-        QTest::newRow("overwrites an earlier value") << "high"
-                                                     << "short";
+        QTest::newRow("spaces at both ends") << QString("spaces") << "  padded  ";
+        QTest::newRow("looks like a Qt variant") << QString("variant") << "@Variant(x)";
+        QTest::newRow("overwrites an earlier value") << QString("high") << "short";
     }
 
     void settingSurvivesRoundTrip() {
-        QFETCH(QString, key);
-        QFETCH(QString, value);
+        const auto [key, value] = Fetch<QString, QString>("key", "value");
         QtPlatform platform;
 
         QVERIFY(platform.WriteSetting(kSection, key, value));

@@ -5,16 +5,10 @@
 add_executable(platform_instance_holder platform/instance_holder.cpp)
 target_link_libraries(platform_instance_holder PRIVATE korvane_platform)
 
-korvane_add_test(test_platform_single_instance
-  SOURCES platform/test_platform_single_instance.cpp
-  LIBS korvane_test_support)
+korvane_add_window_tests(platform single_instance qt_platform)
 target_compile_definitions(test_platform_single_instance PRIVATE
   HELPER_PATH="${KORVANE_TEST_PATH_PREFIX}$<TARGET_FILE:platform_instance_holder>")
 add_dependencies(test_platform_single_instance platform_instance_holder)
-
-korvane_add_test(test_platform_qt_platform
-  SOURCES platform/test_platform_qt_platform.cpp
-  LIBS korvane_test_support)
 
 # The clipboard's owner and selection are an X11 matter.
 if(NOT WIN32)

@@ -2,6 +2,7 @@
 // what a sign text box gave away, and only while the program holds it.
 #include "clipboard_guard.h"
 #include "recording_platform.h"
+#include "table_rows.h"
 
 #include <QTest>
 
@@ -19,29 +20,25 @@ class TestResultClipboardGuard : public QObject {
     Q_OBJECT
 private slots:
     void takesBackOnlyWhatTheBoxGaveAway_data() {
-        QTest::addColumn<QString>("givenAway"); // empty: the box gave nothing
-        QTest::addColumn<QString>("held");
-        QTest::addColumn<bool>("cleared");
-        const auto row = [](const char* tag, const QString& givenAway, const QString& held,
-                            bool cleared) { QTest::newRow(tag) << givenAway << held << cleared; };
-        row("the copy", kShown, kShown, true);
-        row("a few words", "about the", "about the", true);
-        row("CR LF copy of an LF text", kShown, QString(kShown).replace("\n", "\r\n"), true);
-        row("paragraph separators", "sign.\n\nSecond",
+        // An empty givenAway: the box gave nothing.
+        Columns<QString, QString, bool>("givenAway", "held", "cleared");
+        Row("the copy", kShown, kShown, true);
+        Row("a few words", "about the", "about the", true);
+        Row("CR LF copy of an LF text", kShown, QString(kShown).replace("\n", "\r\n"), true);
+        Row("paragraph separators", "sign.\n\nSecond",
             QStringLiteral("sign.") + QChar(QChar::ParagraphSeparator) +
                 QChar(QChar::ParagraphSeparator) + QStringLiteral("Second"),
             true);
         // A word of the sign text the user copied elsewhere, a typed name.
-        row("name from the name box", "", "Leo", false);
-        row("part of what was given", kShown, "about the", false);
-        row("more than was given", "about the", "about the sign", false);
-        row("differs in case", "about the", "About the", false);
+        Row("name from the name box", "", "Leo", false);
+        Row("part of what was given", kShown, "about the", false);
+        Row("more than was given", "about the", "about the sign", false);
+        Row("differs in case", "about the", "About the", false);
     }
 
     void takesBackOnlyWhatTheBoxGaveAway() {
-        QFETCH(QString, givenAway);
-        QFETCH(QString, held);
-        QFETCH(bool, cleared);
+        const auto [givenAway, held, cleared] =
+            Fetch<QString, QString, bool>("givenAway", "held", "cleared");
         for (const ClipboardPart part : {ClipboardPart::Clipboard, ClipboardPart::Selection}) {
             RecordingPlatform platform;
             ClipboardGuard guard;

@@ -5,6 +5,7 @@
 #include "reading_card.h"
 #include "result_window.h"
 #include "shown_text.h"
+#include "table_rows.h"
 #include "window_registry.h"
 #include "window_test_support.h"
 
@@ -26,7 +27,7 @@ namespace {
 const Reading kReading = *ReadingFor({Sex::Female, {1990, Month::March, 1}});
 
 frmLuckyCarResult& ShownReading() {
-    auto& window = WindowRegistry::Instance().Use<frmLuckyCarResult>();
+    auto& window = Use<frmLuckyCarResult>();
     window.ShowReading(kReading);
     return window;
 }
@@ -59,17 +60,16 @@ QString TextOfPdf(const QString& path) {
 
 } // namespace
 
-class TestResultSave : public QObject {
+class TestResultSave : public WindowTest {
     Q_OBJECT
 private slots:
-    void init() { bed = std::make_unique<WindowTestBed>(); }
     void cleanup() {
         SetShownCatalogue(kEnglish);
         bed.reset();
     }
 
     void nothingToSaveBeforeAReading() {
-        auto& window = WindowRegistry::Instance().Use<frmLuckyCarResult>();
+        auto& window = Use<frmLuckyCarResult>();
         const QAction* save = Control<QAction>(window, "mnuPrint");
         QVERIFY(!save->isEnabled());
         QCOMPARE(save->shortcut(), QKeySequence(QKeySequence::Save));
@@ -107,10 +107,8 @@ private slots:
     // A PDF of one page on the user's paper, whatever the kind chosen when
     // the name says .pdf; its text can be read back, in Chinese too.
     void savesOnePagePdf_data() {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<bool>("letter");
-        QTest::addColumn<QList<int>>("pages"); // count, width, height
-        QTest::addColumn<QStringList>("words");
+        // pages: count, width, height
+        Columns<QString, bool, QList<int>, QStringList>("language", "letter", "pages", "words");
         QTest::newRow("English on A4")
             << "en" << false << QList<int>{1, 595, 842}
             << QStringList{"Pisces", "Kua Number: 5", "Coral", "Yellow", "Earth Brown", "Green"};
@@ -119,10 +117,8 @@ private slots:
     }
 
     void savesOnePagePdf() {
-        QFETCH(QString, language);
-        QFETCH(bool, letter);
-        QFETCH(QList<int>, pages);
-        QFETCH(QStringList, words);
+        const auto [language, letter, pages, words] =
+            Fetch<QString, bool, QList<int>, QStringList>("language", "letter", "pages", "words");
         const std::string tags[] = {language.toStdString()};
         SetShownCatalogue(CatalogueFor(tags));
         QTemporaryDir folder;
@@ -211,9 +207,6 @@ private slots:
         QVERIFY(QDir(folder.path()).isEmpty());
         QVERIFY(bed->platform.messages.isEmpty());
     }
-
-private:
-    std::unique_ptr<WindowTestBed> bed;
 };
 
 QTEST_MAIN(TestResultSave)

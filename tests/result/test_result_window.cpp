@@ -4,12 +4,12 @@
 #include "link_label.h"
 #include "result_window.h"
 #include "sun_sign_text_box.h"
+#include "table_rows.h"
 #include "value_label.h"
 #include "window_registry.h"
 #include "window_test_support.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -40,14 +40,11 @@ frmLuckyCarResult& ResultOf(const QString& name, int day, const QString& month, 
 
 } // namespace
 
-class TestResultWindow : public QObject {
+class TestResultWindow : public WindowTest {
     Q_OBJECT
 private slots:
-    void init() { bed = std::make_unique<WindowTestBed>(); }
-    void cleanup() { bed.reset(); }
-
     void designContents() {
-        frmLuckyCarResult& window = WindowRegistry::Instance().Use<frmLuckyCarResult>();
+        frmLuckyCarResult& window = Use<frmLuckyCarResult>();
         QCOMPARE(
             LabelTexts(window, {"lblLuckyCar_Result0", "lblLuckyCar_Result2", "lblLuckyCar_Result3",
                                 "lblLuckyCar_Result4", "lblColourToWearSuccess",
@@ -73,8 +70,7 @@ private slots:
     }
 
     void geometry() {
-        frmLuckyCarResult& window = WindowRegistry::Instance().Use<frmLuckyCarResult>();
-        window.ShowCentred();
+        frmLuckyCarResult& window = Shown<frmLuckyCarResult>();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.centralWidget()->size(), QSize(521, 418));
         QCOMPARE(Control<QStackedWidget>(window, "panels")->geometry(), QRect(0, 55, 521, 305));
@@ -160,21 +156,15 @@ private slots:
     // leaving then shows the exit promotion window; leaving by the close box
     // or the menu shows that at once.
     void leaving_data() {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("Back button") << "cmdBack"
-                                     << "frmMain";
-        QTest::newRow("File, Back") << "mnuBack"
-                                    << "frmMain";
-        QTest::newRow("File, Exit") << "mnuExit"
-                                    << "frmNagScreen2";
-        QTest::newRow("close box") << ""
-                                   << "frmNagScreen2";
+        Columns<QString, QString>("how", "shown");
+        QTest::newRow("Back button") << QString("cmdBack") << "frmMain";
+        QTest::newRow("File, Back") << QString("mnuBack") << "frmMain";
+        QTest::newRow("File, Exit") << QString("mnuExit") << "frmNagScreen2";
+        QTest::newRow("close box") << QString("") << "frmNagScreen2";
     }
 
     void leaving() {
-        QFETCH(QString, how);
-        QFETCH(QString, shown);
+        const auto [how, shown] = Fetch<QString, QString>("how", "shown");
         frmLuckyCarResult& window = ResultOf("Someone", 20, "October", "1999", false);
         if (how == "cmdBack")
             QTest::mouseClick(Control<QPushButton>(window, how), Qt::LeftButton);
@@ -184,14 +174,14 @@ private slots:
             Control<QAction>(window, how)->trigger();
         Settle();
         QCOMPARE(VisibleWindowNames(), QStringList{shown});
-        QVERIFY(!WindowRegistry::Instance().Find<frmLuckyCarResult>());
+        QVERIFY(!Find<frmLuckyCarResult>());
         QCOMPARE(bed->endRequests, 0);
-        frmMain* fresh = WindowRegistry::Instance().Find<frmMain>();
+        frmMain* fresh = Find<frmMain>();
         QCOMPARE(fresh != nullptr, shown == "frmMain");
         if (!fresh)
             return;
         // The exit promotion window exists, hidden, for a later exit.
-        QVERIFY(WindowRegistry::Instance().Find<frmNagScreen2>());
+        QVERIFY(Find<frmNagScreen2>());
         QVERIFY(Control<QLineEdit>(*fresh, "txtName")->text().isEmpty());
         QVERIFY(Control<QRadioButton>(*fresh, "optSex0")->isChecked());
         QVERIFY(!Control<LinkLabel>(*fresh, "lblCobrand")->isVisibleTo(fresh));
@@ -253,9 +243,6 @@ private slots:
         box->SetDescription("One\r\nTwo");
         QCOMPARE(box->toPlainText(), QString("One\nTwo"));
     }
-
-private:
-    std::unique_ptr<WindowTestBed> bed;
 };
 
 QTEST_MAIN(TestResultWindow)

@@ -29,9 +29,7 @@ if(UNIX AND NOT APPLE AND NOT KORVANE_SANITIZE)
   add_test(NAME test_speed_long_session
     COMMAND ${KORVANE_ON_XVFB}
             $<TARGET_FILE:korvane_reading_soak> 200 50 --max-kb-per-reading 2)
-  set(soak_home ${CMAKE_CURRENT_BINARY_DIR}/home/test_speed_long_session)
-  file(MAKE_DIRECTORY ${soak_home}/runtime)
-  file(CHMOD ${soak_home}/runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+  korvane_test_home(test_speed_long_session environment)
   set_tests_properties(test_speed_long_session PROPERTIES TIMEOUT 300 ENVIRONMENT
-    "HOME=${soak_home};XDG_CONFIG_HOME=${soak_home}/.config;XDG_RUNTIME_DIR=${soak_home}/runtime;LC_ALL=C.UTF-8;QT_QPA_PLATFORM=xcb")
+    "${environment};QT_QPA_PLATFORM=xcb")
 endif()

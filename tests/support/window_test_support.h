@@ -2,8 +2,8 @@
 
 #include "find_control.h"
 #include "recording_platform.h"
+#include "window_registry.h"
 
-#include <QColor>
 #include <QObject>
 #include <QTimer>
 #include <QWidget>
@@ -24,6 +24,31 @@ public:
 
     RecordingPlatform platform;
     int endRequests = 0;
+};
+
+// The program's window of a kind: made if need be (Use), made and shown as
+// the program shows it (Shown), or the one there is, if any (Find).
+template <class Window> Window& Use() {
+    return WindowRegistry::Instance().Use<Window>();
+}
+template <class Window> Window* Find() {
+    return WindowRegistry::Instance().Find<Window>();
+}
+template <class Window> Window& Shown() {
+    Window& window = Use<Window>();
+    window.ShowCentred();
+    return window;
+}
+
+// The base of a window test: a fresh bed for each test function.
+class WindowTest : public QObject {
+    Q_OBJECT
+protected slots:
+    void init() { bed = std::make_unique<WindowTestBed>(); }
+    void cleanup() { bed.reset(); }
+
+protected:
+    std::unique_ptr<WindowTestBed> bed;
 };
 
 // The top-level windows of the program that are visible now, by object name,

@@ -5,6 +5,7 @@
 
 #include "frame_group.h"
 #include "look.h"
+#include "table_rows.h"
 #include "window_test_support.h"
 
 #include <QGroupBox>
@@ -114,9 +115,7 @@ private slots:
     }
 
     void looksLikeQt64GroupBox_data() {
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<int>("height");
-        QTest::addColumn<qreal>("scale");
+        Columns<QString, int, qreal>("title", "height", "scale");
         QTest::newRow("no title") << QString() << 230 << 1.0;
         QTest::newRow("title") << QStringLiteral("Refer A Friend") << 230 << 1.0;
         QTest::newRow("title, twice the pixels") << QStringLiteral("Refer A Friend") << 230 << 2.0;
@@ -128,9 +127,7 @@ private slots:
     // Qt 6.4's own group box is the look the frame keeps.
     void looksLikeQt64GroupBox() {
 #if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
-        QFETCH(QString, title);
-        QFETCH(int, height);
-        QFETCH(qreal, scale);
+        const auto [title, height, scale] = Fetch<QString, int, qreal>("title", "height", "scale");
         QWidget window;
         window.setFont(ProgramFont(8.25, true));
         QGroupBox plain(title, &window);
@@ -145,16 +142,14 @@ private slots:
     }
 
     void frameLinesLieWhereDebian12ShowsThem_data() {
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<int>("topLine");
+        Columns<QString, int>("title", "topLine");
         QTest::newRow("no title") << QString() << 4;
         QTest::newRow("title") << QStringLiteral("Refer A Friend") << 18;
     }
 
     // Pixel by pixel at the middle of each side, at the scale of one.
     void frameLinesLieWhereDebian12ShowsThem() {
-        QFETCH(QString, title);
-        QFETCH(int, topLine);
+        const auto [title, topLine] = Fetch<QString, int>("title", "topLine");
         QWidget window;
         window.setFont(ProgramFont(8.25, true));
         FrameGroup frame(title, &window);

@@ -1,2 +1,1 @@
-korvane_add_test(test_ui_frame_group
-  SOURCES ui/test_ui_frame_group.cpp LIBS korvane_test_support)
+korvane_add_window_tests(ui frame_group)

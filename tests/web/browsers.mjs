@@ -20,6 +20,8 @@ const tally = new Tally();
 
 const text = (page, selector) => page.$eval(selector, (node) => node.textContent);
 const visible = (page, selector) => page.$eval(selector, (node) => !node.closest('[hidden]'));
+// Waits until the page's engine is there or has failed to load.
+const ready = (page) => page.waitForSelector('#proceed[aria-busy="false"]', { timeout: kPatience });
 const focused = (page) => page.evaluate(() => document.activeElement?.id ?? '');
 // The example birth details, sent.
 const submit = async (page) => {
@@ -34,14 +36,13 @@ const pisces = { kua: '7', sign: 'Pisces', planet: 'Jupiter', colour: 'Yellow', 
 const kua7 = [['White', '#ffffff'], ['Coral', '#ff7850'], ['Beige', '#ffc896'], ['Gold', '#ffd700']];
 
 // Types a list's entry by its first characters, as a keyboard user does.
-async function fillByKeyboard(page, name, day, month, year, male) {
+async function fillByKeyboard(page, name, day, month, year) {
   await page.keyboard.type(name);
   for (const entry of [day, month, year]) {
     await page.keyboard.press('Tab');
     await page.keyboard.type(entry, { delay: 20 });
   }
   await page.keyboard.press('Tab'); // onto the chosen option, "Male"
-  if (!male) await page.keyboard.press('ArrowRight');
   await page.keyboard.press('Tab');
   await page.keyboard.press('Enter');
 }
@@ -94,6 +95,20 @@ async function astrology(page) {
     const [kua, sign, planet, colour] = ['kua', 'sign', 'planet', 'car-colour'].map((id) => document.getElementById(id).textContent);
     return { kua, sign, planet, colour, swatch: getComputedStyle(document.getElementById('car-swatch')).backgroundColor };
   });
+}
+
+// Serves the folder (with serve's options), starts the browser and opens a
+// tab; runs part(page, server, browser), then ends them and runs the clean-ups.
+async function inBrowser(name, folder, options, part, ...cleanUps) {
+  const server = await serve(folder, options);
+  const { browser, close } = await launch(name);
+  try {
+    return await part(await browser.newPage(), server, browser);
+  } finally {
+    await close();
+    await server.stop();
+    for (const cleanUp of cleanUps) cleanUp();
+  }
 }
 
 // What a phone user needs of every view, measured at 360 px: no sideways
@@ -149,15 +164,12 @@ function phoneProblems() {
 
 async function session(name) {
   const log = join(mkdtempSync(join(tmpdir(), 'korvane-log-')), 'requests');
-  const server = await serve(siteDir, { log });
-  const { browser, close } = await launch(name);
-  const origin = new URL(server.url).origin;
   const foreign = [];
   const problems = [];
   const check = (what, ...rest) => tally.check(`${name}: ${what}`, ...rest);
   const equal = (what, ...rest) => tally.equal(`${name}: ${what}`, ...rest);
-  try {
-    const page = await browser.newPage();
+  await inBrowser(name, siteDir, { log }, async (page, server, browser) => {
+    const origin = new URL(server.url).origin;
     page.on('request', (request) => {
       const url = request.url();
       if (!url.startsWith(origin) && !url.startsWith('data:') && !url.startsWith('blob:')) foreign.push(url);
@@ -201,7 +213,7 @@ async function session(name) {
       [false, 0, [true, true, true]]);
 
     // A whole reading by keyboard alone; the focus goes to its heading.
-    await fillByKeyboard(page, 'Ann Lee', '15', 'March', '1975', true);
+    await fillByKeyboard(page, 'Ann Lee', '15', 'March', '1975');
     equal('15 March 1975, Male, by keyboard: the astrology reading', await astrology(page), pisces);
     equal('the focus is on the reading\'s heading, which names the sign and the Kua number',
       [await focused(page), await text(page, '#result-heading')],
@@ -246,7 +258,7 @@ async function session(name) {
     equal('after Back the focus is in the name box', await focused(page), 'name');
 
     // A January birth counts from the year before: 1974 for 10 January 1975.
-    await fillByKeyboard(page, 'Bo', '10', 'January', '1975', true);
+    await fillByKeyboard(page, 'Bo', '10', 'January', '1975');
     equal('10 January 1975, Male: Kua 8 from 1974, Capricorn, Violet', await astrology(page),
       { kua: '8', sign: 'Capricorn', planet: 'Saturn', colour: 'Violet', swatch: 'rgb(120, 0, 120)' });
     await page.click('#back');
@@ -491,12 +503,7 @@ async function session(name) {
     equal('no request reached the server with a birth date', readFileSync(log, 'utf8').split('\n')
       .filter((line) => /1975|1990|reading=/.test(line)), []);
     equal('no errors on the console (a blocked resource would show here)', problems, []);
-
-  } finally {
-    await close();
-    await server.stop();
-    rmSync(join(log, '..'), { recursive: true, force: true });
-  }
+  }, () => rmSync(join(log, '..'), { recursive: true, force: true }));
 }
 
 // The engine cannot be loaded: no WebAssembly, a failed fetch, a missing or a
@@ -506,16 +513,14 @@ async function session(name) {
 async function engineTrouble(name) {
   const copy = copySite(siteDir);
   rmSync(join(copy.folder, 'sw.js'));
-  const server = await serve(copy.folder);
-  const { browser, close } = await launch(name);
   const equal = (what, ...rest) => tally.equal(`${name}: ${what}`, ...rest);
   const problem = (page) => page.evaluate(() => [...document.querySelectorAll('#engine-problem, #engine-problem > *')]
     .filter((node) => !node.closest('[hidden]')).map((node) => node.id || node.getAttribute('role')));
-  try {
-    const page = await browser.newPage();
+  await inBrowser(name, copy.folder, {}, async (page, server) => {
+    const load = () => page.goto(server.url, { waitUntil: 'load' }).then(() => ready(page));
+    const retry = () => page.click('#retry').then(() => ready(page));
     const id = await page.evaluateOnNewDocument(() => { delete window.WebAssembly; });
-    await page.goto(server.url, { waitUntil: 'load' });
-    await page.waitForSelector('#proceed[aria-busy="false"]', { timeout: kPatience });
+    await load();
     equal('without WebAssembly: the message says so, in an alert, without a retry',
       await problem(page), ['engine-problem', 'no-webassembly']);
     await page.removeScriptToEvaluateOnNewDocument(id.identifier);
@@ -536,10 +541,8 @@ async function engineTrouble(name) {
       else if (how === 'bad') request.respond({ status: 200, contentType: 'application/wasm', body: 'not a module' });
       else held.push(request);
     });
-    const ready = () => page.waitForSelector('#proceed[aria-busy="false"]', { timeout: kPatience });
     const failed = ['engine-problem', 'engine-failed', 'retry'];
-    await page.goto(server.url, { waitUntil: 'load' });
-    await ready();
+    await load();
     await submit(page);
     equal('a failed fetch: the message with its retry; the button leads to it',
       [await problem(page), await focused(page), await visible(page, '#result-view'), tries],
@@ -547,37 +550,32 @@ async function engineTrouble(name) {
     for (const how of ['missing', 'bad']) {
       const before = tries;
       rule = failing('korvane.wasm', how);
-      await page.click('#retry');
-      await ready();
+      await retry();
       equal(`trying again fetches anew; with a ${how} file, the message again`,
         [tries - before, await problem(page)], [1, failed]);
     }
     rule = () => 'pass';
-    await page.click('#retry');
-    await ready();
+    await retry();
     equal('once the server is mended, Try Again loads the engine; the focus goes to the button',
       [await problem(page), await focused(page)], [[], 'proceed']);
 
     // The language files fail: the same message, never a reading without its words.
     for (const how of ['abort', 'missing', 'bad']) {
       rule = failing('.json', how);
-      await page.goto(server.url, { waitUntil: 'load' });
-      await ready();
+      await load();
       await submit(page);
       equal(`language files ${how}: the engine's message and Try Again, no reading`,
         [await problem(page), await visible(page, '#result-view')], [failed, false]);
     }
     rule = () => 'pass';
-    await page.click('#retry');
-    await ready();
+    await retry();
     await page.click('#proceed');
     equal('once the server is mended, Try Again gives the reading in its words', await astrology(page), pisces);
 
     // Two quick choices from the language list: the first answers last, the
     // second wins, in the page, the list and the address.
     rule = failing('zh_CN.json', 'hold');
-    await page.goto(server.url, { waitUntil: 'load' });
-    await ready();
+    await load();
     await page.select('#language', 'zh-CN');
     await page.select('#language', 'vi');
     await page.waitForFunction(() => document.documentElement.lang === 'vi', { timeout: kPatience });
@@ -598,11 +596,7 @@ async function engineTrouble(name) {
     for (let waited = 0; !held.length && waited < kPatience; waited += 100) await new Promise((go) => setTimeout(go, 100));
     await held.shift().continue();
     equal('once the engine is there, the waiting click gives its reading', await astrology(page), pisces);
-  } finally {
-    await close();
-    await server.stop();
-    copy.remove();
-  }
+  }, copy.remove);
 }
 
 // A korvane.wasm cut short, served with status 200: the page says so and the
@@ -613,8 +607,6 @@ async function cutShort(name) {
   const wasm = join(copy.folder, 'korvane.wasm');
   const whole = readFileSync(wasm);
   writeFileSync(wasm, whole.subarray(0, whole.length >> 1));
-  const server = await serve(copy.folder);
-  const { browser, close } = await launch(name);
   // The state the site's worker reaches once its install has ended.
   const installed = (page) => page.evaluate(async () => {
     const registration = await navigator.serviceWorker.register('sw.js');
@@ -625,13 +617,11 @@ async function cutShort(name) {
     });
     return [worker.state, Boolean(await caches.match('korvane.wasm'))];
   });
-  try {
-    const page = await browser.newPage();
+  await inBrowser(name, copy.folder, {}, async (page, server, browser) => {
     await openPage(page, server.url);
     const broken = [await visible(page, '#engine-problem'), ...await installed(page)];
     writeFileSync(wasm, whole);
-    await page.click('#retry');
-    await page.waitForSelector('#proceed[aria-busy="false"]', { timeout: kPatience });
+    await page.click('#retry').then(() => ready(page));
     await submit(page);
     const again = (await astrology(page)).sign;
     const tab = await browser.newPage();
@@ -643,11 +633,7 @@ async function cutShort(name) {
     tally.equal(`${name}: korvane.wasm cut short: the message, nothing installed; mended: Try Again and a new tab ` +
       'give a reading, the worker keeps the whole file',
     [broken, again, newTab, kept], [[true, 'redundant', false], 'Pisces', 'Pisces', whole.length]);
-  } finally {
-    await close();
-    await server.stop();
-    copy.remove();
-  }
+  }, copy.remove);
 }
 
 // Service workers keep to their own: the site in a sub-folder beside another
@@ -656,10 +642,7 @@ async function cutShort(name) {
 // files only (none from the HTTP cache), and deletes only its own old cache.
 async function serviceWorker(name) {
   const copy = copySite(siteDir, 'a', 'b');
-  const server = await serve(copy.folder, { maxAge: 600 });
-  const { browser, close } = await launch(name);
-  try {
-    const page = await browser.newPage();
+  await inBrowser(name, copy.folder, { maxAge: 600 }, async (page, server, browser) => {
     const visit = async (folder) => {
       await openPage(page, `${server.url}${folder}/`);
       await page.evaluate(() => navigator.serviceWorker.ready);
@@ -697,7 +680,7 @@ async function serviceWorker(name) {
     // Clicked in the page: puppeteer's own click can lose its target to the reload.
     await Promise.all([page.waitForNavigation({ waitUntil: 'load' }),
       page.evaluate(() => document.getElementById('reload').click())]);
-    await page.waitForSelector('#proceed[aria-busy="false"]', { timeout: kPatience });
+    await ready(page);
     tally.equal(`${name}: the new version taken in one tab reloads the other tab too`,
       await other.waitForFunction(() => !window.oldPage && document.querySelector('h1').textContent.startsWith('New '),
         { timeout: kPatience }).then(() => true, () => false), true);
@@ -716,11 +699,7 @@ async function serviceWorker(name) {
       after.filter((key) => key.startsWith(scope)).length, stale,
       before.filter((key) => !key.startsWith(scope)).every((key) => after.includes(key)), after.length],
     [false, true, true, 1, [], true, 3]);
-  } finally {
-    await close();
-    await server.stop();
-    copy.remove();
-  }
+  }, copy.remove);
 }
 
 // The reader's language, chosen by the browser's languages or from the list
@@ -729,9 +708,7 @@ async function serviceWorker(name) {
 async function inLanguages(name) {
   const catalogueWords = (code) => new Set(Object.values(wordsOf(code)).join(' ').match(/\p{L}{3,}/gu));
   const inEnglish = catalogueWords('en');
-  const server = await serve(siteDir);
-  const { browser, close } = await launch(name);
-  try {
+  await inBrowser(name, siteDir, {}, async (phone, server, browser) => {
     // A browser's languages as browsers name them: the catalogue answers its
     // language with or without script and region.
     for (const [code, tag, how, asked] of [['zh_CN', 'zh-CN', 'browser', 'zh-Hans-CN'],
@@ -789,7 +766,6 @@ async function inLanguages(name) {
       });
       await page.close();
     }
-    const phone = await browser.newPage();
     await phone.setViewport({ width: 360, height: 740 });
     for (const { tag } of languages(siteDir).slice(1)) {
       const problems = [];
@@ -799,10 +775,7 @@ async function inLanguages(name) {
       tally.equal(`${name}: ${tag} at 360 px, every view: no sideways scrolling, no text cut, also at 200 % text`,
         problems, []);
     }
-  } finally {
-    await close();
-    await server.stop();
-  }
+  });
 }
 
 // Printed, in every language, on A4 and on Letter: one page, with the longest
@@ -810,14 +783,11 @@ async function inLanguages(name) {
 // a birth on the day of Li Chun. In English, every word of the three
 // readings, the swatches in colour, no controls, links or offers.
 async function printed(name) {
-  const server = await serve(siteDir);
-  const { browser, close } = await launch(name);
   const folder = mkdtempSync(join(tmpdir(), 'korvane-print-'));
   const words = (t) => t.split(/\s+/).filter(Boolean);
   // Without punctuation, which pdftotext may put on other lines, and ligatures.
   const bare = (t) => t.normalize('NFKC').replace(/\p{P}/gu, ' ');
-  try {
-    const page = await browser.newPage();
+  await inBrowser(name, siteDir, {}, async (page, server) => {
     for (const { tag } of languages(siteDir)) {
       for (const birth of ['male-1986-06-10', 'female-1985-02-04']) {
         await openPage(page, `${server.url}?lang=${tag}#reading=${birth}`);
@@ -853,11 +823,7 @@ async function printed(name) {
         tally.equal(`${name}: ${tag} ${birth} printed on A4 and on Letter: one page each`, pages, ['1', '1']);
       }
     }
-  } finally {
-    await close();
-    await server.stop();
-    rmSync(folder, { recursive: true, force: true });
-  }
+  }, () => rmSync(folder, { recursive: true, force: true }));
 }
 
 for (const name of browsers) {
