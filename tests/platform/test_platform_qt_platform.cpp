@@ -180,7 +180,7 @@ private slots:
         std::optional<SeenBox> seen;
         QTimer answerer;
         answerer.setInterval(20);
-        connect(&answerer, &QTimer::timeout, this, [&] {
+        connect(&answerer, &QTimer::timeout, this, [&, key = key] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box || seen)
                 return;
