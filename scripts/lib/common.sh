@@ -104,6 +104,11 @@ korvane_missing_packages() {
   done
 }
 
+# Debian roots share one download cache, mounted as their
+# /var/cache/apt/archives; apt gives up at once when another root's apt holds
+# that folder's lock. Installs take turns on a lock of their own beside it.
+KORVANE_APT_TURN=(flock -w 1800 /var/cache/apt/archives/korvane.lock)
+
 # Installs the packages among the arguments that are missing, as root or
 # through sudo; does nothing when all are there.
 korvane_install_packages() {
@@ -120,9 +125,10 @@ korvane_install_packages() {
     as_root=(sudo)
   fi
   echo "Installing: ${missing[*]}"
-  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 update -qq
-  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 \
-    install -y -qq --no-install-recommends "${missing[@]}"
+  "${as_root[@]}" "${KORVANE_APT_TURN[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get -o DPkg::Lock::Timeout=600 update -qq
+  "${as_root[@]}" "${KORVANE_APT_TURN[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 # Succeeds when the locale (such as zh_CN.UTF-8) is there, in UTF-8.

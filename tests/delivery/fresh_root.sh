@@ -47,7 +47,8 @@ fi
 # Installed as a user would, then started in place of the installing shell.
 korvane_root_start "$root" --x11 "$x11" --apt-cache "$(korvane_debian_archives "$suite")" \
   DEBIAN_FRONTEND=noninteractive -- bash -c '
-  apt-get -q update >/tmp/apt.log 2>&1 && apt-get -q install -y "/tmp/$1" >>/tmp/apt.log 2>&1 ||
+  apt-get -q update >/tmp/apt.log 2>&1 &&
+    flock -w 1800 /var/cache/apt/archives/korvane.lock apt-get -q install -y "/tmp/$1" >>/tmp/apt.log 2>&1 ||
     { tail -n 20 /tmp/apt.log; exit 1; }
   grep -E "^(Need to get|After this operation)" /tmp/apt.log || true
   touch /tmp/installed
