@@ -3,6 +3,7 @@ program by keyboard (scripts/lib/common.sh):
 
   entry.py I18N_DIR CODE KEY         the text, with its "&" (English where untranslated)
   entry.py I18N_DIR CODE --date-order  the date lists' order, as "day month year"
+  entry.py I18N_DIR CODE --nsis-language  the installer's language, as NSIS names it
 
 A language without a catalogue reads the English one.
 """
@@ -19,6 +20,8 @@ def main():
     catalogue, english = po.read_one(folder, code)
     if key == "--date-order":
         print(" ".join(catalogue.date_order() or []))
+    elif key == "--nsis-language":
+        print(catalogue.header("X-Korvane-NSIS-Language") or english.header("X-Korvane-NSIS-Language"))
     elif key in english.entries:
         print(po.text(catalogue, english, key))
     else:

@@ -271,12 +271,14 @@ korvane_window_titled() {
 }
 
 # The installer's title in a catalogue's language, as NSIS words it in its
-# language file for the catalogue's X-Korvane-NSIS-Language (English where
-# there is none). Needs the identity (korvane_load_identity).
+# language file for the catalogue's X-Korvane-NSIS-Language, read by the
+# catalogues' reader (English where there is none). Needs the identity
+# (korvane_load_identity).
 #   korvane_setup_caption ROOT CODE
 korvane_setup_caption() {
   local language caption
-  language="$(sed -n 's/^"X-Korvane-NSIS-Language: \(.*\)\\n"$/\1/p' "$1/i18n/$2.po" 2>/dev/null)"
+  language="$("$(korvane_python)" -B "$1/scripts/catalogues/entry.py" "$1/i18n" "$2" --nsis-language)" ||
+    return 1
   caption="$(sed -n '/^# ^SetupCaption/{n;s/\r$//;p;q}' "/usr/share/nsis/Contrib/Language files/${language:-English}.nlf")"
   [ -n "$caption" ] || return 1
   echo "${caption//'$(^Name)'/$KORVANE_PRODUCT_NAME}"
